@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+
+class QComboBox;
+
+namespace app {
+
+// The genre names offered by the search dialog's and the film window's combo boxes.
+QStringList englishGenres();
+QStringList germanGenres();
+
+// The two combo boxes that offer the genre list; either may be missing.
+struct GenreCombos
+{
+    QPointer<QComboBox> search;
+    QPointer<QComboBox> film;
+};
+
+// Loads the list of language into the search dialog's combo box (any other language leaves it as
+// it is), then gives the film window's combo box an exact copy of it.
+void FillGenreLists(quint8 language, const GenreCombos& combos);
+
+} // namespace app

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace ui {
+class SettingsStore;
+}
+namespace windows {
+class Tmainwin;
+class Tcasprop;
+} // namespace windows
+
+namespace app {
+
+class Tinfowin;
+class Tlangwin;
+
+// Brings the program up in its fixed order: settings, main window (which loads the archive and
+// builds its rows), the other windows, the language (asked for when none is stored), the genre
+// lists and the help file. Destroying it closes the settings.
+class Startup final
+{
+public:
+    // programDir ends with a path separator; the archive lies there.
+    explicit Startup(const QString& programDir);
+    ~Startup();
+    Startup(const Startup&) = delete;
+    Startup& operator=(const Startup&) = delete;
+
+    // Shows the main window and runs the message loop until it is closed.
+    int run();
+
+    ui::SettingsStore& settings() const { return *settings_; }
+    windows::Tmainwin& mainwin() const { return *mainwin_; }
+    windows::Tcasprop& casprop() const { return *casprop_; }
+    Tinfowin& infowin() const { return *infowin_; }
+    Tlangwin& langwin() const { return *langwin_; }
+
+private:
+    void readLanguage();
+
+    std::unique_ptr<ui::SettingsStore> settings_;
+    std::unique_ptr<windows::Tmainwin> mainwin_;
+    // Owned by the main window as Qt children.
+    windows::Tcasprop* casprop_ = nullptr;
+    Tinfowin* infowin_ = nullptr;
+    Tlangwin* langwin_ = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace ui {
+
+// The program's per-user settings: organisation "Kestro", application "ReelMinder", group "2.0".
+// Opened once at start and kept until the end; the language dialog writes through the same store.
+class SettingsStore final
+{
+public:
+    SettingsStore();
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    struct StoredInteger
+    {
+        enum Kind { Missing, NotInteger, Integer } kind = Missing;
+        qint64 value = 0;
+    };
+
+    // Tells apart a missing value, one that is no whole number, and a whole number.
+    StoredInteger readInteger(const QString& name) const;
+
+    // Throws ui::Error "Konnte Daten für '<name>' nicht setzen" when the value cannot be stored.
+    void writeInteger(const QString& name, int value);
+    void writeBool(const QString& name, bool value) { writeInteger(name, value ? 1 : 0); }
+
+private:
+    void open();
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace ui

@@ -1,0 +1,433 @@
+#include "WindowFixture.h"
+
+#include "catalogue/RecordText.h"
+#include "controls/NumEdit.h"
+#include "support/MessageBoxScript.h"
+#include "support/ModalScript.h"
+#include "ui/Language.h"
+#include "ui/MessageBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cstring>
+
+using catalogue::FilmRecord;
+using testsupport::makeRecord;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers the next cassette dialog with name and length, pressing OK.
+void answerCassetteDialog(testsupport::ModalScript& modal, const QString& name, int length)
+{
+    modal.queueShown<windows::Tcasprop>([name, length](windows::Tcasprop* dialog) {
+        dialog->name->setText(name);
+        dialog->runtime->SetIntValue(length);
+        dialog->okClick();
+    });
+}
+
+QList<QString> tapeNames(const catalogue::Catalogue& catalogue)
+{
+    QList<QString> names;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next)
+        names.append(catalogue::tapeNameText(*r));
+    return names;
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ui::setLanguage(0); }
+
+    void statusBar_countsTapesAndFilmsInBothLanguages_data();
+    void statusBar_countsTapesAndFilmsInBothLanguages();
+    void beforeFirstShow_germanCaptionsAndButtonsDisabled();
+    void buttons_enabledExactlyWhileCatalogueHoldsARecord();
+    void noSelection_warnsAndDoesNothing_data();
+    void noSelection_warnsAndDoesNothing();
+    void rows_oneRowPerNameIgnoringCase_countsByExactName();
+    void rows_matchCassetteSummaryOfTheirFirstRecord();
+    void rows_showNegativeRemainingTime();
+    void newCassette_appendsPlaceholderAndRow();
+    void newCassette_cancelChangesNothing();
+    void delete_removesCassetteAndLowersFilmPanelByRowCount();
+    void delete_answeredNo_keepsEverything();
+    void edit_renamesEveryRecordAndRecomputesRow();
+    void openAndEdit_doNothingForRowWithoutRecord();
+    void open_handsFirstRecordOfCassetteToFilmWindow();
+    void exit_answeredNoKeepsRunning_YesSavesArchive();
+    void sizeWarning_shownWhileLoadingDamagedArchive();
+};
+
+void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("tapes");
+    QTest::addColumn<int>("films");
+    QTest::addColumn<QString>("tapePanel");
+    QTest::addColumn<QString>("filmPanel");
+    QTest::newRow("en 0") << 0 << 0 << 0 << u"0 Tapes"_s << u"0 Films"_s;
+    QTest::newRow("en 1") << 0 << 1 << 1 << u"1 Tape"_s << u"1 Film"_s;
+    QTest::newRow("en 2") << 0 << 2 << 2 << u"2 Tapes"_s << u"2 Films"_s;
+    QTest::newRow("de 0") << 1 << 0 << 0 << u"0 Kassetten"_s << u"0 Filme"_s;
+    QTest::newRow("de 1") << 1 << 1 << 1 << u"1 Kassette"_s << u"1 Film"_s;
+    QTest::newRow("de 2") << 1 << 2 << 2 << u"2 Kassetten"_s << u"2 Filme"_s;
+}
+
+void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages()
+{
+    QFETCH(int, language);
+    QFETCH(int, tapes);
+    QFETCH(int, films);
+    QFETCH(QString, tapePanel);
+    QFETCH(QString, filmPanel);
+
+    std::vector<FilmRecord> records;
+    for (int t = 0; t < tapes; ++t)
+        records.push_back(makeRecord(u"Tape %1"_s.arg(t), 240, u"Film"_s, t < films ? 90 : 0));
+    WindowFixture f(records);
+    ui::setLanguage(quint8(language));
+    f.mainwin->FormShow();
+    QCOMPARE(f.mainwin->tapesPanel->text(), tapePanel);
+    QCOMPARE(f.mainwin->filmsPanel->text(), filmPanel);
+}
+
+void TestMainForm::beforeFirstShow_germanCaptionsAndButtonsDisabled()
+{
+    WindowFixture f({makeRecord(u"A"_s, 100)});
+    QCOMPARE(f.mainwin->windowTitle(), u"reelMINDER/32 2.01"_s);
+    QCOMPARE(f.mainwin->Label1->text(), u"&Videokassetten:"_s);
+    QCOMPARE(f.mainwin->open->text(), u"Ö&ffnen"_s);
+    QCOMPARE(f.mainwin->tapesPanel->text(), u"0 Kassetten"_s);
+    QCOMPARE(f.mainwin->filmsPanel->text(), u"0 Filme"_s);
+    QVERIFY(!f.mainwin->open->isEnabled());
+    QVERIFY(!f.mainwin->seek->isEnabled());
+
+    f.mainwin->FormShow();
+    QCOMPARE(f.mainwin->Label1->text(), u"&Videotapes:"_s);
+    QCOMPARE(f.mainwin->cassettes->columnCaption(2), u"No. of films"_s);
+    QCOMPARE(f.mainwin->quit->text(), u"E&xit"_s);
+    QCOMPARE(f.mainwin->tapesPanel->text(), u"1 Tape"_s);
+}
+
+void TestMainForm::buttons_enabledExactlyWhileCatalogueHoldsARecord()
+{
+    testsupport::MessageBoxScript boxes;
+    testsupport::ModalScript modal;
+    WindowFixture f;
+    f.mainwin->FormShow();
+    auto enabled = [&] {
+        return QList<bool>{f.mainwin->open->isEnabled(), f.mainwin->edit->isEnabled(),
+                           f.mainwin->delete_->isEnabled(), f.mainwin->seek->isEnabled()};
+    };
+    QCOMPARE(enabled(), QList<bool>(4, false));
+    QVERIFY(f.mainwin->new_->isEnabled() && f.mainwin->quit->isEnabled() && f.mainwin->info->isEnabled());
+
+    answerCassetteDialog(modal, u"Spielfilme"_s, 180);
+    f.mainwin->newClick();
+    QCOMPARE(enabled(), QList<bool>(4, true));
+    QCOMPARE(f.mainwin->tapesPanel->text(), u"1 Tape"_s);
+
+    f.mainwin->cassettes->setSelectedRow(0);
+    boxes.queue(ui::IDYES);
+    f.mainwin->deleteClick();
+    QCOMPARE(enabled(), QList<bool>(4, false));
+    QCOMPARE(f.mainwin->tapesPanel->text(), u"0 Tapes"_s);
+}
+
+void TestMainForm::noSelection_warnsAndDoesNothing_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("handler");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("open en") << 0 << 0 << u"Please select first the tape that you want to open."_s
+                             << u"No tape selected"_s;
+    QTest::newRow("edit en") << 0 << 1 << u"Please select first the tape, that you want to edit."_s
+                             << u"No tape selected"_s;
+    QTest::newRow("delete en") << 0 << 2 << u"Please select first the tape that you want to delete."_s
+                               << u"No tape selected"_s;
+    QTest::newRow("open de") << 1 << 0 << u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s
+                             << u"Keine Kassette ausgewählt"_s;
+    QTest::newRow("edit de") << 1 << 1
+                             << u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s
+                             << u"Keine Kassette ausgewählt"_s;
+    QTest::newRow("delete de") << 1 << 2 << u"Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen."_s
+                               << u"Keine Kassette ausgewählt"_s;
+}
+
+void TestMainForm::noSelection_warnsAndDoesNothing()
+{
+    QFETCH(int, language);
+    QFETCH(int, handler);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+
+    WindowFixture f({makeRecord(u"A"_s, 100, u"Film"_s, 50)});
+    ui::setLanguage(quint8(language));
+    bool filmWindowOpened = false;
+    f.mainwin->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
+    testsupport::MessageBoxScript boxes;
+    testsupport::ModalScript modal;
+    boxes.queue(ui::IDOK);
+    const QList<void (windows::Tmainwin::*)()> handlers{&windows::Tmainwin::openClick,
+                                                        &windows::Tmainwin::editClick,
+                                                        &windows::Tmainwin::deleteClick};
+    (f.mainwin.get()->*handlers[handler])();
+
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().text, text);
+    QCOMPARE(boxes.lastCall().caption, caption);
+    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
+    QCOMPARE(boxes.lastCall().owner.data(), f.mainwin.get());
+    QVERIFY(!filmWindowOpened);
+    QCOMPARE(f.catalogue.recordCount(), 1);
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+}
+
+void TestMainForm::rows_oneRowPerNameIgnoringCase_countsByExactName()
+{
+    WindowFixture f({makeRecord(u"abc"_s, 240, u"One"_s, 90), makeRecord(u"ABC"_s, 120, u"Two"_s, 30),
+                     makeRecord(u"abc"_s, 240, u"Three"_s, 100), makeRecord(u"ABC"_s, 120, u"Four"_s, 20)});
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+    QCOMPARE(f.row(0), (QStringList{u"abc"_s, u"240"_s, u"2"_s, u"50"_s}));
+    QCOMPARE(f.catalogue.filmTotal(), 4);
+}
+
+// The rows are built in one pass; they must be exactly what a walk per cassette gives.
+void TestMainForm::rows_matchCassetteSummaryOfTheirFirstRecord()
+{
+    QRandomGenerator random(20261207);
+    const QStringList names{u"Krimis"_s, u"krimis"_s, u"KRIMIS"_s, u"Natur"_s, u"Oper"_s, u"oper"_s,
+                            u"Sport"_s,  u"Für Kinder"_s, u"FÜR KINDER"_s, u"Western "_s, u"Western"_s};
+    std::vector<FilmRecord> records;
+    for (int i = 0; i < 600; ++i) {
+        const QString name = names[random.bounded(int(names.size()))];
+        const int film = random.bounded(4) == 0 ? 0 : random.bounded(1, 200);
+        records.push_back(makeRecord(name, 60 + random.bounded(300), u"F"_s, film, quint8(random.bounded(3))));
+    }
+    WindowFixture f(records);
+
+    QStringList expectedCaptions;
+    int expectedTotal = 0;
+    for (const FilmRecord* r = f.catalogue.head(); r; r = r->next) {
+        expectedTotal += r->filmLength > 0;
+        const QString name = catalogue::tapeNameText(*r);
+        bool known = false;
+        for (const QString& caption : expectedCaptions)
+            known = known || caption.compare(name, Qt::CaseInsensitive) == 0;
+        if (known)
+            continue;
+        expectedCaptions.append(name);
+        const catalogue::TapeSummary s = f.catalogue.CassetteSummary(*r);
+        const int row = int(expectedCaptions.size()) - 1;
+        QCOMPARE(f.row(row), (QStringList{name, QString::number(r->tapeLength), QString::number(s.filmCount),
+                                          QString::number(s.remainingMinutes)}));
+    }
+    QCOMPARE(f.mainwin->cassettes->rowCount(), expectedCaptions.size());
+    QCOMPARE(f.catalogue.filmTotal(), expectedTotal);
+}
+
+void TestMainForm::rows_showNegativeRemainingTime()
+{
+    WindowFixture f({makeRecord(u"Over"_s, 90, u"Long"_s, 95), makeRecord(u"Empty"_s, 120),
+                     makeRecord(u"LP"_s, 180, u"Lp"_s, 121, 1)});
+    QCOMPARE(f.row(0), (QStringList{u"Over"_s, u"90"_s, u"1"_s, u"-5"_s}));
+    QCOMPARE(f.row(1), (QStringList{u"Empty"_s, u"120"_s, u"0"_s, u"120"_s}));
+    QCOMPARE(f.row(2), (QStringList{u"LP"_s, u"180"_s, u"1"_s, u"119"_s}));
+    QCOMPARE(f.catalogue.filmTotal(), 2);
+}
+
+void TestMainForm::newCassette_appendsPlaceholderAndRow()
+{
+    WindowFixture f({makeRecord(u"First"_s, 240, u"Film"_s, 90)});
+    f.mainwin->FormShow();
+    f.mainwin->cassettes->setSelectedRow(0);
+    testsupport::ModalScript modal;
+    answerCassetteDialog(modal, u"Neue Kassette"_s, 195);
+    f.mainwin->newClick();
+
+    QCOMPARE(modal.opened(), QStringList{u"casprop"_s});
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 2);
+    QCOMPARE(f.row(1), (QStringList{u"Neue Kassette"_s, u"195"_s, u"0"_s, u"195"_s}));
+    QCOMPARE(f.mainwin->cassettes->selectedRow(), 0);
+    const FilmRecord* added = f.catalogue.tail();
+    QCOMPARE(catalogue::tapeNameText(*added), u"Neue Kassette"_s);
+    QCOMPARE(added->tapeLength, quint16(195));
+    QCOMPARE(added->filmLength, quint16(0));
+    QCOMPARE(f.catalogue.cursor(), added);
+    QCOMPARE(f.catalogue.filmTotal(), 1);
+    QCOMPARE(f.mainwin->tapesPanel->text(), u"2 Tapes"_s);
+}
+
+void TestMainForm::newCassette_cancelChangesNothing()
+{
+    WindowFixture f({makeRecord(u"First"_s, 240)});
+    testsupport::ModalScript modal;
+    modal.queueShown<windows::Tcasprop>([](windows::Tcasprop* dialog) {
+        dialog->name->setText(u"Never"_s);
+        dialog->runtime->SetIntValue(100);
+        dialog->cancel->click();
+    });
+    f.mainwin->newClick();
+    QCOMPARE(f.catalogue.recordCount(), 1);
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+}
+
+void TestMainForm::delete_removesCassetteAndLowersFilmPanelByRowCount()
+{
+    WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60), makeRecord(u"Drop"_s, 240, u"D1"_s, 30),
+                     makeRecord(u"Drop"_s, 240, u"D2"_s, 30), makeRecord(u"Drop"_s, 240, u"D3"_s, 30),
+                     makeRecord(u"Last"_s, 90)});
+    ui::setLanguage(1);
+    f.mainwin->FormShow();
+    QCOMPARE(f.mainwin->filmsPanel->text(), u"4 Filme"_s);
+    f.mainwin->cassettes->setSelectedRow(1);
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDYES);
+    f.mainwin->deleteClick();
+    QCOMPARE(boxes.lastCall().text, u"Wollen Sie die Videokassette \"Drop\" wirklich löschen?"_s);
+    QCOMPARE(boxes.lastCall().caption, u"Löschen einer Videokassette"_s);
+    QCOMPARE(boxes.lastCall().flags, 0x124u);
+
+    QCOMPARE(f.mainwin->filmsPanel->text(), u"1 Film"_s);
+    QCOMPARE(f.catalogue.filmTotal(), 1);
+    QCOMPARE(tapeNames(f.catalogue), (QList<QString>{u"Keep"_s, u"Last"_s}));
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 2);
+    QCOMPARE(f.mainwin->cassettes->caption(1), u"Last"_s);
+    QVERIFY2(testsupport::listFault(f.catalogue).isEmpty(), qPrintable(testsupport::listFault(f.catalogue)));
+}
+
+void TestMainForm::delete_answeredNo_keepsEverything()
+{
+    WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60)});
+    f.mainwin->cassettes->setSelectedRow(0);
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDNO);
+    f.mainwin->deleteClick();
+    QCOMPARE(boxes.lastCall().text, u"Do you really want do delete the Videotape \"Keep\"?"_s);
+    QCOMPARE(boxes.lastCall().caption, u"Deleting of a Videotape"_s);
+    QCOMPARE(f.catalogue.recordCount(), 1);
+    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+}
+
+void TestMainForm::edit_renamesEveryRecordAndRecomputesRow()
+{
+    WindowFixture f({makeRecord(u"Other"_s, 100), makeRecord(u"Trio"_s, 240, u"A"_s, 60),
+                     makeRecord(u"Trio"_s, 240, u"B"_s, 40, 1), makeRecord(u"Trio"_s, 240, u"C"_s, 20)});
+    f.mainwin->cassettes->setSelectedRow(1);
+    QCOMPARE(f.row(1), (QStringList{u"Trio"_s, u"240"_s, u"3"_s, u"140"_s}));
+
+    testsupport::ModalScript modal;
+    answerCassetteDialog(modal, u"Trio neu"_s, 300);
+    f.mainwin->editClick();
+
+    QCOMPARE(f.row(1), (QStringList{u"Trio neu"_s, u"300"_s, u"3"_s, u"200"_s}));
+    QCOMPARE(f.row(0), (QStringList{u"Other"_s, u"100"_s, u"0"_s, u"100"_s}));
+    int renamed = 0;
+    for (const FilmRecord* r = f.catalogue.head(); r; r = r->next) {
+        if (catalogue::tapeNameText(*r) == u"Trio neu"_s) {
+            QCOMPARE(r->tapeLength, quint16(300));
+            ++renamed;
+        }
+    }
+    QCOMPARE(renamed, 3);
+    QCOMPARE(f.catalogue.filmTotal(), 3);
+}
+
+// A row can outlive its cassette's records only through a fault elsewhere; Open and Edit must then
+// leave everything alone rather than act on nothing.
+void TestMainForm::openAndEdit_doNothingForRowWithoutRecord()
+{
+    WindowFixture f({makeRecord(u"Real"_s, 100)});
+    f.mainwin->cassettes->addRow(u"Ghost"_s, {u"100"_s, u"0"_s, u"100"_s});
+    f.mainwin->cassettes->setSelectedRow(1);
+    bool filmWindowOpened = false;
+    f.mainwin->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
+    testsupport::MessageBoxScript boxes;
+    testsupport::ModalScript modal;
+    f.mainwin->openClick();
+    f.mainwin->editClick();
+    QVERIFY(!filmWindowOpened);
+    QCOMPARE(modal.opened().size(), 0);
+    QCOMPARE(boxes.callCount(), 0);
+}
+
+void TestMainForm::open_handsFirstRecordOfCassetteToFilmWindow()
+{
+    WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10), makeRecord(u"B"_s, 100, u"b1"_s, 10),
+                     makeRecord(u"B"_s, 100, u"b2"_s, 10)});
+    FilmRecord* anchor = nullptr;
+    f.mainwin->setFilmOpener([&](FilmRecord* r) { anchor = r; });
+    f.mainwin->cassettes->setSelectedRow(1);
+    f.mainwin->openClick();
+    QVERIFY(anchor);
+    QCOMPARE(catalogue::text(anchor->filmName), u"b1"_s);
+}
+
+void TestMainForm::exit_answeredNoKeepsRunning_YesSavesArchive()
+{
+    WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10)});
+    ui::setLanguage(1);
+    f.mainwin->show();
+    testsupport::ModalScript modal;
+    answerCassetteDialog(modal, u"Neu"_s, 60);
+    f.mainwin->newClick();
+    const QByteArray before = testsupport::readFileBytes(f.archivePath());
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDNO);
+    QVERIFY(!f.mainwin->close());
+    QCOMPARE(boxes.lastCall().caption, u"reelMINDER/32 beenden"_s);
+    QCOMPARE(boxes.lastCall().text, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s);
+    QCOMPARE(boxes.lastCall().flags, 0x124u);
+    QVERIFY(f.mainwin->isVisible());
+    QCOMPARE(testsupport::readFileBytes(f.archivePath()), before);
+    QCOMPARE(f.catalogue.recordCount(), 2);
+
+    boxes.queue(ui::IDYES);
+    QVERIFY(f.mainwin->close());
+    QVERIFY(f.catalogue.isEmpty());
+    const QByteArray after = testsupport::readFileBytes(f.archivePath());
+    QCOMPARE(after.size(), qsizetype(2 * catalogue::kRecordSize));
+    QCOMPARE(after.left(catalogue::kRecordSize), before);
+    FilmRecord added{};
+    std::memcpy(&added, after.constData() + catalogue::kRecordSize, catalogue::kRecordSize);
+    QCOMPARE(catalogue::tapeNameText(added), u"Neu"_s);
+    QCOMPARE(added.tapeLength, quint16(60));
+}
+
+void TestMainForm::sizeWarning_shownWhileLoadingDamagedArchive()
+{
+    QTemporaryDir dir;
+    const QString path = catalogue::ArchivePath(dir.path() + u'/');
+    testsupport::writeArchive(path, {makeRecord(u"A"_s, 100, u"a"_s, 10)});
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(17, 'x'));
+    }
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDOK);
+    catalogue::Catalogue catalogue;
+    windows::Tmainwin mainwin(catalogue, dir.path() + u'/');
+    QCOMPARE(boxes.lastCall().caption, u"Archiv defekt/Archive defect"_s);
+    QCOMPARE(boxes.lastCall().text,
+             u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
+             u"The size of the Archivefile is not correct. Therefore a film could be missed."_s);
+    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
+    QCOMPARE(mainwin.cassettes->rowCount(), 1);
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
