@@ -27,8 +27,7 @@ void reportUnhandled(QWidget* owner);
 
 // Runs one handler. An exception ends only that handler and is reported; it never reaches Qt's
 // event loop. Returns true when the handler ran to its end.
-template <class Handler>
-bool guarded(QWidget* owner, Handler&& handler) noexcept
+template <class Handler> bool guarded(QWidget* owner, Handler&& handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();

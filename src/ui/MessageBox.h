@@ -9,7 +9,8 @@
 namespace ui {
 
 // Flags and results of the classic message box.
-enum MessageBoxFlag : unsigned {
+enum MessageBoxFlag : unsigned
+{
     MB_OK = 0x0,
     MB_YESNO = 0x4,
     MB_ICONERROR = 0x10,
@@ -19,7 +20,8 @@ enum MessageBoxFlag : unsigned {
     MB_DEFBUTTON2 = 0x100,
 };
 
-enum MessageBoxResult : int {
+enum MessageBoxResult : int
+{
     IDOK = 1,
     IDYES = 6,
     IDNO = 7,

@@ -20,7 +20,12 @@ public:
 
     struct StoredInteger
     {
-        enum Kind { Missing, NotInteger, Integer } kind = Missing;
+        enum Kind
+        {
+            Missing,
+            NotInteger,
+            Integer
+        } kind = Missing;
         qint64 value = 0;
     };
 

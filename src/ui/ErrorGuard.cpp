@@ -1,0 +1,40 @@
+#include "ui/ErrorGuard.h"
+
+#include "ui/Language.h"
+#include "ui/MessageBox.h"
+
+namespace ui {
+
+namespace {
+
+void showReport(QWidget* owner, const QString& text)
+{
+    messageBox(owner, text + QLatin1Char('.'), applicationTitle(), MB_ICONERROR);
+}
+
+} // namespace
+
+QString applicationTitle()
+{
+    return QStringLiteral("reelMINDER/32 2.01");
+}
+
+Error::Error(const QString& text) : std::runtime_error(text.toStdString()) {}
+
+QString Error::text() const
+{
+    return QString::fromUtf8(what());
+}
+
+void reportUnhandled(QWidget* owner, const std::exception& error)
+{
+    // ui::Error keeps its text as UTF-8; the standard library's texts are plain ASCII.
+    showReport(owner, QString::fromUtf8(error.what()));
+}
+
+void reportUnhandled(QWidget* owner)
+{
+    showReport(owner, isGerman() ? QStringLiteral("Unbekannter Fehler") : QStringLiteral("Unknown error"));
+}
+
+} // namespace ui

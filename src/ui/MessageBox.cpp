@@ -1,0 +1,88 @@
+#include "ui/MessageBox.h"
+
+#include "ui/Language.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+MessageBoxHandler& installedHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+QMessageBox::Icon iconFor(unsigned flags)
+{
+    switch (flags & 0xF0u) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+// The texts break paragraphs with carriage returns alone, which a label would not show as breaks.
+QString displayText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+void setMessageBoxHandler(MessageBoxHandler handler)
+{
+    installedHandler() = std::move(handler);
+}
+
+int messageBox(QWidget* owner, const QString& text, const QString& caption, unsigned flags)
+{
+    // A copy, so that a handler may uninstall itself while it answers.
+    if (const MessageBoxHandler handler = installedHandler()) {
+        return handler(MessageBoxCall{owner, text, caption, flags});
+    }
+
+    QMessageBox box(owner);
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    box.setIcon(iconFor(flags));
+
+    const bool german = isGerman();
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* ok = nullptr;
+    if ((flags & 0x0Fu) == MB_YESNO) {
+        // Labels set by hand: the style's standard buttons would follow the system locale.
+        yes = box.addButton(german ? QStringLiteral("&Ja") : QStringLiteral("&Yes"), QMessageBox::YesRole);
+        no = box.addButton(german ? QStringLiteral("&Nein") : QStringLiteral("&No"), QMessageBox::NoRole);
+        box.setDefaultButton((flags & MB_DEFBUTTON2) != 0 ? no : yes);
+        box.setEscapeButton(no);
+    } else {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    }
+
+    box.exec();
+    const QAbstractButton* const clicked = box.clickedButton();
+    if (ok != nullptr) {
+        return IDOK;
+    }
+    return clicked == yes ? IDYES : IDNO;
+}
+
+} // namespace ui

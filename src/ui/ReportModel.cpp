@@ -1,0 +1,134 @@
+#include "ui/ReportModel.h"
+
+namespace ui {
+
+ReportModel::ReportModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ReportModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ReportModel::columnCount(const QModelIndex& parent) const
+{
+    // The caption column exists even before any column title is set.
+    return parent.isValid() ? 0 : static_cast<int>(qMax<qsizetype>(captions_.size(), 1));
+}
+
+QVariant ReportModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole) {
+        return {};
+    }
+    return rows_.at(index.row()).value(index.column());
+}
+
+QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    return captions_.value(section);
+}
+
+Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ReportModel::setCaptions(const QStringList& captions)
+{
+    const bool sameCount = qMax<qsizetype>(captions.size(), 1) == columnCount();
+    if (!sameCount) {
+        beginResetModel();
+    }
+    captions_ = captions;
+    if (sameCount) {
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    } else {
+        endResetModel();
+    }
+}
+
+void ReportModel::setCaption(int column, const QString& caption)
+{
+    if (column < 0 || column >= captions_.size()) {
+        return;
+    }
+    captions_[column] = caption;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
+QString ReportModel::caption(int column) const
+{
+    return captions_.value(column);
+}
+
+int ReportModel::appendRow(const QStringList& row)
+{
+    const int at = rowCount();
+    beginInsertRows(QModelIndex(), at, at);
+    rows_.append(row);
+    endInsertRows();
+    return at;
+}
+
+void ReportModel::appendRows(const QList<QStringList>& rows)
+{
+    if (rows.isEmpty()) {
+        return;
+    }
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+    rows_.append(rows);
+    endInsertRows();
+}
+
+QString ReportModel::text(int row, int column) const
+{
+    return row >= 0 && row < rows_.size() ? rows_.at(row).value(column) : QString();
+}
+
+void ReportModel::setText(int row, int column, const QString& text)
+{
+    if (row < 0 || row >= rows_.size() || column < 0) {
+        return;
+    }
+    QStringList& cells = rows_[row];
+    // Setting a sub-item beyond the last one adds the missing ones empty.
+    while (cells.size() <= column) {
+        cells.append(QString());
+    }
+    cells[column] = text;
+    const QModelIndex changed = index(row, qMin(column, columnCount() - 1));
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ReportModel::deleteRow(int row)
+{
+    if (row < 0 || row >= rows_.size()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.removeAt(row);
+    endRemoveRows();
+}
+
+void ReportModel::clear()
+{
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+int ReportModel::find(const QString& text) const
+{
+    for (qsizetype row = 0; row < rows_.size(); ++row) {
+        if (QString::compare(rows_.at(row).value(0), text, Qt::CaseInsensitive) == 0) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+} // namespace ui

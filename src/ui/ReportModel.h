@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace ui {
+
+// The rows of a ReportList: each row is its caption followed by its sub-item texts.
+class ReportModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReportModel)
+
+public:
+    explicit ReportModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    void setCaptions(const QStringList& captions);
+    void setCaption(int column, const QString& caption);
+    QString caption(int column) const;
+
+    int appendRow(const QStringList& row);
+    void appendRows(const QList<QStringList>& rows);
+    QString text(int row, int column) const;
+    void setText(int row, int column, const QString& text);
+    void deleteRow(int row);
+    void clear();
+
+    // The first row whose column 0 equals text, letter case ignored; -1 when none.
+    int find(const QString& text) const;
+
+private:
+    QStringList captions_;
+    QList<QStringList> rows_;
+};
+
+} // namespace ui

@@ -1,0 +1,98 @@
+#include "ui/SettingsStore.h"
+
+#include "ui/ErrorGuard.h"
+
+#include <QMetaType>
+#include <QSettings>
+#include <QVariant>
+
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+// A whole number as text: optional sign, then digits only, within qint64.
+bool parseInteger(const QString& text, qint64& value)
+{
+    if (text.isEmpty()) {
+        return false;
+    }
+    const qsizetype start = (text.front() == QLatin1Char('-') || text.front() == QLatin1Char('+')) ? 1 : 0;
+    if (start == text.size()) {
+        return false;
+    }
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    bool ok = false;
+    value = text.toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+{
+    open();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::open()
+{
+    // Drop the old object first: the new one must not share its pending, failed changes' status.
+    settings_.reset();
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QStringLiteral("Kestro"), QStringLiteral("ReelMinder"));
+    settings_->beginGroup(QStringLiteral("2.0"));
+}
+
+SettingsStore::StoredInteger SettingsStore::readInteger(const QString& name) const
+{
+    const QVariant stored = settings_->value(name);
+    if (!stored.isValid()) {
+        return {};
+    }
+    StoredInteger result{StoredInteger::NotInteger, 0};
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        result = {StoredInteger::Integer, stored.toLongLong()};
+        break;
+    case QMetaType::ULongLong:
+        if (stored.toULongLong() <= static_cast<quint64>(std::numeric_limits<qint64>::max())) {
+            result = {StoredInteger::Integer, stored.toLongLong()};
+        }
+        break;
+    case QMetaType::QString: {
+        // The conf file keeps no types: an integer comes back as its decimal text.
+        qint64 value = 0;
+        if (parseInteger(stored.toString(), value)) {
+            result = {StoredInteger::Integer, value};
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return result;
+}
+
+void SettingsStore::writeInteger(const QString& name, int value)
+{
+    // QSettings keeps its first error for good; a fresh object lets this write be judged on its own.
+    if (settings_->status() != QSettings::NoError) {
+        open();
+    }
+    settings_->setValue(name, value);
+    settings_->sync();
+    if (settings_->status() == QSettings::AccessError) {
+        throw Error(QStringLiteral("Konnte Daten für '%1' nicht setzen").arg(name));
+    }
+}
+
+} // namespace ui
