@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +84,8 @@ void Tcasprop::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { FormShow(); });
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }
 
 void Tcasprop::FormShow()

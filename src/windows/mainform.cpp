@@ -264,18 +264,26 @@ void Tmainwin::FormShow()
     UpdateStatus();
 }
 
-// Columns keep their designed widths unless a caption needs more room.
+// Columns keep their designed widths unless a caption needs more room; the list widens with them, up
+// to a limit beyond which it scrolls rather than cutting a long cassette name.
 void Tmainwin::fitColumns()
 {
-    const QFontMetrics metrics(cassettes->header()->font());
+    constexpr int kWidestNameColumn = 360;
+    const QFontMetrics headerMetrics(cassettes->header()->font());
+    const QFontMetrics rowMetrics(cassettes->font());
+    const int padding = 2 * headerMetrics.averageCharWidth() + 8;
     int total = 0;
     for (int column = 0; column < 4; ++column) {
-        const int needed = metrics.horizontalAdvance(cassettes->columnCaption(column)) + 2 * metrics.averageCharWidth() + 8;
+        int needed = headerMetrics.horizontalAdvance(cassettes->columnCaption(column)) + padding;
+        if (column == 0) {
+            for (int row = 0; row < cassettes->rowCount(); ++row)
+                needed = qMax(needed, rowMetrics.horizontalAdvance(cassettes->caption(row)) + padding);
+        }
         const int width = qMax(kColumnWidths[column], needed);
         cassettes->header()->resizeSection(column, width);
-        total += width;
+        total += column == 0 ? qMin(width, qMax(kColumnWidths[0], kWidestNameColumn)) : width;
     }
-    cassettes->setMinimumWidth(total + 2 * cassettes->frameWidth() + cassettes->verticalScrollBar()->sizeHint().width());
+    cassettes->setFixedWidth(total + 2 * cassettes->frameWidth() + cassettes->verticalScrollBar()->sizeHint().width());
 }
 
 void Tmainwin::UpdateStatus()
@@ -350,6 +358,7 @@ void Tmainwin::newClick()
     catalogue_.setCursor(catalogue_.AppendRecord(std::move(record)));
 
     cassettes->addRow(name, {number(length), u"0"_s, number(length)});
+    fitColumns();
     UpdateStatus();
 }
 
@@ -380,6 +389,7 @@ void Tmainwin::editClick()
     const QString newName = casprop_->acceptedName();
     catalogue_.RenameCassette(oldName, newName, casprop_->runtime->IntValue());
     cassettes->setCaption(row, newName);
+    fitColumns();
     RefreshCassetteRow(catalogue_.FindCassette(newName));
 }
 

@@ -1,0 +1,199 @@
+#include "app/GenreLists.h"
+#include "app/Startup.h"
+#include "app/infoform.h"
+#include "app/langform.h"
+#include "catalogue/Archive.h"
+#include "catalogue/Catalogue.h"
+#include "support/MessageBoxScript.h"
+#include "support/ModalScript.h"
+#include "support/Records.h"
+#include "support/TempSettings.h"
+#include "ui/Help.h"
+#include "ui/Language.h"
+#include "ui/MessageBox.h"
+#include "ui/ReportList.h"
+#include "windows/mainform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Start-up order, the language it settles on, and shutdown, each against temporary settings and a
+// temporary program folder.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        ui::setLanguage(0);
+        ui::setHelpFile(QString::fromUtf16(ui::kHelpFileEnglish));
+    }
+    void cleanup() { catalogue::Catalogue::instance().ReleaseAll(); }
+
+    void firstStart_asksWithNothingPreselected_storesChoice_data();
+    void firstStart_asksWithNothingPreselected_storesChoice();
+    void secondStart_usesStoredLanguageWithoutAsking_data();
+    void secondStart_usesStoredLanguageWithoutAsking();
+    void sizeWarning_comesBeforeLanguageDialog();
+    void mainWindow_showsArchiveInChosenLanguage();
+    void exit_yesWritesArchive_noWritesNothing();
+};
+
+void TestStartup::firstStart_asksWithNothingPreselected_storesChoice_data()
+{
+    QTest::addColumn<QByteArray>("settingsFile"); // empty: none
+    QTest::addColumn<bool>("chooseGerman");
+    QTest::newRow("no settings, English") << QByteArray() << false;
+    QTest::newRow("no settings, German") << QByteArray() << true;
+    QTest::newRow("string stored") << QByteArray("[2.0]\nLanguage=abc\n") << true;
+    QTest::newRow("7 stored") << QByteArray("[2.0]\nLanguage=7\n") << false;
+    QTest::newRow("-1 stored") << QByteArray("[2.0]\nLanguage=-1\n") << true;
+}
+
+void TestStartup::firstStart_asksWithNothingPreselected_storesChoice()
+{
+    QFETCH(QByteArray, settingsFile);
+    QFETCH(bool, chooseGerman);
+    testsupport::TempSettings settings;
+    if (!settingsFile.isEmpty())
+        QVERIFY(settings.writeRaw(settingsFile));
+    QTemporaryDir programDir;
+
+    testsupport::ModalScript modal;
+    bool nothingPreselected = false;
+    modal.queueShown<app::Tlangwin>([&](app::Tlangwin* langwin) {
+        nothingPreselected = !langwin->deutsch->isChecked() && !langwin->english->isChecked();
+        langwin->ok->click(); // refused: no choice yet
+        QVERIFY(langwin->isVisible());
+        (chooseGerman ? langwin->deutsch : langwin->english)->setChecked(true);
+        langwin->ok->click();
+    });
+    app::Startup startup(programDir.path() + u'/');
+
+    QCOMPARE(modal.opened(), QStringList{u"langwin"_s});
+    QVERIFY(nothingPreselected);
+    QCOMPARE(ui::language(), quint8(chooseGerman ? 1 : 0));
+    QCOMPARE(settings.storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
+    QCOMPARE(ui::helpFile(), QString::fromUtf16(chooseGerman ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+}
+
+void TestStartup::secondStart_usesStoredLanguageWithoutAsking_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::newRow("English") << 0;
+    QTest::newRow("German") << 1;
+}
+
+void TestStartup::secondStart_usesStoredLanguageWithoutAsking()
+{
+    QFETCH(int, stored);
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=" + QByteArray::number(stored) + '\n'));
+    QTemporaryDir programDir;
+    testsupport::ModalScript modal;
+    testsupport::MessageBoxScript boxes;
+    app::Startup startup(programDir.path() + u'/');
+    QCOMPARE(modal.opened(), QStringList());
+    QCOMPARE(ui::language(), quint8(stored));
+    QCOMPARE(ui::helpFile(), QString::fromUtf16(stored ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+}
+
+void TestStartup::sizeWarning_comesBeforeLanguageDialog()
+{
+    testsupport::TempSettings settings;
+    QTemporaryDir programDir;
+    QFile archive(catalogue::ArchivePath(programDir.path() + u'/'));
+    QVERIFY(archive.open(QIODevice::WriteOnly));
+    archive.write(QByteArray(1359, '\0'));
+    archive.close();
+
+    testsupport::MessageBoxScript boxes;
+    testsupport::ModalScript modal;
+    boxes.queue(ui::IDOK);
+    int boxesBeforeDialog = -1;
+    modal.queueShown<app::Tlangwin>([&](app::Tlangwin* langwin) {
+        boxesBeforeDialog = boxes.callCount();
+        langwin->english->setChecked(true);
+        langwin->ok->click();
+    });
+    app::Startup startup(programDir.path() + u'/');
+    QCOMPARE(boxesBeforeDialog, 1);
+    QCOMPARE(boxes.calls().first().caption, u"Archiv defekt/Archive defect"_s);
+    QVERIFY(catalogue::Catalogue::instance().isEmpty());
+}
+
+void TestStartup::mainWindow_showsArchiveInChosenLanguage()
+{
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=1\n"));
+    QTemporaryDir programDir;
+    QVERIFY(testsupport::writeArchive(catalogue::ArchivePath(programDir.path() + u'/'),
+                                      {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
+    app::Startup startup(programDir.path() + u'/');
+    windows::Tmainwin& mainwin = startup.mainwin();
+    mainwin.show();
+    QCOMPARE(mainwin.Label1->text(), u"&Videokassetten:"_s);
+    QCOMPARE(mainwin.tapesPanel->text(), u"1 Kassette"_s);
+    QCOMPARE(mainwin.filmsPanel->text(), u"1 Film"_s);
+    QCOMPARE(mainwin.cassettes->caption(0), u"Krimis"_s);
+    QCOMPARE(mainwin.cassettes->subItem(0, 2), u"150"_s);
+
+    // The about box switches the language; the main window follows once it is closed.
+    testsupport::ModalScript modal;
+    modal.queueShown<app::Tinfowin>([](app::Tinfowin* infowin) {
+        QCOMPARE(infowin->windowTitle(), u"Info über reelMINDER/32 2.01"_s);
+        infowin->Button3->click();
+        QCOMPARE(infowin->windowTitle(), u"Info about reelMINDER/32 2.01"_s);
+        QCOMPARE(infowin->Button3->text(), u"Language Selection"_s);
+        infowin->ok->click();
+    });
+    modal.queueShown<app::Tlangwin>([](app::Tlangwin* langwin) {
+        QVERIFY(langwin->deutsch->isChecked());
+        langwin->english->setChecked(true);
+        langwin->ok->click();
+    });
+    mainwin.info->click();
+    QCOMPARE(modal.opened(), (QStringList{u"infowin"_s, u"langwin"_s}));
+    QCOMPARE(ui::language(), quint8(0));
+    QCOMPARE(settings.storedValue(u"Language"_s).toInt(), 0);
+    QCOMPARE(mainwin.Label1->text(), u"&Videotapes:"_s);
+    QCOMPARE(mainwin.tapesPanel->text(), u"1 Tape"_s);
+}
+
+void TestStartup::exit_yesWritesArchive_noWritesNothing()
+{
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
+    QTemporaryDir programDir;
+    const QString path = catalogue::ArchivePath(programDir.path() + u'/');
+    app::Startup startup(programDir.path() + u'/');
+    startup.mainwin().show();
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDNO);
+    startup.mainwin().quit->click();
+    QCOMPARE(boxes.lastCall().caption, u"Exit reelMINDER/32"_s);
+    QCOMPARE(boxes.lastCall().text, u"Do you really want to exit reelMINDER/32?"_s);
+    QVERIFY(startup.mainwin().isVisible());
+    QVERIFY(!QFile::exists(path));
+
+    // Exit is the window's cancel button: Escape asks too.
+    QApplication::setActiveWindow(&startup.mainwin());
+    QVERIFY(QTest::qWaitForWindowActive(&startup.mainwin()));
+    boxes.queue(ui::IDYES);
+    QTest::keyClick(&startup.mainwin(), Qt::Key_Escape);
+    QVERIFY(!startup.mainwin().isVisible());
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QFile(path).size(), 0);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
