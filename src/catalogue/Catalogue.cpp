@@ -1,0 +1,212 @@
+#include "Catalogue.h"
+
+#include "catalogue/Cp1252.h"
+#include "catalogue/RecordText.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace catalogue {
+
+namespace {
+
+constexpr std::size_t kTapeNameCapacity = sizeof(FilmRecord::tapeName.chars);
+
+// The stored name bytes; a damaged length byte never reaches beyond the field.
+std::string_view nameBytes(const FilmRecord& r)
+{
+    return {r.tapeName.chars, std::min(static_cast<std::size_t>(r.tapeName.length), kTapeNameCapacity)};
+}
+
+// A name as the bytes it must match. Empty when no stored name can equal it: it holds a character
+// the code page lacks, or it is longer than the field.
+std::optional<QByteArray> nameKey(QStringView name)
+{
+    bool exact = true;
+    QByteArray bytes = cp1252::encode(name, &exact);
+    if (!exact || static_cast<std::size_t>(bytes.size()) > kTapeNameCapacity)
+        return std::nullopt;
+    return bytes;
+}
+
+bool matches(const FilmRecord& r, const QByteArray& key)
+{
+    return nameBytes(r) == std::string_view(key.constData(), static_cast<std::size_t>(key.size()));
+}
+
+} // namespace
+
+bool SameTape(const FilmRecord& a, const FilmRecord& b)
+{
+    return nameBytes(a) == nameBytes(b);
+}
+
+int TimeFactor(const FilmRecord& r)
+{
+    return ((r.longplay ^ 1) & 0x7F) + 1;
+}
+
+bool HasTapeName(const FilmRecord& r, QStringView name)
+{
+    const auto key = nameKey(name);
+    return key && matches(r, *key);
+}
+
+Catalogue::~Catalogue()
+{
+    ReleaseAll();
+}
+
+Catalogue& Catalogue::instance()
+{
+    static Catalogue catalogue;
+    return catalogue;
+}
+
+std::unique_ptr<FilmRecord> Catalogue::NewRecord()
+{
+    // Value-initialised: every byte zero, so no stale memory ever reaches the archive.
+    return std::make_unique<FilmRecord>();
+}
+
+FilmRecord* Catalogue::AppendRecord(std::unique_ptr<FilmRecord> n)
+{
+    Q_ASSERT(n);
+    FilmRecord* const r = n.release();
+    r->prev = tail_;
+    r->next = nullptr;
+    if (head_)
+        tail_->next = r;
+    else
+        head_ = r;
+    tail_ = r;
+    ++recordCount_;
+    return r;
+}
+
+FilmRecord* Catalogue::InsertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n)
+{
+    Q_ASSERT(r && n);
+    FilmRecord* x = r;
+    while (x->next && SameTape(*x->next, *r))
+        x = x->next;
+    FilmRecord* const added = n.release();
+    added->prev = x;
+    added->next = x->next;
+    x->next = added;
+    if (added->next)
+        added->next->prev = added;
+    else
+        tail_ = added;
+    ++recordCount_;
+    return added;
+}
+
+FilmRecord* Catalogue::InsertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n)
+{
+    Q_ASSERT(x && n);
+    FilmRecord* const added = n.release();
+    added->prev = x->prev;
+    added->next = x;
+    if (x == head_)
+        head_ = added;
+    else
+        x->prev->next = added;
+    x->prev = added;
+    ++recordCount_;
+    return added;
+}
+
+void Catalogue::UnlinkRecord(FilmRecord* x)
+{
+    Q_ASSERT(x);
+    if (x->prev)
+        x->prev->next = x->next;
+    else
+        head_ = x->next;
+    if (x->next)
+        x->next->prev = x->prev;
+    else
+        tail_ = x->prev;
+    if (cursor_ == x)
+        cursor_ = nullptr;
+    --recordCount_;
+    // The catalogue owned x since it was linked; this is its one release.
+    std::unique_ptr<FilmRecord> freed(x);
+}
+
+FilmRecord* Catalogue::FindCassette(QStringView name) const
+{
+    const auto key = nameKey(name);
+    if (!key)
+        return nullptr;
+    for (FilmRecord* x = head_; x; x = x->next) {
+        if (matches(*x, *key))
+            return x;
+    }
+    return nullptr;
+}
+
+void Catalogue::RenameCassette(QStringView name, QStringView newName, int length)
+{
+    // The old name is taken once, before any record changes.
+    const auto key = nameKey(name);
+    if (!key)
+        return;
+    const auto newLength = static_cast<quint16>(length & 0xFFFF);
+    for (FilmRecord* x = head_; x; x = x->next) {
+        if (matches(*x, *key)) {
+            setText(x->tapeName, newName);
+            x->tapeLength = newLength;
+        }
+    }
+}
+
+void Catalogue::RemoveCassette(QStringView name)
+{
+    const auto key = nameKey(name);
+    if (!key)
+        return;
+    for (FilmRecord* x = head_; x;) {
+        FilmRecord* const next = x->next;
+        if (matches(*x, *key))
+            UnlinkRecord(x);
+        x = next;
+    }
+}
+
+TapeSummary Catalogue::CassetteSummary(const FilmRecord& r) const
+{
+    // 64-bit sums: a damaged archive may hold more film time than 32 bits can count.
+    TapeSummary summary;
+    qint64 half = 2 * qint64{r.tapeLength};
+    for (const FilmRecord* s = head_; s; s = s->next) {
+        if (s->filmLength > 0 && SameTape(*s, r)) {
+            ++summary.filmCount;
+            half -= qint64{TimeFactor(*s)} * s->filmLength;
+        }
+    }
+    const qint64 remaining = half / 2; // C++ division rounds toward zero, as required
+    summary.remainingMinutes = static_cast<int>(
+        std::clamp<qint64>(remaining, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return summary;
+}
+
+void Catalogue::ReleaseAll()
+{
+    // A loop, not a recursive chain of owners: 100,000 records must not exhaust the stack.
+    FilmRecord* x = head_;
+    while (x) {
+        const std::unique_ptr<FilmRecord> freed(x);
+        x = freed->next;
+    }
+    head_ = nullptr;
+    tail_ = nullptr;
+    cursor_ = nullptr;
+    recordCount_ = 0;
+    filmTotal_ = 0;
+}
+
+} // namespace catalogue

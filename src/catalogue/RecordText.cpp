@@ -1,0 +1,55 @@
+#include "RecordText.h"
+
+#include "catalogue/Cp1252.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace catalogue {
+
+namespace {
+
+// Stores bytes cut to capacity and zeroes the rest, so no earlier value lingers in the field.
+std::size_t storeCut(char* chars, std::size_t capacity, const QByteArray& bytes)
+{
+    const std::size_t n = std::min(static_cast<std::size_t>(bytes.size()), capacity);
+    std::memcpy(chars, bytes.constData(), n);
+    std::memset(chars + n, 0, capacity - n);
+    return n;
+}
+
+} // namespace
+
+QString readShortString(const quint8& length, const char* chars, std::size_t capacity)
+{
+    const std::size_t n = std::min(static_cast<std::size_t>(length), capacity);
+    return cp1252::decode(chars, static_cast<qsizetype>(n));
+}
+
+void writeShortString(quint8& length, char* chars, std::size_t capacity, QStringView text)
+{
+    length = static_cast<quint8>(storeCut(chars, capacity, cp1252::encode(text)));
+}
+
+QString readZeroTerminated(const char* field, std::size_t fieldSize)
+{
+    const void* zero = std::memchr(field, 0, fieldSize);
+    const std::size_t n = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : fieldSize;
+    return cp1252::decode(field, static_cast<qsizetype>(n));
+}
+
+void writeZeroTerminated(char* field, std::size_t fieldSize, QStringView text)
+{
+    // The last byte always stays free for the terminator.
+    storeCut(field, fieldSize - 1, cp1252::encode(text));
+    field[fieldSize - 1] = 0;
+}
+
+QString storedTapeName(QStringView name)
+{
+    QByteArray bytes = cp1252::encode(name);
+    bytes.truncate(sizeof(FilmRecord::tapeName.chars));
+    return cp1252::decode(bytes.constData(), bytes.size());
+}
+
+} // namespace catalogue

@@ -1,0 +1,406 @@
+#include "catalogue/Archive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "catalogue/SaveTarget.h"
+#include "support/Records.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+using namespace catalogue;
+using testsupport::makeRecord;
+using testsupport::readFileBytes;
+
+namespace {
+
+// Fails the writes of an attempt once they pass writeLimit bytes, or fails the final sync; only
+// the first failingAttempts attempts fail, later ones go through.
+class FailingTarget final : public SaveTarget
+{
+public:
+    qint64 writeLimit = -1;
+    bool failSync = false;
+    int failingAttempts = 1;
+
+    bool write(QFile& file, const char* data, qint64 size) override
+    {
+        if (failingAttempts > 0 && writeLimit >= 0 && file.pos() + size > writeLimit) {
+            --failingAttempts;
+            SaveTarget::write(file, data, writeLimit - file.pos());
+            return false;
+        }
+        return SaveTarget::write(file, data, size);
+    }
+
+    bool sync(QFile& file) override
+    {
+        const bool synced = SaveTarget::sync(file);
+        if (failingAttempts > 0 && failSync) {
+            --failingAttempts;
+            return false;
+        }
+        return synced;
+    }
+};
+
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Records with every kind of field set, the reserved bytes and string tails not zero.
+std::vector<FilmRecord> sampleRecords(int count)
+{
+    std::vector<FilmRecord> records;
+    for (int i = 0; i < count; ++i) {
+        FilmRecord r = makeRecord(QStringLiteral("Tape %1").arg(i / 3), 180, QStringLiteral("Film %1").arg(i),
+                                  90 + i % 7, static_cast<quint8>(i % 2));
+        r.reserved1 = 0xE1;
+        r.reserved2 = 0xE2;
+        std::memset(r.reserved3, 0xE3, sizeof r.reserved3);
+        r.filmName.chars[60] = 'T'; // a tail beyond the value
+        r.year = static_cast<quint16>(1950 + i);
+        setText(r.country, QStringLiteral("\u00D6sterreich"));
+        setText(r.actors, QStringLiteral("One\r\nTwo"));
+        setText(r.story, QStringLiteral("It ends \u2013 well."));
+        r.seen = 1;
+        records.push_back(r);
+    }
+    return records;
+}
+
+QByteArray withZeroLinks(QByteArray bytes)
+{
+    for (qsizetype at = 0; at + qsizetype(kRecordSize) <= bytes.size(); at += kRecordSize)
+        std::memset(bytes.data() + at + offsetof(FilmRecord, diskPrev), 0, 8);
+    return bytes;
+}
+
+} // namespace
+
+class TestArchive final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void fields_lieAtTheirFileOffsets_data();
+    void fields_lieAtTheirFileOffsets();
+    void load_takesWholeRecordsOnly_data();
+    void load_takesWholeRecordsOnly();
+    void load_rebuildsLinksInFileOrder();
+    void damagedFields_areReadWithinTheirField();
+    void loadThenSave_keepsEveryByteButTheLinks();
+    void uncreatableArchive_asksAgainUntilNo_data();
+    void uncreatableArchive_asksAgainUntilNo();
+    void writeProtection_asksAgainAndKeepsArchive_data();
+    void writeProtection_asksAgainAndKeepsArchive();
+    void failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp_data();
+    void failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp();
+    void yesAfterTransientFailure_saves();
+    void save_keepsPermissionsAndLinks();
+
+private:
+    QString archive() const { return ArchivePath(dir_->path() + u'/'); }
+    void loadSample(int count);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    Catalogue catalogue_;
+};
+
+void TestArchive::init()
+{
+    catalogue_.ReleaseAll();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void TestArchive::loadSample(int count)
+{
+    QVERIFY(testsupport::writeArchive(archive(), sampleRecords(count)));
+    QVERIFY(LoadArchive(catalogue_, archive()).opened);
+    QCOMPARE(catalogue_.recordCount(), count);
+}
+
+void TestArchive::fields_lieAtTheirFileOffsets_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("size");
+    QTest::newRow("tapeName") << QByteArray("tapeName") << 0 << 51;
+    QTest::newRow("tapeLength") << QByteArray("tapeLength") << 52 << 2;
+    QTest::newRow("filmName") << QByteArray("filmName") << 54 << 71;
+    QTest::newRow("filmLength") << QByteArray("filmLength") << 126 << 2;
+    QTest::newRow("year") << QByteArray("year") << 128 << 2;
+    QTest::newRow("country") << QByteArray("country") << 130 << 71;
+    QTest::newRow("director") << QByteArray("director") << 201 << 71;
+    QTest::newRow("genre") << QByteArray("genre") << 272 << 71;
+    QTest::newRow("actors") << QByteArray("actors") << 343 << 401;
+    QTest::newRow("story") << QByteArray("story") << 744 << 601;
+    QTest::newRow("flags") << QByteArray("flags") << 1345 << 4;
+    QTest::newRow("links") << QByteArray("links") << 1352 << 8;
+}
+
+// Fills one field through the record type, saves, and finds exactly its bytes set in the file.
+void TestArchive::fields_lieAtTheirFileOffsets()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(int, offset);
+    QFETCH(int, size);
+    auto r = Catalogue::NewRecord();
+    const auto fill = [](auto& member) { std::memset(&member, 0xA5, sizeof member); };
+    // clang-format off
+    if (field == "tapeName") fill(r->tapeName);
+    else if (field == "tapeLength") fill(r->tapeLength);
+    else if (field == "filmName") fill(r->filmName);
+    else if (field == "filmLength") fill(r->filmLength);
+    else if (field == "year") fill(r->year);
+    else if (field == "country") fill(r->country);
+    else if (field == "director") fill(r->director);
+    else if (field == "genre") fill(r->genre);
+    else if (field == "actors") fill(r->actors);
+    else if (field == "story") fill(r->story);
+    else if (field == "flags") { fill(r->longplay); fill(r->blackWhite); fill(r->seen); fill(r->deletable); }
+    else { fill(r->diskPrev); fill(r->diskNext); }
+    // clang-format on
+    const FilmRecord original = *r;
+    catalogue_.AppendRecord(std::move(r));
+    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+
+    const QByteArray bytes = readFileBytes(archive());
+    QCOMPARE(bytes.size(), qsizetype(kRecordSize));
+    // The links never reach the file: they are written as zero.
+    const char expected = field == "links" ? '\0' : '\xA5';
+    for (int i = 0; i < bytes.size(); ++i)
+        QCOMPARE(bytes[i], i >= offset && i < offset + size ? expected : '\0');
+
+    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QCOMPARE(catalogue_.recordCount(), 1);
+    QCOMPARE(testsupport::recordImage(*catalogue_.head()), withZeroLinks(testsupport::recordImage(original)));
+}
+
+void TestArchive::load_takesWholeRecordsOnly_data()
+{
+    QTest::addColumn<int>("fileSize"); // -1: no file, -2: a folder in its place
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("sizeOk");
+    QTest::addColumn<int>("records");
+    QTest::newRow("missing file") << -1 << false << true << 0;
+    QTest::newRow("folder in its place") << -2 << false << true << 0;
+    QTest::newRow("empty file") << 0 << true << true << 0;
+    QTest::newRow("1359 bytes") << 1359 << true << false << 0;
+    QTest::newRow("two records and 100 bytes") << 2 * 1360 + 100 << true << false << 2;
+    QTest::newRow("three records") << 3 * 1360 << true << true << 3;
+    // Crosses the reader's chunks with a part record at each boundary.
+    QTest::newRow("2000 records") << 2000 * 1360 << true << true << 2000;
+}
+
+void TestArchive::load_takesWholeRecordsOnly()
+{
+    QFETCH(int, fileSize);
+    QFETCH(bool, opened);
+    QFETCH(bool, sizeOk);
+    QFETCH(int, records);
+    QByteArray content;
+    if (fileSize == -2)
+        QVERIFY(QDir().mkdir(archive()));
+    if (fileSize >= 0) {
+        for (const FilmRecord& r : sampleRecords(fileSize / 1360 + 1))
+            content += testsupport::recordImage(r);
+        content.truncate(fileSize);
+        QFile file(archive());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+    const LoadResult result = LoadArchive(catalogue_, archive());
+    QCOMPARE(result.opened, opened);
+    QCOMPARE(result.sizeOk, sizeOk);
+    QCOMPARE(catalogue_.recordCount(), records);
+    QCOMPARE(testsupport::listFault(catalogue_), QString());
+    QByteArray loaded;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next)
+        loaded += testsupport::recordImage(*r);
+    QCOMPARE(loaded, content.left(records * 1360));
+}
+
+void TestArchive::load_rebuildsLinksInFileOrder()
+{
+    std::vector<FilmRecord> records = sampleRecords(4);
+    for (FilmRecord& r : records) {
+        r.diskPrev = 0xDEADBEEF;
+        r.diskNext = 0x00000010;
+    }
+    QVERIFY(testsupport::writeArchive(archive(), records));
+    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QCOMPARE(testsupport::listFault(catalogue_), QString());
+    int i = 0;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next, ++i) {
+        QCOMPARE(text(r->filmName), QStringLiteral("Film %1").arg(i));
+        QCOMPARE(r->diskPrev, 0u);
+        QCOMPARE(r->diskNext, 0u);
+    }
+    QCOMPARE(i, 4);
+}
+
+void TestArchive::damagedFields_areReadWithinTheirField()
+{
+    FilmRecord r = makeRecord(QString(50, u'x'), 120, QStringLiteral("abcSTALE"), 90);
+    r.tapeName.length = 255;
+    r.reserved1 = 'R';
+    r.filmName.length = 3;
+    std::memset(r.actors, 'a', sizeof r.actors);
+    setText(r.story, QStringLiteral("Story"));
+    FilmRecord sameName = makeRecord(QString(50, u'x'), 120);
+    QVERIFY(testsupport::writeArchive(archive(), {r, sameName}));
+    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+
+    const FilmRecord& loaded = *catalogue_.head();
+    QCOMPARE(text(loaded.filmName), QStringLiteral("abc"));
+    QCOMPARE(tapeNameText(loaded), QString(50, u'x'));
+    QCOMPARE(text(loaded.actors), QString(401, u'a'));
+    QVERIFY(SameTape(loaded, *catalogue_.tail()));
+    QVERIFY(HasTapeName(loaded, QString(50, u'x')));
+    QCOMPARE(catalogue_.FindCassette(QString(50, u'x')), &loaded);
+    QCOMPARE(catalogue_.CassetteSummary(loaded).filmCount, 1);
+}
+
+void TestArchive::loadThenSave_keepsEveryByteButTheLinks()
+{
+    std::vector<FilmRecord> records = sampleRecords(5);
+    records[2].diskPrev = 0x12345678;
+    records[4].diskNext = 0xFFFFFFFF;
+    QVERIFY(testsupport::writeArchive(archive(), records));
+    const QByteArray before = readFileBytes(archive());
+    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QVERIFY(catalogue_.isEmpty());
+    QCOMPARE(readFileBytes(archive()), withZeroLinks(before));
+    QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
+}
+
+void TestArchive::uncreatableArchive_asksAgainUntilNo_data()
+{
+    QTest::addColumn<bool>("missingFolder");
+    QTest::newRow("folder missing") << true;
+    QTest::newRow("archive path is a folder") << false;
+}
+
+void TestArchive::uncreatableArchive_asksAgainUntilNo()
+{
+    QFETCH(bool, missingFolder);
+    QString path = archive();
+    if (missingFolder)
+        path = ArchivePath(dir_->path() + QStringLiteral("/gone/"));
+    else
+        QVERIFY(QDir().mkdir(path));
+    testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("A"), 60));
+    int asked = 0;
+    QVERIFY(!SaveArchive(catalogue_, path, [&asked] { return ++asked < 3; }));
+    QCOMPARE(asked, 3);
+    QVERIFY(catalogue_.isEmpty());
+    QCOMPARE(QFileInfo(path).isDir(), !missingFolder);
+    const QStringList expected = {missingFolder ? QStringLiteral("gone")
+                                                : QString::fromUtf16(kArchiveFileName)};
+    QCOMPARE(folderEntries(dir_->path()), missingFolder ? QStringList() : expected);
+}
+
+void TestArchive::writeProtection_asksAgainAndKeepsArchive_data()
+{
+    QTest::addColumn<bool>("protectFolder");
+    QTest::newRow("archive write-protected") << false;
+    QTest::newRow("folder write-protected") << true;
+}
+
+void TestArchive::writeProtection_asksAgainAndKeepsArchive()
+{
+    if (::geteuid() == 0)
+        QSKIP("write protection does not hold for root");
+    QFETCH(bool, protectFolder);
+    loadSample(3);
+    const QByteArray before = readFileBytes(archive());
+    const QString target = protectFolder ? dir_->path() : archive();
+    const auto permissions = QFile::permissions(target);
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
+    int asked = 0;
+    const bool saved = SaveArchive(catalogue_, archive(), [&asked] { return ++asked < 2; });
+    QVERIFY(QFile::setPermissions(target, permissions));
+    QVERIFY(!saved);
+    QCOMPARE(asked, 2);
+    QCOMPARE(readFileBytes(archive()), before);
+    QCOMPARE(folderEntries(dir_->path()).size(), 1);
+}
+
+void TestArchive::failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp_data()
+{
+    QTest::addColumn<qint64>("writeLimit");
+    QTest::addColumn<bool>("failSync");
+    QTest::newRow("nothing written") << qint64{0} << false;
+    QTest::newRow("inside the first record") << qint64{1000} << false;
+    QTest::newRow("after the first megabyte") << qint64{(1 << 20) + 5000} << false;
+    QTest::newRow("final sync") << qint64{-1} << true;
+}
+
+void TestArchive::failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp()
+{
+    QFETCH(qint64, writeLimit);
+    QFETCH(bool, failSync);
+    loadSample(1000);
+    const QByteArray before = readFileBytes(archive());
+    testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));
+    FailingTarget target;
+    target.writeLimit = writeLimit;
+    target.failSync = failSync;
+    int asked = 0;
+    QVERIFY(!SaveArchive(
+        catalogue_, archive(), [&asked] { return ++asked > 1; }, target));
+    QCOMPARE(asked, 1);
+    QCOMPARE(target.failingAttempts, 0);
+    QVERIFY(catalogue_.isEmpty());
+    QCOMPARE(readFileBytes(archive()), before);
+    QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
+}
+
+void TestArchive::yesAfterTransientFailure_saves()
+{
+    loadSample(1000);
+    testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));
+    QByteArray expected;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next)
+        expected += testsupport::recordImage(*r);
+    FailingTarget target;
+    target.writeLimit = 700 * 1360;
+    int asked = 0;
+    QVERIFY(SaveArchive(
+        catalogue_, archive(), [&asked] { return ++asked == 1; }, target));
+    QCOMPARE(asked, 1);
+    QCOMPARE(readFileBytes(archive()), withZeroLinks(expected));
+    QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
+}
+
+void TestArchive::save_keepsPermissionsAndLinks()
+{
+    // The archive lives elsewhere and is reached through a link, with unusual permissions.
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.filePath(QStringLiteral("real.RMA"));
+    QVERIFY(testsupport::writeArchive(real, sampleRecords(2)));
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(real, permissions));
+    QVERIFY(QFile::link(real, archive()));
+
+    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));
+    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QVERIFY(QFileInfo(archive()).isSymLink());
+    QCOMPARE(readFileBytes(real).size(), 3 * 1360);
+    QCOMPARE(QFile::permissions(real) & ~(QFile::ReadUser | QFile::WriteUser), permissions);
+    QCOMPARE(folderEntries(elsewhere.path()), QStringList{QStringLiteral("real.RMA")});
+}
+
+QTEST_GUILESS_MAIN(TestArchive)
+#include "tst_archive.moc"
