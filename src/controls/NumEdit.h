@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <functional>
-
 class QContextMenuEvent;
 class QFocusEvent;
 class QInputMethodEvent;
@@ -62,7 +60,6 @@ private:
     void Change();
     void Paste(QClipboard::Mode mode);
     void PrepareForDigits();
-    void InsertDigits(const std::function<void()>& insert);
     bool IsDiscardedCharacter(const QKeyEvent& event) const;
 
     Qt::Alignment FAlignment = Qt::AlignRight;
@@ -72,8 +69,6 @@ private:
     bool entered_ = false;
     // A click that gave the focus selects the whole text on release, unless it dragged a selection.
     bool selectOnRelease_ = false;
-    // Counts completed changes, so a key that changed nothing can restore FZeroWhenEmpty.
-    unsigned changeCount_ = 0;
 };
 
 } // namespace controls
