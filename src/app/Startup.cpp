@@ -46,7 +46,8 @@ Startup::~Startup()
 void Startup::readLanguage()
 {
     const ui::SettingsStore::StoredInteger stored = settings_->readInteger(u"Language"_s);
-    if (stored.kind == ui::SettingsStore::StoredInteger::Integer && (stored.value == 0 || stored.value == 1)) {
+    if (stored.kind == ui::SettingsStore::StoredInteger::Integer &&
+        (stored.value == 0 || stored.value == 1)) {
         ui::setLanguage(quint8(stored.value));
         return;
     }

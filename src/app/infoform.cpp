@@ -91,7 +91,8 @@ Tinfowin::Tinfowin(QWidget* parent)
     setFixedSize(494, 233);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button3, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { FormShow(Button3); }); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { FormShow(Button3); }); });
 }
 
 void Tinfowin::showEvent(QShowEvent* event)

@@ -18,25 +18,26 @@ namespace app {
 
 Tlangwin::Tlangwin(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , settings_(settings)
-    , genreCombos_(std::move(genreCombos))
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings), genreCombos_(std::move(genreCombos))
 {
     setObjectName(u"langwin"_s);
     setWindowTitle(u"Wählen Sie Ihre Sprache/Choose your Language"_s);
 
-    Label1 = new QLabel(u"Dieses Programm ist zweisprachig (Deutsch/Englisch). Sie können also entscheiden, ob es "
-                        u"Textausgaben in Deutsch oder Englisch anzeigen soll. Bitte wählen Sie einen der beiden "
-                        u"Knöpfe für die gewünschte Sprache."_s,
-                        this);
+    Label1 =
+        new QLabel(u"Dieses Programm ist zweisprachig (Deutsch/Englisch). Sie können also entscheiden, ob es "
+                   u"Textausgaben in Deutsch oder Englisch anzeigen soll. Bitte wählen Sie einen der beiden "
+                   u"Knöpfe für die gewünschte Sprache."_s,
+                   this);
     Label1->setWordWrap(true);
     auto* Bevel = new QFrame(this);
     Bevel->setFrameShape(QFrame::HLine);
     Bevel->setFrameShadow(QFrame::Sunken);
-    Label2 = new QLabel(u"This program is bilingual (English/German). So you can decide if the outputs shall be "
-                        u"displayed in English or German. Please choose one of both buttons to select the desired "
-                        u"language."_s,
-                        this);
+    Label2 =
+        new QLabel(u"This program is bilingual (English/German). So you can decide if the outputs shall be "
+                   u"displayed in English or German. Please choose one of both buttons to select the desired "
+                   u"language."_s,
+                   this);
     Label2->setWordWrap(true);
     deutsch = new QRadioButton(u"&Deutsch"_s, this);
     deutsch->setObjectName(u"deutsch"_s);

@@ -22,7 +22,11 @@ class Tlangwin final : public QDialog
     Q_DISABLE_COPY_MOVE(Tlangwin)
 
 public:
-    enum Result { English = 1, German = 2 };
+    enum Result
+    {
+        English = 1,
+        German = 2
+    };
 
     Tlangwin(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent = nullptr);
 

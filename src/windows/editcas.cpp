@@ -29,8 +29,8 @@ constexpr int kTapeNameCapacity = 50;
 
 Tcasprop::Tcasprop(ui::ReportList* cassettes, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , cassettes_(cassettes)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      cassettes_(cassettes)
 {
     setObjectName(u"casprop"_s);
     ui::setHelpContext(this, ui::kHelpCassetteDialog);
@@ -130,29 +130,32 @@ QString Tcasprop::acceptedName() const
 void Tcasprop::okClick()
 {
     if (name->text().isEmpty()) {
-        showError(name, u"No Tapename!"_s, u"Please enter a name for the Tape!"_s, u"Kassettenbezeichnung fehlt!"_s,
+        showError(name, u"No Tapename!"_s, u"Please enter a name for the Tape!"_s,
+                  u"Kassettenbezeichnung fehlt!"_s,
                   u"Bitte geben Sie eine Bezeichnung für die Kassette an!"_s);
         return;
     }
     const int length = runtime->IntValue();
     if (length < minimumLength_ || length > kMaxTapeLength) {
         const QString minimum = QString::number(minimumLength_);
-        showError(runtime, u"Invalid Tapelength"_s,
-                  u"You have entered an invalid value for the Tapelength. You must enter a value between "_s + minimum +
-                      u" and 65535."_s,
-                  u"Ungültige Kassettenlänge"_s,
-                  u"Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen "_s +
-                      minimum + u" und 65535 angeben."_s);
+        showError(
+            runtime, u"Invalid Tapelength"_s,
+            u"You have entered an invalid value for the Tapelength. You must enter a value between "_s +
+                minimum + u" and 65535."_s,
+            u"Ungültige Kassettenlänge"_s,
+            u"Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen "_s +
+                minimum + u" und 65535 angeben."_s);
         return;
     }
     // No name may be taken twice, letter case ignored: two rows of one name would merge their
     // cassettes. In edit mode the cassette's own row does not count.
     const int taken = cassettes_->findCaption(acceptedName());
     if (taken >= 0 && (mode == NewMode || taken != cassettes_->selectedRow())) {
-        showError(name, u"Tapename already exists"_s,
-                  u"There is already a Tape with the given name. Please enter another one."_s,
-                  u"Kassettenbezeichnung exisiert bereits"_s,
-                  u"Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an."_s);
+        showError(
+            name, u"Tapename already exists"_s,
+            u"There is already a Tape with the given name. Please enter another one."_s,
+            u"Kassettenbezeichnung exisiert bereits"_s,
+            u"Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an."_s);
         return;
     }
     accept();

@@ -23,7 +23,11 @@ class Tcasprop final : public QDialog
     Q_DISABLE_COPY_MOVE(Tcasprop)
 
 public:
-    enum Mode { NewMode = 0, EditMode = 1 };
+    enum Mode
+    {
+        NewMode = 0,
+        EditMode = 1
+    };
 
     // cassettes is the main window's list: its selected row is the cassette to edit, and its
     // captions are the names already taken.

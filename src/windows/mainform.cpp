@@ -53,8 +53,9 @@ std::string_view tapeNameBytes(const FilmRecord& r)
 
 Tmainwin::Tmainwin(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , catalogue_(catalogue)
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      catalogue_(catalogue)
 {
     createControls();
     FormCreate(programDir);
@@ -129,7 +130,8 @@ void Tmainwin::createControls()
     setTabOrder(quit, info);
 
     auto connectClick = [this](QPushButton* button, void (Tmainwin::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
     };
     connectClick(new_, &Tmainwin::newClick);
     connectClick(open, &Tmainwin::openClick);
@@ -238,12 +240,14 @@ void Tmainwin::FormShow()
         const char16_t *label, *tape, *length, *count, *remaining, *newCaption, *openCaption, *editCaption,
             *deleteCaption, *seekCaption, *quitCaption, *infoCaption;
     };
-    static constexpr Captions english{u"&Videotapes:", u"Tape",          u"Length",       u"No. of films",
-                                      u"Remaining Time", u"&New",        u"&Open",        u"&Edit",
-                                      u"&Delete",        u"&Search film", u"E&xit",        u"&Info about reelMINDER/32"};
-    static constexpr Captions german{u"&Videokassetten:", u"Kassette",     u"Länge",    u"Filmanzahl",
-                                     u"Restzeit",         u"&Neu",         u"Ö&ffnen",  u"Be&arbeiten",
-                                     u"&Löschen",         u"Film &suchen", u"&Beenden", u"&Info über reelMINDER/32"};
+    static constexpr Captions english{u"&Videotapes:", u"Tape",           u"Length",
+                                      u"No. of films", u"Remaining Time", u"&New",
+                                      u"&Open",        u"&Edit",          u"&Delete",
+                                      u"&Search film", u"E&xit",          u"&Info about reelMINDER/32"};
+    static constexpr Captions german{u"&Videokassetten:", u"Kassette",    u"Länge",
+                                     u"Filmanzahl",       u"Restzeit",    u"&Neu",
+                                     u"Ö&ffnen",          u"Be&arbeiten", u"&Löschen",
+                                     u"Film &suchen",     u"&Beenden",    u"&Info über reelMINDER/32"};
     const quint8 language = ui::language();
     if (language <= 1) {
         const Captions& c = language == 0 ? english : german;
@@ -283,7 +287,8 @@ void Tmainwin::fitColumns()
         cassettes->header()->resizeSection(column, width);
         total += column == 0 ? qMin(width, qMax(kColumnWidths[0], kWidestNameColumn)) : width;
     }
-    cassettes->setFixedWidth(total + 2 * cassettes->frameWidth() + cassettes->verticalScrollBar()->sizeHint().width());
+    cassettes->setFixedWidth(total + 2 * cassettes->frameWidth() +
+                             cassettes->verticalScrollBar()->sizeHint().width());
 }
 
 void Tmainwin::UpdateStatus()
@@ -376,8 +381,9 @@ void Tmainwin::openClick()
 
 void Tmainwin::editClick()
 {
-    const int row = selectedRowOrWarn(u"Please select first the tape, that you want to edit."_s,
-                                      u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s);
+    const int row =
+        selectedRowOrWarn(u"Please select first the tape, that you want to edit."_s,
+                          u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s);
     if (row < 0)
         return;
     const QString oldName = cassettes->caption(row);
@@ -403,10 +409,12 @@ void Tmainwin::deleteClick()
     const QChar quote = u'"';
     const int answer =
         ui::language() == 1
-            ? ui::messageBox(this, u"Wollen Sie die Videokassette "_s + quote + name + quote + u" wirklich löschen?"_s,
-                             u"Löschen einer Videokassette"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)
-            : ui::messageBox(this, u"Do you really want do delete the Videotape "_s + quote + name + quote + u'?',
-                             u"Deleting of a Videotape"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
+            ? ui::messageBox(
+                  this, u"Wollen Sie die Videokassette "_s + quote + name + quote + u" wirklich löschen?"_s,
+                  u"Löschen einer Videokassette"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)
+            : ui::messageBox(
+                  this, u"Do you really want do delete the Videotape "_s + quote + name + quote + u'?',
+                  u"Deleting of a Videotape"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
     if (answer != ui::IDYES)
         return;
     catalogue_.RemoveCassette(name);
@@ -437,7 +445,8 @@ bool Tmainwin::FormCloseQuery()
 {
     const int answer =
         ui::language() == 1
-            ? ui::messageBox(this, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s, u"reelMINDER/32 beenden"_s,
+            ? ui::messageBox(this, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s,
+                             u"reelMINDER/32 beenden"_s,
                              ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)
             : ui::messageBox(this, u"Do you really want to exit reelMINDER/32?"_s, u"Exit reelMINDER/32"_s,
                              ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
@@ -449,16 +458,18 @@ void Tmainwin::FormClose()
     catalogue::SaveArchive(catalogue_, archivePath_, [this] {
         const int answer =
             ui::language() == 1
-                ? ui::messageBox(this,
-                                 u"Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei "
-                                 u"(ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.\r\r"
-                                 u"Wollen Sie versuchen es noch einmal zu speichern?"_s,
-                                 u"Archivspeicherung fehlgeschlagen"_s, ui::MB_YESNO | ui::MB_ICONERROR)
-                : ui::messageBox(this,
-                                 u"The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the "
-                                 u"volume is probably write-protected.\r\r"
-                                 u"Do you want to try to save it again?"_s,
-                                 u"Saving of Archive failed"_s, ui::MB_YESNO | ui::MB_ICONERROR);
+                ? ui::messageBox(
+                      this,
+                      u"Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei "
+                      u"(ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.\r\r"
+                      u"Wollen Sie versuchen es noch einmal zu speichern?"_s,
+                      u"Archivspeicherung fehlgeschlagen"_s, ui::MB_YESNO | ui::MB_ICONERROR)
+                : ui::messageBox(
+                      this,
+                      u"The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the "
+                      u"volume is probably write-protected.\r\r"
+                      u"Do you want to try to save it again?"_s,
+                      u"Saving of Archive failed"_s, ui::MB_YESNO | ui::MB_ICONERROR);
         return answer == ui::IDYES;
     });
     cassettes->clearRows();

@@ -27,8 +27,7 @@ public:
     void queue(Action action);
     // Shows the dialog (so that its show handler runs), runs act on it, hides it again and
     // returns the dialog's result.
-    template <class Dialog>
-    void queueShown(std::function<void(Dialog*)> act)
+    template <class Dialog> void queueShown(std::function<void(Dialog*)> act)
     {
         queue([act](QDialog* dialog) {
             dialog->setResult(0);

@@ -30,7 +30,8 @@ struct WindowFixture
     QStringList row(int index) const
     {
         const ui::ReportList* list = mainwin->cassettes;
-        return {list->caption(index), list->subItem(index, 0), list->subItem(index, 1), list->subItem(index, 2)};
+        return {list->caption(index), list->subItem(index, 0), list->subItem(index, 1),
+                list->subItem(index, 2)};
     }
 
     QTemporaryDir dir;

@@ -60,19 +60,19 @@ void TestEditCas::newMode_checksInOrder_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("empty name before bad length")
-        << 0 << QString() << u"0"_s << u"No Tapename!"_s << u"Please enter a name for the Tape!"_s << u"name"_s;
+    QTest::newRow("empty name before bad length") << 0 << QString() << u"0"_s << u"No Tapename!"_s
+                                                  << u"Please enter a name for the Tape!"_s << u"name"_s;
     QTest::newRow("empty name de") << 1 << QString() << u"100"_s << u"Kassettenbezeichnung fehlt!"_s
                                    << u"Bitte geben Sie eine Bezeichnung für die Kassette an!"_s << u"name"_s;
     QTest::newRow("length 0 before duplicate")
         << 0 << u"abc"_s << u"0"_s << u"Invalid Tapelength"_s
         << u"You have entered an invalid value for the Tapelength. You must enter a value between 1 and 65535."_s
         << u"runtime"_s;
-    QTest::newRow("length 99999 de")
-        << 1 << u"Neu"_s << u"99999"_s << u"Ungültige Kassettenlänge"_s
-        << u"Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen 1 und "
-           u"65535 angeben."_s
-        << u"runtime"_s;
+    QTest::newRow("length 99999 de") << 1 << u"Neu"_s << u"99999"_s << u"Ungültige Kassettenlänge"_s
+                                     << u"Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. "
+                                        u"Sie müssen einen Wert zwischen 1 und "
+                                        u"65535 angeben."_s
+                                     << u"runtime"_s;
     QTest::newRow("duplicate ignoring case")
         << 0 << u"abc"_s << u"100"_s << u"Tapename already exists"_s
         << u"There is already a Tape with the given name. Please enter another one."_s << u"name"_s;
@@ -144,7 +144,8 @@ void TestEditCas::editMode_minimumFromRow_data()
     QTest::newRow("90+100 on 240") << std::vector<FilmRecord>{makeRecord(u"T"_s, 240, u"a"_s, 90),
                                                               makeRecord(u"T"_s, 240, u"b"_s, 100)}
                                    << 190;
-    QTest::newRow("long-play 121 on 180") << std::vector<FilmRecord>{makeRecord(u"T"_s, 180, u"a"_s, 121, 1)} << 61;
+    QTest::newRow("long-play 121 on 180")
+        << std::vector<FilmRecord>{makeRecord(u"T"_s, 180, u"a"_s, 121, 1)} << 61;
     QTest::newRow("empty") << std::vector<FilmRecord>{makeRecord(u"T"_s, 240)} << 1;
     QTest::newRow("over-full 95 on 90") << std::vector<FilmRecord>{makeRecord(u"T"_s, 90, u"a"_s, 95)} << 95;
 }

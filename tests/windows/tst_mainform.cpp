@@ -156,12 +156,14 @@ void TestMainForm::noSelection_warnsAndDoesNothing_data()
                              << u"No tape selected"_s;
     QTest::newRow("delete en") << 0 << 2 << u"Please select first the tape that you want to delete."_s
                                << u"No tape selected"_s;
-    QTest::newRow("open de") << 1 << 0 << u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s
+    QTest::newRow("open de") << 1 << 0
+                             << u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s
                              << u"Keine Kassette ausgewählt"_s;
     QTest::newRow("edit de") << 1 << 1
                              << u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s
                              << u"Keine Kassette ausgewählt"_s;
-    QTest::newRow("delete de") << 1 << 2 << u"Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen."_s
+    QTest::newRow("delete de") << 1 << 2
+                               << u"Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen."_s
                                << u"Keine Kassette ausgewählt"_s;
 }
 
@@ -179,9 +181,8 @@ void TestMainForm::noSelection_warnsAndDoesNothing()
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
     boxes.queue(ui::IDOK);
-    const QList<void (windows::Tmainwin::*)()> handlers{&windows::Tmainwin::openClick,
-                                                        &windows::Tmainwin::editClick,
-                                                        &windows::Tmainwin::deleteClick};
+    const QList<void (windows::Tmainwin::*)()> handlers{
+        &windows::Tmainwin::openClick, &windows::Tmainwin::editClick, &windows::Tmainwin::deleteClick};
     (f.mainwin.get()->*handlers[handler])();
 
     QCOMPARE(boxes.callCount(), 1);
@@ -207,13 +208,15 @@ void TestMainForm::rows_oneRowPerNameIgnoringCase_countsByExactName()
 void TestMainForm::rows_matchCassetteSummaryOfTheirFirstRecord()
 {
     QRandomGenerator random(20261207);
-    const QStringList names{u"Krimis"_s, u"krimis"_s, u"KRIMIS"_s, u"Natur"_s, u"Oper"_s, u"oper"_s,
-                            u"Sport"_s,  u"Für Kinder"_s, u"FÜR KINDER"_s, u"Western "_s, u"Western"_s};
+    const QStringList names{u"Krimis"_s,     u"krimis"_s,   u"KRIMIS"_s, u"Natur"_s,
+                            u"Oper"_s,       u"oper"_s,     u"Sport"_s,  u"Für Kinder"_s,
+                            u"FÜR KINDER"_s, u"Western "_s, u"Western"_s};
     std::vector<FilmRecord> records;
     for (int i = 0; i < 600; ++i) {
         const QString name = names[random.bounded(int(names.size()))];
         const int film = random.bounded(4) == 0 ? 0 : random.bounded(1, 200);
-        records.push_back(makeRecord(name, 60 + random.bounded(300), u"F"_s, film, quint8(random.bounded(3))));
+        records.push_back(
+            makeRecord(name, 60 + random.bounded(300), u"F"_s, film, quint8(random.bounded(3))));
     }
     WindowFixture f(records);
 

@@ -1,0 +1,85 @@
+// Times the main window coming up on a large archive: loading alone against loading plus building
+// the cassette rows, in the same run. The window is built but never shown.
+#include "ArchiveFixture.h"
+
+#include "catalogue/Archive.h"
+#include "catalogue/Catalogue.h"
+#include "ui/ReportList.h"
+#include "windows/mainform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr bench::FixtureSize kSize{10000, 10};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int rounds = 7;
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == u"--rounds")
+        rounds = std::max(1, args[2].toInt());
+
+    QTemporaryDir dir;
+    const QString programDir = dir.path() + u'/';
+    if (!dir.isValid() || !bench::writeArchiveFixture(catalogue::ArchivePath(programDir), kSize))
+        return 1;
+
+    std::vector<double> loads;
+    std::vector<double> windows;
+    std::vector<double> shows;
+    std::printf("archive of %d cassettes x %d films\n\nround  LoadArchive  window(load+rows)   rows alone   "
+                "captions   (ms)\n",
+                kSize.cassettes, kSize.filmsPerCassette);
+    for (int round = 1; round <= rounds; ++round) {
+        catalogue::Catalogue catalogue;
+        QElapsedTimer timer;
+        timer.start();
+        catalogue::LoadArchive(catalogue, catalogue::ArchivePath(programDir));
+        loads.push_back(elapsedMs(timer));
+        catalogue.ReleaseAll();
+
+        timer.start();
+        auto mainwin = std::make_unique<windows::Tmainwin>(catalogue, programDir);
+        windows.push_back(elapsedMs(timer));
+        if (mainwin->cassettes->rowCount() != kSize.cassettes) {
+            std::printf("wrong number of rows: %d\n", mainwin->cassettes->rowCount());
+            return 1;
+        }
+        // What the first show adds: captions, column widths fitted to the names, status bar.
+        timer.start();
+        mainwin->FormShow();
+        shows.push_back(elapsedMs(timer));
+        std::printf("%5d %12.1f %18.1f %12.1f %10.1f\n", round, loads.back(), windows.back(),
+                    windows.back() - loads.back(), shows.back());
+    }
+    const double load = median(loads);
+    const double window = median(windows);
+    std::printf("  med %12.1f %18.1f %12.1f %10.1f\n\n", load, window, window - load, median(shows));
+    std::printf("rows alone / LoadArchive = %.3f\n", (window - load) / load);
+    std::printf("window (load+rows) / LoadArchive = %.3f\n", window / load);
+    return 0;
+}
