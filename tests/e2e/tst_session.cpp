@@ -1,0 +1,295 @@
+#include "DriverChild.h"
+#include "XServer.h"
+#include "XdoTool.h"
+
+#include "catalogue/FilmRecord.h"
+#include "catalogue/RecordText.h"
+#include "support/Records.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using catalogue::FilmRecord;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kMainTitle = u"reelMINDER/32 2.01"_s;
+const QString kNewTapeTitle = u"Create new Tape"_s;
+const QString kDeleteTitle = u"Deleting of a Videotape"_s;
+const QString kExitTitle = u"Exit reelMINDER/32"_s;
+
+const QString kNewTapeName = u"Sport 2024"_s;
+constexpr int kNewTapeLength = 180;
+const QString kDeletedTape = u"Serien"_s; // the second row
+
+// The first window may take a while under the sanitizers; every later step is quick.
+constexpr int kStartMs = 30000;
+constexpr int kStepMs = 10000;
+
+FilmRecord film(const QString& tape, int tapeLength, const QString& title, int length, int year,
+                const QString& actors, quint8 longplay, quint8 seen)
+{
+    FilmRecord r = testsupport::makeRecord(tape, tapeLength, title, length, longplay);
+    r.year = quint16(year);
+    catalogue::setText(r.country, u"Deutschland"_s);
+    catalogue::setText(r.director, u"H. Berger"_s);
+    catalogue::setText(r.genre, u"Drama"_s);
+    catalogue::setText(r.actors, actors);
+    catalogue::setText(r.story, u"Zwei Nachbarn.\r\nEin Sommer."_s);
+    r.seen = seen;
+    r.blackWhite = year < 1960 ? 1 : 0;
+    return r;
+}
+
+// Three cassettes in rows Spielfilme, Serien, Dokus; Dokus is empty and so a placeholder.
+std::vector<FilmRecord> startArchive()
+{
+    return {
+        film(u"Spielfilme"_s, 240, u"Am Fluss"_s, 95, 1987, u"A. Roth\r\nB. Klee"_s, 0, 1),
+        film(u"Spielfilme"_s, 240, u"Nachtzug"_s, 121, 1958, u"C. Lenz"_s, 1, 0),
+        film(u"Serien"_s, 180, u"Hafenwache 1"_s, 45, 1994, u"D. Maier"_s, 0, 1),
+        film(u"Serien"_s, 180, u"Hafenwache 2"_s, 45, 1994, u"D. Maier"_s, 0, 0),
+        film(u"Serien"_s, 180, u"Hafenwache 3"_s, 50, 1995, u"D. Maier"_s, 0, 0),
+        testsupport::makeRecord(u"Dokus"_s, 300),
+    };
+}
+
+FilmRecord recordAt(const QByteArray& archive, qsizetype index)
+{
+    FilmRecord r{};
+    std::memcpy(&r, archive.constData() + index * qsizetype(catalogue::kRecordSize), catalogue::kRecordSize);
+    return r;
+}
+
+} // namespace
+
+// The real program under a private X server, driven from the keyboard through a whole session:
+// start on a prepared archive, create a cassette, delete another, decline the exit once, then exit.
+// What reaches the disk is checked record by record.
+class TestSession final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestSession(QString program) : program_(std::move(program)) {}
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void keyboardSession_savesNewCassetteAndDropsDeletedOne();
+    void cleanup();
+
+private:
+    bool prepareFolders();
+    QProcessEnvironment programEnvironment() const;
+    bool programRunning();
+    QString waitFor(const QString& title, int timeoutMs = kStepMs);
+    QString failure(const QString& what);
+
+    QString program_;
+    QString xvfb_;
+    QString xdotool_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<e2e::XServer> server_;
+    std::unique_ptr<e2e::XdoTool> xdo_;
+    std::unique_ptr<QProcess> process_;
+};
+
+void TestSession::initTestCase()
+{
+    QVERIFY2(QFileInfo(program_).isExecutable(), qPrintable(u"no program at "_s + program_));
+    xvfb_ = QStandardPaths::findExecutable(u"Xvfb"_s);
+    xdotool_ = QStandardPaths::findExecutable(u"xdotool"_s);
+    QVERIFY2(!xvfb_.isEmpty() && !xdotool_.isEmpty(),
+             "Xvfb and xdotool are needed: run scripts/install-deps.sh");
+}
+
+void TestSession::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void TestSession::cleanup()
+{
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->kill();
+        process_->waitForFinished(5000);
+    }
+    if (dir_ && QTest::currentTestFailed()) {
+        qWarning().noquote() << "program output:\n"
+                             << testsupport::readFileBytes(dir_->filePath(u"program.log"_s));
+        qWarning().noquote() << "Xvfb output:\n" << testsupport::readFileBytes(dir_->filePath(u"xvfb.log"_s));
+    }
+    process_.reset();
+    xdo_.reset();
+    server_.reset();
+    dir_.reset();
+}
+
+// The program runs from a copy beside its archive; settings, home and caches are all temporary.
+bool TestSession::prepareFolders()
+{
+    QDir root(dir_->path());
+    for (const QString& sub :
+         {u"app"_s, u"home"_s, u"config/Kestro"_s, u"cache"_s, u"data"_s, u"runtime"_s}) {
+        if (!root.mkpath(sub))
+            return false;
+    }
+    QFile settings(dir_->filePath(u"config/Kestro/ReelMinder.conf"_s));
+    return QFile::setPermissions(dir_->filePath(u"runtime"_s),
+                                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
+           QFile::copy(program_, dir_->filePath(u"app/reelminder"_s)) &&
+           settings.open(QIODevice::WriteOnly) && settings.write("[2.0]\nLanguage=0\n") > 0 &&
+           settings.flush() &&
+           testsupport::writeArchive(dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s), startArchive());
+}
+
+QProcessEnvironment TestSession::programEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Nothing of a desktop session may leak in: no other display, platform, theme or session bus.
+    for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"QT_QPA_PLATFORMTHEME"_s, u"QT_STYLE_OVERRIDE"_s,
+                                u"WAYLAND_DISPLAY"_s, u"SESSION_MANAGER"_s, u"XAUTHORITY"_s})
+        env.remove(name);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    env.insert(u"DISPLAY"_s, server_->display());
+    env.insert(u"HOME"_s, dir_->filePath(u"home"_s));
+    env.insert(u"XDG_CONFIG_HOME"_s, dir_->filePath(u"config"_s));
+    env.insert(u"XDG_CACHE_HOME"_s, dir_->filePath(u"cache"_s));
+    env.insert(u"XDG_DATA_HOME"_s, dir_->filePath(u"data"_s));
+    env.insert(u"XDG_RUNTIME_DIR"_s, dir_->filePath(u"runtime"_s));
+    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + dir_->filePath(u"no-bus"_s));
+    return env;
+}
+
+bool TestSession::programRunning()
+{
+    // Lets QProcess notice an exit without an event loop.
+    process_->waitForFinished(0);
+    return process_->state() != QProcess::NotRunning;
+}
+
+QString TestSession::waitFor(const QString& title, int timeoutMs)
+{
+    return xdo_->waitForWindow(title, timeoutMs, [this] { return programRunning(); });
+}
+
+QString TestSession::failure(const QString& what)
+{
+    return what + u": "_s + xdo_->error() + u"\nvisible windows: "_s + xdo_->visibleTitles().join(u" | "_s);
+}
+
+void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
+{
+    QVERIFY2(prepareFolders(), "could not prepare the program folder");
+    const QString archivePath = dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s);
+    const QByteArray before = testsupport::readFileBytes(archivePath);
+
+    server_ = std::make_unique<e2e::XServer>();
+    QVERIFY2(server_->start(xvfb_, dir_->filePath(u"xvfb.log"_s), kStepMs), qPrintable(server_->error()));
+    xdo_ = std::make_unique<e2e::XdoTool>(xdotool_, server_->display());
+
+    process_ = std::make_unique<QProcess>();
+    process_->setProgram(dir_->filePath(u"app/reelminder"_s));
+    process_->setWorkingDirectory(dir_->filePath(u"home"_s));
+    process_->setProcessEnvironment(programEnvironment());
+    process_->setStandardInputFile(QProcess::nullDevice());
+    process_->setProcessChannelMode(QProcess::MergedChannels);
+    process_->setStandardOutputFile(dir_->filePath(u"program.log"_s));
+    e2e::tieToDriver(*process_);
+    process_->start();
+    QVERIFY2(process_->waitForStarted(kStepMs), qPrintable(process_->errorString()));
+
+    const QString mainwin = waitFor(kMainTitle, kStartMs);
+    QVERIFY2(!mainwin.isEmpty(), qPrintable(failure(u"main window"_s)));
+
+    // New: the name field has the focus, Tab leads to the length with its "0" selected, Enter is OK.
+    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+n"_s}), qPrintable(failure(u"Alt+N"_s)));
+    const QString casprop = waitFor(kNewTapeTitle);
+    QVERIFY2(!casprop.isEmpty(), qPrintable(failure(u"cassette dialog"_s)));
+    QVERIFY2(xdo_->typeText(casprop, kNewTapeName), qPrintable(failure(u"typing the name"_s)));
+    QVERIFY2(xdo_->pressKeys(casprop, {u"Tab"_s}), qPrintable(failure(u"Tab"_s)));
+    QVERIFY2(xdo_->typeText(casprop, QString::number(kNewTapeLength)),
+             qPrintable(failure(u"typing the length"_s)));
+    QVERIFY2(xdo_->pressKeys(casprop, {u"Return"_s}), qPrintable(failure(u"Enter"_s)));
+    QVERIFY2(xdo_->waitUntilGone(kNewTapeTitle, kStepMs),
+             qPrintable(failure(u"closing the cassette dialog"_s)));
+
+    // Delete the second row: the label's accelerator focuses the list; Home then Down selects row 2
+    // whether or not the list made its first row current on the way in.
+    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+v"_s, u"Home"_s, u"Down"_s, u"alt+d"_s}),
+             qPrintable(failure(u"selecting and deleting"_s)));
+    const QString question = waitFor(kDeleteTitle);
+    QVERIFY2(!question.isEmpty(), qPrintable(failure(u"delete question"_s)));
+    QVERIFY2(xdo_->pressKeys(question, {u"alt+y"_s}), qPrintable(failure(u"Alt+Y"_s)));
+    QVERIFY2(xdo_->waitUntilGone(kDeleteTitle, kStepMs),
+             qPrintable(failure(u"closing the delete question"_s)));
+
+    // Exit declined: the program stays, and nothing has been written yet.
+    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+x"_s}), qPrintable(failure(u"Alt+X"_s)));
+    QString exitQuestion = waitFor(kExitTitle);
+    QVERIFY2(!exitQuestion.isEmpty(), qPrintable(failure(u"exit question after Alt+X"_s)));
+    QVERIFY2(xdo_->pressKeys(exitQuestion, {u"alt+n"_s}), qPrintable(failure(u"Alt+N"_s)));
+    QVERIFY2(xdo_->waitUntilGone(kExitTitle, kStepMs), qPrintable(failure(u"closing the exit question"_s)));
+    QVERIFY2(programRunning(), "the program ended although the exit was declined");
+    QVERIFY2(!xdo_->visibleWindows(kMainTitle).value_or(QStringList()).isEmpty(),
+             qPrintable(failure(u"main window after a declined exit"_s)));
+    QVERIFY2(testsupport::readFileBytes(archivePath) == before, "the archive changed before the exit");
+
+    // Escape is the Exit button; Yes saves and ends the program.
+    QVERIFY2(xdo_->pressKeys(mainwin, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
+    exitQuestion = waitFor(kExitTitle);
+    QVERIFY2(!exitQuestion.isEmpty(), qPrintable(failure(u"exit question after Escape"_s)));
+    QVERIFY2(xdo_->pressKeys(exitQuestion, {u"alt+y"_s}), qPrintable(failure(u"Alt+Y"_s)));
+    QVERIFY2(process_->waitForFinished(kStepMs), "the program did not end after the exit was confirmed");
+    QCOMPARE(process_->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process_->exitCode(), 0);
+
+    // The kept records unchanged and in order, then the new cassette's placeholder.
+    std::vector<FilmRecord> kept;
+    for (const FilmRecord& r : startArchive()) {
+        if (catalogue::tapeNameText(r) != kDeletedTape)
+            kept.push_back(r);
+    }
+    const QByteArray after = testsupport::readFileBytes(archivePath);
+    const qsizetype recordSize = qsizetype(catalogue::kRecordSize);
+    QCOMPARE(after.size() % recordSize, 0);
+    QCOMPARE(after.size() / recordSize, qsizetype(kept.size() + 1));
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const QByteArray image = after.mid(qsizetype(i * catalogue::kRecordSize), catalogue::kRecordSize);
+        QVERIFY2(image == testsupport::recordImage(kept[i]),
+                 qPrintable(u"record %1 (%2) changed"_s.arg(i + 1).arg(catalogue::text(kept[i].filmName))));
+    }
+    const FilmRecord added = recordAt(after, qsizetype(kept.size()));
+    QCOMPARE(catalogue::tapeNameText(added), kNewTapeName);
+    QCOMPARE(int(added.tapeLength), kNewTapeLength);
+    QCOMPARE(int(added.filmLength), 0);
+    QCOMPARE(added.diskPrev, 0u);
+    QCOMPARE(added.diskNext, 0u);
+}
+
+// The first argument names the program under test; the rest are Qt Test's.
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        qCritical("usage: %s <path of reelminder> [Qt Test options]", argv[0]);
+        return 2;
+    }
+    TestSession test(arguments.takeAt(1));
+    return QTest::qExec(&test, arguments);
+}
+
+#include "tst_session.moc"
