@@ -3,6 +3,7 @@
 #include "app/AppIcon.h"
 #include "app/langform.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
 #include "ui/Language.h"
 #include "ui/Modal.h"
 
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -52,9 +52,7 @@ Tinfowin::Tinfowin(QWidget* parent)
     Label1->setFont(logoFont());
     Label1->setStyleSheet(u"color: black"_s);
 
-    auto* Bevel = new QFrame(this);
-    Bevel->setFrameShape(QFrame::HLine);
-    Bevel->setFrameShadow(QFrame::Sunken);
+    QFrame* const Bevel = ui::horizontalBevel(this);
 
     Button3 = new QPushButton(u"Sprachauswahl"_s, this);
     Button3->setObjectName(u"Button3"_s);
@@ -99,8 +97,7 @@ void Tinfowin::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { FormShow(nullptr); });
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
 }
 
 void Tinfowin::FormShow(QObject* sender)

@@ -1,6 +1,7 @@
 #include "app/langform.h"
 
 #include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/SettingsStore.h"
 
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -30,9 +30,7 @@ Tlangwin::Tlangwin(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget
                    u"Knöpfe für die gewünschte Sprache."_s,
                    this);
     Label1->setWordWrap(true);
-    auto* Bevel = new QFrame(this);
-    Bevel->setFrameShape(QFrame::HLine);
-    Bevel->setFrameShadow(QFrame::Sunken);
+    QFrame* const Bevel = ui::horizontalBevel(this);
     Label2 =
         new QLabel(u"This program is bilingual (English/German). So you can decide if the outputs shall be "
                    u"displayed in English or German. Please choose one of both buttons to select the desired "
@@ -65,8 +63,7 @@ void Tlangwin::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { FormShow(); });
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
 }
 
 void Tlangwin::FormShow()

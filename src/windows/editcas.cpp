@@ -3,6 +3,7 @@
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -84,8 +84,7 @@ void Tcasprop::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { FormShow(); });
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
 }
 
 void Tcasprop::FormShow()

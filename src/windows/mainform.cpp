@@ -5,6 +5,7 @@
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
@@ -19,7 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -226,10 +226,10 @@ void Tmainwin::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     ui::guarded(this, [this] { FormShow(); });
+    // Centred once; later shows keep where the user put the window.
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        ui::centreOnScreen(this);
     }
 }
 
