@@ -48,6 +48,14 @@ int TimeFactor(const FilmRecord& r)
     return ((r.longplay ^ 1) & 0x7F) + 1;
 }
 
+int RemainingMinutes(int tapeLength, qint64 usedHalfMinutes)
+{
+    // 64-bit: a damaged archive may hold more film time than 32 bits can count.
+    const qint64 remaining = (2 * qint64{tapeLength} - usedHalfMinutes) / 2; // rounds toward zero
+    return static_cast<int>(
+        std::clamp<qint64>(remaining, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 bool HasTapeName(const FilmRecord& r, QStringView name)
 {
     const auto key = nameKey(name);
@@ -179,18 +187,15 @@ void Catalogue::RemoveCassette(QStringView name)
 
 TapeSummary Catalogue::CassetteSummary(const FilmRecord& r) const
 {
-    // 64-bit sums: a damaged archive may hold more film time than 32 bits can count.
     TapeSummary summary;
-    qint64 half = 2 * qint64{r.tapeLength};
+    qint64 used = 0;
     for (const FilmRecord* s = head_; s; s = s->next) {
         if (s->filmLength > 0 && SameTape(*s, r)) {
             ++summary.filmCount;
-            half -= qint64{TimeFactor(*s)} * s->filmLength;
+            used += qint64{TimeFactor(*s)} * s->filmLength;
         }
     }
-    const qint64 remaining = half / 2; // C++ division rounds toward zero, as required
-    summary.remainingMinutes = static_cast<int>(
-        std::clamp<qint64>(remaining, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    summary.remainingMinutes = RemainingMinutes(r.tapeLength, used);
     return summary;
 }
 

@@ -23,6 +23,10 @@ bool SameTape(const FilmRecord& a, const FilmRecord& b);
 // Half-minutes of tape that one minute of r occupies: 2 normally, 1 in long-play.
 int TimeFactor(const FilmRecord& r);
 
+// Remaining minutes of a cassette of tapeLength minutes whose films take usedHalfMinutes: the free
+// half-minutes halved toward zero, negative when over-full, clamped to int.
+int RemainingMinutes(int tapeLength, qint64 usedHalfMinutes);
+
 // True when r's tapeName text equals name exactly (case-sensitive).
 bool HasTapeName(const FilmRecord& r, QStringView name);
 

@@ -213,9 +213,9 @@ void Tmainwin::buildRows()
     rows.reserve(qsizetype(rowTapes.size()));
     for (std::size_t index : rowTapes) {
         const Tape& tape = tapes[index];
-        const qint64 half = 2 * qint64(tape.first->tapeLength) - tape.usedHalfMinutes;
         rows.append({catalogue::tapeNameText(*tape.first), number(tape.first->tapeLength),
-                     number(tape.filmCount), number(int(half / 2))});
+                     number(tape.filmCount),
+                     number(catalogue::RemainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
     }
     cassettes->clearRows();
     cassettes->addRows(rows);
