@@ -102,7 +102,7 @@ int loadOnly(const QString& path)
     const qint64 before = statusKb("VmRSS");
     catalogue::Catalogue catalogue;
     const catalogue::LoadResult result = catalogue::LoadArchive(catalogue, path);
-    if (!result.opened)
+    if (result.status != catalogue::LoadResult::Loaded)
         return 1;
     std::printf("records %lld baseline_kb %lld hwm_kb %lld\n",
                 static_cast<long long>(catalogue.recordCount()), static_cast<long long>(before),

@@ -1,17 +1,22 @@
 #include "app/Startup.h"
 
 #include "app/GenreLists.h"
+#include "app/SessionEnd.h"
 #include "app/infoform.h"
 #include "app/langform.h"
+#include "catalogue/Archive.h"
+#include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
+#include "ui/MessageBox.h"
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
 #include "windows/editcas.h"
 #include "windows/mainform.h"
 
 #include <QApplication>
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -19,10 +24,16 @@ namespace app {
 
 Startup::Startup(const QString& programDir)
 {
-    // The settings are opened first, then the main window loads the archive: its size warning
-    // comes before any window and before the language is known.
+    // The settings are opened first, then the main window loads the archive: its messages come
+    // before any window and before the language is known.
     settings_ = std::make_unique<ui::SettingsStore>();
-    mainwin_ = std::make_unique<windows::Tmainwin>(catalogue::Catalogue::instance(), programDir);
+    if (!lockArchive(programDir))
+        return;
+    auto mainwin = std::make_unique<windows::Tmainwin>(catalogue::Catalogue::instance(), programDir);
+    if (!mainwin->archiveReadable())
+        return;
+    mainwin_ = std::move(mainwin);
+    sessionEnd_ = new SessionEnd([this] { return mainwin_->saveForSessionEnd(); }, mainwin_.get());
     casprop_ = new windows::Tcasprop(mainwin_->cassettes, mainwin_.get());
     infowin_ = new Tinfowin(mainwin_.get());
     langwin_ = new Tlangwin(*settings_, GenreCombos{}, mainwin_.get());
@@ -39,7 +50,25 @@ Startup::Startup(const QString& programDir)
 Startup::~Startup()
 {
     mainwin_.reset();
+    lock_.reset();
     settings_.reset();
+}
+
+// One copy of the program per archive: a second one would overwrite the first one's work at its
+// exit. Where no lock can be made at all the program runs without one.
+bool Startup::lockArchive(const QString& programDir)
+{
+    const QString archive = catalogue::ArchivePath(programDir);
+    lock_ = std::make_unique<catalogue::ArchiveLock>(archive);
+    if (lock_->acquire() != catalogue::ArchiveLock::InUse)
+        return true;
+    ui::messageBox(
+        nullptr,
+        u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet (Prozess %2 auf %3).\r\r"
+        u"The archive \"%1\" is already open in reelMINDER/32 (process %2 on %3)."_s.arg(
+            QDir::toNativeSeparators(archive), QString::number(lock_->ownerPid()), lock_->ownerHost()),
+        u"Archiv in Benutzung/Archive in use"_s, ui::MB_ICONERROR);
+    return false;
 }
 
 // A stored 0 or 1 is the language; anything else counts as no choice yet, and the user is asked.
@@ -58,6 +87,8 @@ void Startup::readLanguage()
 
 int Startup::run()
 {
+    if (!ready())
+        return 1;
     mainwin_->show();
     return QApplication::exec();
 }

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+namespace catalogue {
+class ArchiveLock;
+}
 namespace ui {
 class SettingsStore;
 }
@@ -14,12 +17,15 @@ class Tcasprop;
 
 namespace app {
 
+class SessionEnd;
 class Tinfowin;
 class Tlangwin;
 
-// Brings the program up in its fixed order: settings, main window (which loads the archive and
-// builds its rows), the other windows, the language (asked for when none is stored), the genre
-// lists and the help file. Destroying it closes the settings.
+// Brings the program up in its fixed order: settings, the archive's lock, main window (which loads
+// the archive and builds its rows), the other windows, the language (asked for when none is
+// stored), the genre lists and the help file. Destroying it closes the settings. When the archive
+// is in use by another copy or cannot be read, start-up stops after saying so, and run() ends the
+// program without a window.
 class Startup final
 {
 public:
@@ -29,8 +35,11 @@ public:
     Startup(const Startup&) = delete;
     Startup& operator=(const Startup&) = delete;
 
-    // Shows the main window and runs the message loop until it is closed.
+    // Shows the main window and runs the message loop until it is closed; the exit status.
     int run();
+
+    // False when start-up stopped: the archive is in use or unreadable.
+    bool ready() const { return mainwin_ != nullptr && langwin_ != nullptr; }
 
     ui::SettingsStore& settings() const { return *settings_; }
     windows::Tmainwin& mainwin() const { return *mainwin_; }
@@ -39,14 +48,17 @@ public:
     Tlangwin& langwin() const { return *langwin_; }
 
 private:
+    bool lockArchive(const QString& programDir);
     void readLanguage();
 
     std::unique_ptr<ui::SettingsStore> settings_;
+    std::unique_ptr<catalogue::ArchiveLock> lock_;
     std::unique_ptr<windows::Tmainwin> mainwin_;
     // Owned by the main window as Qt children.
     windows::Tcasprop* casprop_ = nullptr;
     Tinfowin* infowin_ = nullptr;
     Tlangwin* langwin_ = nullptr;
+    SessionEnd* sessionEnd_ = nullptr;
 };
 
 } // namespace app

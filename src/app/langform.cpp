@@ -83,8 +83,10 @@ int Tlangwin::FormClose()
 {
     const bool german = deutsch->isChecked();
     FillGenreLists(german ? 1 : 0, genreCombos_);
-    settings_.writeBool(u"Language"_s, german);
     ui::setHelpFile(QString::fromUtf16(german ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+    // A choice that cannot be stored is reported once and still holds for this run: keeping the
+    // dialog open would trap a user whose settings folder is write-protected.
+    ui::guarded(this, [&] { settings_.writeBool(u"Language"_s, german); });
     return german ? German : English;
 }
 
@@ -93,7 +95,6 @@ void Tlangwin::done(int result)
 {
     if (!FormCloseQuery())
         return;
-    // A failed write of the setting keeps the dialog open.
     if (!ui::guarded(this, [&] { result = FormClose(); }))
         return;
     QDialog::done(result);

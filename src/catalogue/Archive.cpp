@@ -1,22 +1,21 @@
 #include "Archive.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/FileHandle.h"
 #include "catalogue/SaveTarget.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
-#include <optional>
-#include <system_error>
-
-#ifndef Q_OS_WIN
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace catalogue {
 
@@ -26,26 +25,42 @@ namespace {
 constexpr qint64 kRecordBytes = static_cast<qint64>(kRecordSize);
 constexpr qint64 kChunkBytes = (qint64{1} << 20) / kRecordBytes * kRecordBytes;
 
-std::filesystem::path fsPath(const QString& path)
+// A chain of links longer than this is a loop; the kernel gives up at the same depth.
+constexpr int kMaxLinkHops = 40;
+
+SaveResult failure(const QString& reason)
 {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
+    return {false, reason};
+}
+
+// The system has no error for a FIFO or a device where a file belongs.
+QString notRegularFile(mode_t mode)
+{
+    return S_ISDIR(mode) ? systemErrorText(EISDIR) : QStringLiteral("Not a regular file");
 }
 
 // Makes a rename durable. Best effort: some file systems cannot sync a folder, and the archive
 // is already complete in its place by then.
-void syncFolder([[maybe_unused]] const QString& folder)
+void syncFolder(const QString& folder)
 {
-#ifndef Q_OS_WIN
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        static_cast<void>(::fsync(fd));
-        ::close(fd);
+    const FileHandle dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        static_cast<void>(::fsync(dir.fd()));
+}
+
+// Creates a file of a name no other save uses: path + infix + random digits. A leftover of an
+// interrupted save therefore never collides with, or is mistaken for, the file of this one.
+FileHandle createUnique(const QString& path, const QString& infix, QString& created)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        created = path + infix + QString::number(QRandomGenerator::global()->generate(), 36);
+        // 0666 lets the umask decide, as for any new file of the user.
+        FileHandle file(
+            ::open(nativePath(created).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.valid() || errno != EEXIST)
+            return file;
     }
-#endif
+    return FileHandle(-1);
 }
 
 // Writes every record image, with zero link fields, through one bounded buffer.
@@ -67,50 +82,116 @@ bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target)
     return held == 0 || target.write(file, buffer.get(), held);
 }
 
-// One complete attempt: a new file beside the archive, filled, synced and renamed over it.
-// On failure the new file is removed and the archive has not been touched.
-bool saveOnce(const Catalogue& catalogue, const QString& path, SaveTarget& target)
+// The reason of the failed step: QFile's own text where it has one, else the system's last error.
+QString writeFailure(const QFile& file, int error)
 {
-    // Through a link the target is saved, so the link stays a link.
-    const QFileInfo link(path);
-    const QFileInfo info(link.isSymLink() ? link.symLinkTarget() : path);
-    const QString archive = info.absoluteFilePath();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return systemErrorText(error != 0 ? error : EIO);
+}
 
-    std::optional<QFileDevice::Permissions> permissions;
-    if (info.exists()) {
-        // A write-protected archive counts as failure even though its folder would allow the rename.
-        if (!info.isFile() || !info.isWritable())
-            return false;
-        permissions = info.permissions();
-    }
-
-    // A leftover of an interrupted save goes first; NewOnly then never writes through a stray link.
-    const QString temp = archive + QStringLiteral(".tmp");
-    if (QFileInfo::exists(temp) || QFileInfo(temp).isSymLink())
-        QFile::remove(temp);
-    QFile file(temp);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return false;
-    auto discard = qScopeGuard([&file, &temp] {
-        file.close();
-        QFile::remove(temp);
-    });
-
-    if (!writeRecords(catalogue, file, target) || !target.sync(file))
-        return false;
+// Fills fd with the records and pushes them onto the disk. Afterwards the file is closed.
+SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, bool truncate)
+{
+    QFile file;
+    if (!file.open(fd.release(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        return failure(file.errorString());
+    errno = 0;
+    if (!writeRecords(catalogue, file, target))
+        return failure(writeFailure(file, errno));
+    // In place, the old archive may have been longer.
+    if (truncate && ::ftruncate(file.handle(), file.pos()) != 0)
+        return failure(systemErrorText(errno));
+    errno = 0;
+    if (!target.sync(file))
+        return failure(writeFailure(file, errno));
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return false;
-    if (permissions)
-        file.setPermissions(*permissions); // best effort: some file systems keep no permissions
+        return failure(file.errorString());
+    return {true, {}};
+}
 
-    std::error_code error;
-    std::filesystem::rename(fsPath(temp), fsPath(archive), error);
-    if (error)
-        return false;
+// Keeps the archive as it is under a new name, as a hard link or else a copy. Empty when that
+// could not be done: a missing backup never stops a save.
+QString holdPrevious(const QString& archive)
+{
+    QString held;
+    {
+        const FileHandle probe = createUnique(archive, QStringLiteral(".bak-"), held);
+        if (!probe.valid())
+            return {};
+    }
+    // link() refuses an existing name, so the placeholder just made goes first.
+    ::unlink(nativePath(held).constData());
+    if (::link(nativePath(archive).constData(), nativePath(held).constData()) == 0)
+        return held;
+    QFile::remove(held);
+    if (QFile::copy(archive, held)) {
+        const FileHandle copy(::open(nativePath(held).constData(), O_RDONLY | O_CLOEXEC));
+        if (copy.valid() && ::fsync(copy.fd()) == 0)
+            return held;
+    }
+    QFile::remove(held);
+    return {};
+}
+
+// A new file beside the archive, filled, synced and renamed over it; the previous archive becomes
+// the backup. Where the folder refuses new files, a writable archive is written in place.
+SaveResult saveOnce(const Catalogue& catalogue, const QString& path, SaveTarget& target)
+{
+    const QString archive = RealArchivePath(path);
+    const QByteArray archiveName = nativePath(archive);
+
+    struct stat previous = {};
+    const bool exists = ::stat(archiveName.constData(), &previous) == 0;
+    if (exists) {
+        if (!S_ISREG(previous.st_mode))
+            return failure(notRegularFile(previous.st_mode));
+        // A write-protected archive is not replaced even where its folder would allow it.
+        if (::access(archiveName.constData(), W_OK) != 0)
+            return failure(systemErrorText(errno));
+    } else if (errno != ENOENT) {
+        return failure(systemErrorText(errno));
+    }
+
+    QString temp;
+    FileHandle file = createUnique(archive, QStringLiteral(".new-"), temp);
+    if (!file.valid()) {
+        const int error = errno;
+        const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
+        if (!exists || !folderRefuses)
+            return failure(systemErrorText(error));
+        FileHandle inPlace(::open(archiveName.constData(), O_WRONLY | O_CLOEXEC));
+        if (!inPlace.valid())
+            return failure(systemErrorText(errno));
+        return fill(catalogue, std::move(inPlace), target, true);
+    }
+    auto discard = qScopeGuard([&temp] { ::unlink(nativePath(temp).constData()); });
+
+    if (exists) {
+        // Owner and group first: changing them may clear the set-id bits that fchmod then restores.
+        static_cast<void>(::fchown(file.fd(), previous.st_uid, previous.st_gid));
+        static_cast<void>(::fchmod(file.fd(), previous.st_mode & 07777));
+    }
+    const SaveResult written = fill(catalogue, std::move(file), target, false);
+    if (!written.saved)
+        return written;
+
+    // The backup is made only now that the new archive is whole, and takes its name only once the
+    // new archive is in place: a failure before that leaves archive and backup as they were.
+    const QString held = exists ? holdPrevious(archive) : QString();
+    if (::rename(nativePath(temp).constData(), archiveName.constData()) != 0) {
+        const int error = errno;
+        if (!held.isEmpty())
+            ::unlink(nativePath(held).constData());
+        return failure(systemErrorText(error));
+    }
     discard.dismiss();
-    syncFolder(info.absolutePath());
-    return true;
+    if (!held.isEmpty() && ::rename(nativePath(held).constData(),
+                                    nativePath(archive + QString::fromUtf16(kBackupSuffix)).constData()) != 0)
+        ::unlink(nativePath(held).constData());
+    syncFolder(QFileInfo(archive).absolutePath());
+    return {true, {}};
 }
 
 } // namespace
@@ -120,25 +201,63 @@ QString ArchivePath(const QString& programDir)
     return programDir + QString::fromUtf16(kArchiveFileName);
 }
 
+QString RealArchivePath(const QString& path)
+{
+    namespace fs = std::filesystem;
+    fs::path current(nativePath(QFileInfo(path).absoluteFilePath()).toStdString());
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)) || error)
+            break;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return QFile::decodeName(QByteArray::fromStdString(current.string()));
+}
+
 LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
 {
     LoadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+    auto unreadable = [&](int error) {
+        catalogue.ReleaseAll();
+        result.status = LoadResult::Unreadable;
+        result.reason = systemErrorText(error);
         return result;
-    result.opened = true;
+    };
+
+    // Non-blocking, so that a FIFO in the archive's place cannot hang the start.
+    const FileHandle file(::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid()) {
+        if (errno == ENOENT)
+            return result;
+        return unreadable(errno);
+    }
+    struct stat info = {};
+    if (::fstat(file.fd(), &info) != 0)
+        return unreadable(errno);
+    if (!S_ISREG(info.st_mode)) {
+        catalogue.ReleaseAll();
+        result.status = LoadResult::Unreadable;
+        result.reason = notRegularFile(info.st_mode);
+        return result;
+    }
+    result.status = LoadResult::Loaded;
 
     // Whole records go from the buffer into their own allocations; a part record waits at the
     // front of the buffer for the rest of its bytes.
     const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkBytes);
     qint64 held = 0;
-    bool readFailed = false;
     for (;;) {
-        const qint64 got = file.read(buffer.get() + held, kChunkBytes - held);
-        if (got <= 0) {
-            readFailed = got < 0;
+        const ssize_t got =
+            ::read(file.fd(), buffer.get() + held, static_cast<std::size_t>(kChunkBytes - held));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return unreadable(errno);
+        if (got == 0)
             break;
-        }
         held += got;
         const qint64 whole = held / kRecordBytes * kRecordBytes;
         for (qint64 offset = 0; offset < whole; offset += kRecordBytes) {
@@ -153,8 +272,19 @@ LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
         held -= whole;
         std::memmove(buffer.get(), buffer.get() + whole, static_cast<std::size_t>(held));
     }
-    result.sizeOk = !readFailed && held == 0;
+    result.sizeOk = held == 0;
     return result;
+}
+
+SaveResult WriteArchive(const Catalogue& catalogue, const QString& path)
+{
+    SaveTarget target;
+    return WriteArchive(catalogue, path, target);
+}
+
+SaveResult WriteArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target)
+{
+    return saveOnce(catalogue, path, target);
 }
 
 bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry)
@@ -165,13 +295,30 @@ bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion&
 
 bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry, SaveTarget& target)
 {
-    const auto release = qScopeGuard([&catalogue] { catalogue.ReleaseAll(); });
     for (;;) {
-        if (saveOnce(catalogue, path, target))
+        const SaveResult result = WriteArchive(catalogue, path, target);
+        if (result.saved) {
+            catalogue.ReleaseAll();
             return true;
-        if (!askRetry || !askRetry())
+        }
+        if (!askRetry || !askRetry(result.reason))
             return false;
     }
+}
+
+std::optional<QString> ArchiveWriteProblem(const QString& path)
+{
+    const QString archive = RealArchivePath(path);
+    const QByteArray archiveName = nativePath(archive);
+    const bool exists = ::access(archiveName.constData(), F_OK) == 0;
+    if (exists && ::access(archiveName.constData(), W_OK) != 0)
+        return systemErrorText(errno);
+    if (::access(nativePath(QFileInfo(archive).absolutePath()).constData(), W_OK) == 0)
+        return std::nullopt;
+    // A write-protected folder still lets a writable archive be saved in place.
+    if (exists)
+        return std::nullopt;
+    return systemErrorText(errno);
 }
 
 } // namespace catalogue

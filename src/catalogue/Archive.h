@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace catalogue {
 
@@ -10,29 +11,58 @@ class Catalogue;
 class SaveTarget;
 
 inline constexpr char16_t kArchiveFileName[] = u"ReelMinder-Archiv.RMA";
+// Appended to the archive's real file name: the previous archive kept by the last save.
+inline constexpr char16_t kBackupSuffix[] = u".bak";
 
 // programDir ends with a path separator.
 QString ArchivePath(const QString& programDir);
 
+// The file a save replaces: the archive path with every symbolic link along it followed.
+QString RealArchivePath(const QString& path);
+
 struct LoadResult
 {
-    bool opened = false; // false: no file, or it could not be opened; the catalogue stays empty
-    bool sizeOk = true;  // false: the size is no whole multiple of the record size; the tail was dropped
+    enum Status
+    {
+        Missing,   // no file: an empty catalogue, as on a first start
+        Loaded,    // the records are in the catalogue
+        Unreadable // the file exists but could not be read; the catalogue is empty
+    } status = Missing;
+    bool sizeOk = true; // false: the size is no whole multiple of the record size; the tail was dropped
+    QString reason;     // with Unreadable: the system's text of what went wrong
+
+    bool readable() const { return status != Unreadable; }
 };
 
-// Appends every complete record of the file to the (empty) catalogue.
+// Appends every complete record of the file to the (empty) catalogue. Never blocks on a FIFO or a
+// device: anything but a regular file is Unreadable.
 LoadResult LoadArchive(Catalogue& catalogue, const QString& path);
 
-// Asked when a save attempt failed; true means "try again".
-using RetryQuestion = std::function<bool()>;
+struct SaveResult
+{
+    bool saved = false;
+    QString reason; // when not saved: the system's text of what went wrong
+};
 
-// Writes every record from head to tail. The previous archive is replaced only once the new one is
-// completely on disk; on any failure it stays as it was and askRetry decides whether to try again.
-// Afterwards every record is released, whether or not the save succeeded. Returns true when saved.
+// Writes every record from head to tail and keeps the catalogue as it is. The new archive goes to a
+// uniquely named file beside the real archive and replaces it only once it is completely on disk;
+// the replaced archive is kept as the backup. Where the folder is write-protected but the archive
+// itself can be written, the archive is written in place, without a backup. A failure leaves the
+// archive and the backup as they were.
+SaveResult WriteArchive(const Catalogue& catalogue, const QString& path);
+SaveResult WriteArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
+
+// Asked with the reason when a save attempt failed; true means "try again".
+using RetryQuestion = std::function<bool(const QString& reason)>;
+
+// WriteArchive, asking askRetry after every failure. Only a successful save releases the records;
+// after a declined retry or an exception the catalogue is still whole and can be saved again.
 bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry);
-
-// The same, with the file's bytes written and synced through target.
 bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
                  SaveTarget& target);
+
+// Why the archive at path could not be saved, known before any work is done: empty when a save
+// can succeed (a writable folder, or a writable archive in a write-protected folder).
+std::optional<QString> ArchiveWriteProblem(const QString& path);
 
 } // namespace catalogue

@@ -33,8 +33,11 @@ void writeShortString(quint8& length, char* chars, std::size_t capacity, QString
 
 QString readZeroTerminated(const char* field, std::size_t fieldSize)
 {
-    const void* zero = std::memchr(field, 0, fieldSize);
-    const std::size_t n = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : fieldSize;
+    // Without a terminator the text is as long as the field can hold, so that a save (which
+    // always writes the terminator) keeps it unchanged.
+    const void* zero = std::memchr(field, 0, fieldSize - 1);
+    const std::size_t n =
+        zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : fieldSize - 1;
     return cp1252::decode(field, static_cast<qsizetype>(n));
 }
 

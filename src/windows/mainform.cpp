@@ -14,6 +14,7 @@
 #include "windows/editcas.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -165,12 +167,32 @@ void Tmainwin::FormCreate(const QString& programDir)
 {
     archivePath_ = catalogue::ArchivePath(programDir);
     const catalogue::LoadResult loaded = catalogue::LoadArchive(catalogue_, archivePath_);
+    // The messages of loading come before the language is known, so each holds both languages.
+    if (!loaded.readable()) {
+        // Going on would write an empty catalogue over an archive that is only out of reach.
+        archiveReadable_ = false;
+        const QString path = QDir::toNativeSeparators(archivePath_);
+        ui::messageBox(
+            this,
+            u"Das Archiv \"%1\" kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
+            u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
+            u"changing it."_s.arg(path, loaded.reason),
+            u"Archiv nicht lesbar/Archive not readable"_s, ui::MB_ICONERROR);
+        return;
+    }
     if (!loaded.sizeOk) {
-        // Shown before the language is known, so both languages in one text.
         ui::messageBox(this,
                        u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
                        u"The size of the Archivefile is not correct. Therefore a film could be missed."_s,
                        u"Archiv defekt/Archive defect"_s, ui::MB_ICONWARNING);
+    }
+    // Said now, before the user does the work that could not be kept.
+    if (const std::optional<QString> problem = catalogue::ArchiveWriteProblem(archivePath_)) {
+        ui::messageBox(
+            this,
+            u"Änderungen können nicht gespeichert werden: %1.\r\rChanges cannot be saved: %1."_s.arg(
+                *problem),
+            u"Archiv schreibgeschützt/Archive write-protected"_s, ui::MB_ICONWARNING);
     }
     buildRows();
 }
@@ -455,24 +477,39 @@ bool Tmainwin::FormCloseQuery()
 
 void Tmainwin::FormClose()
 {
-    catalogue::SaveArchive(catalogue_, archivePath_, [this] {
+    // A declined retry ends the program all the same; only a successful save releases the records,
+    // so whatever happens in between, no later save can write a catalogue that lost them.
+    const bool saved = catalogue::SaveArchive(catalogue_, archivePath_, [this](const QString& reason) {
         const int answer =
             ui::language() == 1
                 ? ui::messageBox(
                       this,
                       u"Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei "
                       u"(ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.\r\r"
-                      u"Wollen Sie versuchen es noch einmal zu speichern?"_s,
+                      u"Wollen Sie versuchen es noch einmal zu speichern?\r\r"_s +
+                          reason,
                       u"Archivspeicherung fehlgeschlagen"_s, ui::MB_YESNO | ui::MB_ICONERROR)
                 : ui::messageBox(
                       this,
                       u"The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the "
                       u"volume is probably write-protected.\r\r"
-                      u"Do you want to try to save it again?"_s,
+                      u"Do you want to try to save it again?\r\r"_s +
+                          reason,
                       u"Saving of Archive failed"_s, ui::MB_YESNO | ui::MB_ICONERROR);
         return answer == ui::IDYES;
     });
-    cassettes->clearRows();
+    if (saved)
+        cassettes->clearRows();
+}
+
+bool Tmainwin::saveForSessionEnd()
+{
+    if (closing_ || !archiveReadable_)
+        return true;
+    // The session is ending: no question can be answered any more, and the records stay where
+    // they are in case the save fails.
+    closing_ = true;
+    return catalogue::WriteArchive(catalogue_, archivePath_).saved;
 }
 
 void Tmainwin::closeEvent(QCloseEvent* event)

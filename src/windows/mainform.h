@@ -59,6 +59,12 @@ public:
     bool FormCloseQuery();
     void FormClose();
 
+    // False when the archive exists but could not be read: the program must end without saving.
+    bool archiveReadable() const { return archiveReadable_; }
+    // Saves without a question as the session ends (a signal, logout, a lost display), unless the
+    // window has already closed. True when saved or nothing was left to save.
+    bool saveForSessionEnd();
+
     ui::ReportList* cassettes;
     QLabel* Label1;
     QPushButton* new_; // "new" and "delete" are C++ keywords
@@ -92,6 +98,7 @@ private:
     std::function<void()> openSearch_;
     bool centred_ = false;
     bool closing_ = false;
+    bool archiveReadable_ = true;
 };
 
 } // namespace windows

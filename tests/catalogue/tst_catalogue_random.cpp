@@ -184,7 +184,7 @@ void TestCatalogueRandom::saveAndReload(const QString& path)
     QVERIFY(SaveArchive(catalogue_, path, {}));
     QVERIFY(catalogue_.isEmpty());
     const LoadResult loaded = LoadArchive(catalogue_, path);
-    QVERIFY(loaded.opened && loaded.sizeOk);
+    QVERIFY(loaded.status == LoadResult::Loaded && loaded.sizeOk);
     // The records are new ones now; their order must be the model's.
     FilmRecord* r = catalogue_.head();
     for (Entry& e : model_) {
