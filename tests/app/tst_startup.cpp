@@ -3,6 +3,7 @@
 #include "app/infoform.h"
 #include "app/langform.h"
 #include "catalogue/Archive.h"
+#include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
@@ -15,12 +16,16 @@
 #include "windows/mainform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +50,8 @@ private Q_SLOTS:
     void sizeWarning_comesBeforeLanguageDialog();
     void mainWindow_showsArchiveInChosenLanguage();
     void exit_yesWritesArchive_noWritesNothing();
+    void archiveInUseOrUnreadable_endsWithoutWriting_data();
+    void archiveInUseOrUnreadable_endsWithoutWriting();
 };
 
 void TestStartup::firstStart_asksWithNothingPreselected_storesChoice_data()
@@ -193,6 +200,62 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     QVERIFY(!startup.mainwin().isVisible());
     QVERIFY(QFile::exists(path));
     QCOMPARE(QFile(path).size(), 0);
+}
+
+void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting_data()
+{
+    QTest::addColumn<QString>("archive"); // "copy": a file held by another copy; else what lies there
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("second copy") << u"copy"_s << u"Archiv in Benutzung/Archive in use"_s
+                                 << u"is already open in reelMINDER/32 (process %1 on %2)."_s
+                                        .arg(QCoreApplication::applicationPid())
+                                        .arg(QSysInfo::machineHostName());
+    QTest::newRow("folder") << u"folder"_s << u"Archiv nicht lesbar/Archive not readable"_s
+                            << u"cannot be read (Is a directory). reelMINDER/32 ends without changing it."_s;
+    QTest::newRow("FIFO") << u"fifo"_s << u"Archiv nicht lesbar/Archive not readable"_s
+                          << u"cannot be read (Not a regular file). reelMINDER/32 ends"_s;
+}
+
+void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting()
+{
+    QFETCH(QString, archive);
+    QFETCH(QString, caption);
+    QFETCH(QString, english);
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
+    QTemporaryDir programDir;
+    const QString path = catalogue::ArchivePath(programDir.path() + u'/');
+    catalogue::ArchiveLock otherCopy(path);
+    if (archive == u"copy") {
+        QVERIFY(testsupport::writeArchive(path, {testsupport::makeRecord(u"Krimis"_s, 240)}));
+        QCOMPARE(otherCopy.acquire(), catalogue::ArchiveLock::Held);
+    } else if (archive == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    const QFileInfo before(path);
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDOK);
+    {
+        app::Startup startup(programDir.path() + u'/');
+        QVERIFY(!startup.ready());
+        QCOMPARE(startup.run(), 1);
+    }
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().caption, caption);
+    QVERIFY2(boxes.lastCall().text.contains(english), qPrintable(boxes.lastCall().text));
+    QVERIFY(boxes.lastCall().text.contains(QDir::toNativeSeparators(path)));
+    QVERIFY(catalogue::Catalogue::instance().isEmpty());
+    const QFileInfo after(path);
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.lastModified(), before.lastModified());
+    QCOMPARE(QDir(programDir.path())
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                 .size(),
+             archive == u"copy" ? 2 : 1);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,16 +1,22 @@
 #include "catalogue/Archive.h"
+#include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "catalogue/SaveTarget.h"
 #include "support/Records.h"
+#include "support/Tmpfs.h"
+#include "support/Unprivileged.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -29,10 +35,13 @@ class FailingTarget final : public SaveTarget
 public:
     qint64 writeLimit = -1;
     bool failSync = false;
+    bool throwOnWrite = false;
     int failingAttempts = 1;
 
     bool write(QFile& file, const char* data, qint64 size) override
     {
+        if (throwOnWrite)
+            throw std::bad_alloc();
         if (failingAttempts > 0 && writeLimit >= 0 && file.pos() + size > writeLimit) {
             --failingAttempts;
             SaveTarget::write(file, data, writeLimit - file.pos());
@@ -108,11 +117,16 @@ private Q_SLOTS:
     void loadThenSave_keepsEveryByteButTheLinks();
     void uncreatableArchive_asksAgainUntilNo_data();
     void uncreatableArchive_asksAgainUntilNo();
-    void writeProtection_asksAgainAndKeepsArchive_data();
-    void writeProtection_asksAgainAndKeepsArchive();
+    void writeProtection_data();
+    void writeProtection();
+    void unreadableFile_isLeftAlone();
     void failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp_data();
     void failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp();
     void yesAfterTransientFailure_saves();
+    void exceptionDuringSave_keepsEveryRecord();
+    void fullDisk_keepsArchiveAndBackup_namesTheCause();
+    void readOnlyFileSystem_isToldAtStart();
+    void lock_keepsSecondHolderOut_takesOverStaleFile();
     void save_keepsPermissionsAndLinks();
 
 private:
@@ -332,30 +346,63 @@ void TestArchive::uncreatableArchive_asksAgainUntilNo()
     QCOMPARE(folderEntries(dir_->path()), missingFolder ? QStringList() : expected);
 }
 
-void TestArchive::writeProtection_asksAgainAndKeepsArchive_data()
+void TestArchive::writeProtection_data()
 {
+    QTest::addColumn<bool>("protectArchive");
     QTest::addColumn<bool>("protectFolder");
-    QTest::newRow("archive write-protected") << false;
-    QTest::newRow("folder write-protected") << true;
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("archive write-protected") << true << false << false;
+    QTest::newRow("folder write-protected: written in place") << false << true << true;
+    QTest::newRow("both write-protected") << true << true << false;
 }
 
-void TestArchive::writeProtection_asksAgainAndKeepsArchive()
+void TestArchive::writeProtection()
 {
-    if (::geteuid() == 0)
-        QSKIP("write protection does not hold for root");
+    QFETCH(bool, protectArchive);
     QFETCH(bool, protectFolder);
+    QFETCH(bool, saved);
     loadSample(3);
+    testsupport::appendRecord(catalogue_, makeRecord(u"New"_s, 60));
     const QByteArray before = readFileBytes(archive());
-    const QString target = protectFolder ? dir_->path() : archive();
-    const auto permissions = QFile::permissions(target);
-    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
-    int asked = 0;
-    const bool saved = SaveArchive(catalogue_, archive(), [&asked](const QString&) { return ++asked < 2; });
-    QVERIFY(QFile::setPermissions(target, permissions));
-    QVERIFY(!saved);
-    QCOMPARE(asked, 2);
+    const QByteArray all = withZeroLinks(before + testsupport::recordImage(*catalogue_.tail()));
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const auto enterable = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(dir_->path(), readable | enterable |
+                                                    (protectFolder ? QFileDevice::Permissions{} : writable)));
+    QVERIFY(QFile::setPermissions(archive(),
+                                  readable | (protectArchive ? QFileDevice::Permissions{} : writable)));
+
+    const int outcome = testsupport::runUnprivileged([this] {
+        const bool warned = ArchiveWriteProblem(archive()).has_value();
+        int asked = 0;
+        const bool done =
+            SaveArchive(catalogue_, archive(), [&asked](const QString&) { return ++asked < 2; });
+        return int(done) | int(warned) << 1 | asked << 2;
+    });
+    QVERIFY(QFile::setPermissions(dir_->path(), readable | writable | enterable));
+    // Saved without a question or a start warning; otherwise warned at start and asked twice.
+    QCOMPARE(outcome, saved ? 1 : 2 | 2 << 2);
+    QCOMPARE(readFileBytes(archive()), saved ? all : before);
+    QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
+}
+
+void TestArchive::unreadableFile_isLeftAlone()
+{
+    loadSample(2);
+    catalogue_.ReleaseAll();
+    const QByteArray before = readFileBytes(archive());
+    QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOther | QFile::ExeOther | QFile::ReadOwner |
+                                                    QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(archive(), {}));
+    const int outcome = testsupport::runUnprivileged([this] {
+        const LoadResult result = LoadArchive(catalogue_, archive());
+        return int(result.status == LoadResult::Unreadable &&
+                   result.reason == QString::fromLocal8Bit(std::strerror(EACCES)) && catalogue_.isEmpty());
+    });
+    QVERIFY(QFile::setPermissions(archive(), QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(outcome, 1);
     QCOMPARE(readFileBytes(archive()), before);
-    QCOMPARE(folderEntries(dir_->path()).size(), 1);
 }
 
 void TestArchive::failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp_data()
@@ -405,6 +452,84 @@ void TestArchive::yesAfterTransientFailure_saves()
     QCOMPARE(folderEntries(dir_->path()), archiveAndBackup());
 }
 
+void TestArchive::exceptionDuringSave_keepsEveryRecord()
+{
+    loadSample(5);
+    const QByteArray before = readFileBytes(archive());
+    FailingTarget target;
+    target.throwOnWrite = true;
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, SaveArchive(catalogue_, archive(), {}, target));
+    QCOMPARE(catalogue_.recordCount(), 5);
+    QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
+    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QCOMPARE(readFileBytes(archive()), withZeroLinks(before));
+}
+
+// The new archive does not fit beside the old one and its backup, which share their blocks.
+void TestArchive::fullDisk_keepsArchiveAndBackup_namesTheCause()
+{
+    testsupport::Tmpfs disk(256 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no tmpfs can be mounted here");
+    const QString path = ArchivePath(disk.path() + u'/');
+    QVERIFY(testsupport::writeArchive(path, sampleRecords(60)));
+    QVERIFY(LoadArchive(catalogue_, path).sizeOk);
+    QVERIFY(SaveArchive(catalogue_, path, {}));
+    QVERIFY(LoadArchive(catalogue_, path).sizeOk);
+    const QByteArray archiveBefore = readFileBytes(path);
+    const QByteArray backupBefore = readFileBytes(path + u".bak"_s);
+    for (const FilmRecord& r : sampleRecords(100))
+        testsupport::appendRecord(catalogue_, r);
+
+    QString reason;
+    QVERIFY(!SaveArchive(catalogue_, path, [&reason](const QString& why) {
+        reason = why;
+        return false;
+    }));
+    QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    QCOMPARE(catalogue_.recordCount(), 160);
+    QCOMPARE(readFileBytes(path), archiveBefore);
+    QCOMPARE(readFileBytes(path + u".bak"_s), backupBefore);
+    QCOMPARE(folderEntries(disk.path()), archiveAndBackup());
+}
+
+void TestArchive::readOnlyFileSystem_isToldAtStart()
+{
+    QCOMPARE(ArchiveWriteProblem(archive()), std::nullopt);
+    testsupport::Tmpfs disk(64 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no tmpfs can be mounted here");
+    const QString path = ArchivePath(disk.path() + u'/');
+    QVERIFY(testsupport::writeArchive(path, sampleRecords(1)));
+    QVERIFY(disk.makeReadOnly());
+    const QString readOnly = QString::fromLocal8Bit(std::strerror(EROFS));
+    QCOMPARE(ArchiveWriteProblem(path), readOnly);
+    ArchiveLock lock(path);
+    QCOMPARE(lock.acquire(), ArchiveLock::Unavailable);
+}
+
+void TestArchive::lock_keepsSecondHolderOut_takesOverStaleFile()
+{
+    ArchiveLock first(archive());
+    QCOMPARE(first.acquire(), ArchiveLock::Held);
+    ArchiveLock second(archive());
+    QCOMPARE(second.acquire(), ArchiveLock::InUse);
+    QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
+    QCOMPARE(second.ownerHost(), QSysInfo::machineHostName());
+    first.release();
+    QCOMPARE(second.acquire(), ArchiveLock::Held);
+    second.release();
+
+    // Left behind by a copy that crashed: the file is there, but nobody locks it.
+    QFile stale(first.lockFilePath());
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("4194301\nelsewhere\n");
+    stale.close();
+    QCOMPARE(first.acquire(), ArchiveLock::Held);
+    QCOMPARE(second.acquire(), ArchiveLock::InUse);
+    QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
+}
+
 void TestArchive::save_keepsPermissionsAndLinks()
 {
     // The archive lives elsewhere and is reached through a link, with unusual permissions.
@@ -413,15 +538,20 @@ void TestArchive::save_keepsPermissionsAndLinks()
     QVERIFY(testsupport::writeArchive(real, sampleRecords(2)));
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(real, permissions));
-    QVERIFY(QFile::link(real, archive()));
+    // A chain: the archive's name links to a relative link, which links to the file.
+    QVERIFY(QFile::link(real, elsewhere.filePath(u"middle"_s)));
+    QCOMPARE(::symlink("../" + QFile::encodeName(QFileInfo(elsewhere.path()).fileName()) + "/middle",
+                       QFile::encodeName(archive()).constData()),
+             0);
 
     QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
     testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));
     QVERIFY(SaveArchive(catalogue_, archive(), {}));
     QVERIFY(QFileInfo(archive()).isSymLink());
+    QVERIFY(QFileInfo(elsewhere.filePath(u"middle"_s)).isSymLink());
     QCOMPARE(readFileBytes(real).size(), 3 * 1360);
     QCOMPARE(QFile::permissions(real) & ~(QFile::ReadUser | QFile::WriteUser), permissions);
-    QCOMPARE(folderEntries(elsewhere.path()), (QStringList{u"real.RMA"_s, u"real.RMA.bak"_s}));
+    QCOMPARE(folderEntries(elsewhere.path()), (QStringList{u"middle"_s, u"real.RMA"_s, u"real.RMA.bak"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestArchive)

@@ -87,9 +87,13 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void keyboardSession_savesNewCassetteAndDropsDeletedOne();
+    void sigterm_afterKeyboardChange_savesIt();
     void cleanup();
 
 private:
+    QString startProgram();
+    QString createCassette();
+    void verifyArchive(const QByteArray& after, bool deleted);
     bool prepareFolders();
     QProcessEnvironment programEnvironment() const;
     bool programRunning();
@@ -103,6 +107,7 @@ private:
     std::unique_ptr<e2e::XServer> server_;
     std::unique_ptr<e2e::XdoTool> xdo_;
     std::unique_ptr<QProcess> process_;
+    QString mainwin_;
 };
 
 void TestSession::initTestCase()
@@ -190,14 +195,13 @@ QString TestSession::failure(const QString& what)
     return what + u": "_s + xdo_->error() + u"\nvisible windows: "_s + xdo_->visibleTitles().join(u" | "_s);
 }
 
-void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
+QString TestSession::startProgram()
 {
-    QVERIFY2(prepareFolders(), "could not prepare the program folder");
-    const QString archivePath = dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s);
-    const QByteArray before = testsupport::readFileBytes(archivePath);
-
+    if (!prepareFolders())
+        return failure(u"could not prepare the program folder"_s);
     server_ = std::make_unique<e2e::XServer>();
-    QVERIFY2(server_->start(xvfb_, dir_->filePath(u"xvfb.log"_s), kStepMs), qPrintable(server_->error()));
+    if (!server_->start(xvfb_, dir_->filePath(u"xvfb.log"_s), kStepMs))
+        return server_->error();
     xdo_ = std::make_unique<e2e::XdoTool>(xdotool_, server_->display());
 
     process_ = std::make_unique<QProcess>();
@@ -209,22 +213,37 @@ void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
     process_->setStandardOutputFile(dir_->filePath(u"program.log"_s));
     e2e::tieToDriver(*process_);
     process_->start();
-    QVERIFY2(process_->waitForStarted(kStepMs), qPrintable(process_->errorString()));
+    if (!process_->waitForStarted(kStepMs))
+        return process_->errorString();
+    mainwin_ = waitFor(kMainTitle, kStartMs);
+    return mainwin_.isEmpty() ? failure(u"main window"_s) : QString();
+}
 
-    const QString mainwin = waitFor(kMainTitle, kStartMs);
-    QVERIFY2(!mainwin.isEmpty(), qPrintable(failure(u"main window"_s)));
-
-    // New: the name field has the focus, Tab leads to the length with its "0" selected, Enter is OK.
-    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+n"_s}), qPrintable(failure(u"Alt+N"_s)));
+// New: the name field has the focus, Tab leads to the length with its "0" selected, Enter is OK.
+QString TestSession::createCassette()
+{
+    if (!xdo_->pressKeys(mainwin_, {u"alt+n"_s}))
+        return failure(u"Alt+N"_s);
     const QString casprop = waitFor(kNewTapeTitle);
-    QVERIFY2(!casprop.isEmpty(), qPrintable(failure(u"cassette dialog"_s)));
-    QVERIFY2(xdo_->typeText(casprop, kNewTapeName), qPrintable(failure(u"typing the name"_s)));
-    QVERIFY2(xdo_->pressKeys(casprop, {u"Tab"_s}), qPrintable(failure(u"Tab"_s)));
-    QVERIFY2(xdo_->typeText(casprop, QString::number(kNewTapeLength)),
-             qPrintable(failure(u"typing the length"_s)));
-    QVERIFY2(xdo_->pressKeys(casprop, {u"Return"_s}), qPrintable(failure(u"Enter"_s)));
-    QVERIFY2(xdo_->waitUntilGone(kNewTapeTitle, kStepMs),
-             qPrintable(failure(u"closing the cassette dialog"_s)));
+    if (casprop.isEmpty())
+        return failure(u"cassette dialog"_s);
+    if (!xdo_->typeText(casprop, kNewTapeName) || !xdo_->pressKeys(casprop, {u"Tab"_s}) ||
+        !xdo_->typeText(casprop, QString::number(kNewTapeLength)) || !xdo_->pressKeys(casprop, {u"Return"_s}))
+        return failure(u"filling in the cassette dialog"_s);
+    if (!xdo_->waitUntilGone(kNewTapeTitle, kStepMs))
+        return failure(u"closing the cassette dialog"_s);
+    return {};
+}
+
+void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
+{
+    const QString archivePath = dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s);
+    const QString started = startProgram();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    const QByteArray before = testsupport::readFileBytes(archivePath);
+    const QString mainwin = mainwin_;
+    const QString created = createCassette();
+    QVERIFY2(created.isEmpty(), qPrintable(created));
 
     // Delete the second row: the label's accelerator focuses the list; Home then Down selects row 2
     // whether or not the list made its first row current on the way in.
@@ -256,13 +275,37 @@ void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
     QCOMPARE(process_->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process_->exitCode(), 0);
 
-    // The kept records unchanged and in order, then the new cassette's placeholder.
+    verifyArchive(testsupport::readFileBytes(archivePath), true);
+}
+
+// The session ends (a logout, a shutdown) while the program runs: the change made is saved all the
+// same, and the replaced archive is kept as the backup.
+void TestSession::sigterm_afterKeyboardChange_savesIt()
+{
+    const QString archivePath = dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s);
+    const QString started = startProgram();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    const QByteArray before = testsupport::readFileBytes(archivePath);
+    const QString created = createCassette();
+    QVERIFY2(created.isEmpty(), qPrintable(created));
+
+    process_->terminate();
+    QVERIFY2(process_->waitForFinished(kStepMs), "the program did not end on SIGTERM");
+    QCOMPARE(process_->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process_->exitCode(), 0);
+    verifyArchive(testsupport::readFileBytes(archivePath), false);
+    QVERIFY(testsupport::readFileBytes(archivePath + u".bak"_s) == before);
+}
+
+// Every record of the start archive in order, less the deleted cassette's where it was deleted, then
+// the new cassette's placeholder.
+void TestSession::verifyArchive(const QByteArray& after, bool deleted)
+{
     std::vector<FilmRecord> kept;
     for (const FilmRecord& r : startArchive()) {
-        if (catalogue::tapeNameText(r) != kDeletedTape)
+        if (!deleted || catalogue::tapeNameText(r) != kDeletedTape)
             kept.push_back(r);
     }
-    const QByteArray after = testsupport::readFileBytes(archivePath);
     const qsizetype recordSize = qsizetype(catalogue::kRecordSize);
     QCOMPARE(after.size() % recordSize, 0);
     QCOMPARE(after.size() / recordSize, qsizetype(kept.size() + 1));
