@@ -64,7 +64,7 @@ void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size)
             QStringLiteral("Kassette %1 \u2013 %2").arg(c + 1, 5, 10, QChar(u'0')).arg(texts.any(kWords));
         const auto tapeLength = static_cast<quint16>(texts.between(0, 1) ? 240 : 180);
         for (int f = 0; f < size.filmsPerCassette; ++f) {
-            auto r = catalogue::Catalogue::NewRecord();
+            auto r = catalogue::Catalogue::newRecord();
             setText(r->tapeName, tape);
             r->tapeLength = tapeLength;
             setText(r->filmName, texts.run(kWords, texts.between(8, 40), QStringLiteral(" ")));
@@ -77,7 +77,7 @@ void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size)
             setText(r->story, texts.run(kWords, texts.between(100, 600), QStringLiteral(" ")));
             r->longplay = static_cast<quint8>(texts.between(0, 3) == 0);
             r->seen = static_cast<quint8>(texts.between(0, 1));
-            catalogue.AppendRecord(std::move(r));
+            catalogue.appendRecord(std::move(r));
         }
     }
 }
@@ -86,7 +86,7 @@ bool writeArchiveFixture(const QString& path, const FixtureSize& size)
 {
     catalogue::Catalogue catalogue;
     fillCatalogue(catalogue, size);
-    return catalogue::SaveArchive(catalogue, path, {});
+    return catalogue::saveArchive(catalogue, path, {});
 }
 
 } // namespace bench

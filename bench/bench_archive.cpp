@@ -101,7 +101,7 @@ int loadOnly(const QString& path)
 {
     const qint64 before = statusKb("VmRSS");
     catalogue::Catalogue catalogue;
-    const catalogue::LoadResult result = catalogue::LoadArchive(catalogue, path);
+    const catalogue::LoadResult result = catalogue::loadArchive(catalogue, path);
     if (result.status != catalogue::LoadResult::Loaded)
         return 1;
     std::printf("records %lld baseline_kb %lld hwm_kb %lld\n",
@@ -140,7 +140,7 @@ int runTimings(int rounds)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    const QString archive = catalogue::ArchivePath(dir.path() + u'/');
+    const QString archive = catalogue::archivePath(dir.path() + u'/');
     const QString plain = dir.filePath(QStringLiteral("plain.bin"));
     std::printf("archive of %d cassettes x %d films in %s\n", kSize.cassettes, kSize.filmsPerCassette,
                 qPrintable(dir.path()));
@@ -158,12 +158,12 @@ int runTimings(int rounds)
     // Writes start without other dirty pages pending, so each sync pays for its own file only.
     std::vector<Step> steps = {
         {"plain read", [&] { return timed([&] { return (bytes = plainRead(archive, size)) != nullptr; }); }},
-        {"LoadArchive",
-         [&] { return timed([&] { return catalogue::LoadArchive(catalogue, archive).sizeOk; }); }},
-        {"SaveArchive",
+        {"loadArchive",
+         [&] { return timed([&] { return catalogue::loadArchive(catalogue, archive).sizeOk; }); }},
+        {"saveArchive",
          [&] {
              ::sync();
-             return timed([&] { return catalogue::SaveArchive(catalogue, archive, {}); });
+             return timed([&] { return catalogue::saveArchive(catalogue, archive, {}); });
          }},
         {"plain write",
          [&] {

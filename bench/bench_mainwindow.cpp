@@ -45,22 +45,22 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString programDir = dir.path() + u'/';
-    if (!dir.isValid() || !bench::writeArchiveFixture(catalogue::ArchivePath(programDir), kSize))
+    if (!dir.isValid() || !bench::writeArchiveFixture(catalogue::archivePath(programDir), kSize))
         return 1;
 
     std::vector<double> loads;
     std::vector<double> windows;
     std::vector<double> shows;
-    std::printf("archive of %d cassettes x %d films\n\nround  LoadArchive  window(load+rows)   rows alone   "
+    std::printf("archive of %d cassettes x %d films\n\nround  loadArchive  window(load+rows)   rows alone   "
                 "captions   (ms)\n",
                 kSize.cassettes, kSize.filmsPerCassette);
     for (int round = 1; round <= rounds; ++round) {
         catalogue::Catalogue catalogue;
         QElapsedTimer timer;
         timer.start();
-        catalogue::LoadArchive(catalogue, catalogue::ArchivePath(programDir));
+        catalogue::loadArchive(catalogue, catalogue::archivePath(programDir));
         loads.push_back(elapsedMs(timer));
-        catalogue.ReleaseAll();
+        catalogue.releaseAll();
 
         timer.start();
         auto mainwin = std::make_unique<windows::Tmainwin>(catalogue, programDir);
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     const double load = median(loads);
     const double window = median(windows);
     std::printf("  med %12.1f %18.1f %12.1f %10.1f\n\n", load, window, window - load, median(shows));
-    std::printf("rows alone / LoadArchive = %.3f\n", (window - load) / load);
-    std::printf("window (load+rows) / LoadArchive = %.3f\n", window / load);
+    std::printf("rows alone / loadArchive = %.3f\n", (window - load) / load);
+    std::printf("window (load+rows) / loadArchive = %.3f\n", window / load);
     return 0;
 }

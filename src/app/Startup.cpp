@@ -58,7 +58,7 @@ Startup::~Startup()
 // exit. Where no lock can be made at all the program runs without one.
 bool Startup::lockArchive(const QString& programDir)
 {
-    const QString archive = catalogue::ArchivePath(programDir);
+    const QString archive = catalogue::archivePath(programDir);
     lock_ = std::make_unique<catalogue::ArchiveLock>(archive);
     if (lock_->acquire() != catalogue::ArchiveLock::InUse)
         return true;

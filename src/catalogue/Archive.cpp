@@ -139,7 +139,7 @@ QString holdPrevious(const QString& archive)
 // the backup. Where the folder refuses new files, a writable archive is written in place.
 SaveResult saveOnce(const Catalogue& catalogue, const QString& path, SaveTarget& target)
 {
-    const QString archive = RealArchivePath(path);
+    const QString archive = realArchivePath(path);
     const QByteArray archiveName = nativePath(archive);
 
     struct stat previous = {};
@@ -196,12 +196,12 @@ SaveResult saveOnce(const Catalogue& catalogue, const QString& path, SaveTarget&
 
 } // namespace
 
-QString ArchivePath(const QString& programDir)
+QString archivePath(const QString& programDir)
 {
     return programDir + QString::fromUtf16(kArchiveFileName);
 }
 
-QString RealArchivePath(const QString& path)
+QString realArchivePath(const QString& path)
 {
     namespace fs = std::filesystem;
     fs::path current(nativePath(QFileInfo(path).absoluteFilePath()).toStdString());
@@ -217,11 +217,11 @@ QString RealArchivePath(const QString& path)
     return QFile::decodeName(QByteArray::fromStdString(current.string()));
 }
 
-LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
+LoadResult loadArchive(Catalogue& catalogue, const QString& path)
 {
     LoadResult result;
     auto unreadable = [&](int error) {
-        catalogue.ReleaseAll();
+        catalogue.releaseAll();
         result.status = LoadResult::Unreadable;
         result.reason = systemErrorText(error);
         return result;
@@ -238,7 +238,7 @@ LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
     if (::fstat(file.fd(), &info) != 0)
         return unreadable(errno);
     if (!S_ISREG(info.st_mode)) {
-        catalogue.ReleaseAll();
+        catalogue.releaseAll();
         result.status = LoadResult::Unreadable;
         result.reason = notRegularFile(info.st_mode);
         return result;
@@ -267,7 +267,7 @@ LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
             // The links on disk are meaningless; the list is rebuilt in file order.
             record->diskPrev = 0;
             record->diskNext = 0;
-            catalogue.AppendRecord(std::move(record));
+            catalogue.appendRecord(std::move(record));
         }
         held -= whole;
         std::memmove(buffer.get(), buffer.get() + whole, static_cast<std::size_t>(held));
@@ -276,29 +276,29 @@ LoadResult LoadArchive(Catalogue& catalogue, const QString& path)
     return result;
 }
 
-SaveResult WriteArchive(const Catalogue& catalogue, const QString& path)
+SaveResult writeArchive(const Catalogue& catalogue, const QString& path)
 {
     SaveTarget target;
-    return WriteArchive(catalogue, path, target);
+    return writeArchive(catalogue, path, target);
 }
 
-SaveResult WriteArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target)
+SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target)
 {
     return saveOnce(catalogue, path, target);
 }
 
-bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry)
+bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry)
 {
     SaveTarget target;
-    return SaveArchive(catalogue, path, askRetry, target);
+    return saveArchive(catalogue, path, askRetry, target);
 }
 
-bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry, SaveTarget& target)
+bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry, SaveTarget& target)
 {
     for (;;) {
-        const SaveResult result = WriteArchive(catalogue, path, target);
+        const SaveResult result = writeArchive(catalogue, path, target);
         if (result.saved) {
-            catalogue.ReleaseAll();
+            catalogue.releaseAll();
             return true;
         }
         if (!askRetry || !askRetry(result.reason))
@@ -306,9 +306,9 @@ bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion&
     }
 }
 
-std::optional<QString> ArchiveWriteProblem(const QString& path)
+std::optional<QString> archiveWriteProblem(const QString& path)
 {
-    const QString archive = RealArchivePath(path);
+    const QString archive = realArchivePath(path);
     const QByteArray archiveName = nativePath(archive);
     const bool exists = ::access(archiveName.constData(), F_OK) == 0;
     if (exists && ::access(archiveName.constData(), W_OK) != 0)

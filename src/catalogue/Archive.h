@@ -15,10 +15,10 @@ inline constexpr char16_t kArchiveFileName[] = u"ReelMinder-Archiv.RMA";
 inline constexpr char16_t kBackupSuffix[] = u".bak";
 
 // programDir ends with a path separator.
-QString ArchivePath(const QString& programDir);
+QString archivePath(const QString& programDir);
 
 // The file a save replaces: the archive path with every symbolic link along it followed.
-QString RealArchivePath(const QString& path);
+QString realArchivePath(const QString& path);
 
 struct LoadResult
 {
@@ -36,7 +36,7 @@ struct LoadResult
 
 // Appends every complete record of the file to the (empty) catalogue. Never blocks on a FIFO or a
 // device: anything but a regular file is Unreadable.
-LoadResult LoadArchive(Catalogue& catalogue, const QString& path);
+LoadResult loadArchive(Catalogue& catalogue, const QString& path);
 
 struct SaveResult
 {
@@ -49,20 +49,20 @@ struct SaveResult
 // the replaced archive is kept as the backup. Where the folder is write-protected but the archive
 // itself can be written, the archive is written in place, without a backup. A failure leaves the
 // archive and the backup as they were.
-SaveResult WriteArchive(const Catalogue& catalogue, const QString& path);
-SaveResult WriteArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
+SaveResult writeArchive(const Catalogue& catalogue, const QString& path);
+SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
 
 // Asked with the reason when a save attempt failed; true means "try again".
 using RetryQuestion = std::function<bool(const QString& reason)>;
 
-// WriteArchive, asking askRetry after every failure. Only a successful save releases the records;
+// writeArchive, asking askRetry after every failure. Only a successful save releases the records;
 // after a declined retry or an exception the catalogue is still whole and can be saved again.
-bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry);
-bool SaveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
+bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry);
+bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
                  SaveTarget& target);
 
 // Why the archive at path could not be saved, known before any work is done: empty when a save
 // can succeed (a writable folder, or a writable archive in a write-protected folder).
-std::optional<QString> ArchiveWriteProblem(const QString& path);
+std::optional<QString> archiveWriteProblem(const QString& path);
 
 } // namespace catalogue

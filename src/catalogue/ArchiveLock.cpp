@@ -16,7 +16,7 @@
 namespace catalogue {
 
 ArchiveLock::ArchiveLock(const QString& archivePath)
-    : path_(RealArchivePath(archivePath) + QStringLiteral(".lock"))
+    : path_(realArchivePath(archivePath) + QStringLiteral(".lock"))
 {}
 
 ArchiveLock::~ArchiveLock()

@@ -38,17 +38,17 @@ bool matches(const FilmRecord& r, const QByteArray& key)
 
 } // namespace
 
-bool SameTape(const FilmRecord& a, const FilmRecord& b)
+bool sameTape(const FilmRecord& a, const FilmRecord& b)
 {
     return nameBytes(a) == nameBytes(b);
 }
 
-int TimeFactor(const FilmRecord& r)
+int timeFactor(const FilmRecord& r)
 {
     return ((r.longplay ^ 1) & 0x7F) + 1;
 }
 
-int RemainingMinutes(int tapeLength, qint64 usedHalfMinutes)
+int remainingMinutes(int tapeLength, qint64 usedHalfMinutes)
 {
     // 64-bit: a damaged archive may hold more film time than 32 bits can count.
     const qint64 remaining = (2 * qint64{tapeLength} - usedHalfMinutes) / 2; // rounds toward zero
@@ -56,7 +56,7 @@ int RemainingMinutes(int tapeLength, qint64 usedHalfMinutes)
         std::clamp<qint64>(remaining, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-bool HasTapeName(const FilmRecord& r, QStringView name)
+bool hasTapeName(const FilmRecord& r, QStringView name)
 {
     const auto key = nameKey(name);
     return key && matches(r, *key);
@@ -64,7 +64,7 @@ bool HasTapeName(const FilmRecord& r, QStringView name)
 
 Catalogue::~Catalogue()
 {
-    ReleaseAll();
+    releaseAll();
 }
 
 Catalogue& Catalogue::instance()
@@ -73,13 +73,13 @@ Catalogue& Catalogue::instance()
     return catalogue;
 }
 
-std::unique_ptr<FilmRecord> Catalogue::NewRecord()
+std::unique_ptr<FilmRecord> Catalogue::newRecord()
 {
     // Value-initialised: every byte zero, so no stale memory ever reaches the archive.
     return std::make_unique<FilmRecord>();
 }
 
-FilmRecord* Catalogue::AppendRecord(std::unique_ptr<FilmRecord> n)
+FilmRecord* Catalogue::appendRecord(std::unique_ptr<FilmRecord> n)
 {
     Q_ASSERT(n);
     FilmRecord* const r = n.release();
@@ -94,11 +94,11 @@ FilmRecord* Catalogue::AppendRecord(std::unique_ptr<FilmRecord> n)
     return r;
 }
 
-FilmRecord* Catalogue::InsertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n)
+FilmRecord* Catalogue::insertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n)
 {
     Q_ASSERT(r && n);
     FilmRecord* x = r;
-    while (x->next && SameTape(*x->next, *r))
+    while (x->next && sameTape(*x->next, *r))
         x = x->next;
     FilmRecord* const added = n.release();
     added->prev = x;
@@ -112,7 +112,7 @@ FilmRecord* Catalogue::InsertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRe
     return added;
 }
 
-FilmRecord* Catalogue::InsertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n)
+FilmRecord* Catalogue::insertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n)
 {
     Q_ASSERT(x && n);
     FilmRecord* const added = n.release();
@@ -127,7 +127,7 @@ FilmRecord* Catalogue::InsertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n
     return added;
 }
 
-void Catalogue::UnlinkRecord(FilmRecord* x)
+void Catalogue::unlinkRecord(FilmRecord* x)
 {
     Q_ASSERT(x);
     if (x->prev)
@@ -145,7 +145,7 @@ void Catalogue::UnlinkRecord(FilmRecord* x)
     std::unique_ptr<FilmRecord> freed(x);
 }
 
-FilmRecord* Catalogue::FindCassette(QStringView name) const
+FilmRecord* Catalogue::findCassette(QStringView name) const
 {
     const auto key = nameKey(name);
     if (!key)
@@ -157,7 +157,7 @@ FilmRecord* Catalogue::FindCassette(QStringView name) const
     return nullptr;
 }
 
-void Catalogue::RenameCassette(QStringView name, QStringView newName, int length)
+void Catalogue::renameCassette(QStringView name, QStringView newName, int length)
 {
     // The old name is taken once, before any record changes.
     const auto key = nameKey(name);
@@ -172,7 +172,7 @@ void Catalogue::RenameCassette(QStringView name, QStringView newName, int length
     }
 }
 
-void Catalogue::RemoveCassette(QStringView name)
+void Catalogue::removeCassette(QStringView name)
 {
     const auto key = nameKey(name);
     if (!key)
@@ -180,26 +180,26 @@ void Catalogue::RemoveCassette(QStringView name)
     for (FilmRecord* x = head_; x;) {
         FilmRecord* const next = x->next;
         if (matches(*x, *key))
-            UnlinkRecord(x);
+            unlinkRecord(x);
         x = next;
     }
 }
 
-TapeSummary Catalogue::CassetteSummary(const FilmRecord& r) const
+TapeSummary Catalogue::cassetteSummary(const FilmRecord& r) const
 {
     TapeSummary summary;
     qint64 used = 0;
     for (const FilmRecord* s = head_; s; s = s->next) {
-        if (s->filmLength > 0 && SameTape(*s, r)) {
+        if (s->filmLength > 0 && sameTape(*s, r)) {
             ++summary.filmCount;
-            used += qint64{TimeFactor(*s)} * s->filmLength;
+            used += qint64{timeFactor(*s)} * s->filmLength;
         }
     }
-    summary.remainingMinutes = RemainingMinutes(r.tapeLength, used);
+    summary.remainingMinutes = remainingMinutes(r.tapeLength, used);
     return summary;
 }
 
-void Catalogue::ReleaseAll()
+void Catalogue::releaseAll()
 {
     // A loop, not a recursive chain of owners: 100,000 records must not exhaust the stack.
     FilmRecord* x = head_;

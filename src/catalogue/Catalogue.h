@@ -18,17 +18,17 @@ struct TapeSummary
 };
 
 // True when both records carry the same tapeName, byte for byte (case-sensitive, no trimming).
-bool SameTape(const FilmRecord& a, const FilmRecord& b);
+bool sameTape(const FilmRecord& a, const FilmRecord& b);
 
 // Half-minutes of tape that one minute of r occupies: 2 normally, 1 in long-play.
-int TimeFactor(const FilmRecord& r);
+int timeFactor(const FilmRecord& r);
 
 // Remaining minutes of a cassette of tapeLength minutes whose films take usedHalfMinutes: the free
 // half-minutes halved toward zero, negative when over-full, clamped to int.
-int RemainingMinutes(int tapeLength, qint64 usedHalfMinutes);
+int remainingMinutes(int tapeLength, qint64 usedHalfMinutes);
 
 // True when r's tapeName text equals name exactly (case-sensitive).
-bool HasTapeName(const FilmRecord& r, QStringView name);
+bool hasTapeName(const FilmRecord& r, QStringView name);
 
 // All film records of the archive in one doubly linked list, in archive order. The catalogue owns
 // every record; a record never moves, so its address identifies it for the whole run.
@@ -53,17 +53,17 @@ public:
     qsizetype recordCount() const { return recordCount_; }
 
     // A fresh record, every byte zero, not yet linked.
-    static std::unique_ptr<FilmRecord> NewRecord();
+    static std::unique_ptr<FilmRecord> newRecord();
 
-    FilmRecord* AppendRecord(std::unique_ptr<FilmRecord> n);
-    FilmRecord* InsertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n);
-    FilmRecord* InsertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n);
-    void UnlinkRecord(FilmRecord* x);
-    FilmRecord* FindCassette(QStringView name) const;
-    void RenameCassette(QStringView name, QStringView newName, int length);
-    void RemoveCassette(QStringView name);
-    TapeSummary CassetteSummary(const FilmRecord& r) const;
-    void ReleaseAll();
+    FilmRecord* appendRecord(std::unique_ptr<FilmRecord> n);
+    FilmRecord* insertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n);
+    FilmRecord* insertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n);
+    void unlinkRecord(FilmRecord* x);
+    FilmRecord* findCassette(QStringView name) const;
+    void renameCassette(QStringView name, QStringView newName, int length);
+    void removeCassette(QStringView name);
+    TapeSummary cassetteSummary(const FilmRecord& r) const;
+    void releaseAll();
 
 private:
     FilmRecord* head_ = nullptr;

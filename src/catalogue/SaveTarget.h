@@ -6,7 +6,7 @@ class QFile;
 
 namespace catalogue {
 
-// The steps of a save that put bytes into the new archive file. SaveArchive uses this plain one;
+// The steps of a save that put bytes into the new archive file. saveArchive uses this plain one;
 // a derived target can make a write or the final sync fail, to prove a failed save harms nothing.
 class SaveTarget
 {

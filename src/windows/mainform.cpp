@@ -165,8 +165,8 @@ void Tmainwin::createControls()
 
 void Tmainwin::FormCreate(const QString& programDir)
 {
-    archivePath_ = catalogue::ArchivePath(programDir);
-    const catalogue::LoadResult loaded = catalogue::LoadArchive(catalogue_, archivePath_);
+    archivePath_ = catalogue::archivePath(programDir);
+    const catalogue::LoadResult loaded = catalogue::loadArchive(catalogue_, archivePath_);
     // The messages of loading come before the language is known, so each holds both languages.
     if (!loaded.readable()) {
         // Going on would write an empty catalogue over an archive that is only out of reach.
@@ -187,7 +187,7 @@ void Tmainwin::FormCreate(const QString& programDir)
                        u"Archiv defekt/Archive defect"_s, ui::MB_ICONWARNING);
     }
     // Said now, before the user does the work that could not be kept.
-    if (const std::optional<QString> problem = catalogue::ArchiveWriteProblem(archivePath_)) {
+    if (const std::optional<QString> problem = catalogue::archiveWriteProblem(archivePath_)) {
         ui::messageBox(
             this,
             u"Änderungen können nicht gespeichert werden: %1.\r\rChanges cannot be saved: %1."_s.arg(
@@ -226,7 +226,7 @@ void Tmainwin::buildRows()
         if (r->filmLength > 0) {
             Tape& tape = tapes[it->second];
             ++tape.filmCount;
-            tape.usedHalfMinutes += qint64(catalogue::TimeFactor(*r)) * r->filmLength;
+            tape.usedHalfMinutes += qint64(catalogue::timeFactor(*r)) * r->filmLength;
             ++filmTotal;
         }
     }
@@ -237,7 +237,7 @@ void Tmainwin::buildRows()
         const Tape& tape = tapes[index];
         rows.append({catalogue::tapeNameText(*tape.first), number(tape.first->tapeLength),
                      number(tape.filmCount),
-                     number(catalogue::RemainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
+                     number(catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
     }
     cassettes->clearRows();
     cassettes->addRows(rows);
@@ -350,7 +350,7 @@ void Tmainwin::RefreshCassetteRow(const FilmRecord* r)
         return;
     const QString name = catalogue::tapeNameText(*r);
     const int row = cassettes->findCaption(name);
-    const catalogue::TapeSummary summary = catalogue_.CassetteSummary(*r);
+    const catalogue::TapeSummary summary = catalogue_.cassetteSummary(*r);
     if (row >= 0) {
         setRow(row, name, r->tapeLength, summary.filmCount, summary.remainingMinutes);
         cassettes->viewport()->update();
@@ -378,11 +378,11 @@ void Tmainwin::newClick()
     const QString name = casprop_->acceptedName();
     const int length = casprop_->runtime->IntValue();
 
-    auto record = catalogue::Catalogue::NewRecord();
+    auto record = catalogue::Catalogue::newRecord();
     catalogue::setText(record->tapeName, name);
     record->tapeLength = quint16(length);
     record->filmLength = 0;
-    catalogue_.setCursor(catalogue_.AppendRecord(std::move(record)));
+    catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
 
     cassettes->addRow(name, {number(length), u"0"_s, number(length)});
     fitColumns();
@@ -395,7 +395,7 @@ void Tmainwin::openClick()
                                       u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s);
     if (row < 0)
         return;
-    FilmRecord* anchor = catalogue_.FindCassette(cassettes->caption(row));
+    FilmRecord* anchor = catalogue_.findCassette(cassettes->caption(row));
     // A row whose cassette has no record left has nothing to show.
     if (anchor && openFilm_)
         openFilm_(anchor);
@@ -409,16 +409,16 @@ void Tmainwin::editClick()
     if (row < 0)
         return;
     const QString oldName = cassettes->caption(row);
-    if (!catalogue_.FindCassette(oldName))
+    if (!catalogue_.findCassette(oldName))
         return;
     casprop_->mode = Tcasprop::EditMode;
     if (ui::execModal(casprop_) != QDialog::Accepted)
         return;
     const QString newName = casprop_->acceptedName();
-    catalogue_.RenameCassette(oldName, newName, casprop_->runtime->IntValue());
+    catalogue_.renameCassette(oldName, newName, casprop_->runtime->IntValue());
     cassettes->setCaption(row, newName);
     fitColumns();
-    RefreshCassetteRow(catalogue_.FindCassette(newName));
+    RefreshCassetteRow(catalogue_.findCassette(newName));
 }
 
 void Tmainwin::deleteClick()
@@ -439,7 +439,7 @@ void Tmainwin::deleteClick()
                   u"Deleting of a Videotape"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
     if (answer != ui::IDYES)
         return;
-    catalogue_.RemoveCassette(name);
+    catalogue_.removeCassette(name);
     catalogue_.setFilmTotal(catalogue_.filmTotal() - cassettes->subItem(row, 1).toInt());
     cassettes->deleteRow(row);
     UpdateStatus();
@@ -479,7 +479,7 @@ void Tmainwin::FormClose()
 {
     // A declined retry ends the program all the same; only a successful save releases the records,
     // so whatever happens in between, no later save can write a catalogue that lost them.
-    const bool saved = catalogue::SaveArchive(catalogue_, archivePath_, [this](const QString& reason) {
+    const bool saved = catalogue::saveArchive(catalogue_, archivePath_, [this](const QString& reason) {
         const int answer =
             ui::language() == 1
                 ? ui::messageBox(
@@ -509,7 +509,7 @@ bool Tmainwin::saveForSessionEnd()
     // The session is ending: no question can be answered any more, and the records stay where
     // they are in case the save fails.
     closing_ = true;
-    return catalogue::WriteArchive(catalogue_, archivePath_).saved;
+    return catalogue::writeArchive(catalogue_, archivePath_).saved;
 }
 
 void Tmainwin::closeEvent(QCloseEvent* event)

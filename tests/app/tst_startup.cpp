@@ -41,7 +41,7 @@ private Q_SLOTS:
         ui::setLanguage(0);
         ui::setHelpFile(QString::fromUtf16(ui::kHelpFileEnglish));
     }
-    void cleanup() { catalogue::Catalogue::instance().ReleaseAll(); }
+    void cleanup() { catalogue::Catalogue::instance().releaseAll(); }
 
     void firstStart_asksWithNothingPreselected_storesChoice_data();
     void firstStart_asksWithNothingPreselected_storesChoice();
@@ -117,7 +117,7 @@ void TestStartup::sizeWarning_comesBeforeLanguageDialog()
 {
     testsupport::TempSettings settings;
     QTemporaryDir programDir;
-    QFile archive(catalogue::ArchivePath(programDir.path() + u'/'));
+    QFile archive(catalogue::archivePath(programDir.path() + u'/'));
     QVERIFY(archive.open(QIODevice::WriteOnly));
     archive.write(QByteArray(1359, '\0'));
     archive.close();
@@ -142,7 +142,7 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     testsupport::TempSettings settings;
     QVERIFY(settings.writeRaw("[2.0]\nLanguage=1\n"));
     QTemporaryDir programDir;
-    QVERIFY(testsupport::writeArchive(catalogue::ArchivePath(programDir.path() + u'/'),
+    QVERIFY(testsupport::writeArchive(catalogue::archivePath(programDir.path() + u'/'),
                                       {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
     app::Startup startup(programDir.path() + u'/');
     windows::Tmainwin& mainwin = startup.mainwin();
@@ -180,7 +180,7 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     testsupport::TempSettings settings;
     QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
     QTemporaryDir programDir;
-    const QString path = catalogue::ArchivePath(programDir.path() + u'/');
+    const QString path = catalogue::archivePath(programDir.path() + u'/');
     app::Startup startup(programDir.path() + u'/');
     startup.mainwin().show();
 
@@ -225,7 +225,7 @@ void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting()
     testsupport::TempSettings settings;
     QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
     QTemporaryDir programDir;
-    const QString path = catalogue::ArchivePath(programDir.path() + u'/');
+    const QString path = catalogue::archivePath(programDir.path() + u'/');
     catalogue::ArchiveLock otherCopy(path);
     if (archive == u"copy") {
         QVERIFY(testsupport::writeArchive(path, {testsupport::makeRecord(u"Krimis"_s, 240)}));

@@ -130,7 +130,7 @@ private Q_SLOTS:
     void save_keepsPermissionsAndLinks();
 
 private:
-    QString archive() const { return ArchivePath(dir_->path() + u'/'); }
+    QString archive() const { return archivePath(dir_->path() + u'/'); }
     void loadSample(int count);
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -139,7 +139,7 @@ private:
 
 void TestArchive::init()
 {
-    catalogue_.ReleaseAll();
+    catalogue_.releaseAll();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
 }
@@ -147,7 +147,7 @@ void TestArchive::init()
 void TestArchive::loadSample(int count)
 {
     QVERIFY(testsupport::writeArchive(archive(), sampleRecords(count)));
-    QCOMPARE(LoadArchive(catalogue_, archive()).status, LoadResult::Loaded);
+    QCOMPARE(loadArchive(catalogue_, archive()).status, LoadResult::Loaded);
     QCOMPARE(catalogue_.recordCount(), count);
 }
 
@@ -176,7 +176,7 @@ void TestArchive::fields_lieAtTheirFileOffsets()
     QFETCH(QByteArray, field);
     QFETCH(int, offset);
     QFETCH(int, size);
-    auto r = Catalogue::NewRecord();
+    auto r = Catalogue::newRecord();
     const auto fill = [](auto& member) { std::memset(&member, 0xA5, sizeof member); };
     // clang-format off
     if (field == "tapeName") fill(r->tapeName);
@@ -193,8 +193,8 @@ void TestArchive::fields_lieAtTheirFileOffsets()
     else { fill(r->diskPrev); fill(r->diskNext); }
     // clang-format on
     const FilmRecord original = *r;
-    catalogue_.AppendRecord(std::move(r));
-    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    catalogue_.appendRecord(std::move(r));
+    QVERIFY(saveArchive(catalogue_, archive(), {}));
 
     const QByteArray bytes = readFileBytes(archive());
     QCOMPARE(bytes.size(), qsizetype(kRecordSize));
@@ -203,7 +203,7 @@ void TestArchive::fields_lieAtTheirFileOffsets()
     for (int i = 0; i < bytes.size(); ++i)
         QCOMPARE(bytes[i], i >= offset && i < offset + size ? expected : '\0');
 
-    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
     QCOMPARE(catalogue_.recordCount(), 1);
     QCOMPARE(testsupport::recordImage(*catalogue_.head()), withZeroLinks(testsupport::recordImage(original)));
 }
@@ -245,7 +245,7 @@ void TestArchive::load_takesWholeRecordsOnly()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
     }
-    const LoadResult result = LoadArchive(catalogue_, archive());
+    const LoadResult result = loadArchive(catalogue_, archive());
     QCOMPARE(int(result.status), status);
     QCOMPARE(result.reason.isEmpty(), status != LoadResult::Unreadable);
     QCOMPARE(result.sizeOk, sizeOk);
@@ -265,7 +265,7 @@ void TestArchive::load_rebuildsLinksInFileOrder()
         r.diskNext = 0x00000010;
     }
     QVERIFY(testsupport::writeArchive(archive(), records));
-    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
     QCOMPARE(testsupport::listFault(catalogue_), QString());
     int i = 0;
     for (const FilmRecord* r = catalogue_.head(); r; r = r->next, ++i) {
@@ -286,17 +286,17 @@ void TestArchive::damagedFields_areReadWithinTheirField()
     setText(r.story, QStringLiteral("Story"));
     FilmRecord sameName = makeRecord(QString(50, u'x'), 120);
     QVERIFY(testsupport::writeArchive(archive(), {r, sameName}));
-    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
 
     const FilmRecord& loaded = *catalogue_.head();
     QCOMPARE(text(loaded.filmName), QStringLiteral("abc"));
     QCOMPARE(tapeNameText(loaded), QString(50, u'x'));
     // Without a terminator a text is as long as a save can keep it.
     QCOMPARE(text(loaded.actors), QString(400, u'a'));
-    QVERIFY(SameTape(loaded, *catalogue_.tail()));
-    QVERIFY(HasTapeName(loaded, QString(50, u'x')));
-    QCOMPARE(catalogue_.FindCassette(QString(50, u'x')), &loaded);
-    QCOMPARE(catalogue_.CassetteSummary(loaded).filmCount, 1);
+    QVERIFY(sameTape(loaded, *catalogue_.tail()));
+    QVERIFY(hasTapeName(loaded, QString(50, u'x')));
+    QCOMPARE(catalogue_.findCassette(QString(50, u'x')), &loaded);
+    QCOMPARE(catalogue_.cassetteSummary(loaded).filmCount, 1);
 }
 
 void TestArchive::loadThenSave_keepsEveryByteButTheLinks()
@@ -306,8 +306,8 @@ void TestArchive::loadThenSave_keepsEveryByteButTheLinks()
     records[4].diskNext = 0xFFFFFFFF;
     QVERIFY(testsupport::writeArchive(archive(), records));
     const QByteArray before = readFileBytes(archive());
-    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
-    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(saveArchive(catalogue_, archive(), {}));
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(readFileBytes(archive()), withZeroLinks(before));
     QCOMPARE(readFileBytes(archive() + u".bak"_s), before);
@@ -326,13 +326,13 @@ void TestArchive::uncreatableArchive_asksAgainUntilNo()
     QFETCH(bool, missingFolder);
     QString path = archive();
     if (missingFolder)
-        path = ArchivePath(dir_->path() + QStringLiteral("/gone/"));
+        path = archivePath(dir_->path() + QStringLiteral("/gone/"));
     else
         QVERIFY(QDir().mkdir(path));
     testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("A"), 60));
     int asked = 0;
     QString reason;
-    QVERIFY(!SaveArchive(catalogue_, path, [&](const QString& why) {
+    QVERIFY(!saveArchive(catalogue_, path, [&](const QString& why) {
         reason = why;
         return ++asked < 3;
     }));
@@ -374,10 +374,10 @@ void TestArchive::writeProtection()
                                   readable | (protectArchive ? QFileDevice::Permissions{} : writable)));
 
     const int outcome = testsupport::runUnprivileged([this] {
-        const bool warned = ArchiveWriteProblem(archive()).has_value();
+        const bool warned = archiveWriteProblem(archive()).has_value();
         int asked = 0;
         const bool done =
-            SaveArchive(catalogue_, archive(), [&asked](const QString&) { return ++asked < 2; });
+            saveArchive(catalogue_, archive(), [&asked](const QString&) { return ++asked < 2; });
         return int(done) | int(warned) << 1 | asked << 2;
     });
     QVERIFY(QFile::setPermissions(dir_->path(), readable | writable | enterable));
@@ -390,13 +390,13 @@ void TestArchive::writeProtection()
 void TestArchive::unreadableFile_isLeftAlone()
 {
     loadSample(2);
-    catalogue_.ReleaseAll();
+    catalogue_.releaseAll();
     const QByteArray before = readFileBytes(archive());
     QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOther | QFile::ExeOther | QFile::ReadOwner |
                                                     QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(QFile::setPermissions(archive(), {}));
     const int outcome = testsupport::runUnprivileged([this] {
-        const LoadResult result = LoadArchive(catalogue_, archive());
+        const LoadResult result = loadArchive(catalogue_, archive());
         return int(result.status == LoadResult::Unreadable &&
                    result.reason == QString::fromLocal8Bit(std::strerror(EACCES)) && catalogue_.isEmpty());
     });
@@ -426,7 +426,7 @@ void TestArchive::failedWriteOrSync_keepsOldArchiveAndLeavesNoTemp()
     target.writeLimit = writeLimit;
     target.failSync = failSync;
     int asked = 0;
-    QVERIFY(!SaveArchive(
+    QVERIFY(!saveArchive(
         catalogue_, archive(), [&asked](const QString&) { return ++asked > 1; }, target));
     QCOMPARE(asked, 1);
     QCOMPARE(target.failingAttempts, 0);
@@ -445,7 +445,7 @@ void TestArchive::yesAfterTransientFailure_saves()
     FailingTarget target;
     target.writeLimit = 700 * 1360;
     int asked = 0;
-    QVERIFY(SaveArchive(
+    QVERIFY(saveArchive(
         catalogue_, archive(), [&asked](const QString&) { return ++asked == 1; }, target));
     QCOMPARE(asked, 1);
     QCOMPARE(readFileBytes(archive()), withZeroLinks(expected));
@@ -458,10 +458,10 @@ void TestArchive::exceptionDuringSave_keepsEveryRecord()
     const QByteArray before = readFileBytes(archive());
     FailingTarget target;
     target.throwOnWrite = true;
-    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, SaveArchive(catalogue_, archive(), {}, target));
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, saveArchive(catalogue_, archive(), {}, target));
     QCOMPARE(catalogue_.recordCount(), 5);
     QCOMPARE(folderEntries(dir_->path()), QStringList{QString::fromUtf16(kArchiveFileName)});
-    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QVERIFY(saveArchive(catalogue_, archive(), {}));
     QCOMPARE(readFileBytes(archive()), withZeroLinks(before));
 }
 
@@ -471,18 +471,18 @@ void TestArchive::fullDisk_keepsArchiveAndBackup_namesTheCause()
     testsupport::Tmpfs disk(256 * 1024);
     if (!disk.isMounted())
         QSKIP("no tmpfs can be mounted here");
-    const QString path = ArchivePath(disk.path() + u'/');
+    const QString path = archivePath(disk.path() + u'/');
     QVERIFY(testsupport::writeArchive(path, sampleRecords(60)));
-    QVERIFY(LoadArchive(catalogue_, path).sizeOk);
-    QVERIFY(SaveArchive(catalogue_, path, {}));
-    QVERIFY(LoadArchive(catalogue_, path).sizeOk);
+    QVERIFY(loadArchive(catalogue_, path).sizeOk);
+    QVERIFY(saveArchive(catalogue_, path, {}));
+    QVERIFY(loadArchive(catalogue_, path).sizeOk);
     const QByteArray archiveBefore = readFileBytes(path);
     const QByteArray backupBefore = readFileBytes(path + u".bak"_s);
     for (const FilmRecord& r : sampleRecords(100))
         testsupport::appendRecord(catalogue_, r);
 
     QString reason;
-    QVERIFY(!SaveArchive(catalogue_, path, [&reason](const QString& why) {
+    QVERIFY(!saveArchive(catalogue_, path, [&reason](const QString& why) {
         reason = why;
         return false;
     }));
@@ -495,15 +495,15 @@ void TestArchive::fullDisk_keepsArchiveAndBackup_namesTheCause()
 
 void TestArchive::readOnlyFileSystem_isToldAtStart()
 {
-    QCOMPARE(ArchiveWriteProblem(archive()), std::nullopt);
+    QCOMPARE(archiveWriteProblem(archive()), std::nullopt);
     testsupport::Tmpfs disk(64 * 1024);
     if (!disk.isMounted())
         QSKIP("no tmpfs can be mounted here");
-    const QString path = ArchivePath(disk.path() + u'/');
+    const QString path = archivePath(disk.path() + u'/');
     QVERIFY(testsupport::writeArchive(path, sampleRecords(1)));
     QVERIFY(disk.makeReadOnly());
     const QString readOnly = QString::fromLocal8Bit(std::strerror(EROFS));
-    QCOMPARE(ArchiveWriteProblem(path), readOnly);
+    QCOMPARE(archiveWriteProblem(path), readOnly);
     ArchiveLock lock(path);
     QCOMPARE(lock.acquire(), ArchiveLock::Unavailable);
 }
@@ -544,9 +544,9 @@ void TestArchive::save_keepsPermissionsAndLinks()
                        QFile::encodeName(archive()).constData()),
              0);
 
-    QVERIFY(LoadArchive(catalogue_, archive()).sizeOk);
+    QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
     testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));
-    QVERIFY(SaveArchive(catalogue_, archive(), {}));
+    QVERIFY(saveArchive(catalogue_, archive(), {}));
     QVERIFY(QFileInfo(archive()).isSymLink());
     QVERIFY(QFileInfo(elsewhere.filePath(u"middle"_s)).isSymLink());
     QCOMPARE(readFileBytes(real).size(), 3 * 1360);

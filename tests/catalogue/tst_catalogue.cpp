@@ -22,7 +22,7 @@ QStringList order(const Catalogue& c)
 
 std::unique_ptr<FilmRecord> film(const QString& tape, const QString& name)
 {
-    auto r = Catalogue::NewRecord();
+    auto r = Catalogue::newRecord();
     *r = makeRecord(tape, 240, name, 90);
     return r;
 }
@@ -32,7 +32,7 @@ void fillThreeCassettes(Catalogue& c)
 {
     for (const auto& [tape, name] :
          {std::pair{"A", "a1"}, {"A", "a2"}, {"B", "b1"}, {"C", "c1"}, {"C", "c2"}})
-        c.AppendRecord(film(QString::fromLatin1(tape), QString::fromLatin1(name)));
+        c.appendRecord(film(QString::fromLatin1(tape), QString::fromLatin1(name)));
 }
 
 FilmRecord* recordNamed(const Catalogue& c, const QString& filmName)
@@ -51,7 +51,7 @@ class TestCatalogue final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { catalogue_.ReleaseAll(); }
+    void init() { catalogue_.releaseAll(); }
     void cleanup() { QCOMPARE(testsupport::listFault(catalogue_), QString()); }
 
     void newRecord_isAllZero();
@@ -75,7 +75,7 @@ private:
 
 void TestCatalogue::newRecord_isAllZero()
 {
-    const auto r = Catalogue::NewRecord();
+    const auto r = Catalogue::newRecord();
     QCOMPARE(testsupport::recordImage(*r), QByteArray(kRecordSize, '\0'));
     QCOMPARE(r->prev, nullptr);
     QCOMPARE(r->next, nullptr);
@@ -114,22 +114,22 @@ void TestCatalogue::summary_countsFilmsAndRemainingTime()
                                             filmLengths[i], static_cast<quint8>(longplays[i])));
     }
     appendRecord(catalogue_, makeRecord(QStringLiteral("TAPE"), 60, QStringLiteral("y"), 50));
-    const TapeSummary summary = catalogue_.CassetteSummary(*catalogue_.head()->next);
+    const TapeSummary summary = catalogue_.cassetteSummary(*catalogue_.head()->next);
     QCOMPARE(summary.filmCount, count);
     QCOMPARE(summary.remainingMinutes, remaining);
-    QCOMPARE(catalogue_.CassetteSummary(*catalogue_.tail()).filmCount, 1);
+    QCOMPARE(catalogue_.cassetteSummary(*catalogue_.tail()).filmCount, 1);
 }
 
 void TestCatalogue::namesDifferingInCase_areTwoCassettes()
 {
     FilmRecord* const lower = appendRecord(catalogue_, makeRecord(QStringLiteral("abc"), 60));
     FilmRecord* const upper = appendRecord(catalogue_, makeRecord(QStringLiteral("ABC"), 60));
-    QVERIFY(!SameTape(*lower, *upper));
-    QVERIFY(HasTapeName(*upper, u"ABC"));
-    QVERIFY(!HasTapeName(*upper, u"abc"));
-    QVERIFY(!HasTapeName(*upper, u"ABC "));
-    QCOMPARE(catalogue_.FindCassette(u"ABC"), upper);
-    catalogue_.RemoveCassette(u"abc");
+    QVERIFY(!sameTape(*lower, *upper));
+    QVERIFY(hasTapeName(*upper, u"ABC"));
+    QVERIFY(!hasTapeName(*upper, u"abc"));
+    QVERIFY(!hasTapeName(*upper, u"ABC "));
+    QCOMPARE(catalogue_.findCassette(u"ABC"), upper);
+    catalogue_.removeCassette(u"abc");
     QCOMPARE(order(catalogue_), QStringList{QStringLiteral("ABC:")});
 }
 
@@ -138,10 +138,10 @@ void TestCatalogue::unmappableOrOverlongName_matchesNothing()
     // Both names are stored as the same bytes; looking them up must not confuse them.
     appendRecord(catalogue_, makeRecord(QStringLiteral("Tape ?"), 60));
     appendRecord(catalogue_, makeRecord(QString(50, u'n'), 60));
-    QCOMPARE(catalogue_.FindCassette(u"Tape \u0100"), nullptr);
-    QVERIFY(catalogue_.FindCassette(u"Tape ?"));
-    QCOMPARE(catalogue_.FindCassette(QString(51, u'n')), nullptr);
-    catalogue_.RemoveCassette(QString(51, u'n'));
+    QCOMPARE(catalogue_.findCassette(u"Tape \u0100"), nullptr);
+    QVERIFY(catalogue_.findCassette(u"Tape ?"));
+    QCOMPARE(catalogue_.findCassette(QString(51, u'n')), nullptr);
+    catalogue_.removeCassette(QString(51, u'n'));
     QCOMPARE(catalogue_.recordCount(), 2);
 }
 
@@ -165,7 +165,7 @@ void TestCatalogue::insertAfterCassette_linksBehindTheRun()
     fillThreeCassettes(catalogue_);
     FilmRecord* const r = recordNamed(catalogue_, anchor);
     FilmRecord* const added =
-        catalogue_.InsertAfterCassette(r, film(tapeNameText(*r), QStringLiteral("new")));
+        catalogue_.insertAfterCassette(r, film(tapeNameText(*r), QStringLiteral("new")));
     QCOMPARE(order(catalogue_), expected);
     QCOMPARE(catalogue_.recordCount(), 6);
     QCOMPARE(catalogue_.tail() == added, anchor.startsWith(u'c'));
@@ -175,10 +175,10 @@ void TestCatalogue::insertBeforeHead_makesNewHead()
 {
     fillThreeCassettes(catalogue_);
     FilmRecord* const oldTail = catalogue_.tail();
-    FilmRecord* const added = catalogue_.InsertBefore(catalogue_.head(), film(QStringLiteral("A"), u"a0"_s));
+    FilmRecord* const added = catalogue_.insertBefore(catalogue_.head(), film(QStringLiteral("A"), u"a0"_s));
     QCOMPARE(catalogue_.head(), added);
     QCOMPARE(catalogue_.tail(), oldTail);
-    catalogue_.InsertBefore(recordNamed(catalogue_, QStringLiteral("c2")),
+    catalogue_.insertBefore(recordNamed(catalogue_, QStringLiteral("c2")),
                             film(QStringLiteral("C"), u"cx"_s));
     QCOMPARE(order(catalogue_), (QStringList{"A:a0", "A:a1", "A:a2", "B:b1", "C:c1", "C:cx", "C:c2"}));
 }
@@ -200,10 +200,10 @@ void TestCatalogue::unlink_keepsListAndDropsCursor()
     QFETCH(QString, unlinked);
     QFETCH(QStringList, expected);
     for (const QString& f : films)
-        catalogue_.AppendRecord(film(QStringLiteral("T"), f));
+        catalogue_.appendRecord(film(QStringLiteral("T"), f));
     FilmRecord* const x = recordNamed(catalogue_, unlinked);
     catalogue_.setCursor(x);
-    catalogue_.UnlinkRecord(x);
+    catalogue_.unlinkRecord(x);
     QCOMPARE(order(catalogue_), expected);
     QCOMPARE(catalogue_.cursor(), nullptr);
     QCOMPARE(catalogue_.isEmpty(), expected.isEmpty());
@@ -225,12 +225,12 @@ void TestCatalogue::removeCassette_unlinksItsWholeRun()
     QFETCH(QStringList, expected);
     fillThreeCassettes(catalogue_);
     catalogue_.setCursor(recordNamed(catalogue_, QStringLiteral("a2")));
-    catalogue_.RemoveCassette(tape);
+    catalogue_.removeCassette(tape);
     QCOMPARE(order(catalogue_), expected);
     QCOMPARE(catalogue_.cursor() == nullptr, tape == u"A");
     // Removing the rest one by one ends with an empty list.
     for (const QString& t : {u"A"_s, u"B"_s, u"C"_s})
-        catalogue_.RemoveCassette(t);
+        catalogue_.removeCassette(t);
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(catalogue_.tail(), nullptr);
 }
@@ -239,15 +239,15 @@ void TestCatalogue::renameCassette_changesEveryRecordOfIt()
 {
     fillThreeCassettes(catalogue_);
     const QString longName = QString(50, u'L');
-    catalogue_.RenameCassette(u"A", longName + u"ong"_s, 70000);
+    catalogue_.renameCassette(u"A", longName + u"ong"_s, 70000);
     QCOMPARE(order(catalogue_),
              (QStringList{longName + u":a1"_s, longName + u":a2"_s, "B:b1", "C:c1", "C:c2"}));
     QCOMPARE(catalogue_.head()->tapeLength, quint16{70000 & 0xFFFF});
     QCOMPARE(catalogue_.head()->next->tapeLength, quint16{70000 & 0xFFFF});
     QCOMPARE(catalogue_.tail()->tapeLength, quint16{240});
     // Renaming onto a name in use merges nothing by itself: the records just carry the name.
-    catalogue_.RenameCassette(u"B", u"C", 100);
-    QCOMPARE(catalogue_.CassetteSummary(*catalogue_.tail()).filmCount, 3);
+    catalogue_.renameCassette(u"B", u"C", 100);
+    QCOMPARE(catalogue_.cassetteSummary(*catalogue_.tail()).filmCount, 3);
 }
 
 void TestCatalogue::releaseAll_emptiesTheList()
@@ -255,7 +255,7 @@ void TestCatalogue::releaseAll_emptiesTheList()
     fillThreeCassettes(catalogue_);
     catalogue_.setCursor(catalogue_.tail());
     catalogue_.setFilmTotal(5);
-    catalogue_.ReleaseAll();
+    catalogue_.releaseAll();
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(catalogue_.tail(), nullptr);
     QCOMPARE(catalogue_.cursor(), nullptr);

@@ -66,7 +66,7 @@ Entry TestCatalogueRandom::newEntry(const QString& tape)
 
 std::unique_ptr<FilmRecord> TestCatalogueRandom::recordOf(Entry& e) const
 {
-    auto r = Catalogue::NewRecord();
+    auto r = Catalogue::newRecord();
     *r = testsupport::makeRecord(e.tape, e.tapeLength, e.film, e.filmLength, e.longplay);
     e.record = r.get();
     return r;
@@ -84,14 +84,14 @@ void TestCatalogueRandom::step()
     switch (operation) {
     case 0: {
         Entry e = newEntry(tape);
-        catalogue_.AppendRecord(recordOf(e));
+        catalogue_.appendRecord(recordOf(e));
         model_.push_back(e);
         break;
     }
     case 1: {
         FilmRecord* const anchor = model_[at].record;
         Entry e = newEntry(model_[at].tape);
-        catalogue_.InsertAfterCassette(anchor, recordOf(e));
+        catalogue_.insertAfterCassette(anchor, recordOf(e));
         int last = at;
         while (last + 1 < size && model_[last + 1].tape == model_[at].tape)
             ++last;
@@ -100,7 +100,7 @@ void TestCatalogueRandom::step()
     }
     case 2: {
         Entry e = newEntry(pick(2) ? model_[at].tape : tape);
-        catalogue_.InsertBefore(model_[at].record, recordOf(e));
+        catalogue_.insertBefore(model_[at].record, recordOf(e));
         model_.insert(model_.begin() + at, e);
         break;
     }
@@ -116,7 +116,7 @@ void TestCatalogueRandom::step()
                 break;
             }
         }
-        QCOMPARE(catalogue_.FindCassette(tape), found);
+        QCOMPARE(catalogue_.findCassette(tape), found);
         TapeSummary expected;
         qint64 half = 2 * qint64{model_[at].tapeLength};
         for (const Entry& e : model_) {
@@ -125,7 +125,7 @@ void TestCatalogueRandom::step()
                 half -= qint64{((e.longplay ^ 1) & 0x7F) + 1} * e.filmLength;
             }
         }
-        const TapeSummary summary = catalogue_.CassetteSummary(*x);
+        const TapeSummary summary = catalogue_.cassetteSummary(*x);
         QCOMPARE(summary.filmCount, expected.filmCount);
         QCOMPARE(summary.remainingMinutes, static_cast<int>(half / 2));
         break;
@@ -133,7 +133,7 @@ void TestCatalogueRandom::step()
     case 5: {
         const QString newName = kTapes[pick(static_cast<int>(kTapes.size()))];
         const int length = pick(70000);
-        catalogue_.RenameCassette(tape, newName, length);
+        catalogue_.renameCassette(tape, newName, length);
         for (Entry& e : model_) {
             if (e.tape == tape) {
                 e.tape = newName;
@@ -145,12 +145,12 @@ void TestCatalogueRandom::step()
     case 6: {
         if (model_[at].record == cursor_)
             cursor_ = nullptr;
-        catalogue_.UnlinkRecord(model_[at].record);
+        catalogue_.unlinkRecord(model_[at].record);
         model_.erase(model_.begin() + at);
         break;
     }
     default: {
-        catalogue_.RemoveCassette(tape);
+        catalogue_.removeCassette(tape);
         const auto removed = [&tape](const Entry& e) { return e.tape == tape; };
         const auto cursorEntry = std::find_if(model_.begin(), model_.end(),
                                               [this](const Entry& e) { return e.record == cursor_; });
@@ -181,9 +181,9 @@ void TestCatalogueRandom::compareWithModel()
 
 void TestCatalogueRandom::saveAndReload(const QString& path)
 {
-    QVERIFY(SaveArchive(catalogue_, path, {}));
+    QVERIFY(saveArchive(catalogue_, path, {}));
     QVERIFY(catalogue_.isEmpty());
-    const LoadResult loaded = LoadArchive(catalogue_, path);
+    const LoadResult loaded = loadArchive(catalogue_, path);
     QVERIFY(loaded.status == LoadResult::Loaded && loaded.sizeOk);
     // The records are new ones now; their order must be the model's.
     FilmRecord* r = catalogue_.head();
@@ -203,7 +203,7 @@ void TestCatalogueRandom::manyOperations_matchASimpleModel()
     random_.seed(kSeed);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = ArchivePath(dir.path() + u'/');
+    const QString path = archivePath(dir.path() + u'/');
     for (int i = 1; i <= 5000; ++i) {
         step();
         if (!QTest::currentTestFailed())

@@ -23,9 +23,9 @@ FilmRecord makeRecord(const QString& tapeName, int tapeLength, const QString& fi
 
 FilmRecord* appendRecord(catalogue::Catalogue& catalogue, const FilmRecord& record)
 {
-    auto copy = catalogue::Catalogue::NewRecord();
+    auto copy = catalogue::Catalogue::newRecord();
     *copy = record;
-    return catalogue.AppendRecord(std::move(copy));
+    return catalogue.appendRecord(std::move(copy));
 }
 
 QByteArray recordImage(const FilmRecord& record)

@@ -24,7 +24,7 @@ struct WindowFixture
         mainwin->setCassetteDialog(casprop);
     }
 
-    QString archivePath() const { return catalogue::ArchivePath(dir.path() + u'/'); }
+    QString archivePath() const { return catalogue::archivePath(dir.path() + u'/'); }
 
     // Row texts: caption, length, count, remaining.
     QStringList row(int index) const

@@ -200,8 +200,8 @@ void TestEditCas::editMode_ownNameOrItsCaseAccepted_otherTapesNameRefused()
     });
     f.mainwin->editClick();
     QCOMPARE(f.mainwin->cassettes->caption(1), u"Natur"_s);
-    QVERIFY(f.catalogue.FindCassette(u"Natur"));
-    QVERIFY(!f.catalogue.FindCassette(u"KRIMI"));
+    QVERIFY(f.catalogue.findCassette(u"Natur"));
+    QVERIFY(!f.catalogue.findCassette(u"KRIMI"));
 }
 
 void TestEditCas::cancelAndCloseBox_changeNothing()

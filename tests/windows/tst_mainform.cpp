@@ -231,7 +231,7 @@ void TestMainForm::rows_matchCassetteSummaryOfTheirFirstRecord()
         if (known)
             continue;
         expectedCaptions.append(name);
-        const catalogue::TapeSummary s = f.catalogue.CassetteSummary(*r);
+        const catalogue::TapeSummary s = f.catalogue.cassetteSummary(*r);
         const int row = int(expectedCaptions.size()) - 1;
         QCOMPARE(f.row(row), (QStringList{name, QString::number(r->tapeLength), QString::number(s.filmCount),
                                           QString::number(s.remainingMinutes)}));
@@ -413,7 +413,7 @@ void TestMainForm::exit_answeredNoKeepsRunning_YesSavesArchive()
 void TestMainForm::sizeWarning_shownWhileLoadingDamagedArchive()
 {
     QTemporaryDir dir;
-    const QString path = catalogue::ArchivePath(dir.path() + u'/');
+    const QString path = catalogue::archivePath(dir.path() + u'/');
     testsupport::writeArchive(path, {makeRecord(u"A"_s, 100, u"a"_s, 10)});
     {
         QFile file(path);
