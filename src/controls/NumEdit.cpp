@@ -16,42 +16,42 @@ namespace controls {
 
 namespace {
 
-constexpr int DefaultMaxLength = 9;
+constexpr int kDefaultMaxLength = 9;
 
 // Text a key or an input method would insert, made of digits only.
-bool IsDigitText(const QString& text)
+bool isDigitText(const QString& text)
 {
-    return !text.isEmpty() && TNumEdit::AllDigits(text);
+    return !text.isEmpty() && NumEdit::allDigits(text);
 }
 
 } // namespace
 
-TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent)
+NumEdit::NumEdit(QWidget* parent) : QLineEdit(parent)
 {
-    setAlignment(FAlignment);
-    setMaxLength(DefaultMaxLength);
+    setAlignment(Qt::AlignRight); // numbers line up by their last digit
+    setMaxLength(kDefaultMaxLength);
     // Dropped text would reach the field past the key filter and the paste rules.
     setAcceptDrops(false);
     setInputMethodHints(Qt::ImhDigitsOnly);
-    connect(this, &QLineEdit::textChanged, this, &TNumEdit::Change);
-    SetValue(QStringLiteral("0"));
+    connect(this, &QLineEdit::textChanged, this, &NumEdit::acceptTextChange);
+    setValue(QStringLiteral("0"));
 }
 
-void TNumEdit::SetValue(const QString& value)
+void NumEdit::setValue(const QString& value)
 {
-    if (value == FValue || !AllDigits(value))
+    if (value == value_ || !allDigits(value))
         return;
-    FValue = value;
+    value_ = value;
     setText(value);
     // The field cuts a value to its maximum length; if that left the text as it was, no change ran.
-    FValue = text();
+    value_ = text();
 }
 
-int TNumEdit::IntValue() const
+int NumEdit::intValue() const
 {
     constexpr qint64 largest = std::numeric_limits<int>::max();
     qint64 n = 0;
-    for (const QChar c : FValue) {
+    for (const QChar c : value_) {
         n = n * 10 + (c.unicode() - u'0');
         if (n > largest)
             return static_cast<int>(largest);
@@ -59,22 +59,14 @@ int TNumEdit::IntValue() const
     return static_cast<int>(n);
 }
 
-void TNumEdit::SetIntValue(int n)
+void NumEdit::setIntValue(int n)
 {
     const QString digits = QString::number(n);
     if (text() != digits)
-        SetValue(digits);
+        setValue(digits);
 }
 
-void TNumEdit::SetAlignment(Qt::Alignment alignment)
-{
-    if (alignment == FAlignment)
-        return;
-    FAlignment = alignment;
-    setAlignment(alignment);
-}
-
-bool TNumEdit::AllDigits(QStringView text)
+bool NumEdit::allDigits(QStringView text)
 {
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
@@ -83,45 +75,45 @@ bool TNumEdit::AllDigits(QStringView text)
     return true;
 }
 
-void TNumEdit::Change()
+void NumEdit::acceptTextChange()
 {
-    Q_EMIT OnChange();
-    // Read the text afresh: an OnChange handler may already have set another one.
+    Q_EMIT valueChanging();
+    // Read the text afresh: a valueChanging handler may already have set another one.
     const QString current = text();
-    if (current.isEmpty() ? FZeroWhenEmpty : !AllDigits(current))
-        setText(QStringLiteral("0")); // runs this procedure once more, nested
-    FZeroWhenEmpty = true;
-    FValue = text();
+    if (current.isEmpty() ? zeroWhenEmpty_ : !allDigits(current))
+        setText(QStringLiteral("0")); // runs this function once more, nested
+    zeroWhenEmpty_ = true;
+    value_ = text();
 }
 
-void TNumEdit::PrepareForDigits()
+void NumEdit::prepareForDigits()
 {
     const QString current = text();
     if (current.isEmpty() || (selectionStart() == 0 && selectionLength() == current.size()))
-        FZeroWhenEmpty = false;
-    if (FValue == u"0") {
-        FZeroWhenEmpty = false;
+        zeroWhenEmpty_ = false;
+    if (value_ == u"0") {
+        zeroWhenEmpty_ = false;
         // The digit replaces the zero instead of following it.
         setText(QString());
     }
 }
 
-void TNumEdit::Paste(QClipboard::Mode mode)
+void NumEdit::pasteDigits(QClipboard::Mode mode)
 {
     if (isReadOnly())
         return;
     const QString clip = QGuiApplication::clipboard()->text(mode);
     // An empty clipboard would at most blank the field, which no completed edit may leave behind.
-    if (!IsDigitText(clip))
+    if (!isDigitText(clip))
         return;
-    if (FValue == u"0") {
-        FZeroWhenEmpty = false;
+    if (value_ == u"0") {
+        zeroWhenEmpty_ = false;
         setText(QString());
     }
     insert(clip);
 }
 
-bool TNumEdit::IsDiscardedCharacter(const QKeyEvent& event) const
+bool NumEdit::isDiscardedCharacter(const QKeyEvent& event) const
 {
     // Undo may also lie on Alt+Backspace, which would otherwise pass as a backspace.
     if (event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo))
@@ -132,10 +124,10 @@ bool TNumEdit::IsDiscardedCharacter(const QKeyEvent& event) const
     if ((event.modifiers() & commandKeys) && event.key() < Qt::Key_Escape)
         return !event.matches(QKeySequence::SelectAll);
     const QString typed = event.text();
-    return !typed.isEmpty() && typed.front().isPrint() && !IsDigitText(typed);
+    return !typed.isEmpty() && typed.front().isPrint() && !isDigitText(typed);
 }
 
-void TNumEdit::keyPressEvent(QKeyEvent* event)
+void NumEdit::keyPressEvent(QKeyEvent* event)
 {
     // A read-only field refuses edits by itself; its keys stay as the base field handles them.
     if (isReadOnly()) {
@@ -152,27 +144,27 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    if (IsDiscardedCharacter(*event)) {
+    if (isDiscardedCharacter(*event)) {
         event->accept();
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        Paste(QClipboard::Clipboard);
+        pasteDigits(QClipboard::Clipboard);
         event->accept();
         return;
     }
-    if (IsDigitText(event->text()))
-        PrepareForDigits();
+    if (isDigitText(event->text()))
+        prepareForDigits();
     QLineEdit::keyPressEvent(event);
 }
 
-void TNumEdit::inputMethodEvent(QInputMethodEvent* event)
+void NumEdit::inputMethodEvent(QInputMethodEvent* event)
 {
     const QString commit = event->commitString();
     if (isReadOnly() || commit.isEmpty()) {
         QLineEdit::inputMethodEvent(event);
-    } else if (IsDigitText(commit)) {
-        PrepareForDigits();
+    } else if (isDigitText(commit)) {
+        prepareForDigits();
         QLineEdit::inputMethodEvent(event);
     } else {
         // Composed characters bypass the key filter: keep the composition going, drop what it yields.
@@ -182,7 +174,7 @@ void TNumEdit::inputMethodEvent(QInputMethodEvent* event)
     }
 }
 
-void TNumEdit::focusInEvent(QFocusEvent* event)
+void NumEdit::focusInEvent(QFocusEvent* event)
 {
     const bool hadSelection = hasSelectedText();
     QLineEdit::focusInEvent(event);
@@ -204,7 +196,7 @@ void TNumEdit::focusInEvent(QFocusEvent* event)
     }
 }
 
-void TNumEdit::focusOutEvent(QFocusEvent* event)
+void NumEdit::focusOutEvent(QFocusEvent* event)
 {
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
@@ -213,11 +205,11 @@ void TNumEdit::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
 }
 
-void TNumEdit::mouseReleaseEvent(QMouseEvent* event)
+void NumEdit::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         // The selection paste of X11 obeys the same rules as any other paste.
-        Paste(QClipboard::Selection);
+        pasteDigits(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -227,7 +219,7 @@ void TNumEdit::mouseReleaseEvent(QMouseEvent* event)
     selectOnRelease_ = false;
 }
 
-void TNumEdit::contextMenuEvent(QContextMenuEvent* event)
+void NumEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     selectOnRelease_ = false;
     QMenu* const menu = createStandardContextMenu();
@@ -239,7 +231,7 @@ void TNumEdit::contextMenuEvent(QContextMenuEvent* event)
         // It is found by its connection to the base field's paste, made in either connect style.
         if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
             disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
-            connect(action, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
+            connect(action, &QAction::triggered, this, [this] { pasteDigits(QClipboard::Clipboard); });
         }
     }
     menu->popup(event->globalPos());

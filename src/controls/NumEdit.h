@@ -15,38 +15,37 @@ namespace controls {
 
 // One-line entry field for whole numbers that are not negative: years, lengths, counts.
 // Takes digits only; an emptied field shows "0" unless its user asked for a blank one.
-class TNumEdit : public QLineEdit
+class NumEdit : public QLineEdit
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TNumEdit)
+    Q_DISABLE_COPY_MOVE(NumEdit)
 
 public:
-    explicit TNumEdit(QWidget* parent = nullptr);
+    explicit NumEdit(QWidget* parent = nullptr);
 
     // The digits of the current value.
-    QString Value() const { return FValue; }
+    QString value() const { return value_; }
     // Ignored unless every character is a digit.
-    void SetValue(const QString& value);
+    void setValue(const QString& value);
     // 0 for a blank field; a value beyond the int range gives the largest int.
-    int IntValue() const;
+    int intValue() const;
     // Ignored for a negative n.
-    void SetIntValue(int n);
+    void setIntValue(int n);
 
-    Qt::Alignment Alignment() const { return FAlignment; }
-    void SetAlignment(Qt::Alignment alignment);
-
-    bool AutoSelect() const { return autoSelect_; }
-    void SetAutoSelect(bool on) { autoSelect_ = on; }
+    // Selects the whole text whenever the field is entered; on by default.
+    bool autoSelect() const { return autoSelect_; }
+    void setAutoSelect(bool on) { autoSelect_ = on; }
 
     // True for the empty text; only 0 to 9 count as digits.
-    static bool AllDigits(QStringView text);
+    static bool allDigits(QStringView text);
 
-    // Cleared by a user that wants a blank field before emptying the text; the next change sets it again.
-    bool FZeroWhenEmpty = false;
+    // A user that wants a blank field clears this before emptying the text; the next change sets it again.
+    bool zeroWhenEmpty() const { return zeroWhenEmpty_; }
+    void setZeroWhenEmpty(bool on) { zeroWhenEmpty_ = on; }
 
 Q_SIGNALS:
-    // Fires on every change of the text, while Value() still holds the previous value.
-    void OnChange();
+    // Fires on every change of the text, while value() still holds the previous value.
+    void valueChanging();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,13 +56,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void Change();
-    void Paste(QClipboard::Mode mode);
-    void PrepareForDigits();
-    bool IsDiscardedCharacter(const QKeyEvent& event) const;
+    void acceptTextChange();
+    void pasteDigits(QClipboard::Mode mode);
+    void prepareForDigits();
+    bool isDiscardedCharacter(const QKeyEvent& event) const;
 
-    Qt::Alignment FAlignment = Qt::AlignRight;
-    QString FValue;
+    QString value_;
+    bool zeroWhenEmpty_ = false;
     bool autoSelect_ = true;
     // Has the focus, or had it when its window or a menu took the focus away.
     bool entered_ = false;

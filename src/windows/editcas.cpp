@@ -40,7 +40,7 @@ Tcasprop::Tcasprop(ui::ReportList* cassettes, QWidget* parent)
     name = new QLineEdit(this);
     name->setObjectName(u"name"_s);
     name->setMaxLength(kTapeNameCapacity);
-    runtime = new controls::TNumEdit(this);
+    runtime = new controls::NumEdit(this);
     runtime->setObjectName(u"runtime"_s);
     runtime->setMaxLength(5);
     Label1->setBuddy(name);
@@ -93,7 +93,7 @@ void Tcasprop::FormShow()
     if (mode == NewMode) {
         setWindowTitle(language == 1 ? u"Neue Kassette erstellen"_s : u"Create new Tape"_s);
         name->clear();
-        runtime->SetIntValue(0);
+        runtime->setIntValue(0);
         minimumLength_ = 1;
     } else {
         const int row = cassettes_->selectedRow();
@@ -102,7 +102,7 @@ void Tcasprop::FormShow()
         name->setText(caption);
         const QString length = row >= 0 ? cassettes_->subItem(row, 0) : QString();
         const QString remaining = row >= 0 ? cassettes_->subItem(row, 2) : QString();
-        runtime->SetValue(length);
+        runtime->setValue(length);
         // The minutes the cassette's films take, as the row shows them.
         minimumLength_ = length.toInt() - remaining.toInt();
         if (minimumLength_ == 0)
@@ -134,7 +134,7 @@ void Tcasprop::okClick()
                   u"Bitte geben Sie eine Bezeichnung für die Kassette an!"_s);
         return;
     }
-    const int length = runtime->IntValue();
+    const int length = runtime->intValue();
     if (length < minimumLength_ || length > kMaxTapeLength) {
         const QString minimum = QString::number(minimumLength_);
         showError(

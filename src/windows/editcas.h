@@ -7,7 +7,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace controls {
-class TNumEdit;
+class NumEdit;
 }
 namespace ui {
 class ReportList;
@@ -45,7 +45,7 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QLineEdit* name;
-    controls::TNumEdit* runtime;
+    controls::NumEdit* runtime;
     QPushButton* ok;
     QPushButton* cancel;
 

@@ -376,7 +376,7 @@ void Tmainwin::newClick()
     if (ui::execModal(casprop_) != QDialog::Accepted)
         return;
     const QString name = casprop_->acceptedName();
-    const int length = casprop_->runtime->IntValue();
+    const int length = casprop_->runtime->intValue();
 
     auto record = catalogue::Catalogue::newRecord();
     catalogue::setText(record->tapeName, name);
@@ -415,7 +415,7 @@ void Tmainwin::editClick()
     if (ui::execModal(casprop_) != QDialog::Accepted)
         return;
     const QString newName = casprop_->acceptedName();
-    catalogue_.renameCassette(oldName, newName, casprop_->runtime->IntValue());
+    catalogue_.renameCassette(oldName, newName, casprop_->runtime->intValue());
     cassettes->setCaption(row, newName);
     fitColumns();
     RefreshCassetteRow(catalogue_.findCassette(newName));

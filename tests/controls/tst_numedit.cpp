@@ -17,13 +17,13 @@
 #include <limits>
 #include <memory>
 
-using controls::TNumEdit;
+using controls::NumEdit;
 
 namespace {
 
-constexpr int WholeText = -1; // cursor column value: select the whole text
+constexpr int kWholeText = -1; // cursor column value: select the whole text
 
-QClipboard& Clipboard()
+QClipboard& clipboard()
 {
     return *QGuiApplication::clipboard();
 }
@@ -35,49 +35,49 @@ class TstNumEdit : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QWidget> window;
-    QLineEdit* before = nullptr;
-    TNumEdit* edit = nullptr;
+    std::unique_ptr<QWidget> window_;
+    QLineEdit* before_ = nullptr;
+    NumEdit* edit_ = nullptr;
 
     // Gives the field the focus and puts the caret at cursor, or selects everything.
-    [[nodiscard]] bool Focus(int cursor)
+    [[nodiscard]] bool focus(int cursor)
     {
-        edit->setFocus();
-        if (cursor == WholeText)
-            edit->selectAll();
+        edit_->setFocus();
+        if (cursor == kWholeText)
+            edit_->selectAll();
         else
-            edit->setCursorPosition(cursor);
-        return edit->hasFocus();
+            edit_->setCursorPosition(cursor);
+        return edit_->hasFocus();
     }
 
 private Q_SLOTS:
     void init()
     {
-        window = std::make_unique<QWidget>();
-        auto* const layout = new QVBoxLayout(window.get());
-        before = new QLineEdit(window.get());
-        edit = new TNumEdit(window.get());
-        layout->addWidget(before);
-        layout->addWidget(edit);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        Clipboard().setText(QStringLiteral("5"));
+        window_ = std::make_unique<QWidget>();
+        auto* const layout = new QVBoxLayout(window_.get());
+        before_ = new QLineEdit(window_.get());
+        edit_ = new NumEdit(window_.get());
+        layout->addWidget(before_);
+        layout->addWidget(edit_);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        clipboard().setText(QStringLiteral("5"));
     }
 
-    void cleanup() { window.reset(); }
+    void cleanup() { window_.reset(); }
 
     void creation_givesRightAlignedZeroOfAtMostNineDigits()
     {
-        TNumEdit fresh;
-        QCOMPARE(fresh.Value(), QStringLiteral("0"));
+        NumEdit fresh;
+        QCOMPARE(fresh.value(), QStringLiteral("0"));
         QCOMPARE(fresh.text(), QStringLiteral("0"));
-        QVERIFY(fresh.FZeroWhenEmpty);
+        QVERIFY(fresh.zeroWhenEmpty());
         QCOMPARE(fresh.maxLength(), 9);
         QCOMPARE(fresh.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
-        fresh.SetValue(QStringLiteral("1995"));
-        fresh.SetAlignment(Qt::AlignHCenter);
+        fresh.setValue(QStringLiteral("1995"));
+        fresh.setAlignment(Qt::AlignHCenter);
         QCOMPARE(fresh.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(fresh.text(), QStringLiteral("1995"));
     }
@@ -100,7 +100,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(bool, expected);
-        QCOMPARE(TNumEdit::AllDigits(text), expected);
+        QCOMPARE(NumEdit::allDigits(text), expected);
     }
 
     void typing_keepsDigitsOnly_data()
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QTest::newRow("0 on zero stays zero") << "0" << 9 << 1 << text("0") << "0";
         QTest::newRow("0 before 12 stays") << "12" << 9 << 0 << text("0") << "012";
         QTest::newRow("keypad digit") << "12" << 9 << 2 << keys({{Qt::Key_3, Qt::KeypadModifier}}) << "123";
-        QTest::newRow("digit over whole text") << "1995" << 9 << WholeText << text("7") << "7";
+        QTest::newRow("digit over whole text") << "1995" << 9 << kWholeText << text("7") << "7";
         QTest::newRow("fifth digit at length 4") << "1234" << 4 << 4 << text("5") << "1234";
         QTest::newRow("backspace every digit")
             << "123" << 9 << 3
@@ -138,15 +138,15 @@ private Q_SLOTS:
             << "123" << 9 << 0
             << keys({{Qt::Key_Delete, none}, {Qt::Key_Delete, none}, {Qt::Key_Delete, none}}) << "0";
         QTest::newRow("backspace over whole text")
-            << "123" << 9 << WholeText << keys({{Qt::Key_Backspace, none}}) << "0";
-        QTest::newRow("minus") << "12" << 9 << WholeText << text("-") << "12";
-        QTest::newRow("plus") << "12" << 9 << WholeText << text("+") << "12";
-        QTest::newRow("letters") << "12" << 9 << WholeText << text("aZ") << "12";
-        QTest::newRow("blank") << "12" << 9 << WholeText << text(" ") << "12";
+            << "123" << 9 << kWholeText << keys({{Qt::Key_Backspace, none}}) << "0";
+        QTest::newRow("minus") << "12" << 9 << kWholeText << text("-") << "12";
+        QTest::newRow("plus") << "12" << 9 << kWholeText << text("+") << "12";
+        QTest::newRow("letters") << "12" << 9 << kWholeText << text("aZ") << "12";
+        QTest::newRow("blank") << "12" << 9 << kWholeText << text(" ") << "12";
         QTest::newRow("separators") << "12" << 9 << 1 << text(".,") << "12";
-        QTest::newRow("ctrl+v") << "12" << 9 << WholeText << keys({{Qt::Key_V, ctrl}}) << "12";
-        QTest::newRow("ctrl+x") << "12" << 9 << WholeText << keys({{Qt::Key_X, ctrl}}) << "12";
-        QTest::newRow("ctrl+c") << "12" << 9 << WholeText << keys({{Qt::Key_C, ctrl}}) << "12";
+        QTest::newRow("ctrl+v") << "12" << 9 << kWholeText << keys({{Qt::Key_V, ctrl}}) << "12";
+        QTest::newRow("ctrl+x") << "12" << 9 << kWholeText << keys({{Qt::Key_X, ctrl}}) << "12";
+        QTest::newRow("ctrl+c") << "12" << 9 << kWholeText << keys({{Qt::Key_C, ctrl}}) << "12";
         QTest::newRow("ctrl+z after a digit")
             << "12" << 9 << 2 << keys({{Qt::Key_3, none}, {Qt::Key_Z, ctrl}}) << "123";
         QTest::newRow("ctrl+a keeps select-all")
@@ -161,23 +161,23 @@ private Q_SLOTS:
         QFETCH(QTestEventList, keys);
         QFETCH(QString, expected);
 
-        edit->setMaxLength(maxLength);
-        edit->SetValue(start);
-        QVERIFY(Focus(cursor));
-        keys.simulate(edit);
+        edit_->setMaxLength(maxLength);
+        edit_->setValue(start);
+        QVERIFY(focus(cursor));
+        keys.simulate(edit_);
 
-        QCOMPARE(edit->text(), expected);
-        QCOMPARE(edit->Value(), expected);
-        QCOMPARE(Clipboard().text(), QStringLiteral("5")); // copy and cut are discarded too
+        QCOMPARE(edit_->text(), expected);
+        QCOMPARE(edit_->value(), expected);
+        QCOMPARE(clipboard().text(), QStringLiteral("5")); // copy and cut are discarded too
     }
 
     void typing_0Before12_keepsIntValue12()
     {
-        edit->SetValue(QStringLiteral("12"));
-        QVERIFY(Focus(0));
-        QTest::keyClick(edit, Qt::Key_0);
-        QCOMPARE(edit->Value(), QStringLiteral("012"));
-        QCOMPARE(edit->IntValue(), 12);
+        edit_->setValue(QStringLiteral("12"));
+        QVERIFY(focus(0));
+        QTest::keyClick(edit_, Qt::Key_0);
+        QCOMPARE(edit_->value(), QStringLiteral("012"));
+        QCOMPARE(edit_->intValue(), 12);
     }
 
     void paste_takesDigitsOnly_data()
@@ -200,7 +200,7 @@ private Q_SLOTS:
                                << "12";
             row("45 after the 1") << false << "12" << 9 << 1 << "45"
                                   << "1452";
-            row("over whole text") << false << "12" << 9 << WholeText << "7"
+            row("over whole text") << false << "12" << 9 << kWholeText << "7"
                                    << "7";
             row("cut to max length") << false << "12" << 4 << 2 << "3456"
                                      << "1234";
@@ -222,15 +222,15 @@ private Q_SLOTS:
         QFETCH(QString, clip);
         QFETCH(QString, expected);
 
-        edit->setMaxLength(maxLength);
-        edit->SetValue(start);
-        edit->setReadOnly(readOnly);
-        QVERIFY(Focus(cursor));
-        Clipboard().setText(clip);
+        edit_->setMaxLength(maxLength);
+        edit_->setValue(start);
+        edit_->setReadOnly(readOnly);
+        QVERIFY(focus(cursor));
+        clipboard().setText(clip);
         if (viaMenu) {
             QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
-                                      edit->mapToGlobal(QPoint(1, 1)));
-            QApplication::sendEvent(edit, &request);
+                                      edit_->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(edit_, &request);
             auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
             const QList<QAction*> actions = menu->actions();
@@ -241,11 +241,11 @@ private Q_SLOTS:
             (*paste)->trigger();
             menu->close();
         } else {
-            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            QTest::keyClick(edit_, Qt::Key_Insert, Qt::ShiftModifier);
         }
 
-        QCOMPARE(edit->text(), expected);
-        QCOMPARE(edit->Value(), expected);
+        QCOMPARE(edit_->text(), expected);
+        QCOMPARE(edit_->value(), expected);
     }
 
     void enterAndEscape_reachTheDialogButtons_data()
@@ -266,7 +266,7 @@ private Q_SLOTS:
 
         QDialog dialog;
         auto* const layout = new QVBoxLayout(&dialog);
-        auto* const field = new TNumEdit(&dialog);
+        auto* const field = new NumEdit(&dialog);
         auto* const ok = new QPushButton(QStringLiteral("OK"), &dialog);
         auto* const cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
         layout->addWidget(field);
@@ -326,11 +326,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, expected);
         QFETCH(int, intValue);
-        edit->SetValue(start);
-        edit->SetValue(value);
-        QCOMPARE(edit->text(), expected);
-        QCOMPARE(edit->Value(), expected);
-        QCOMPARE(edit->IntValue(), intValue);
+        edit_->setValue(start);
+        edit_->setValue(value);
+        QCOMPARE(edit_->text(), expected);
+        QCOMPARE(edit_->value(), expected);
+        QCOMPARE(edit_->intValue(), intValue);
     }
 
     void setIntValue_ignoresNegatives_data()
@@ -349,36 +349,36 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(int, n);
         QFETCH(QString, expected);
-        edit->SetValue(start);
-        edit->SetIntValue(n);
-        QCOMPARE(edit->text(), expected);
-        QCOMPARE(edit->Value(), expected);
+        edit_->setValue(start);
+        edit_->setIntValue(n);
+        QCOMPARE(edit_->text(), expected);
+        QCOMPARE(edit_->value(), expected);
     }
 
     void intValue_beyondIntRange_givesLargestInt()
     {
-        edit->setMaxLength(12);
-        edit->SetValue(QStringLiteral("2147483647"));
-        QCOMPARE(edit->IntValue(), std::numeric_limits<int>::max());
-        edit->SetValue(QStringLiteral("999999999999"));
-        QCOMPARE(edit->IntValue(), std::numeric_limits<int>::max());
+        edit_->setMaxLength(12);
+        edit_->setValue(QStringLiteral("2147483647"));
+        QCOMPARE(edit_->intValue(), std::numeric_limits<int>::max());
+        edit_->setValue(QStringLiteral("999999999999"));
+        QCOMPARE(edit_->intValue(), std::numeric_limits<int>::max());
     }
 
     void zeroWhenEmptyCleared_leavesFieldBlankUntilNextChange()
     {
-        edit->SetValue(QStringLiteral("12"));
-        edit->FZeroWhenEmpty = false;
-        edit->setText(QString());
-        QCOMPARE(edit->text(), QString());
-        QCOMPARE(edit->Value(), QString());
-        QVERIFY(edit->FZeroWhenEmpty);
+        edit_->setValue(QStringLiteral("12"));
+        edit_->setZeroWhenEmpty(false);
+        edit_->setText(QString());
+        QCOMPARE(edit_->text(), QString());
+        QCOMPARE(edit_->value(), QString());
+        QVERIFY(edit_->zeroWhenEmpty());
 
-        QVERIFY(Focus(0));
-        QTest::keyClick(edit, Qt::Key_5);
-        QCOMPARE(edit->Value(), QStringLiteral("5"));
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(edit->text(), QStringLiteral("0"));
-        QCOMPARE(edit->Value(), QStringLiteral("0"));
+        QVERIFY(focus(0));
+        QTest::keyClick(edit_, Qt::Key_5);
+        QCOMPARE(edit_->value(), QStringLiteral("5"));
+        QTest::keyClick(edit_, Qt::Key_Backspace);
+        QCOMPARE(edit_->text(), QStringLiteral("0"));
+        QCOMPARE(edit_->value(), QStringLiteral("0"));
     }
 
     void readOnly_leavesKeysToTheBaseField_data()
@@ -395,18 +395,18 @@ private Q_SLOTS:
         QFETCH(bool, readOnly);
         QFETCH(QString, clipAfterCopy);
         QFETCH(int, returnPressed);
-        edit->SetValue(QStringLiteral("12"));
-        edit->setReadOnly(readOnly);
-        QVERIFY(Focus(WholeText));
-        QSignalSpy returns(edit, &QLineEdit::returnPressed);
+        edit_->setValue(QStringLiteral("12"));
+        edit_->setReadOnly(readOnly);
+        QVERIFY(focus(kWholeText));
+        QSignalSpy returns(edit_, &QLineEdit::returnPressed);
 
-        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClicks(edit, QStringLiteral("a"));
-        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit_, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClicks(edit_, QStringLiteral("a"));
+        QTest::keyClick(edit_, Qt::Key_Return);
 
-        QCOMPARE(Clipboard().text(), clipAfterCopy);
+        QCOMPARE(clipboard().text(), clipAfterCopy);
         QCOMPARE(returns.count(), returnPressed);
-        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QCOMPARE(edit_->text(), QStringLiteral("12"));
     }
 
     void entering_selectsWholeText_data()
@@ -426,37 +426,37 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(bool, autoSelect);
         QFETCH(QString, afterDigit);
-        edit->SetValue(QStringLiteral("1995"));
-        edit->SetAutoSelect(autoSelect);
+        edit_->setValue(QStringLiteral("1995"));
+        edit_->setAutoSelect(autoSelect);
         // Backtab arrives from a field placed after this one.
-        auto* const after = new QLineEdit(window.get());
-        window->layout()->addWidget(after);
+        auto* const after = new QLineEdit(window_.get());
+        window_->layout()->addWidget(after);
         after->show();
 
         if (how == u"tab") {
-            before->setFocus();
-            QTest::keyClick(before, Qt::Key_Tab);
+            before_->setFocus();
+            QTest::keyClick(before_, Qt::Key_Tab);
         } else if (how == u"backtab") {
             after->setFocus();
             QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
         } else if (how == u"mouse") {
-            before->setFocus();
-            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() / 2, edit->height() / 2));
+            before_->setFocus();
+            QTest::mouseClick(edit_, Qt::LeftButton, {}, QPoint(edit_->width() / 2, edit_->height() / 2));
         } else {
-            edit->setFocus();
+            edit_->setFocus();
         }
-        QVERIFY(edit->hasFocus());
+        QVERIFY(edit_->hasFocus());
 
-        QCOMPARE(edit->selectedText(), autoSelect ? QStringLiteral("1995") : QString());
-        QTest::keyClick(edit, Qt::Key_7);
-        QCOMPARE(edit->Value(), afterDigit);
+        QCOMPARE(edit_->selectedText(), autoSelect ? QStringLiteral("1995") : QString());
+        QTest::keyClick(edit_, Qt::Key_7);
+        QCOMPARE(edit_->value(), afterDigit);
     }
 
     void windowActivation_selectsOnFirstShowOnly()
     {
         QWidget dialog;
-        auto* const field = new TNumEdit(&dialog);
-        field->SetValue(QStringLiteral("1995"));
+        auto* const field = new NumEdit(&dialog);
+        field->setValue(QStringLiteral("1995"));
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -476,12 +476,12 @@ private Q_SLOTS:
         QCOMPARE(field->cursorPosition(), 2);
     }
 
-    void onChange_firesWhileValueHoldsThePrevious_data()
+    void valueChanging_firesWhileValueHoldsThePrevious_data()
     {
         QTest::addColumn<bool>("typed");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("newText");
-        QTest::addColumn<QStringList>("seen"); // "text|Value" during each OnChange
+        QTest::addColumn<QStringList>("seen"); // "text|value" during each valueChanging
         QTest::addColumn<QString>("expected");
         QTest::newRow("digits") << false << "7"
                                 << "42" << QStringList{"42|7"} << "42";
@@ -493,27 +493,27 @@ private Q_SLOTS:
                                          << "5" << QStringList{"|0", "5|"} << "5";
     }
 
-    void onChange_firesWhileValueHoldsThePrevious()
+    void valueChanging_firesWhileValueHoldsThePrevious()
     {
         QFETCH(bool, typed);
         QFETCH(QString, start);
         QFETCH(QString, newText);
         QFETCH(QStringList, seen);
         QFETCH(QString, expected);
-        edit->SetValue(start);
-        QVERIFY(Focus(start.size()));
+        edit_->setValue(start);
+        QVERIFY(focus(start.size()));
         QStringList observed;
-        const auto record = connect(edit, &TNumEdit::OnChange, this,
-                                    [&] { observed << edit->text() + u'|' + edit->Value(); });
+        const auto record = connect(edit_, &NumEdit::valueChanging, this,
+                                    [&] { observed << edit_->text() + u'|' + edit_->value(); });
         const auto stopRecording = qScopeGuard([&] { disconnect(record); });
 
         if (typed)
-            QTest::keyClicks(edit, newText);
+            QTest::keyClicks(edit_, newText);
         else
-            edit->setText(newText);
+            edit_->setText(newText);
 
         QCOMPARE(observed, seen);
-        QCOMPARE(edit->Value(), expected);
+        QCOMPARE(edit_->value(), expected);
     }
 
     void inputMethodCommit_takesDigitsOnly_data()
@@ -537,13 +537,13 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QString, commit);
         QFETCH(QString, expected);
-        edit->SetValue(start);
-        QVERIFY(Focus(start.size()));
+        edit_->setValue(start);
+        QVERIFY(focus(start.size()));
         QInputMethodEvent event;
         event.setCommitString(commit);
-        QApplication::sendEvent(edit, &event);
-        QCOMPARE(edit->text(), expected);
-        QCOMPARE(edit->Value(), expected);
+        QApplication::sendEvent(edit_, &event);
+        QCOMPARE(edit_->text(), expected);
+        QCOMPARE(edit_->value(), expected);
     }
 };
 

@@ -43,7 +43,7 @@ private:
         f.casprop->setResult(0);
         f.casprop->show();
         f.casprop->name->setText(name);
-        f.casprop->runtime->SetValue(length);
+        f.casprop->runtime->setValue(length);
         f.casprop->okClick();
         const bool accepted = f.casprop->result() == QDialog::Accepted;
         f.casprop->hide();
@@ -124,7 +124,7 @@ void TestEditCas::newMode_captionsAndEmptyFields()
     QCOMPARE(f.casprop->cancel->text(), u"Abbrechen"_s);
     QCOMPARE(f.casprop->ok->text(), u"OK"_s);
     QCOMPARE(f.casprop->name->text(), QString());
-    QCOMPARE(f.casprop->runtime->Value(), u"0"_s);
+    QCOMPARE(f.casprop->runtime->value(), u"0"_s);
     QCOMPARE(f.casprop->focusWidget(), f.casprop->name);
     f.casprop->hide();
 
@@ -162,7 +162,7 @@ void TestEditCas::editMode_minimumFromRow()
     QCOMPARE(f.casprop->minimumLength(), minimum);
     QCOMPARE(f.casprop->windowTitle(), u"Eigenschaften von T"_s);
     QCOMPARE(f.casprop->name->text(), u"T"_s);
-    QCOMPARE(f.casprop->runtime->Value(), f.mainwin->cassettes->subItem(0, 0));
+    QCOMPARE(f.casprop->runtime->value(), f.mainwin->cassettes->subItem(0, 0));
     f.casprop->hide();
 }
 
@@ -212,7 +212,7 @@ void TestEditCas::cancelAndCloseBox_changeNothing()
     testsupport::ModalScript modal;
     modal.queueShown<Tcasprop>([](Tcasprop* dialog) {
         dialog->name->setText(u"Anders"_s);
-        dialog->runtime->SetIntValue(500);
+        dialog->runtime->setIntValue(500);
         dialog->cancel->click();
     });
     modal.queueShown<Tcasprop>([](Tcasprop* dialog) {

@@ -26,7 +26,7 @@ void answerCassetteDialog(testsupport::ModalScript& modal, const QString& name, 
 {
     modal.queueShown<windows::Tcasprop>([name, length](windows::Tcasprop* dialog) {
         dialog->name->setText(name);
-        dialog->runtime->SetIntValue(length);
+        dialog->runtime->setIntValue(length);
         dialog->okClick();
     });
 }
@@ -278,7 +278,7 @@ void TestMainForm::newCassette_cancelChangesNothing()
     testsupport::ModalScript modal;
     modal.queueShown<windows::Tcasprop>([](windows::Tcasprop* dialog) {
         dialog->name->setText(u"Never"_s);
-        dialog->runtime->SetIntValue(100);
+        dialog->runtime->setIntValue(100);
         dialog->cancel->click();
     });
     f.mainwin->newClick();
