@@ -5,7 +5,7 @@
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "ui/ReportList.h"
-#include "windows/mainform.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,15 +63,15 @@ int main(int argc, char** argv)
         catalogue.releaseAll();
 
         timer.start();
-        auto mainwin = std::make_unique<windows::Tmainwin>(catalogue, programDir);
+        auto mainWindow = std::make_unique<windows::MainWindow>(catalogue, programDir);
         windows.push_back(elapsedMs(timer));
-        if (mainwin->cassettes->rowCount() != kSize.cassettes) {
-            std::printf("wrong number of rows: %d\n", mainwin->cassettes->rowCount());
+        if (mainWindow->cassetteList()->rowCount() != kSize.cassettes) {
+            std::printf("wrong number of rows: %d\n", mainWindow->cassetteList()->rowCount());
             return 1;
         }
         // What the first show adds: captions, column widths fitted to the names, status bar.
         timer.start();
-        mainwin->FormShow();
+        mainWindow->retranslate();
         shows.push_back(elapsedMs(timer));
         std::printf("%5d %12.1f %18.1f %12.1f %10.1f\n", round, loads.back(), windows.back(),
                     windows.back() - loads.back(), shows.back());

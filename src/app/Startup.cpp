@@ -12,8 +12,8 @@
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
-#include "windows/editcas.h"
-#include "windows/mainform.h"
+#include "windows/CassetteDialog.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,17 +29,17 @@ Startup::Startup(const QString& programDir)
     settings_ = std::make_unique<ui::SettingsStore>();
     if (!lockArchive(programDir))
         return;
-    auto mainwin = std::make_unique<windows::Tmainwin>(catalogue::Catalogue::instance(), programDir);
+    auto mainwin = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), programDir);
     if (!mainwin->archiveReadable())
         return;
     mainwin_ = std::move(mainwin);
     sessionEnd_ = new SessionEnd([this] { return mainwin_->saveForSessionEnd(); }, mainwin_.get());
-    casprop_ = new windows::Tcasprop(mainwin_->cassettes, mainwin_.get());
+    casprop_ = new windows::CassetteDialog(mainwin_->cassetteList(), mainwin_.get());
     infowin_ = new Tinfowin(mainwin_.get());
     langwin_ = new Tlangwin(*settings_, GenreCombos{}, mainwin_.get());
 
     mainwin_->setCassetteDialog(casprop_);
-    mainwin_->setInfoOpener([this] { ui::execModal(infowin_); });
+    mainwin_->setAboutOpener([this] { ui::execModal(infowin_); });
     infowin_->setLanguageDialog(langwin_);
 
     readLanguage();

@@ -11,8 +11,8 @@ namespace ui {
 class SettingsStore;
 }
 namespace windows {
-class Tmainwin;
-class Tcasprop;
+class MainWindow;
+class CassetteDialog;
 } // namespace windows
 
 namespace app {
@@ -42,8 +42,8 @@ public:
     bool ready() const { return mainwin_ != nullptr && langwin_ != nullptr; }
 
     ui::SettingsStore& settings() const { return *settings_; }
-    windows::Tmainwin& mainwin() const { return *mainwin_; }
-    windows::Tcasprop& casprop() const { return *casprop_; }
+    windows::MainWindow& mainwin() const { return *mainwin_; }
+    windows::CassetteDialog& casprop() const { return *casprop_; }
     Tinfowin& infowin() const { return *infowin_; }
     Tlangwin& langwin() const { return *langwin_; }
 
@@ -53,9 +53,9 @@ private:
 
     std::unique_ptr<ui::SettingsStore> settings_;
     std::unique_ptr<catalogue::ArchiveLock> lock_;
-    std::unique_ptr<windows::Tmainwin> mainwin_;
+    std::unique_ptr<windows::MainWindow> mainwin_;
     // Owned by the main window as Qt children.
-    windows::Tcasprop* casprop_ = nullptr;
+    windows::CassetteDialog* casprop_ = nullptr;
     Tinfowin* infowin_ = nullptr;
     Tlangwin* langwin_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;

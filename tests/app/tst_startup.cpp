@@ -9,11 +9,12 @@
 #include "support/ModalScript.h"
 #include "support/Records.h"
 #include "support/TempSettings.h"
+#include "support/Widgets.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/mainform.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,7 @@
 
 #include <sys/stat.h>
 
+using testsupport::widget;
 using namespace Qt::StringLiterals;
 
 // Start-up order, the language it settles on, and shutdown, each against temporary settings and a
@@ -145,13 +147,13 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     QVERIFY(testsupport::writeArchive(catalogue::archivePath(programDir.path() + u'/'),
                                       {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
     app::Startup startup(programDir.path() + u'/');
-    windows::Tmainwin& mainwin = startup.mainwin();
+    windows::MainWindow& mainwin = startup.mainwin();
     mainwin.show();
-    QCOMPARE(mainwin.Label1->text(), u"&Videokassetten:"_s);
-    QCOMPARE(mainwin.tapesPanel->text(), u"1 Kassette"_s);
-    QCOMPARE(mainwin.filmsPanel->text(), u"1 Film"_s);
-    QCOMPARE(mainwin.cassettes->caption(0), u"Krimis"_s);
-    QCOMPARE(mainwin.cassettes->subItem(0, 2), u"150"_s);
+    QCOMPARE(widget<QLabel>(&mainwin, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
+    QCOMPARE(widget<QLabel>(&mainwin, u"cassetteCountLabel"_s)->text(), u"1 Kassette"_s);
+    QCOMPARE(widget<QLabel>(&mainwin, u"filmCountLabel"_s)->text(), u"1 Film"_s);
+    QCOMPARE(mainwin.cassetteList()->caption(0), u"Krimis"_s);
+    QCOMPARE(mainwin.cassetteList()->subItem(0, 2), u"150"_s);
 
     // The about box switches the language; the main window follows once it is closed.
     testsupport::ModalScript modal;
@@ -167,12 +169,12 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
         langwin->english->setChecked(true);
         langwin->ok->click();
     });
-    mainwin.info->click();
+    widget<QPushButton>(&mainwin, u"aboutButton"_s)->click();
     QCOMPARE(modal.opened(), (QStringList{u"infowin"_s, u"langwin"_s}));
     QCOMPARE(ui::language(), quint8(0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), 0);
-    QCOMPARE(mainwin.Label1->text(), u"&Videotapes:"_s);
-    QCOMPARE(mainwin.tapesPanel->text(), u"1 Tape"_s);
+    QCOMPARE(widget<QLabel>(&mainwin, u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
+    QCOMPARE(widget<QLabel>(&mainwin, u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 }
 
 void TestStartup::exit_yesWritesArchive_noWritesNothing()
@@ -186,7 +188,7 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
 
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDNO);
-    startup.mainwin().quit->click();
+    widget<QPushButton>(&startup.mainwin(), u"exitButton"_s)->click();
     QCOMPARE(boxes.lastCall().caption, u"Exit reelMINDER/32"_s);
     QCOMPARE(boxes.lastCall().text, u"Do you really want to exit reelMINDER/32?"_s);
     QVERIFY(startup.mainwin().isVisible());

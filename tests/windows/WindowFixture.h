@@ -2,11 +2,16 @@
 
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "controls/NumEdit.h"
 #include "support/Records.h"
+#include "support/Widgets.h"
 #include "ui/ReportList.h"
-#include "windows/editcas.h"
-#include "windows/mainform.h"
+#include "windows/CassetteDialog.h"
+#include "windows/MainWindow.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -19,23 +24,41 @@ struct WindowFixture
     {
         if (!records.empty())
             testsupport::writeArchive(archivePath(), records);
-        mainwin = std::make_unique<windows::Tmainwin>(catalogue, dir.path() + u'/');
-        casprop = new windows::Tcasprop(mainwin->cassettes, mainwin.get());
-        mainwin->setCassetteDialog(casprop);
+        mainWindow = std::make_unique<windows::MainWindow>(catalogue, dir.path() + u'/');
+        cassetteDialog = new windows::CassetteDialog(mainWindow->cassetteList(), mainWindow.get());
+        mainWindow->setCassetteDialog(cassetteDialog);
     }
 
     QString archivePath() const { return catalogue::archivePath(dir.path() + u'/'); }
 
+    ui::ReportList* list() const { return mainWindow->cassetteList(); }
+    QPushButton* button(const QString& name) const
+    {
+        return testsupport::widget<QPushButton>(mainWindow.get(), name);
+    }
+    QLabel* label(const QString& name) const { return testsupport::widget<QLabel>(mainWindow.get(), name); }
+
     // Row texts: caption, length, count, remaining.
     QStringList row(int index) const
     {
-        const ui::ReportList* list = mainwin->cassettes;
+        const ui::ReportList* list = mainWindow->cassetteList();
         return {list->caption(index), list->subItem(index, 0), list->subItem(index, 1),
                 list->subItem(index, 2)};
     }
 
     QTemporaryDir dir;
     catalogue::Catalogue catalogue;
-    std::unique_ptr<windows::Tmainwin> mainwin;
-    windows::Tcasprop* casprop = nullptr;
+    std::unique_ptr<windows::MainWindow> mainWindow;
+    windows::CassetteDialog* cassetteDialog = nullptr;
 };
+
+// The cassette dialog's fields, by object name.
+inline QLineEdit* nameEdit(const windows::CassetteDialog* dialog)
+{
+    return testsupport::widget<QLineEdit>(dialog, QStringLiteral("nameEdit"));
+}
+
+inline controls::NumEdit* lengthEdit(const windows::CassetteDialog* dialog)
+{
+    return testsupport::widget<controls::NumEdit>(dialog, QStringLiteral("lengthEdit"));
+}

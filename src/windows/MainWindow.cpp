@@ -1,4 +1,4 @@
-#include "windows/mainform.h"
+#include "windows/MainWindow.h"
 
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
@@ -11,7 +11,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
 #include "ui/ReportList.h"
-#include "windows/editcas.h"
+#include "windows/CassetteDialog.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -53,30 +53,31 @@ std::string_view tapeNameBytes(const FilmRecord& r)
 
 } // namespace
 
-Tmainwin::Tmainwin(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent)
+MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       catalogue_(catalogue)
 {
     createControls();
-    FormCreate(programDir);
+    loadArchive(programDir);
 }
 
-Tmainwin::~Tmainwin() = default;
+MainWindow::~MainWindow() = default;
 
-void Tmainwin::createControls()
+void MainWindow::createControls()
 {
-    setObjectName(u"mainwin"_s);
+    setObjectName(u"mainWindow"_s);
     setWindowTitle(ui::applicationTitle());
     ui::setHelpContext(this, ui::kHelpMainWindow);
 
-    Label1 = new QLabel(this);
-    cassettes = new ui::ReportList(this);
-    cassettes->setObjectName(u"cassettes"_s);
-    Label1->setBuddy(cassettes);
-    cassettes->setColumns({u"Kassette"_s, u"Länge"_s, u"Filmanzahl"_s, u"Restzeit"_s},
-                          {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
+    cassettesLabel_ = new QLabel(this);
+    cassettesLabel_->setObjectName(u"cassettesLabel"_s);
+    cassetteList_ = new ui::ReportList(this);
+    cassetteList_->setObjectName(u"cassetteList"_s);
+    cassettesLabel_->setBuddy(cassetteList_);
+    cassetteList_->setColumns({u"Kassette"_s, u"Länge"_s, u"Filmanzahl"_s, u"Restzeit"_s},
+                              {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
 
     auto makeButton = [this](const char16_t* name) {
         auto* button = new QPushButton(this);
@@ -84,34 +85,37 @@ void Tmainwin::createControls()
         button->setAutoDefault(false);
         return button;
     };
-    new_ = makeButton(u"new");
-    open = makeButton(u"open");
-    edit = makeButton(u"edit");
-    delete_ = makeButton(u"delete");
-    seek = makeButton(u"seek");
-    quit = makeButton(u"quit");
-    info = makeButton(u"info");
+    newButton_ = makeButton(u"newButton");
+    openButton_ = makeButton(u"openButton");
+    editButton_ = makeButton(u"editButton");
+    deleteButton_ = makeButton(u"deleteButton");
+    searchButton_ = makeButton(u"searchButton");
+    exitButton_ = makeButton(u"exitButton");
+    aboutButton_ = makeButton(u"aboutButton");
 
-    StatusBar = new QStatusBar(this);
-    StatusBar->setSizeGripEnabled(false);
-    tapesPanel = new QLabel(StatusBar);
-    filmsPanel = new QLabel(StatusBar);
-    tapesPanel->setMinimumWidth(100);
-    filmsPanel->setMinimumWidth(50);
-    StatusBar->addWidget(tapesPanel);
-    StatusBar->addWidget(filmsPanel);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(u"statusBar"_s);
+    statusBar_->setSizeGripEnabled(false);
+    cassetteCountLabel_ = new QLabel(statusBar_);
+    cassetteCountLabel_->setObjectName(u"cassetteCountLabel"_s);
+    filmCountLabel_ = new QLabel(statusBar_);
+    filmCountLabel_->setObjectName(u"filmCountLabel"_s);
+    cassetteCountLabel_->setMinimumWidth(100);
+    filmCountLabel_->setMinimumWidth(50);
+    statusBar_->addWidget(cassetteCountLabel_);
+    statusBar_->addWidget(filmCountLabel_);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {new_, open, edit, delete_, seek})
+    for (QPushButton* button : {newButton_, openButton_, editButton_, deleteButton_, searchButton_})
         buttons->addWidget(button);
     buttons->addStretch(1);
-    buttons->addWidget(quit);
+    buttons->addWidget(exitButton_);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(cassettes, 1, 0);
+    grid->addWidget(cassettesLabel_, 0, 0);
+    grid->addWidget(cassetteList_, 1, 0);
     grid->addLayout(buttons, 1, 1);
-    grid->addWidget(info, 2, 0, Qt::AlignLeft);
+    grid->addWidget(aboutButton_, 2, 0, Qt::AlignLeft);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -119,51 +123,53 @@ void Tmainwin::createControls()
     auto* body = new QWidget(this);
     body->setLayout(grid);
     outer->addWidget(body);
-    outer->addWidget(StatusBar);
+    outer->addWidget(statusBar_);
     // The window takes the size its contents need in the current language, and keeps it.
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(cassettes, new_);
-    setTabOrder(new_, open);
-    setTabOrder(open, edit);
-    setTabOrder(edit, delete_);
-    setTabOrder(delete_, seek);
-    setTabOrder(seek, quit);
-    setTabOrder(quit, info);
+    setTabOrder(cassetteList_, newButton_);
+    setTabOrder(newButton_, openButton_);
+    setTabOrder(openButton_, editButton_);
+    setTabOrder(editButton_, deleteButton_);
+    setTabOrder(deleteButton_, searchButton_);
+    setTabOrder(searchButton_, exitButton_);
+    setTabOrder(exitButton_, aboutButton_);
 
-    auto connectClick = [this](QPushButton* button, void (Tmainwin::*handler)()) {
+    // An exception ends only the one action and is reported.
+    auto connectGuarded = [this](QPushButton* button, void (MainWindow::*action)()) {
         connect(button, &QPushButton::clicked, this,
-                [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
+                [this, action] { ui::guarded(this, [&] { (this->*action)(); }); });
     };
-    connectClick(new_, &Tmainwin::newClick);
-    connectClick(open, &Tmainwin::openClick);
-    connectClick(edit, &Tmainwin::editClick);
-    connectClick(delete_, &Tmainwin::deleteClick);
-    connectClick(seek, &Tmainwin::seekClick);
-    connectClick(quit, &Tmainwin::quitClick);
-    connectClick(info, &Tmainwin::infoClick);
-    connect(cassettes, &ui::ReportList::rowDoubleClicked, this,
-            [this] { ui::guarded(this, [this] { openClick(); }); });
+    connectGuarded(newButton_, &MainWindow::createCassette);
+    connectGuarded(openButton_, &MainWindow::openCassette);
+    connectGuarded(editButton_, &MainWindow::editCassette);
+    connectGuarded(deleteButton_, &MainWindow::deleteCassette);
+    connectGuarded(searchButton_, &MainWindow::searchFilms);
+    connectGuarded(aboutButton_, &MainWindow::showAbout);
+    // closeEvent() guards the question and the save itself.
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cassetteList_, &ui::ReportList::rowDoubleClicked, this,
+            [this] { ui::guarded(this, [this] { openCassette(); }); });
     // Exit is the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, quit, &QPushButton::click);
+    connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
 
     // Until the first show the window carries the German captions.
-    Label1->setText(u"&Videokassetten:"_s);
-    new_->setText(u"&Neu"_s);
-    open->setText(u"Ö&ffnen"_s);
-    edit->setText(u"Be&arbeiten"_s);
-    delete_->setText(u"&Löschen"_s);
-    seek->setText(u"Film &suchen"_s);
-    quit->setText(u"&Beenden"_s);
-    info->setText(u"&Info über reelMINDER/32"_s);
-    tapesPanel->setText(u"0 Kassetten"_s);
-    filmsPanel->setText(u"0 Filme"_s);
-    for (QPushButton* button : {open, edit, delete_, seek})
+    cassettesLabel_->setText(u"&Videokassetten:"_s);
+    newButton_->setText(u"&Neu"_s);
+    openButton_->setText(u"Ö&ffnen"_s);
+    editButton_->setText(u"Be&arbeiten"_s);
+    deleteButton_->setText(u"&Löschen"_s);
+    searchButton_->setText(u"Film &suchen"_s);
+    exitButton_->setText(u"&Beenden"_s);
+    aboutButton_->setText(u"&Info über reelMINDER/32"_s);
+    cassetteCountLabel_->setText(u"0 Kassetten"_s);
+    filmCountLabel_->setText(u"0 Filme"_s);
+    for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(false);
 }
 
-void Tmainwin::FormCreate(const QString& programDir)
+void MainWindow::loadArchive(const QString& programDir)
 {
     archivePath_ = catalogue::archivePath(programDir);
     const catalogue::LoadResult loaded = catalogue::loadArchive(catalogue_, archivePath_);
@@ -199,7 +205,7 @@ void Tmainwin::FormCreate(const QString& programDir)
 
 // One pass over the catalogue. A row stands for the first record whose name matches no earlier row
 // (letter case ignored); its numbers are those of the records carrying exactly that row's name.
-void Tmainwin::buildRows()
+void MainWindow::buildRows()
 {
     struct Tape
     {
@@ -239,15 +245,15 @@ void Tmainwin::buildRows()
                      number(tape.filmCount),
                      number(catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
     }
-    cassettes->clearRows();
-    cassettes->addRows(rows);
+    cassetteList_->clearRows();
+    cassetteList_->addRows(rows);
     catalogue_.setFilmTotal(filmTotal);
 }
 
-void Tmainwin::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ui::guarded(this, [this] { FormShow(); });
+    ui::guarded(this, [this] { retranslate(); });
     // Centred once; later shows keep where the user put the window.
     if (!centred_) {
         centred_ = true;
@@ -255,12 +261,12 @@ void Tmainwin::showEvent(QShowEvent* event)
     }
 }
 
-void Tmainwin::FormShow()
+void MainWindow::retranslate()
 {
     struct Captions
     {
         const char16_t *label, *tape, *length, *count, *remaining, *newCaption, *openCaption, *editCaption,
-            *deleteCaption, *seekCaption, *quitCaption, *infoCaption;
+            *deleteCaption, *searchCaption, *exitCaption, *aboutCaption;
     };
     static constexpr Captions english{u"&Videotapes:", u"Tape",           u"Length",
                                       u"No. of films", u"Remaining Time", u"&New",
@@ -273,94 +279,94 @@ void Tmainwin::FormShow()
     const quint8 language = ui::language();
     if (language <= 1) {
         const Captions& c = language == 0 ? english : german;
-        Label1->setText(QString::fromUtf16(c.label));
-        cassettes->setColumnCaption(0, QString::fromUtf16(c.tape));
-        cassettes->setColumnCaption(1, QString::fromUtf16(c.length));
-        cassettes->setColumnCaption(2, QString::fromUtf16(c.count));
-        cassettes->setColumnCaption(3, QString::fromUtf16(c.remaining));
-        new_->setText(QString::fromUtf16(c.newCaption));
-        open->setText(QString::fromUtf16(c.openCaption));
-        edit->setText(QString::fromUtf16(c.editCaption));
-        delete_->setText(QString::fromUtf16(c.deleteCaption));
-        seek->setText(QString::fromUtf16(c.seekCaption));
-        quit->setText(QString::fromUtf16(c.quitCaption));
-        info->setText(QString::fromUtf16(c.infoCaption));
+        cassettesLabel_->setText(QString::fromUtf16(c.label));
+        cassetteList_->setColumnCaption(0, QString::fromUtf16(c.tape));
+        cassetteList_->setColumnCaption(1, QString::fromUtf16(c.length));
+        cassetteList_->setColumnCaption(2, QString::fromUtf16(c.count));
+        cassetteList_->setColumnCaption(3, QString::fromUtf16(c.remaining));
+        newButton_->setText(QString::fromUtf16(c.newCaption));
+        openButton_->setText(QString::fromUtf16(c.openCaption));
+        editButton_->setText(QString::fromUtf16(c.editCaption));
+        deleteButton_->setText(QString::fromUtf16(c.deleteCaption));
+        searchButton_->setText(QString::fromUtf16(c.searchCaption));
+        exitButton_->setText(QString::fromUtf16(c.exitCaption));
+        aboutButton_->setText(QString::fromUtf16(c.aboutCaption));
         fitColumns();
     }
-    UpdateStatus();
+    updateStatusBar();
 }
 
 // Columns keep their designed widths unless a caption needs more room; the list widens with them, up
 // to a limit beyond which it scrolls rather than cutting a long cassette name.
-void Tmainwin::fitColumns()
+void MainWindow::fitColumns()
 {
     constexpr int kWidestNameColumn = 360;
-    const QFontMetrics headerMetrics(cassettes->header()->font());
-    const QFontMetrics rowMetrics(cassettes->font());
+    const QFontMetrics headerMetrics(cassetteList_->header()->font());
+    const QFontMetrics rowMetrics(cassetteList_->font());
     const int padding = 2 * headerMetrics.averageCharWidth() + 8;
     int total = 0;
     for (int column = 0; column < 4; ++column) {
-        int needed = headerMetrics.horizontalAdvance(cassettes->columnCaption(column)) + padding;
+        int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
         if (column == 0) {
-            for (int row = 0; row < cassettes->rowCount(); ++row)
-                needed = qMax(needed, rowMetrics.horizontalAdvance(cassettes->caption(row)) + padding);
+            for (int row = 0; row < cassetteList_->rowCount(); ++row)
+                needed = qMax(needed, rowMetrics.horizontalAdvance(cassetteList_->caption(row)) + padding);
         }
         const int width = qMax(kColumnWidths[column], needed);
-        cassettes->header()->resizeSection(column, width);
+        cassetteList_->header()->resizeSection(column, width);
         total += column == 0 ? qMin(width, qMax(kColumnWidths[0], kWidestNameColumn)) : width;
     }
-    cassettes->setFixedWidth(total + 2 * cassettes->frameWidth() +
-                             cassettes->verticalScrollBar()->sizeHint().width());
+    cassetteList_->setFixedWidth(total + 2 * cassetteList_->frameWidth() +
+                                 cassetteList_->verticalScrollBar()->sizeHint().width());
 }
 
-void Tmainwin::UpdateStatus()
+void MainWindow::updateStatusBar()
 {
     const quint8 language = ui::language();
-    const int tapes = cassettes->rowCount();
+    const int tapes = cassetteList_->rowCount();
     if (language == 0)
-        tapesPanel->setText(tapes == 1 ? u"1 Tape"_s : number(tapes) + u" Tapes"_s);
+        cassetteCountLabel_->setText(tapes == 1 ? u"1 Tape"_s : number(tapes) + u" Tapes"_s);
     else if (language == 1)
-        tapesPanel->setText(tapes == 1 ? u"1 Kassette"_s : number(tapes) + u" Kassetten"_s);
-    setFilmPanel(catalogue_.filmTotal());
+        cassetteCountLabel_->setText(tapes == 1 ? u"1 Kassette"_s : number(tapes) + u" Kassetten"_s);
+    setFilmCount(catalogue_.filmTotal());
 
     const bool any = !catalogue_.isEmpty();
-    for (QPushButton* button : {open, edit, delete_, seek})
+    for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(any);
 }
 
-void Tmainwin::setFilmPanel(qint32 filmTotal)
+void MainWindow::setFilmCount(qint32 filmTotal)
 {
     QString text = number(filmTotal) + u" Film"_s;
     if (filmTotal != 1)
         text += ui::language() == 1 ? u'e' : u's';
-    filmsPanel->setText(text);
+    filmCountLabel_->setText(text);
 }
 
-void Tmainwin::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
+void MainWindow::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
 {
-    cassettes->setCaption(row, caption);
-    cassettes->setSubItem(row, 0, number(length));
-    cassettes->setSubItem(row, 1, number(filmCount));
-    cassettes->setSubItem(row, 2, number(remaining));
+    cassetteList_->setCaption(row, caption);
+    cassetteList_->setSubItem(row, 0, number(length));
+    cassetteList_->setSubItem(row, 1, number(filmCount));
+    cassetteList_->setSubItem(row, 2, number(remaining));
 }
 
-void Tmainwin::RefreshCassetteRow(const FilmRecord* r)
+void MainWindow::refreshCassetteRow(const FilmRecord* r)
 {
     if (!r)
         return;
     const QString name = catalogue::tapeNameText(*r);
-    const int row = cassettes->findCaption(name);
+    const int row = cassetteList_->findCaption(name);
     const catalogue::TapeSummary summary = catalogue_.cassetteSummary(*r);
     if (row >= 0) {
         setRow(row, name, r->tapeLength, summary.filmCount, summary.remainingMinutes);
-        cassettes->viewport()->update();
+        cassetteList_->viewport()->update();
     }
-    UpdateStatus();
+    updateStatusBar();
 }
 
-int Tmainwin::selectedRowOrWarn(const QString& english, const QString& german)
+int MainWindow::selectedRowOrWarn(const QString& english, const QString& german)
 {
-    const int row = cassettes->selectedRow();
+    const int row = cassetteList_->selectedRow();
     if (row < 0) {
         if (ui::language() == 1)
             ui::messageBox(this, german, u"Keine Kassette ausgewählt"_s, ui::MB_ICONWARNING);
@@ -370,13 +376,13 @@ int Tmainwin::selectedRowOrWarn(const QString& english, const QString& german)
     return row;
 }
 
-void Tmainwin::newClick()
+void MainWindow::createCassette()
 {
-    casprop_->mode = Tcasprop::NewMode;
-    if (ui::execModal(casprop_) != QDialog::Accepted)
+    cassetteDialog_->setMode(CassetteDialog::NewCassette);
+    if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    const QString name = casprop_->acceptedName();
-    const int length = casprop_->runtime->intValue();
+    const QString name = cassetteDialog_->acceptedName();
+    const int length = cassetteDialog_->length();
 
     auto record = catalogue::Catalogue::newRecord();
     catalogue::setText(record->tapeName, name);
@@ -384,50 +390,50 @@ void Tmainwin::newClick()
     record->filmLength = 0;
     catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
 
-    cassettes->addRow(name, {number(length), u"0"_s, number(length)});
+    cassetteList_->addRow(name, {number(length), u"0"_s, number(length)});
     fitColumns();
-    UpdateStatus();
+    updateStatusBar();
 }
 
-void Tmainwin::openClick()
+void MainWindow::openCassette()
 {
     const int row = selectedRowOrWarn(u"Please select first the tape that you want to open."_s,
                                       u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s);
     if (row < 0)
         return;
-    FilmRecord* anchor = catalogue_.findCassette(cassettes->caption(row));
+    FilmRecord* anchor = catalogue_.findCassette(cassetteList_->caption(row));
     // A row whose cassette has no record left has nothing to show.
     if (anchor && openFilm_)
         openFilm_(anchor);
 }
 
-void Tmainwin::editClick()
+void MainWindow::editCassette()
 {
     const int row =
         selectedRowOrWarn(u"Please select first the tape, that you want to edit."_s,
                           u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s);
     if (row < 0)
         return;
-    const QString oldName = cassettes->caption(row);
+    const QString oldName = cassetteList_->caption(row);
     if (!catalogue_.findCassette(oldName))
         return;
-    casprop_->mode = Tcasprop::EditMode;
-    if (ui::execModal(casprop_) != QDialog::Accepted)
+    cassetteDialog_->setMode(CassetteDialog::EditCassette);
+    if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    const QString newName = casprop_->acceptedName();
-    catalogue_.renameCassette(oldName, newName, casprop_->runtime->intValue());
-    cassettes->setCaption(row, newName);
+    const QString newName = cassetteDialog_->acceptedName();
+    catalogue_.renameCassette(oldName, newName, cassetteDialog_->length());
+    cassetteList_->setCaption(row, newName);
     fitColumns();
-    RefreshCassetteRow(catalogue_.findCassette(newName));
+    refreshCassetteRow(catalogue_.findCassette(newName));
 }
 
-void Tmainwin::deleteClick()
+void MainWindow::deleteCassette()
 {
     const int row = selectedRowOrWarn(u"Please select first the tape that you want to delete."_s,
                                       u"Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen."_s);
     if (row < 0)
         return;
-    const QString name = cassettes->caption(row);
+    const QString name = cassetteList_->caption(row);
     const QChar quote = u'"';
     const int answer =
         ui::language() == 1
@@ -440,30 +446,25 @@ void Tmainwin::deleteClick()
     if (answer != ui::IDYES)
         return;
     catalogue_.removeCassette(name);
-    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassettes->subItem(row, 1).toInt());
-    cassettes->deleteRow(row);
-    UpdateStatus();
+    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->subItem(row, 1).toInt());
+    cassetteList_->deleteRow(row);
+    updateStatusBar();
 }
 
-void Tmainwin::seekClick()
+void MainWindow::searchFilms()
 {
     if (openSearch_)
         openSearch_();
 }
 
-void Tmainwin::infoClick()
+void MainWindow::showAbout()
 {
-    if (openInfo_)
-        openInfo_();
-    FormShow();
+    if (openAbout_)
+        openAbout_();
+    retranslate();
 }
 
-void Tmainwin::quitClick()
-{
-    close();
-}
-
-bool Tmainwin::FormCloseQuery()
+bool MainWindow::confirmExit()
 {
     const int answer =
         ui::language() == 1
@@ -475,7 +476,7 @@ bool Tmainwin::FormCloseQuery()
     return answer == ui::IDYES;
 }
 
-void Tmainwin::FormClose()
+void MainWindow::saveAtExit()
 {
     // A declined retry ends the program all the same; only a successful save releases the records,
     // so whatever happens in between, no later save can write a catalogue that lost them.
@@ -499,10 +500,10 @@ void Tmainwin::FormClose()
         return answer == ui::IDYES;
     });
     if (saved)
-        cassettes->clearRows();
+        cassetteList_->clearRows();
 }
 
-bool Tmainwin::saveForSessionEnd()
+bool MainWindow::saveForSessionEnd()
 {
     if (closing_ || !archiveReadable_)
         return true;
@@ -512,7 +513,7 @@ bool Tmainwin::saveForSessionEnd()
     return catalogue::writeArchive(catalogue_, archivePath_).saved;
 }
 
-void Tmainwin::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Once the records are saved and released the window may only go.
     if (closing_) {
@@ -520,12 +521,12 @@ void Tmainwin::closeEvent(QCloseEvent* event)
         return;
     }
     bool mayClose = false;
-    ui::guarded(this, [&] { mayClose = FormCloseQuery(); });
+    ui::guarded(this, [&] { mayClose = confirmExit(); });
     if (!mayClose) {
         event->ignore();
         return;
     }
-    if (!ui::guarded(this, [this] { FormClose(); })) {
+    if (!ui::guarded(this, [this] { saveAtExit(); })) {
         event->ignore();
         return;
     }

@@ -20,44 +20,46 @@ class ReportList;
 
 namespace windows {
 
-class Tcasprop;
+class CassetteDialog;
 
 // The main window: one row per cassette with its length, film count and remaining time, a status
 // bar counting cassettes and films, and the buttons that create, open, edit and delete cassettes.
-class Tmainwin final : public QWidget
+class MainWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Tmainwin)
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
     // Loads the archive from programDir (ending in a separator) into catalogue and builds the rows.
-    Tmainwin(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent = nullptr);
-    ~Tmainwin() override;
+    MainWindow(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Windows opened from here; created after the main window, so handed in afterwards.
-    void setCassetteDialog(Tcasprop* casprop) { casprop_ = casprop; }
-    void setInfoOpener(std::function<void()> open) { openInfo_ = std::move(open); }
+    void setCassetteDialog(CassetteDialog* dialog) { cassetteDialog_ = dialog; }
+    void setAboutOpener(std::function<void()> open) { openAbout_ = std::move(open); }
     void setFilmOpener(std::function<void(catalogue::FilmRecord*)> open) { openFilm_ = std::move(open); }
     void setSearchOpener(std::function<void()> open) { openSearch_ = std::move(open); }
 
     QString archivePath() const { return archivePath_; }
     catalogue::Catalogue& catalogue() const { return catalogue_; }
+    // One row per cassette; the cassette dialog takes the selected cassette and the names in use from it.
+    ui::ReportList* cassetteList() const { return cassetteList_; }
 
-    void FormShow();
-    void UpdateStatus();
-    void RefreshCassetteRow(const catalogue::FilmRecord* r);
-    // Sets the film panel of the status bar; the film window does so when it adds a film.
-    void setFilmPanel(qint32 filmTotal);
+    // Sets every caption in the current language; runs on every show.
+    void retranslate();
+    void updateStatusBar();
+    void refreshCassetteRow(const catalogue::FilmRecord* r);
+    // Sets the film count of the status bar; the film window does so when it adds a film.
+    void setFilmCount(qint32 filmTotal);
 
-    void newClick();
-    void openClick();
-    void editClick();
-    void deleteClick();
-    void seekClick();
-    void infoClick();
-    void quitClick();
-    bool FormCloseQuery();
-    void FormClose();
+    void createCassette();
+    void openCassette();
+    void editCassette();
+    void deleteCassette();
+    void searchFilms();
+    void showAbout();
+    bool confirmExit();
+    void saveAtExit();
 
     // False when the archive exists but could not be read: the program must end without saving.
     bool archiveReadable() const { return archiveReadable_; }
@@ -65,35 +67,35 @@ public:
     // window has already closed. True when saved or nothing was left to save.
     bool saveForSessionEnd();
 
-    ui::ReportList* cassettes;
-    QLabel* Label1;
-    QPushButton* new_; // "new" and "delete" are C++ keywords
-    QPushButton* open;
-    QPushButton* edit;
-    QPushButton* delete_;
-    QPushButton* seek;
-    QPushButton* quit;
-    QPushButton* info;
-    QStatusBar* StatusBar;
-    QLabel* tapesPanel;
-    QLabel* filmsPanel;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate(const QString& programDir);
+    void loadArchive(const QString& programDir);
     void buildRows();
     void createControls();
     void fitColumns();
     void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
     int selectedRowOrWarn(const QString& english, const QString& german);
 
+    ui::ReportList* cassetteList_;
+    QLabel* cassettesLabel_;
+    QPushButton* newButton_;
+    QPushButton* openButton_;
+    QPushButton* editButton_;
+    QPushButton* deleteButton_;
+    QPushButton* searchButton_;
+    QPushButton* exitButton_;
+    QPushButton* aboutButton_;
+    QStatusBar* statusBar_;
+    QLabel* cassetteCountLabel_;
+    QLabel* filmCountLabel_;
+
     catalogue::Catalogue& catalogue_;
     QString archivePath_;
-    Tcasprop* casprop_ = nullptr;
-    std::function<void()> openInfo_;
+    CassetteDialog* cassetteDialog_ = nullptr;
+    std::function<void()> openAbout_;
     std::function<void(catalogue::FilmRecord*)> openFilm_;
     std::function<void()> openSearch_;
     bool centred_ = false;

@@ -17,6 +17,7 @@
 
 using catalogue::FilmRecord;
 using testsupport::makeRecord;
+using testsupport::widget;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -24,10 +25,10 @@ namespace {
 // Answers the next cassette dialog with name and length, pressing OK.
 void answerCassetteDialog(testsupport::ModalScript& modal, const QString& name, int length)
 {
-    modal.queueShown<windows::Tcasprop>([name, length](windows::Tcasprop* dialog) {
-        dialog->name->setText(name);
-        dialog->runtime->setIntValue(length);
-        dialog->okClick();
+    modal.queueShown<windows::CassetteDialog>([name, length](windows::CassetteDialog* dialog) {
+        nameEdit(dialog)->setText(name);
+        lengthEdit(dialog)->setIntValue(length);
+        dialog->acceptIfValid();
     });
 }
 
@@ -41,7 +42,7 @@ QList<QString> tapeNames(const catalogue::Catalogue& catalogue)
 
 } // namespace
 
-class TestMainForm : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +60,7 @@ private Q_SLOTS:
     void rows_showNegativeRemainingTime();
     void newCassette_appendsPlaceholderAndRow();
     void newCassette_cancelChangesNothing();
-    void delete_removesCassetteAndLowersFilmPanelByRowCount();
+    void delete_removesCassetteAndLowersFilmCountByRowCount();
     void delete_answeredNo_keepsEverything();
     void edit_renamesEveryRecordAndRecomputesRow();
     void openAndEdit_doNothingForRowWithoutRecord();
@@ -68,7 +69,7 @@ private Q_SLOTS:
     void sizeWarning_shownWhileLoadingDamagedArchive();
 };
 
-void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages_data()
+void TestMainWindow::statusBar_countsTapesAndFilmsInBothLanguages_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("tapes");
@@ -83,7 +84,7 @@ void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages_data()
     QTest::newRow("de 2") << 1 << 2 << 2 << u"2 Kassetten"_s << u"2 Filme"_s;
 }
 
-void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages()
+void TestMainWindow::statusBar_countsTapesAndFilmsInBothLanguages()
 {
     QFETCH(int, language);
     QFETCH(int, tapes);
@@ -96,55 +97,57 @@ void TestMainForm::statusBar_countsTapesAndFilmsInBothLanguages()
         records.push_back(makeRecord(u"Tape %1"_s.arg(t), 240, u"Film"_s, t < films ? 90 : 0));
     WindowFixture f(records);
     ui::setLanguage(quint8(language));
-    f.mainwin->FormShow();
-    QCOMPARE(f.mainwin->tapesPanel->text(), tapePanel);
-    QCOMPARE(f.mainwin->filmsPanel->text(), filmPanel);
+    f.mainWindow->retranslate();
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), tapePanel);
+    QCOMPARE(f.label(u"filmCountLabel"_s)->text(), filmPanel);
 }
 
-void TestMainForm::beforeFirstShow_germanCaptionsAndButtonsDisabled()
+void TestMainWindow::beforeFirstShow_germanCaptionsAndButtonsDisabled()
 {
     WindowFixture f({makeRecord(u"A"_s, 100)});
-    QCOMPARE(f.mainwin->windowTitle(), u"reelMINDER/32 2.01"_s);
-    QCOMPARE(f.mainwin->Label1->text(), u"&Videokassetten:"_s);
-    QCOMPARE(f.mainwin->open->text(), u"Ö&ffnen"_s);
-    QCOMPARE(f.mainwin->tapesPanel->text(), u"0 Kassetten"_s);
-    QCOMPARE(f.mainwin->filmsPanel->text(), u"0 Filme"_s);
-    QVERIFY(!f.mainwin->open->isEnabled());
-    QVERIFY(!f.mainwin->seek->isEnabled());
+    QCOMPARE(f.mainWindow->windowTitle(), u"reelMINDER/32 2.01"_s);
+    QCOMPARE(f.label(u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
+    QCOMPARE(f.button(u"openButton"_s)->text(), u"Ö&ffnen"_s);
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"0 Kassetten"_s);
+    QCOMPARE(f.label(u"filmCountLabel"_s)->text(), u"0 Filme"_s);
+    QVERIFY(!f.button(u"openButton"_s)->isEnabled());
+    QVERIFY(!f.button(u"searchButton"_s)->isEnabled());
 
-    f.mainwin->FormShow();
-    QCOMPARE(f.mainwin->Label1->text(), u"&Videotapes:"_s);
-    QCOMPARE(f.mainwin->cassettes->columnCaption(2), u"No. of films"_s);
-    QCOMPARE(f.mainwin->quit->text(), u"E&xit"_s);
-    QCOMPARE(f.mainwin->tapesPanel->text(), u"1 Tape"_s);
+    f.mainWindow->retranslate();
+    QCOMPARE(f.label(u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
+    QCOMPARE(f.list()->columnCaption(2), u"No. of films"_s);
+    QCOMPARE(f.button(u"exitButton"_s)->text(), u"E&xit"_s);
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 }
 
-void TestMainForm::buttons_enabledExactlyWhileCatalogueHoldsARecord()
+void TestMainWindow::buttons_enabledExactlyWhileCatalogueHoldsARecord()
 {
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
     WindowFixture f;
-    f.mainwin->FormShow();
+    f.mainWindow->retranslate();
     auto enabled = [&] {
-        return QList<bool>{f.mainwin->open->isEnabled(), f.mainwin->edit->isEnabled(),
-                           f.mainwin->delete_->isEnabled(), f.mainwin->seek->isEnabled()};
+        return QList<bool>{f.button(u"openButton"_s)->isEnabled(), f.button(u"editButton"_s)->isEnabled(),
+                           f.button(u"deleteButton"_s)->isEnabled(),
+                           f.button(u"searchButton"_s)->isEnabled()};
     };
     QCOMPARE(enabled(), QList<bool>(4, false));
-    QVERIFY(f.mainwin->new_->isEnabled() && f.mainwin->quit->isEnabled() && f.mainwin->info->isEnabled());
+    QVERIFY(f.button(u"newButton"_s)->isEnabled() && f.button(u"exitButton"_s)->isEnabled() &&
+            f.button(u"aboutButton"_s)->isEnabled());
 
     answerCassetteDialog(modal, u"Spielfilme"_s, 180);
-    f.mainwin->newClick();
+    f.mainWindow->createCassette();
     QCOMPARE(enabled(), QList<bool>(4, true));
-    QCOMPARE(f.mainwin->tapesPanel->text(), u"1 Tape"_s);
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 
-    f.mainwin->cassettes->setSelectedRow(0);
+    f.list()->setSelectedRow(0);
     boxes.queue(ui::IDYES);
-    f.mainwin->deleteClick();
+    f.mainWindow->deleteCassette();
     QCOMPARE(enabled(), QList<bool>(4, false));
-    QCOMPARE(f.mainwin->tapesPanel->text(), u"0 Tapes"_s);
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"0 Tapes"_s);
 }
 
-void TestMainForm::noSelection_warnsAndDoesNothing_data()
+void TestMainWindow::noSelection_warnsAndDoesNothing_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("handler");
@@ -167,7 +170,7 @@ void TestMainForm::noSelection_warnsAndDoesNothing_data()
                                << u"Keine Kassette ausgewählt"_s;
 }
 
-void TestMainForm::noSelection_warnsAndDoesNothing()
+void TestMainWindow::noSelection_warnsAndDoesNothing()
 {
     QFETCH(int, language);
     QFETCH(int, handler);
@@ -177,35 +180,36 @@ void TestMainForm::noSelection_warnsAndDoesNothing()
     WindowFixture f({makeRecord(u"A"_s, 100, u"Film"_s, 50)});
     ui::setLanguage(quint8(language));
     bool filmWindowOpened = false;
-    f.mainwin->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
+    f.mainWindow->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
     boxes.queue(ui::IDOK);
-    const QList<void (windows::Tmainwin::*)()> handlers{
-        &windows::Tmainwin::openClick, &windows::Tmainwin::editClick, &windows::Tmainwin::deleteClick};
-    (f.mainwin.get()->*handlers[handler])();
+    const QList<void (windows::MainWindow::*)()> handlers{&windows::MainWindow::openCassette,
+                                                          &windows::MainWindow::editCassette,
+                                                          &windows::MainWindow::deleteCassette};
+    (f.mainWindow.get()->*handlers[handler])();
 
     QCOMPARE(boxes.callCount(), 1);
     QCOMPARE(boxes.lastCall().text, text);
     QCOMPARE(boxes.lastCall().caption, caption);
     QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
-    QCOMPARE(boxes.lastCall().owner.data(), f.mainwin.get());
+    QCOMPARE(boxes.lastCall().owner.data(), f.mainWindow.get());
     QVERIFY(!filmWindowOpened);
     QCOMPARE(f.catalogue.recordCount(), 1);
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+    QCOMPARE(f.list()->rowCount(), 1);
 }
 
-void TestMainForm::rows_oneRowPerNameIgnoringCase_countsByExactName()
+void TestMainWindow::rows_oneRowPerNameIgnoringCase_countsByExactName()
 {
     WindowFixture f({makeRecord(u"abc"_s, 240, u"One"_s, 90), makeRecord(u"ABC"_s, 120, u"Two"_s, 30),
                      makeRecord(u"abc"_s, 240, u"Three"_s, 100), makeRecord(u"ABC"_s, 120, u"Four"_s, 20)});
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+    QCOMPARE(f.list()->rowCount(), 1);
     QCOMPARE(f.row(0), (QStringList{u"abc"_s, u"240"_s, u"2"_s, u"50"_s}));
     QCOMPARE(f.catalogue.filmTotal(), 4);
 }
 
 // The rows are built in one pass; they must be exactly what a walk per cassette gives.
-void TestMainForm::rows_matchCassetteSummaryOfTheirFirstRecord()
+void TestMainWindow::rows_matchCassetteSummaryOfTheirFirstRecord()
 {
     QRandomGenerator random(20261207);
     const QStringList names{u"Krimis"_s,     u"krimis"_s,   u"KRIMIS"_s, u"Natur"_s,
@@ -236,11 +240,11 @@ void TestMainForm::rows_matchCassetteSummaryOfTheirFirstRecord()
         QCOMPARE(f.row(row), (QStringList{name, QString::number(r->tapeLength), QString::number(s.filmCount),
                                           QString::number(s.remainingMinutes)}));
     }
-    QCOMPARE(f.mainwin->cassettes->rowCount(), expectedCaptions.size());
+    QCOMPARE(f.list()->rowCount(), expectedCaptions.size());
     QCOMPARE(f.catalogue.filmTotal(), expectedTotal);
 }
 
-void TestMainForm::rows_showNegativeRemainingTime()
+void TestMainWindow::rows_showNegativeRemainingTime()
 {
     WindowFixture f({makeRecord(u"Over"_s, 90, u"Long"_s, 95), makeRecord(u"Empty"_s, 120),
                      makeRecord(u"LP"_s, 180, u"Lp"_s, 121, 1)});
@@ -250,90 +254,90 @@ void TestMainForm::rows_showNegativeRemainingTime()
     QCOMPARE(f.catalogue.filmTotal(), 2);
 }
 
-void TestMainForm::newCassette_appendsPlaceholderAndRow()
+void TestMainWindow::newCassette_appendsPlaceholderAndRow()
 {
     WindowFixture f({makeRecord(u"First"_s, 240, u"Film"_s, 90)});
-    f.mainwin->FormShow();
-    f.mainwin->cassettes->setSelectedRow(0);
+    f.mainWindow->retranslate();
+    f.list()->setSelectedRow(0);
     testsupport::ModalScript modal;
     answerCassetteDialog(modal, u"Neue Kassette"_s, 195);
-    f.mainwin->newClick();
+    f.mainWindow->createCassette();
 
-    QCOMPARE(modal.opened(), QStringList{u"casprop"_s});
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 2);
+    QCOMPARE(modal.opened(), QStringList{u"cassetteDialog"_s});
+    QCOMPARE(f.list()->rowCount(), 2);
     QCOMPARE(f.row(1), (QStringList{u"Neue Kassette"_s, u"195"_s, u"0"_s, u"195"_s}));
-    QCOMPARE(f.mainwin->cassettes->selectedRow(), 0);
+    QCOMPARE(f.list()->selectedRow(), 0);
     const FilmRecord* added = f.catalogue.tail();
     QCOMPARE(catalogue::tapeNameText(*added), u"Neue Kassette"_s);
     QCOMPARE(added->tapeLength, quint16(195));
     QCOMPARE(added->filmLength, quint16(0));
     QCOMPARE(f.catalogue.cursor(), added);
     QCOMPARE(f.catalogue.filmTotal(), 1);
-    QCOMPARE(f.mainwin->tapesPanel->text(), u"2 Tapes"_s);
+    QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"2 Tapes"_s);
 }
 
-void TestMainForm::newCassette_cancelChangesNothing()
+void TestMainWindow::newCassette_cancelChangesNothing()
 {
     WindowFixture f({makeRecord(u"First"_s, 240)});
     testsupport::ModalScript modal;
-    modal.queueShown<windows::Tcasprop>([](windows::Tcasprop* dialog) {
-        dialog->name->setText(u"Never"_s);
-        dialog->runtime->setIntValue(100);
-        dialog->cancel->click();
+    modal.queueShown<windows::CassetteDialog>([](windows::CassetteDialog* dialog) {
+        nameEdit(dialog)->setText(u"Never"_s);
+        lengthEdit(dialog)->setIntValue(100);
+        widget<QPushButton>(dialog, u"cancelButton"_s)->click();
     });
-    f.mainwin->newClick();
+    f.mainWindow->createCassette();
     QCOMPARE(f.catalogue.recordCount(), 1);
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+    QCOMPARE(f.list()->rowCount(), 1);
 }
 
-void TestMainForm::delete_removesCassetteAndLowersFilmPanelByRowCount()
+void TestMainWindow::delete_removesCassetteAndLowersFilmCountByRowCount()
 {
     WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60), makeRecord(u"Drop"_s, 240, u"D1"_s, 30),
                      makeRecord(u"Drop"_s, 240, u"D2"_s, 30), makeRecord(u"Drop"_s, 240, u"D3"_s, 30),
                      makeRecord(u"Last"_s, 90)});
     ui::setLanguage(1);
-    f.mainwin->FormShow();
-    QCOMPARE(f.mainwin->filmsPanel->text(), u"4 Filme"_s);
-    f.mainwin->cassettes->setSelectedRow(1);
+    f.mainWindow->retranslate();
+    QCOMPARE(f.label(u"filmCountLabel"_s)->text(), u"4 Filme"_s);
+    f.list()->setSelectedRow(1);
 
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDYES);
-    f.mainwin->deleteClick();
+    f.mainWindow->deleteCassette();
     QCOMPARE(boxes.lastCall().text, u"Wollen Sie die Videokassette \"Drop\" wirklich löschen?"_s);
     QCOMPARE(boxes.lastCall().caption, u"Löschen einer Videokassette"_s);
     QCOMPARE(boxes.lastCall().flags, 0x124u);
 
-    QCOMPARE(f.mainwin->filmsPanel->text(), u"1 Film"_s);
+    QCOMPARE(f.label(u"filmCountLabel"_s)->text(), u"1 Film"_s);
     QCOMPARE(f.catalogue.filmTotal(), 1);
     QCOMPARE(tapeNames(f.catalogue), (QList<QString>{u"Keep"_s, u"Last"_s}));
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 2);
-    QCOMPARE(f.mainwin->cassettes->caption(1), u"Last"_s);
+    QCOMPARE(f.list()->rowCount(), 2);
+    QCOMPARE(f.list()->caption(1), u"Last"_s);
     QVERIFY2(testsupport::listFault(f.catalogue).isEmpty(), qPrintable(testsupport::listFault(f.catalogue)));
 }
 
-void TestMainForm::delete_answeredNo_keepsEverything()
+void TestMainWindow::delete_answeredNo_keepsEverything()
 {
     WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60)});
-    f.mainwin->cassettes->setSelectedRow(0);
+    f.list()->setSelectedRow(0);
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDNO);
-    f.mainwin->deleteClick();
+    f.mainWindow->deleteCassette();
     QCOMPARE(boxes.lastCall().text, u"Do you really want do delete the Videotape \"Keep\"?"_s);
     QCOMPARE(boxes.lastCall().caption, u"Deleting of a Videotape"_s);
     QCOMPARE(f.catalogue.recordCount(), 1);
-    QCOMPARE(f.mainwin->cassettes->rowCount(), 1);
+    QCOMPARE(f.list()->rowCount(), 1);
 }
 
-void TestMainForm::edit_renamesEveryRecordAndRecomputesRow()
+void TestMainWindow::edit_renamesEveryRecordAndRecomputesRow()
 {
     WindowFixture f({makeRecord(u"Other"_s, 100), makeRecord(u"Trio"_s, 240, u"A"_s, 60),
                      makeRecord(u"Trio"_s, 240, u"B"_s, 40, 1), makeRecord(u"Trio"_s, 240, u"C"_s, 20)});
-    f.mainwin->cassettes->setSelectedRow(1);
+    f.list()->setSelectedRow(1);
     QCOMPARE(f.row(1), (QStringList{u"Trio"_s, u"240"_s, u"3"_s, u"140"_s}));
 
     testsupport::ModalScript modal;
     answerCassetteDialog(modal, u"Trio neu"_s, 300);
-    f.mainwin->editClick();
+    f.mainWindow->editCassette();
 
     QCOMPARE(f.row(1), (QStringList{u"Trio neu"_s, u"300"_s, u"3"_s, u"200"_s}));
     QCOMPARE(f.row(0), (QStringList{u"Other"_s, u"100"_s, u"0"_s, u"100"_s}));
@@ -350,56 +354,56 @@ void TestMainForm::edit_renamesEveryRecordAndRecomputesRow()
 
 // A row can outlive its cassette's records only through a fault elsewhere; Open and Edit must then
 // leave everything alone rather than act on nothing.
-void TestMainForm::openAndEdit_doNothingForRowWithoutRecord()
+void TestMainWindow::openAndEdit_doNothingForRowWithoutRecord()
 {
     WindowFixture f({makeRecord(u"Real"_s, 100)});
-    f.mainwin->cassettes->addRow(u"Ghost"_s, {u"100"_s, u"0"_s, u"100"_s});
-    f.mainwin->cassettes->setSelectedRow(1);
+    f.list()->addRow(u"Ghost"_s, {u"100"_s, u"0"_s, u"100"_s});
+    f.list()->setSelectedRow(1);
     bool filmWindowOpened = false;
-    f.mainwin->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
+    f.mainWindow->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
-    f.mainwin->openClick();
-    f.mainwin->editClick();
+    f.mainWindow->openCassette();
+    f.mainWindow->editCassette();
     QVERIFY(!filmWindowOpened);
     QCOMPARE(modal.opened().size(), 0);
     QCOMPARE(boxes.callCount(), 0);
 }
 
-void TestMainForm::open_handsFirstRecordOfCassetteToFilmWindow()
+void TestMainWindow::open_handsFirstRecordOfCassetteToFilmWindow()
 {
     WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10), makeRecord(u"B"_s, 100, u"b1"_s, 10),
                      makeRecord(u"B"_s, 100, u"b2"_s, 10)});
     FilmRecord* anchor = nullptr;
-    f.mainwin->setFilmOpener([&](FilmRecord* r) { anchor = r; });
-    f.mainwin->cassettes->setSelectedRow(1);
-    f.mainwin->openClick();
+    f.mainWindow->setFilmOpener([&](FilmRecord* r) { anchor = r; });
+    f.list()->setSelectedRow(1);
+    f.mainWindow->openCassette();
     QVERIFY(anchor);
     QCOMPARE(catalogue::text(anchor->filmName), u"b1"_s);
 }
 
-void TestMainForm::exit_answeredNoKeepsRunning_YesSavesArchive()
+void TestMainWindow::exit_answeredNoKeepsRunning_YesSavesArchive()
 {
     WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10)});
     ui::setLanguage(1);
-    f.mainwin->show();
+    f.mainWindow->show();
     testsupport::ModalScript modal;
     answerCassetteDialog(modal, u"Neu"_s, 60);
-    f.mainwin->newClick();
+    f.mainWindow->createCassette();
     const QByteArray before = testsupport::readFileBytes(f.archivePath());
 
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDNO);
-    QVERIFY(!f.mainwin->close());
+    QVERIFY(!f.mainWindow->close());
     QCOMPARE(boxes.lastCall().caption, u"reelMINDER/32 beenden"_s);
     QCOMPARE(boxes.lastCall().text, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s);
     QCOMPARE(boxes.lastCall().flags, 0x124u);
-    QVERIFY(f.mainwin->isVisible());
+    QVERIFY(f.mainWindow->isVisible());
     QCOMPARE(testsupport::readFileBytes(f.archivePath()), before);
     QCOMPARE(f.catalogue.recordCount(), 2);
 
     boxes.queue(ui::IDYES);
-    QVERIFY(f.mainwin->close());
+    QVERIFY(f.mainWindow->close());
     QVERIFY(f.catalogue.isEmpty());
     const QByteArray after = testsupport::readFileBytes(f.archivePath());
     QCOMPARE(after.size(), qsizetype(2 * catalogue::kRecordSize));
@@ -410,7 +414,7 @@ void TestMainForm::exit_answeredNoKeepsRunning_YesSavesArchive()
     QCOMPARE(added.tapeLength, quint16(60));
 }
 
-void TestMainForm::sizeWarning_shownWhileLoadingDamagedArchive()
+void TestMainWindow::sizeWarning_shownWhileLoadingDamagedArchive()
 {
     QTemporaryDir dir;
     const QString path = catalogue::archivePath(dir.path() + u'/');
@@ -423,14 +427,14 @@ void TestMainForm::sizeWarning_shownWhileLoadingDamagedArchive()
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
     catalogue::Catalogue catalogue;
-    windows::Tmainwin mainwin(catalogue, dir.path() + u'/');
+    windows::MainWindow mainWindow(catalogue, dir.path() + u'/');
     QCOMPARE(boxes.lastCall().caption, u"Archiv defekt/Archive defect"_s);
     QCOMPARE(boxes.lastCall().text,
              u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
              u"The size of the Archivefile is not correct. Therefore a film could be missed."_s);
     QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
-    QCOMPARE(mainwin.cassettes->rowCount(), 1);
+    QCOMPARE(mainWindow.cassetteList()->rowCount(), 1);
 }
 
-QTEST_MAIN(TestMainForm)
-#include "tst_mainform.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
