@@ -29,7 +29,7 @@ QStringList germanGenres()
             u"Western"_s,         u"Zeichentrick"_s};
 }
 
-void FillGenreLists(quint8 language, const GenreCombos& combos)
+void fillGenreLists(quint8 language, const GenreCombos& combos)
 {
     if (combos.search && language <= 1) {
         combos.search->clear();

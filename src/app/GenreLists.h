@@ -20,6 +20,6 @@ struct GenreCombos
 
 // Loads the list of language into the search dialog's combo box (any other language leaves it as
 // it is), then gives the film window's combo box an exact copy of it.
-void FillGenreLists(quint8 language, const GenreCombos& combos);
+void fillGenreLists(quint8 language, const GenreCombos& combos);
 
 } // namespace app

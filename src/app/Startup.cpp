@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
+#include "app/AboutDialog.h"
 #include "app/GenreLists.h"
+#include "app/LanguageDialog.h"
 #include "app/SessionEnd.h"
-#include "app/infoform.h"
-#include "app/langform.h"
 #include "catalogue/Archive.h"
 #include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
@@ -29,27 +29,27 @@ Startup::Startup(const QString& programDir)
     settings_ = std::make_unique<ui::SettingsStore>();
     if (!lockArchive(programDir))
         return;
-    auto mainwin = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), programDir);
-    if (!mainwin->archiveReadable())
+    auto mainWindow = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), programDir);
+    if (!mainWindow->archiveReadable())
         return;
-    mainwin_ = std::move(mainwin);
-    sessionEnd_ = new SessionEnd([this] { return mainwin_->saveForSessionEnd(); }, mainwin_.get());
-    casprop_ = new windows::CassetteDialog(mainwin_->cassetteList(), mainwin_.get());
-    infowin_ = new Tinfowin(mainwin_.get());
-    langwin_ = new Tlangwin(*settings_, GenreCombos{}, mainwin_.get());
+    mainWindow_ = std::move(mainWindow);
+    sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
+    cassetteDialog_ = new windows::CassetteDialog(mainWindow_->cassetteList(), mainWindow_.get());
+    aboutDialog_ = new AboutDialog(mainWindow_.get());
+    languageDialog_ = new LanguageDialog(*settings_, GenreCombos{}, mainWindow_.get());
 
-    mainwin_->setCassetteDialog(casprop_);
-    mainwin_->setAboutOpener([this] { ui::execModal(infowin_); });
-    infowin_->setLanguageDialog(langwin_);
+    mainWindow_->setCassetteDialog(cassetteDialog_);
+    mainWindow_->setAboutOpener([this] { ui::execModal(aboutDialog_); });
+    aboutDialog_->setLanguageDialog(languageDialog_);
 
     readLanguage();
-    FillGenreLists(ui::language(), GenreCombos{});
+    fillGenreLists(ui::language(), GenreCombos{});
     ui::setHelpFile(QString::fromUtf16(ui::language() == 1 ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
 }
 
 Startup::~Startup()
 {
-    mainwin_.reset();
+    mainWindow_.reset();
     lock_.reset();
     settings_.reset();
 }
@@ -80,16 +80,16 @@ void Startup::readLanguage()
         ui::setLanguage(quint8(stored.value));
         return;
     }
-    langwin_->Tag = -1;
-    const int result = ui::execModal(langwin_);
-    ui::setLanguage(result == Tlangwin::German ? 1 : 0);
+    languageDialog_->setPreselection(-1);
+    const int result = ui::execModal(languageDialog_);
+    ui::setLanguage(result == LanguageDialog::German ? 1 : 0);
 }
 
 int Startup::run()
 {
     if (!ready())
         return 1;
-    mainwin_->show();
+    mainWindow_->show();
     return QApplication::exec();
 }
 

@@ -18,8 +18,8 @@ class CassetteDialog;
 namespace app {
 
 class SessionEnd;
-class Tinfowin;
-class Tlangwin;
+class AboutDialog;
+class LanguageDialog;
 
 // Brings the program up in its fixed order: settings, the archive's lock, main window (which loads
 // the archive and builds its rows), the other windows, the language (asked for when none is
@@ -39,13 +39,13 @@ public:
     int run();
 
     // False when start-up stopped: the archive is in use or unreadable.
-    bool ready() const { return mainwin_ != nullptr && langwin_ != nullptr; }
+    bool ready() const { return mainWindow_ != nullptr && languageDialog_ != nullptr; }
 
     ui::SettingsStore& settings() const { return *settings_; }
-    windows::MainWindow& mainwin() const { return *mainwin_; }
-    windows::CassetteDialog& casprop() const { return *casprop_; }
-    Tinfowin& infowin() const { return *infowin_; }
-    Tlangwin& langwin() const { return *langwin_; }
+    windows::MainWindow& mainWindow() const { return *mainWindow_; }
+    windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
+    AboutDialog& aboutDialog() const { return *aboutDialog_; }
+    LanguageDialog& languageDialog() const { return *languageDialog_; }
 
 private:
     bool lockArchive(const QString& programDir);
@@ -53,11 +53,11 @@ private:
 
     std::unique_ptr<ui::SettingsStore> settings_;
     std::unique_ptr<catalogue::ArchiveLock> lock_;
-    std::unique_ptr<windows::MainWindow> mainwin_;
+    std::unique_ptr<windows::MainWindow> mainWindow_;
     // Owned by the main window as Qt children.
-    windows::CassetteDialog* casprop_ = nullptr;
-    Tinfowin* infowin_ = nullptr;
-    Tlangwin* langwin_ = nullptr;
+    windows::CassetteDialog* cassetteDialog_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+    LanguageDialog* languageDialog_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
 };
 

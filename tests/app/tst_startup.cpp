@@ -1,7 +1,7 @@
+#include "app/AboutDialog.h"
 #include "app/GenreLists.h"
+#include "app/LanguageDialog.h"
 #include "app/Startup.h"
-#include "app/infoform.h"
-#include "app/langform.h"
 #include "catalogue/Archive.h"
 #include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
@@ -78,16 +78,18 @@ void TestStartup::firstStart_asksWithNothingPreselected_storesChoice()
 
     testsupport::ModalScript modal;
     bool nothingPreselected = false;
-    modal.queueShown<app::Tlangwin>([&](app::Tlangwin* langwin) {
-        nothingPreselected = !langwin->deutsch->isChecked() && !langwin->english->isChecked();
-        langwin->ok->click(); // refused: no choice yet
-        QVERIFY(langwin->isVisible());
-        (chooseGerman ? langwin->deutsch : langwin->english)->setChecked(true);
-        langwin->ok->click();
+    modal.queueShown<app::LanguageDialog>([&](app::LanguageDialog* languageDialog) {
+        nothingPreselected = !widget<QRadioButton>(languageDialog, u"germanButton"_s)->isChecked() &&
+                             !widget<QRadioButton>(languageDialog, u"englishButton"_s)->isChecked();
+        widget<QPushButton>(languageDialog, u"okButton"_s)->click(); // refused: no choice yet
+        QVERIFY(languageDialog->isVisible());
+        widget<QRadioButton>(languageDialog, chooseGerman ? u"germanButton"_s : u"englishButton"_s)
+            ->setChecked(true);
+        widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
     app::Startup startup(programDir.path() + u'/');
 
-    QCOMPARE(modal.opened(), QStringList{u"langwin"_s});
+    QCOMPARE(modal.opened(), QStringList{u"languageDialog"_s});
     QVERIFY(nothingPreselected);
     QCOMPARE(ui::language(), quint8(chooseGerman ? 1 : 0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
@@ -128,10 +130,10 @@ void TestStartup::sizeWarning_comesBeforeLanguageDialog()
     testsupport::ModalScript modal;
     boxes.queue(ui::IDOK);
     int boxesBeforeDialog = -1;
-    modal.queueShown<app::Tlangwin>([&](app::Tlangwin* langwin) {
+    modal.queueShown<app::LanguageDialog>([&](app::LanguageDialog* languageDialog) {
         boxesBeforeDialog = boxes.callCount();
-        langwin->english->setChecked(true);
-        langwin->ok->click();
+        widget<QRadioButton>(languageDialog, u"englishButton"_s)->setChecked(true);
+        widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
     app::Startup startup(programDir.path() + u'/');
     QCOMPARE(boxesBeforeDialog, 1);
@@ -147,34 +149,34 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     QVERIFY(testsupport::writeArchive(catalogue::archivePath(programDir.path() + u'/'),
                                       {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
     app::Startup startup(programDir.path() + u'/');
-    windows::MainWindow& mainwin = startup.mainwin();
-    mainwin.show();
-    QCOMPARE(widget<QLabel>(&mainwin, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
-    QCOMPARE(widget<QLabel>(&mainwin, u"cassetteCountLabel"_s)->text(), u"1 Kassette"_s);
-    QCOMPARE(widget<QLabel>(&mainwin, u"filmCountLabel"_s)->text(), u"1 Film"_s);
-    QCOMPARE(mainwin.cassetteList()->caption(0), u"Krimis"_s);
-    QCOMPARE(mainwin.cassetteList()->subItem(0, 2), u"150"_s);
+    windows::MainWindow& mainWindow = startup.mainWindow();
+    mainWindow.show();
+    QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
+    QCOMPARE(widget<QLabel>(&mainWindow, u"cassetteCountLabel"_s)->text(), u"1 Kassette"_s);
+    QCOMPARE(widget<QLabel>(&mainWindow, u"filmCountLabel"_s)->text(), u"1 Film"_s);
+    QCOMPARE(mainWindow.cassetteList()->caption(0), u"Krimis"_s);
+    QCOMPARE(mainWindow.cassetteList()->subItem(0, 2), u"150"_s);
 
     // The about box switches the language; the main window follows once it is closed.
     testsupport::ModalScript modal;
-    modal.queueShown<app::Tinfowin>([](app::Tinfowin* infowin) {
-        QCOMPARE(infowin->windowTitle(), u"Info über reelMINDER/32 2.01"_s);
-        infowin->Button3->click();
-        QCOMPARE(infowin->windowTitle(), u"Info about reelMINDER/32 2.01"_s);
-        QCOMPARE(infowin->Button3->text(), u"Language Selection"_s);
-        infowin->ok->click();
+    modal.queueShown<app::AboutDialog>([](app::AboutDialog* aboutDialog) {
+        QCOMPARE(aboutDialog->windowTitle(), u"Info über reelMINDER/32 2.01"_s);
+        widget<QPushButton>(aboutDialog, u"languageButton"_s)->click();
+        QCOMPARE(aboutDialog->windowTitle(), u"Info about reelMINDER/32 2.01"_s);
+        QCOMPARE(widget<QPushButton>(aboutDialog, u"languageButton"_s)->text(), u"Language Selection"_s);
+        widget<QPushButton>(aboutDialog, u"okButton"_s)->click();
     });
-    modal.queueShown<app::Tlangwin>([](app::Tlangwin* langwin) {
-        QVERIFY(langwin->deutsch->isChecked());
-        langwin->english->setChecked(true);
-        langwin->ok->click();
+    modal.queueShown<app::LanguageDialog>([](app::LanguageDialog* languageDialog) {
+        QVERIFY(widget<QRadioButton>(languageDialog, u"germanButton"_s)->isChecked());
+        widget<QRadioButton>(languageDialog, u"englishButton"_s)->setChecked(true);
+        widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
-    widget<QPushButton>(&mainwin, u"aboutButton"_s)->click();
-    QCOMPARE(modal.opened(), (QStringList{u"infowin"_s, u"langwin"_s}));
+    widget<QPushButton>(&mainWindow, u"aboutButton"_s)->click();
+    QCOMPARE(modal.opened(), (QStringList{u"aboutDialog"_s, u"languageDialog"_s}));
     QCOMPARE(ui::language(), quint8(0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), 0);
-    QCOMPARE(widget<QLabel>(&mainwin, u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
-    QCOMPARE(widget<QLabel>(&mainwin, u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
+    QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
+    QCOMPARE(widget<QLabel>(&mainWindow, u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 }
 
 void TestStartup::exit_yesWritesArchive_noWritesNothing()
@@ -184,22 +186,22 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     QTemporaryDir programDir;
     const QString path = catalogue::archivePath(programDir.path() + u'/');
     app::Startup startup(programDir.path() + u'/');
-    startup.mainwin().show();
+    startup.mainWindow().show();
 
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDNO);
-    widget<QPushButton>(&startup.mainwin(), u"exitButton"_s)->click();
+    widget<QPushButton>(&startup.mainWindow(), u"exitButton"_s)->click();
     QCOMPARE(boxes.lastCall().caption, u"Exit reelMINDER/32"_s);
     QCOMPARE(boxes.lastCall().text, u"Do you really want to exit reelMINDER/32?"_s);
-    QVERIFY(startup.mainwin().isVisible());
+    QVERIFY(startup.mainWindow().isVisible());
     QVERIFY(!QFile::exists(path));
 
     // Exit is the window's cancel button: Escape asks too.
-    QApplication::setActiveWindow(&startup.mainwin());
-    QVERIFY(QTest::qWaitForWindowActive(&startup.mainwin()));
+    QApplication::setActiveWindow(&startup.mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(&startup.mainWindow()));
     boxes.queue(ui::IDYES);
-    QTest::keyClick(&startup.mainwin(), Qt::Key_Escape);
-    QVERIFY(!startup.mainwin().isVisible());
+    QTest::keyClick(&startup.mainWindow(), Qt::Key_Escape);
+    QVERIFY(!startup.mainWindow().isVisible());
     QVERIFY(QFile::exists(path));
     QCOMPARE(QFile(path).size(), 0);
 }

@@ -107,7 +107,7 @@ private:
     std::unique_ptr<e2e::XServer> server_;
     std::unique_ptr<e2e::XdoTool> xdo_;
     std::unique_ptr<QProcess> process_;
-    QString mainwin_;
+    QString mainWindow_;
 };
 
 void TestSession::initTestCase()
@@ -215,20 +215,21 @@ QString TestSession::startProgram()
     process_->start();
     if (!process_->waitForStarted(kStepMs))
         return process_->errorString();
-    mainwin_ = waitFor(kMainTitle, kStartMs);
-    return mainwin_.isEmpty() ? failure(u"main window"_s) : QString();
+    mainWindow_ = waitFor(kMainTitle, kStartMs);
+    return mainWindow_.isEmpty() ? failure(u"main window"_s) : QString();
 }
 
 // New: the name field has the focus, Tab leads to the length with its "0" selected, Enter is OK.
 QString TestSession::createCassette()
 {
-    if (!xdo_->pressKeys(mainwin_, {u"alt+n"_s}))
+    if (!xdo_->pressKeys(mainWindow_, {u"alt+n"_s}))
         return failure(u"Alt+N"_s);
-    const QString casprop = waitFor(kNewTapeTitle);
-    if (casprop.isEmpty())
+    const QString cassetteDialog = waitFor(kNewTapeTitle);
+    if (cassetteDialog.isEmpty())
         return failure(u"cassette dialog"_s);
-    if (!xdo_->typeText(casprop, kNewTapeName) || !xdo_->pressKeys(casprop, {u"Tab"_s}) ||
-        !xdo_->typeText(casprop, QString::number(kNewTapeLength)) || !xdo_->pressKeys(casprop, {u"Return"_s}))
+    if (!xdo_->typeText(cassetteDialog, kNewTapeName) || !xdo_->pressKeys(cassetteDialog, {u"Tab"_s}) ||
+        !xdo_->typeText(cassetteDialog, QString::number(kNewTapeLength)) ||
+        !xdo_->pressKeys(cassetteDialog, {u"Return"_s}))
         return failure(u"filling in the cassette dialog"_s);
     if (!xdo_->waitUntilGone(kNewTapeTitle, kStepMs))
         return failure(u"closing the cassette dialog"_s);
@@ -241,13 +242,13 @@ void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
     const QString started = startProgram();
     QVERIFY2(started.isEmpty(), qPrintable(started));
     const QByteArray before = testsupport::readFileBytes(archivePath);
-    const QString mainwin = mainwin_;
+    const QString mainWindow = mainWindow_;
     const QString created = createCassette();
     QVERIFY2(created.isEmpty(), qPrintable(created));
 
     // Delete the second row: the label's accelerator focuses the list; Home then Down selects row 2
     // whether or not the list made its first row current on the way in.
-    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+v"_s, u"Home"_s, u"Down"_s, u"alt+d"_s}),
+    QVERIFY2(xdo_->pressKeys(mainWindow, {u"alt+v"_s, u"Home"_s, u"Down"_s, u"alt+d"_s}),
              qPrintable(failure(u"selecting and deleting"_s)));
     const QString question = waitFor(kDeleteTitle);
     QVERIFY2(!question.isEmpty(), qPrintable(failure(u"delete question"_s)));
@@ -256,7 +257,7 @@ void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
              qPrintable(failure(u"closing the delete question"_s)));
 
     // Exit declined: the program stays, and nothing has been written yet.
-    QVERIFY2(xdo_->pressKeys(mainwin, {u"alt+x"_s}), qPrintable(failure(u"Alt+X"_s)));
+    QVERIFY2(xdo_->pressKeys(mainWindow, {u"alt+x"_s}), qPrintable(failure(u"Alt+X"_s)));
     QString exitQuestion = waitFor(kExitTitle);
     QVERIFY2(!exitQuestion.isEmpty(), qPrintable(failure(u"exit question after Alt+X"_s)));
     QVERIFY2(xdo_->pressKeys(exitQuestion, {u"alt+n"_s}), qPrintable(failure(u"Alt+N"_s)));
@@ -267,7 +268,7 @@ void TestSession::keyboardSession_savesNewCassetteAndDropsDeletedOne()
     QVERIFY2(testsupport::readFileBytes(archivePath) == before, "the archive changed before the exit");
 
     // Escape is the Exit button; Yes saves and ends the program.
-    QVERIFY2(xdo_->pressKeys(mainwin, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
+    QVERIFY2(xdo_->pressKeys(mainWindow, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
     exitQuestion = waitFor(kExitTitle);
     QVERIFY2(!exitQuestion.isEmpty(), qPrintable(failure(u"exit question after Escape"_s)));
     QVERIFY2(xdo_->pressKeys(exitQuestion, {u"alt+y"_s}), qPrintable(failure(u"Alt+Y"_s)));

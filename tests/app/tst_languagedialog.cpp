@@ -1,9 +1,10 @@
+#include "app/AboutDialog.h"
 #include "app/GenreLists.h"
-#include "app/infoform.h"
-#include "app/langform.h"
+#include "app/LanguageDialog.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "support/TempSettings.h"
+#include "support/Widgets.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
@@ -19,8 +20,9 @@
 
 #include <memory>
 
-using app::Tinfowin;
-using app::Tlangwin;
+using app::AboutDialog;
+using app::LanguageDialog;
+using testsupport::widget;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -35,7 +37,7 @@ QStringList items(const QComboBox& combo)
 
 } // namespace
 
-class TestLangForm : public QObject
+class TestLanguageDialog : public QObject
 {
     Q_OBJECT
 
@@ -44,18 +46,18 @@ private Q_SLOTS:
     {
         settings_ = std::make_unique<testsupport::TempSettings>();
         store_ = std::make_unique<ui::SettingsStore>();
-        langwin_ = std::make_unique<Tlangwin>(*store_, app::GenreCombos{&search_, &film_});
+        languageDialog_ = std::make_unique<LanguageDialog>(*store_, app::GenreCombos{&search_, &film_});
         ui::setLanguage(0);
     }
     void cleanup()
     {
-        langwin_.reset();
+        languageDialog_.reset();
         store_.reset();
         settings_.reset();
     }
 
-    void show_preselectsByTag_data();
-    void show_preselectsByTag();
+    void show_checksPreselection_data();
+    void show_checksPreselection();
     void close_refusedWithoutChoice();
     void close_appliesChoice_data();
     void close_appliesChoice();
@@ -64,16 +66,27 @@ private Q_SLOTS:
     void aboutBox_textsAndLanguageButton();
 
 private:
+    // The dialog's widgets, by object name.
+    QRadioButton* englishButton() const
+    {
+        return widget<QRadioButton>(languageDialog_.get(), u"englishButton"_s);
+    }
+    QRadioButton* germanButton() const
+    {
+        return widget<QRadioButton>(languageDialog_.get(), u"germanButton"_s);
+    }
+    QPushButton* okButton() const { return widget<QPushButton>(languageDialog_.get(), u"okButton"_s); }
+
     std::unique_ptr<testsupport::TempSettings> settings_;
     std::unique_ptr<ui::SettingsStore> store_;
     QComboBox search_;
     QComboBox film_;
-    std::unique_ptr<Tlangwin> langwin_;
+    std::unique_ptr<LanguageDialog> languageDialog_;
 };
 
-void TestLangForm::show_preselectsByTag_data()
+void TestLanguageDialog::show_checksPreselection_data()
 {
-    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("preselection");
     QTest::addColumn<bool>("english");
     QTest::addColumn<bool>("german");
     QTest::newRow("none") << -1 << false << false;
@@ -81,43 +94,43 @@ void TestLangForm::show_preselectsByTag_data()
     QTest::newRow("German") << 1 << false << true;
 }
 
-void TestLangForm::show_preselectsByTag()
+void TestLanguageDialog::show_checksPreselection()
 {
-    QFETCH(int, tag);
+    QFETCH(int, preselection);
     QFETCH(bool, english);
     QFETCH(bool, german);
-    langwin_->Tag = tag;
-    langwin_->show();
-    QCOMPARE(langwin_->windowTitle(), u"Wählen Sie Ihre Sprache/Choose your Language"_s);
-    QCOMPARE(langwin_->english->isChecked(), english);
-    QCOMPARE(langwin_->deutsch->isChecked(), german);
-    QCOMPARE(langwin_->deutsch->text(), u"&Deutsch"_s);
-    QCOMPARE(langwin_->english->text(), u"&English"_s);
-    langwin_->hide();
+    languageDialog_->setPreselection(preselection);
+    languageDialog_->show();
+    QCOMPARE(languageDialog_->windowTitle(), u"Wählen Sie Ihre Sprache/Choose your Language"_s);
+    QCOMPARE(englishButton()->isChecked(), english);
+    QCOMPARE(germanButton()->isChecked(), german);
+    QCOMPARE(germanButton()->text(), u"&Deutsch"_s);
+    QCOMPARE(englishButton()->text(), u"&English"_s);
+    languageDialog_->hide();
 }
 
-void TestLangForm::close_refusedWithoutChoice()
+void TestLanguageDialog::close_refusedWithoutChoice()
 {
-    langwin_->Tag = -1;
-    langwin_->show();
-    langwin_->ok->click();
-    QVERIFY(langwin_->isVisible());
-    QVERIFY(!langwin_->close());
-    QTest::keyClick(langwin_.get(), Qt::Key_Escape);
-    QVERIFY(langwin_->isVisible());
+    languageDialog_->setPreselection(-1);
+    languageDialog_->show();
+    okButton()->click();
+    QVERIFY(languageDialog_->isVisible());
+    QVERIFY(!languageDialog_->close());
+    QTest::keyClick(languageDialog_.get(), Qt::Key_Escape);
+    QVERIFY(languageDialog_->isVisible());
     QVERIFY(!QFile::exists(settings_->settingsFile()));
     QCOMPARE(search_.count(), 0);
 
     // Escape does nothing even once a language is chosen: there is no cancel button.
-    langwin_->english->setChecked(true);
-    QTest::keyClick(langwin_.get(), Qt::Key_Escape);
-    QVERIFY(langwin_->isVisible());
-    langwin_->hide();
+    englishButton()->setChecked(true);
+    QTest::keyClick(languageDialog_.get(), Qt::Key_Escape);
+    QVERIFY(languageDialog_->isVisible());
+    languageDialog_->hide();
 }
 
-void TestLangForm::close_appliesChoice_data()
+void TestLanguageDialog::close_appliesChoice_data()
 {
-    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("preselection");
     QTest::addColumn<bool>("chooseGerman");
     QTest::addColumn<bool>("byCloseBox");
     QTest::newRow("German by OK") << -1 << true << false;
@@ -126,22 +139,23 @@ void TestLangForm::close_appliesChoice_data()
     QTest::newRow("preselected English by close box") << 0 << false << true;
 }
 
-void TestLangForm::close_appliesChoice()
+void TestLanguageDialog::close_appliesChoice()
 {
-    QFETCH(int, tag);
+    QFETCH(int, preselection);
     QFETCH(bool, chooseGerman);
     QFETCH(bool, byCloseBox);
-    langwin_->Tag = tag;
-    langwin_->show();
-    if (tag < 0)
-        (chooseGerman ? langwin_->deutsch : langwin_->english)->setChecked(true);
+    languageDialog_->setPreselection(preselection);
+    languageDialog_->show();
+    if (preselection < 0)
+        (chooseGerman ? germanButton() : englishButton())->setChecked(true);
     if (byCloseBox)
-        QVERIFY(langwin_->close());
+        QVERIFY(languageDialog_->close());
     else
-        langwin_->ok->click();
+        okButton()->click();
 
-    QVERIFY(!langwin_->isVisible());
-    QCOMPARE(langwin_->result(), chooseGerman ? int(Tlangwin::German) : int(Tlangwin::English));
+    QVERIFY(!languageDialog_->isVisible());
+    QCOMPARE(languageDialog_->result(),
+             chooseGerman ? int(LanguageDialog::German) : int(LanguageDialog::English));
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
     QCOMPARE(ui::helpFile(), QString::fromUtf16(chooseGerman ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
     QCOMPARE(items(search_), chooseGerman ? app::germanGenres() : app::englishGenres());
@@ -149,16 +163,16 @@ void TestLangForm::close_appliesChoice()
 }
 
 // The setting cannot be written: the error is reported once, and the choice holds for this run.
-void TestLangForm::failedWrite_reportsOnceAndCloses()
+void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
 {
     QVERIFY(QDir().mkpath(settings_->settingsFile()));
-    langwin_->Tag = 1;
-    langwin_->show();
+    languageDialog_->setPreselection(1);
+    languageDialog_->show();
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
-    langwin_->ok->click();
-    QVERIFY(!langwin_->isVisible());
-    QCOMPARE(langwin_->result(), int(Tlangwin::German));
+    okButton()->click();
+    QVERIFY(!languageDialog_->isVisible());
+    QCOMPARE(languageDialog_->result(), int(LanguageDialog::German));
     QCOMPARE(boxes.calls().size(), 1);
     QCOMPARE(boxes.lastCall().text, u"Konnte Daten für 'Language' nicht setzen."_s);
     QCOMPARE(boxes.lastCall().caption, ui::applicationTitle());
@@ -166,7 +180,7 @@ void TestLangForm::failedWrite_reportsOnceAndCloses()
     QCOMPARE(ui::helpFile(), QString::fromUtf16(ui::kHelpFileGerman));
 }
 
-void TestLangForm::genreLists_namesAndExactCopy()
+void TestLanguageDialog::genreLists_namesAndExactCopy()
 {
     const QStringList english = app::englishGenres();
     const QStringList german = app::germanGenres();
@@ -184,47 +198,48 @@ void TestLangForm::genreLists_namesAndExactCopy()
     for (const QString& germanOnly : {u"Kostümfilm"_s, u"Krimi"_s, u"Reportage"_s})
         QVERIFY(german.contains(germanOnly) && !english.contains(germanOnly));
 
-    app::FillGenreLists(1, {&search_, &film_});
+    app::fillGenreLists(1, {&search_, &film_});
     QCOMPARE(items(search_), german);
     QCOMPARE(items(film_), german);
-    app::FillGenreLists(0, {&search_, &film_});
+    app::fillGenreLists(0, {&search_, &film_});
     QCOMPARE(items(search_), english);
     QCOMPARE(items(film_), english);
 
     // Another language value loads nothing but still copies what the search list holds.
     search_.addItem(u"Eigenes"_s);
-    app::FillGenreLists(7, {&search_, &film_});
+    app::fillGenreLists(7, {&search_, &film_});
     QCOMPARE(items(search_), english + QStringList{u"Eigenes"_s});
     QCOMPARE(items(film_), items(search_));
 }
 
-void TestLangForm::aboutBox_textsAndLanguageButton()
+void TestLanguageDialog::aboutBox_textsAndLanguageButton()
 {
-    Tinfowin infowin;
-    infowin.setLanguageDialog(langwin_.get());
+    AboutDialog aboutDialog;
+    aboutDialog.setLanguageDialog(languageDialog_.get());
     ui::setLanguage(0);
-    infowin.show();
-    QCOMPARE(infowin.windowTitle(), u"Info about reelMINDER/32 2.01"_s);
-    QCOMPARE(infowin.Label1->text(), u"2.01 for Windows 95"_s);
-    QCOMPARE(infowin.Button3->text(), u"Language Selection"_s);
+    aboutDialog.show();
+    QCOMPARE(aboutDialog.windowTitle(), u"Info about reelMINDER/32 2.01"_s);
+    QCOMPARE(widget<QLabel>(&aboutDialog, u"versionLabel"_s)->text(), u"2.01 for Windows 95"_s);
+    QCOMPARE(widget<QPushButton>(&aboutDialog, u"languageButton"_s)->text(), u"Language Selection"_s);
 
     testsupport::ModalScript modal;
     bool englishPreselected = false;
-    modal.queueShown<Tlangwin>([&](Tlangwin* langwin) {
-        englishPreselected = langwin->english->isChecked() && langwin->Tag == 0;
-        langwin->deutsch->setChecked(true);
-        langwin->ok->click();
+    modal.queueShown<LanguageDialog>([&](LanguageDialog* languageDialog) {
+        englishPreselected = widget<QRadioButton>(languageDialog, u"englishButton"_s)->isChecked() &&
+                             languageDialog->preselection() == 0;
+        widget<QRadioButton>(languageDialog, u"germanButton"_s)->setChecked(true);
+        widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
-    infowin.Button3->click();
+    widget<QPushButton>(&aboutDialog, u"languageButton"_s)->click();
     QVERIFY(englishPreselected);
     QCOMPARE(ui::language(), quint8(1));
-    QVERIFY(infowin.isVisible());
-    QCOMPARE(infowin.windowTitle(), u"Info über reelMINDER/32 2.01"_s);
-    QCOMPARE(infowin.Label1->text(), u"2.01 für Windows 95"_s);
-    QCOMPARE(infowin.Button3->text(), u"Sprachauswahl"_s);
+    QVERIFY(aboutDialog.isVisible());
+    QCOMPARE(aboutDialog.windowTitle(), u"Info über reelMINDER/32 2.01"_s);
+    QCOMPARE(widget<QLabel>(&aboutDialog, u"versionLabel"_s)->text(), u"2.01 für Windows 95"_s);
+    QCOMPARE(widget<QPushButton>(&aboutDialog, u"languageButton"_s)->text(), u"Sprachauswahl"_s);
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), 1);
-    infowin.hide();
+    aboutDialog.hide();
 }
 
-QTEST_MAIN(TestLangForm)
-#include "tst_langform.moc"
+QTEST_MAIN(TestLanguageDialog)
+#include "tst_languagedialog.moc"

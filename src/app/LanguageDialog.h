@@ -16,10 +16,10 @@ namespace app {
 
 // Asks for the program's language, showing both languages at once. It cannot be left without a
 // choice; closing it stores the choice and applies it to the genre lists and the help file.
-class Tlangwin final : public QDialog
+class LanguageDialog final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Tlangwin)
+    Q_DISABLE_COPY_MOVE(LanguageDialog)
 
 public:
     enum Result
@@ -28,23 +28,18 @@ public:
         German = 2
     };
 
-    Tlangwin(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent = nullptr);
+    LanguageDialog(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent = nullptr);
 
-    // Preselection: 0 English, 1 German, anything else none.
-    int Tag = -1;
+    // The language checked when the dialog shows: 0 English, 1 German, anything else none.
+    void setPreselection(int language) { preselection_ = language; }
+    int preselection() const { return preselection_; }
 
-    void FormShow();
-    bool FormCloseQuery() const;
+    void applyPreselection();
+    bool hasChoice() const;
     // Applies the choice and returns the dialog's result.
-    int FormClose();
+    int applyChoice();
 
     void setGenreCombos(GenreCombos combos) { genreCombos_ = std::move(combos); }
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QRadioButton* deutsch;
-    QRadioButton* english;
-    QPushButton* ok;
 
 public Q_SLOTS:
     void done(int result) override;
@@ -54,8 +49,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QLabel* germanText_;
+    QLabel* englishText_;
+    QRadioButton* germanButton_;
+    QRadioButton* englishButton_;
+    QPushButton* okButton_;
+
     ui::SettingsStore& settings_;
     GenreCombos genreCombos_;
+    int preselection_ = -1;
 };
 
 } // namespace app

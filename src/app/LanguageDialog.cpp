@@ -1,4 +1,4 @@
-#include "app/langform.h"
+#include "app/LanguageDialog.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
@@ -16,73 +16,75 @@ using namespace Qt::StringLiterals;
 
 namespace app {
 
-Tlangwin::Tlangwin(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent)
+LanguageDialog::LanguageDialog(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       settings_(settings), genreCombos_(std::move(genreCombos))
 {
-    setObjectName(u"langwin"_s);
+    setObjectName(u"languageDialog"_s);
     setWindowTitle(u"Wählen Sie Ihre Sprache/Choose your Language"_s);
 
-    Label1 =
+    germanText_ =
         new QLabel(u"Dieses Programm ist zweisprachig (Deutsch/Englisch). Sie können also entscheiden, ob es "
                    u"Textausgaben in Deutsch oder Englisch anzeigen soll. Bitte wählen Sie einen der beiden "
                    u"Knöpfe für die gewünschte Sprache."_s,
                    this);
-    Label1->setWordWrap(true);
-    QFrame* const Bevel = ui::horizontalBevel(this);
-    Label2 =
+    germanText_->setObjectName(u"germanText"_s);
+    germanText_->setWordWrap(true);
+    QFrame* const bevel = ui::horizontalBevel(this);
+    englishText_ =
         new QLabel(u"This program is bilingual (English/German). So you can decide if the outputs shall be "
                    u"displayed in English or German. Please choose one of both buttons to select the desired "
                    u"language."_s,
                    this);
-    Label2->setWordWrap(true);
-    deutsch = new QRadioButton(u"&Deutsch"_s, this);
-    deutsch->setObjectName(u"deutsch"_s);
-    english = new QRadioButton(u"&English"_s, this);
-    english->setObjectName(u"english"_s);
-    ok = new QPushButton(u"OK"_s, this);
-    ok->setObjectName(u"ok"_s);
-    ok->setDefault(true);
+    englishText_->setObjectName(u"englishText"_s);
+    englishText_->setWordWrap(true);
+    germanButton_ = new QRadioButton(u"&Deutsch"_s, this);
+    germanButton_->setObjectName(u"germanButton"_s);
+    englishButton_ = new QRadioButton(u"&English"_s, this);
+    englishButton_->setObjectName(u"englishButton"_s);
+    okButton_ = new QPushButton(u"OK"_s, this);
+    okButton_->setObjectName(u"okButton"_s);
+    okButton_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Bevel);
-    layout->addWidget(Label2);
+    layout->addWidget(germanText_);
+    layout->addWidget(bevel);
+    layout->addWidget(englishText_);
     layout->addSpacing(4);
-    layout->addWidget(deutsch);
-    layout->addWidget(english);
+    layout->addWidget(germanButton_);
+    layout->addWidget(englishButton_);
     layout->addStretch(1);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->addWidget(okButton_, 0, Qt::AlignHCenter);
     setFixedSize(427, 249);
 
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void Tlangwin::showEvent(QShowEvent* event)
+void LanguageDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    ui::guarded(this, [this] { FormShow(); });
+    ui::guarded(this, [this] { applyPreselection(); });
     ui::centreOnScreen(this);
 }
 
-void Tlangwin::FormShow()
+void LanguageDialog::applyPreselection()
 {
-    if (Tag == 0)
-        english->setChecked(true);
-    else if (Tag == 1)
-        deutsch->setChecked(true);
+    if (preselection_ == 0)
+        englishButton_->setChecked(true);
+    else if (preselection_ == 1)
+        germanButton_->setChecked(true);
 }
 
-bool Tlangwin::FormCloseQuery() const
+bool LanguageDialog::hasChoice() const
 {
-    return deutsch->isChecked() || english->isChecked();
+    return germanButton_->isChecked() || englishButton_->isChecked();
 }
 
-int Tlangwin::FormClose()
+int LanguageDialog::applyChoice()
 {
-    const bool german = deutsch->isChecked();
-    FillGenreLists(german ? 1 : 0, genreCombos_);
+    const bool german = germanButton_->isChecked();
+    fillGenreLists(german ? 1 : 0, genreCombos_);
     ui::setHelpFile(QString::fromUtf16(german ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
     // A choice that cannot be stored is reported once and still holds for this run: keeping the
     // dialog open would trap a user whose settings folder is write-protected.
@@ -91,16 +93,16 @@ int Tlangwin::FormClose()
 }
 
 // Every way of closing comes here: OK, Enter, the close box, Alt+F4.
-void Tlangwin::done(int result)
+void LanguageDialog::done(int result)
 {
-    if (!FormCloseQuery())
+    if (!hasChoice())
         return;
-    if (!ui::guarded(this, [&] { result = FormClose(); }))
+    if (!ui::guarded(this, [&] { result = applyChoice(); }))
         return;
     QDialog::done(result);
 }
 
-void Tlangwin::keyPressEvent(QKeyEvent* event)
+void LanguageDialog::keyPressEvent(QKeyEvent* event)
 {
     // There is no cancel button: Escape does nothing.
     if (event->key() == Qt::Key_Escape) {

@@ -1,0 +1,130 @@
+#include "app/AboutDialog.h"
+
+#include "app/AppIcon.h"
+#include "app/LanguageDialog.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
+#include "ui/Language.h"
+#include "ui/Modal.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+namespace {
+
+QFont logoFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPixelSize(21);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"aboutDialog"_s);
+    setWindowTitle(u"Info über reelMINDER/32 2.01"_s);
+
+    logoLabel_ = new QLabel(this);
+    logoLabel_->setObjectName(u"logoLabel"_s);
+    logoLabel_->setPixmap(appIcon().pixmap(32, 32));
+    logoLabel_->setFixedSize(32, 32);
+
+    QFont lower = logoFont();
+    lower.setItalic(true);
+    reelLabel_ = new QLabel(u"reel"_s, this);
+    reelLabel_->setObjectName(u"reelLabel"_s);
+    reelLabel_->setFont(lower);
+    reelLabel_->setStyleSheet(u"color: blue"_s);
+    minderLabel_ = new QLabel(u"MINDER/32"_s, this);
+    minderLabel_->setObjectName(u"minderLabel"_s);
+    minderLabel_->setFont(logoFont());
+    minderLabel_->setStyleSheet(u"color: red"_s);
+    versionLabel_ = new QLabel(u"2.01 für Windows 95"_s, this);
+    versionLabel_->setObjectName(u"versionLabel"_s);
+    versionLabel_->setFont(logoFont());
+    versionLabel_->setStyleSheet(u"color: black"_s);
+
+    QFrame* const bevel = ui::horizontalBevel(this);
+
+    languageButton_ = new QPushButton(u"Sprachauswahl"_s, this);
+    languageButton_->setObjectName(u"languageButton"_s);
+    languageButton_->setAutoDefault(false);
+    okButton_ = new QPushButton(u"OK"_s, this);
+    okButton_->setObjectName(u"okButton"_s);
+    okButton_->setDefault(true);
+
+    auto* logo = new QHBoxLayout;
+    logo->setSpacing(0);
+    logo->addWidget(reelLabel_);
+    logo->addWidget(minderLabel_);
+    logo->addStretch(1);
+
+    auto* title = new QGridLayout;
+    title->addWidget(logoLabel_, 0, 0, 2, 1, Qt::AlignTop);
+    title->addLayout(logo, 0, 1);
+    title->addWidget(versionLabel_, 1, 1);
+    title->setColumnStretch(1, 1);
+    title->setHorizontalSpacing(16);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(languageButton_);
+    buttons->addWidget(okButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(title);
+    layout->addSpacing(8);
+    layout->addWidget(bevel);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setFixedSize(494, 233);
+
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(languageButton_, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { chooseLanguage(); }); });
+}
+
+void AboutDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ui::guarded(this, [this] { retranslate(); });
+    ui::centreOnScreen(this);
+}
+
+void AboutDialog::chooseLanguage()
+{
+    if (languageDialog_) {
+        languageDialog_->setPreselection(ui::language());
+        ui::setLanguage(quint8(ui::execModal(languageDialog_) - 1));
+    }
+    retranslate();
+}
+
+void AboutDialog::retranslate()
+{
+    const quint8 language = ui::language();
+    if (language == 0) {
+        setWindowTitle(u"Info about reelMINDER/32 2.01"_s);
+        versionLabel_->setText(u"2.01 for Windows 95"_s);
+        languageButton_->setText(u"Language Selection"_s);
+    } else if (language == 1) {
+        setWindowTitle(u"Info über reelMINDER/32 2.01"_s);
+        versionLabel_->setText(u"2.01 für Windows 95"_s);
+        languageButton_->setText(u"Sprachauswahl"_s);
+    }
+}
+
+} // namespace app
