@@ -41,7 +41,7 @@ void NumEdit::setValue(const QString& value)
 {
     if (value == value_ || !allDigits(value))
         return;
-    value_ = value;
+    // value_ follows only through acceptTextChange(), so valueChanging handlers still read the old value.
     setText(value);
     // The field cuts a value to its maximum length; if that left the text as it was, no change ran.
     value_ = text();

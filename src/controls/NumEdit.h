@@ -44,7 +44,11 @@ public:
     void setZeroWhenEmpty(bool on) { zeroWhenEmpty_ = on; }
 
 Q_SIGNALS:
-    // Fires on every change of the text, while value() still holds the previous value.
+    // Fires on every change of the text, however it came (keys, paste, input method, setText(),
+    // setValue()): text() already holds the new text, value() still the previous value. A digit typed
+    // or pasted over a lone 0 first empties the field, so two changes fire ("0" to "", then "" to the
+    // digit). An emptied field fires once more as it turns to "0", value() still giving the value from
+    // before it was emptied.
     void valueChanging();
 
 protected:

@@ -30,7 +30,7 @@ QClipboard& clipboard()
 
 } // namespace
 
-class TstNumEdit : public QObject
+class TestNumEdit : public QObject
 {
     Q_OBJECT
 
@@ -516,6 +516,68 @@ private Q_SLOTS:
         QCOMPARE(edit_->value(), expected);
     }
 
+    // Every way the text can change: the handler still reads the previous value, and the new text.
+    void valueChanging_leavesPreviousValueReadable_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QStringList>("seen"); // "text|value" during each valueChanging
+        QTest::newRow("setValue") << "7"
+                                  << "setValue"
+                                  << "42" << QStringList{"42|7"};
+        QTest::newRow("setValue emptied") << "7"
+                                          << "setValue"
+                                          << "" << QStringList{"|7", "0|7"};
+        QTest::newRow("setIntValue") << "7"
+                                     << "setIntValue"
+                                     << "1995" << QStringList{"1995|7"};
+        QTest::newRow("backspace emptied") << "7"
+                                           << "backspace"
+                                           << "" << QStringList{"|7", "0|7"};
+        QTest::newRow("paste") << "12"
+                               << "paste"
+                               << "34" << QStringList{"1234|12"};
+        QTest::newRow("paste over zero") << "0"
+                                         << "paste"
+                                         << "5" << QStringList{"|0", "5|"};
+        QTest::newRow("input method") << "12"
+                                      << "input method"
+                                      << "3" << QStringList{"123|12"};
+    }
+
+    void valueChanging_leavesPreviousValueReadable()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, how);
+        QFETCH(QString, input);
+        QFETCH(QStringList, seen);
+        edit_->setValue(start);
+        QVERIFY(focus(start.size()));
+        QStringList observed;
+        const auto record = connect(edit_, &NumEdit::valueChanging, this,
+                                    [&] { observed << edit_->text() + u'|' + edit_->value(); });
+        const auto stopRecording = qScopeGuard([&] { disconnect(record); });
+
+        if (how == u"setValue") {
+            edit_->setValue(input);
+        } else if (how == u"setIntValue") {
+            edit_->setIntValue(input.toInt());
+        } else if (how == u"backspace") {
+            QTest::keyClick(edit_, Qt::Key_Backspace);
+        } else if (how == u"paste") {
+            clipboard().setText(input);
+            QTest::keyClick(edit_, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            QInputMethodEvent event;
+            event.setCommitString(input);
+            QApplication::sendEvent(edit_, &event);
+        }
+
+        QCOMPARE(observed, seen);
+        QCOMPARE(edit_->value(), edit_->text());
+    }
+
     void inputMethodCommit_takesDigitsOnly_data()
     {
         QTest::addColumn<QString>("start");
@@ -547,5 +609,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstNumEdit)
+QTEST_MAIN(TestNumEdit)
 #include "tst_numedit.moc"
