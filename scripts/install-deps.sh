@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, if any is missing.
+# Installs the Debian packages the build, the tests and the program need, if any is missing;
+# further packages named as arguments are installed with them.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool x11-utils)
+packages=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool x11-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do
