@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/LanguageDialog.h"
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Language.h"
@@ -34,7 +35,7 @@ AboutDialog::AboutDialog(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"aboutDialog"_s);
-    setWindowTitle(u"Info über reelMINDER/32 2.01"_s);
+    setWindowTitle(u"Info über reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
 
     logoLabel_ = new QLabel(this);
     logoLabel_->setObjectName(u"logoLabel"_s);
@@ -51,7 +52,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     minderLabel_->setObjectName(u"minderLabel"_s);
     minderLabel_->setFont(logoFont());
     minderLabel_->setStyleSheet(u"color: red"_s);
-    versionLabel_ = new QLabel(u"2.01 für Windows 95"_s, this);
+    versionLabel_ = new QLabel(u"%1 für Windows 95"_s.arg(ui::applicationVersion()), this);
     versionLabel_->setObjectName(u"versionLabel"_s);
     versionLabel_->setFont(logoFont());
     versionLabel_->setStyleSheet(u"color: black"_s);
@@ -117,12 +118,12 @@ void AboutDialog::retranslate()
 {
     const quint8 language = ui::language();
     if (language == 0) {
-        setWindowTitle(u"Info about reelMINDER/32 2.01"_s);
-        versionLabel_->setText(u"2.01 for Windows 95"_s);
+        setWindowTitle(u"Info about reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
+        versionLabel_->setText(u"%1 for Windows 95"_s.arg(ui::applicationVersion()));
         languageButton_->setText(u"Language Selection"_s);
     } else if (language == 1) {
-        setWindowTitle(u"Info über reelMINDER/32 2.01"_s);
-        versionLabel_->setText(u"2.01 für Windows 95"_s);
+        setWindowTitle(u"Info über reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
+        versionLabel_->setText(u"%1 für Windows 95"_s.arg(ui::applicationVersion()));
         languageButton_->setText(u"Sprachauswahl"_s);
     }
 }

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace app {
 
-LanguageDialog::LanguageDialog(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent)
+LanguageDialog::LanguageDialog(ui::SettingsStore& settings, windows::GenreCombos genreCombos, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       settings_(settings), genreCombos_(std::move(genreCombos))
@@ -84,7 +84,7 @@ bool LanguageDialog::hasChoice() const
 int LanguageDialog::applyChoice()
 {
     const bool german = germanButton_->isChecked();
-    fillGenreLists(german ? 1 : 0, genreCombos_);
+    windows::fillGenreLists(german ? 1 : 0, genreCombos_);
     ui::setHelpFile(QString::fromUtf16(german ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
     // A choice that cannot be stored is reported once and still holds for this run: keeping the
     // dialog open would trap a user whose settings folder is write-protected.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GenreLists.h"
+#include "windows/GenreLists.h"
 
 #include <QDialog>
 
@@ -28,7 +28,7 @@ public:
         German = 2
     };
 
-    LanguageDialog(ui::SettingsStore& settings, GenreCombos genreCombos, QWidget* parent = nullptr);
+    LanguageDialog(ui::SettingsStore& settings, windows::GenreCombos genreCombos, QWidget* parent = nullptr);
 
     // The language checked when the dialog shows: 0 English, 1 German, anything else none.
     void setPreselection(int language) { preselection_ = language; }
@@ -39,7 +39,7 @@ public:
     // Applies the choice and returns the dialog's result.
     int applyChoice();
 
-    void setGenreCombos(GenreCombos combos) { genreCombos_ = std::move(combos); }
+    void setGenreCombos(windows::GenreCombos combos) { genreCombos_ = std::move(combos); }
 
 public Q_SLOTS:
     void done(int result) override;
@@ -56,7 +56,7 @@ private:
     QPushButton* okButton_;
 
     ui::SettingsStore& settings_;
-    GenreCombos genreCombos_;
+    windows::GenreCombos genreCombos_;
     int preselection_ = -1;
 };
 

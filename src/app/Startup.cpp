@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include "app/AboutDialog.h"
-#include "app/GenreLists.h"
 #include "app/LanguageDialog.h"
 #include "app/SessionEnd.h"
 #include "catalogue/Archive.h"
@@ -13,6 +12,7 @@
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
 #include "windows/CassetteDialog.h"
+#include "windows/GenreLists.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
@@ -36,14 +36,14 @@ Startup::Startup(const QString& programDir)
     sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_->cassetteList(), mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
-    languageDialog_ = new LanguageDialog(*settings_, GenreCombos{}, mainWindow_.get());
+    languageDialog_ = new LanguageDialog(*settings_, windows::GenreCombos{}, mainWindow_.get());
 
     mainWindow_->setCassetteDialog(cassetteDialog_);
     mainWindow_->setAboutOpener([this] { ui::execModal(aboutDialog_); });
     aboutDialog_->setLanguageDialog(languageDialog_);
 
     readLanguage();
-    fillGenreLists(ui::language(), GenreCombos{});
+    windows::fillGenreLists(ui::language(), windows::GenreCombos{});
     ui::setHelpFile(QString::fromUtf16(ui::language() == 1 ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
 }
 

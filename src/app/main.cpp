@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 #include "app/Startup.h"
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(ui::applicationTitle());
+    QCoreApplication::setApplicationName(ui::applicationName());
+    QCoreApplication::setApplicationVersion(ui::applicationVersion());
     QApplication::setWindowIcon(app::appIcon());
 
     int exitCode = 1;

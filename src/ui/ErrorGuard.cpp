@@ -1,5 +1,6 @@
 #include "ui/ErrorGuard.h"
 
+#include "ui/Application.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 
@@ -13,11 +14,6 @@ void showReport(QWidget* owner, const QString& text)
 }
 
 } // namespace
-
-QString applicationTitle()
-{
-    return QStringLiteral("reelMINDER/32 2.01");
-}
 
 Error::Error(const QString& text) : std::runtime_error(text.toStdString()) {}
 

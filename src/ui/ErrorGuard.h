@@ -10,9 +10,6 @@ class QWidget;
 
 namespace ui {
 
-// "reelMINDER/32 2.01": the application title and the main window's caption.
-QString applicationTitle();
-
 // An error raised by the program's own code; its text is shown to the user.
 class Error : public std::runtime_error
 {

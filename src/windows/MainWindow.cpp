@@ -4,6 +4,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"

@@ -1,15 +1,16 @@
 #include "app/AboutDialog.h"
-#include "app/GenreLists.h"
 #include "app/LanguageDialog.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "support/TempSettings.h"
 #include "support/Widgets.h"
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/SettingsStore.h"
+#include "windows/GenreLists.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -46,7 +47,7 @@ private Q_SLOTS:
     {
         settings_ = std::make_unique<testsupport::TempSettings>();
         store_ = std::make_unique<ui::SettingsStore>();
-        languageDialog_ = std::make_unique<LanguageDialog>(*store_, app::GenreCombos{&search_, &film_});
+        languageDialog_ = std::make_unique<LanguageDialog>(*store_, windows::GenreCombos{&search_, &film_});
         ui::setLanguage(0);
     }
     void cleanup()
@@ -158,7 +159,7 @@ void TestLanguageDialog::close_appliesChoice()
              chooseGerman ? int(LanguageDialog::German) : int(LanguageDialog::English));
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
     QCOMPARE(ui::helpFile(), QString::fromUtf16(chooseGerman ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
-    QCOMPARE(items(search_), chooseGerman ? app::germanGenres() : app::englishGenres());
+    QCOMPARE(items(search_), chooseGerman ? windows::germanGenres() : windows::englishGenres());
     QCOMPARE(items(film_), items(search_));
 }
 
@@ -182,8 +183,8 @@ void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
 
 void TestLanguageDialog::genreLists_namesAndExactCopy()
 {
-    const QStringList english = app::englishGenres();
-    const QStringList german = app::germanGenres();
+    const QStringList english = windows::englishGenres();
+    const QStringList german = windows::germanGenres();
     QCOMPARE(english.size(), 26);
     QCOMPARE(german.size(), 29);
     QCOMPARE(english.first(), u"Action"_s);
@@ -198,16 +199,16 @@ void TestLanguageDialog::genreLists_namesAndExactCopy()
     for (const QString& germanOnly : {u"Kostümfilm"_s, u"Krimi"_s, u"Reportage"_s})
         QVERIFY(german.contains(germanOnly) && !english.contains(germanOnly));
 
-    app::fillGenreLists(1, {&search_, &film_});
+    windows::fillGenreLists(1, {&search_, &film_});
     QCOMPARE(items(search_), german);
     QCOMPARE(items(film_), german);
-    app::fillGenreLists(0, {&search_, &film_});
+    windows::fillGenreLists(0, {&search_, &film_});
     QCOMPARE(items(search_), english);
     QCOMPARE(items(film_), english);
 
     // Another language value loads nothing but still copies what the search list holds.
     search_.addItem(u"Eigenes"_s);
-    app::fillGenreLists(7, {&search_, &film_});
+    windows::fillGenreLists(7, {&search_, &film_});
     QCOMPARE(items(search_), english + QStringList{u"Eigenes"_s});
     QCOMPARE(items(film_), items(search_));
 }

@@ -1,5 +1,4 @@
 #include "app/AboutDialog.h"
-#include "app/GenreLists.h"
 #include "app/LanguageDialog.h"
 #include "app/Startup.h"
 #include "catalogue/Archive.h"
@@ -14,6 +13,7 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
+#include "windows/GenreLists.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "support/MessageBoxScript.h"
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MessageBox.h"
 

@@ -1,10 +1,10 @@
-#include "app/GenreLists.h"
+#include "windows/GenreLists.h"
 
 #include <QComboBox>
 
 using namespace Qt::StringLiterals;
 
-namespace app {
+namespace windows {
 
 QStringList englishGenres()
 {
@@ -46,4 +46,4 @@ void fillGenreLists(quint8 language, const GenreCombos& combos)
     }
 }
 
-} // namespace app
+} // namespace windows

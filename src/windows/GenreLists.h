@@ -5,7 +5,7 @@
 
 class QComboBox;
 
-namespace app {
+namespace windows {
 
 // The genre names offered by the search dialog's and the film window's combo boxes.
 QStringList englishGenres();
@@ -22,4 +22,4 @@ struct GenreCombos
 // it is), then gives the film window's combo box an exact copy of it.
 void fillGenreLists(quint8 language, const GenreCombos& combos);
 
-} // namespace app
+} // namespace windows
