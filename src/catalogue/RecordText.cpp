@@ -55,4 +55,38 @@ QString storedTapeName(QStringView name)
     return cp1252::decode(bytes.constData(), bytes.size());
 }
 
+QString memoFromRecord(QStringView recordText)
+{
+    QString memo;
+    memo.reserve(recordText.size());
+    for (qsizetype i = 0; i < recordText.size(); ++i) {
+        const QChar c = recordText[i];
+        if (c == u'\r') {
+            memo += u'\n';
+            if (i + 1 < recordText.size() && recordText[i + 1] == u'\n')
+                ++i;
+        } else {
+            memo += c;
+        }
+    }
+    return memo;
+}
+
+QString memoToRecord(QStringView memo)
+{
+    QString text;
+    text.reserve(memo.size() + memo.count(u'\n'));
+    for (const QChar c : memo) {
+        if (c == u'\n')
+            text += u'\r';
+        text += c;
+    }
+    return text;
+}
+
+qsizetype recordLength(QStringView memo)
+{
+    return memo.size() + memo.count(u'\n');
+}
+
 } // namespace catalogue

@@ -45,4 +45,10 @@ inline QString tapeNameText(const FilmRecord& r)
 // What a name becomes once stored as a cassette name: converted and cut to 50 characters.
 QString storedTapeName(QStringView name);
 
+// The memos (actors, story): a record keeps a line break as CR LF, an edit field as "\n".
+QString memoFromRecord(QStringView recordText); // CR LF, and a lone CR or LF, become "\n"
+QString memoToRecord(QStringView memo);         // every "\n" becomes CR LF
+// Characters the memo takes in its record field: a line break counts two.
+qsizetype recordLength(QStringView memo);
+
 } // namespace catalogue

@@ -1,0 +1,101 @@
+#include "catalogue/CassetteFilms.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "support/Records.h"
+
+#include <QTest>
+
+using namespace catalogue;
+using namespace Qt::StringLiterals;
+using testsupport::appendRecord;
+using testsupport::makeRecord;
+
+// Where a cassette's films lie, among other cassettes' records, and their counter ranges.
+class TestCassetteFilms final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { catalogue_.releaseAll(); }
+    void placesAndRanges_data();
+    void placesAndRanges();
+    void emptyCassette_hasNoFilmAndStartsAtZero();
+    void memoLineBreaks_data();
+    void memoLineBreaks();
+
+private:
+    Catalogue catalogue_;
+};
+
+void TestCassetteFilms::placesAndRanges_data()
+{
+    QTest::addColumn<QList<int>>("lengths"); // films of cassette "A"; a cassette "B" lies between them
+    QTest::addColumn<int>("anchor");         // 1-based film the window opens on
+    QTest::addColumn<QString>("range");
+    QTest::newRow("first of two") << QList<int>{90, 100} << 1 << u"00:00-01:30"_s;
+    QTest::newRow("second of two") << QList<int>{90, 100} << 2 << u"01:30-03:10"_s;
+    QTest::newRow("ends on the hour") << QList<int>{9, 51} << 2 << u"00:09-01:00"_s;
+    QTest::newRow("carries a minute") << QList<int>{59, 2} << 2 << u"00:59-01:01"_s;
+    QTest::newRow("third of five") << QList<int>{10, 20, 30, 40, 50} << 3 << u"00:30-01:00"_s;
+    QTest::newRow("hundred hours") << QList<int>{6000, 1} << 2 << u"100:00-100:01"_s;
+    // Sums that pass 65,535 minutes must not wrap.
+    QTest::newRow("past 16 bits") << QList<int>{40000, 40000, 10000} << 3 << u"1333:20-1500:00"_s;
+}
+
+void TestCassetteFilms::placesAndRanges()
+{
+    QFETCH(QList<int>, lengths);
+    QFETCH(int, anchor);
+    QFETCH(QString, range);
+    std::vector<FilmRecord*> films;
+    for (int i = 0; i < lengths.size(); ++i) {
+        // Long-play films count with their full length.
+        films.push_back(
+            appendRecord(catalogue_, makeRecord(u"A"_s, 65535, u"Film"_s, lengths[i], quint8(i % 2))));
+        if (i == 0)
+            appendRecord(catalogue_, makeRecord(u"B"_s, 60, u"Other"_s, 500));
+    }
+    const CassetteFilms cassette(catalogue_, *films[std::size_t(anchor - 1)]);
+    QCOMPARE(cassette.filmCount(), lengths.size());
+    QCOMPARE(cassette.anchorIndex(), anchor);
+    for (int i = 1; i <= lengths.size(); ++i)
+        QCOMPARE(cassette.recordAt(i), films[std::size_t(i - 1)]);
+    QCOMPARE(cassette.recordAt(int(lengths.size()) + 1), nullptr);
+    QCOMPARE(counterRange(cassette.minutesBefore(anchor), lengths[anchor - 1]), range);
+}
+
+void TestCassetteFilms::emptyCassette_hasNoFilmAndStartsAtZero()
+{
+    appendRecord(catalogue_, makeRecord(u"A"_s, 120, u"Gone"_s, 90));
+    // A placeholder whose film fields still hold an old film is no film.
+    FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
+    const CassetteFilms cassette(catalogue_, *placeholder);
+    QCOMPARE(cassette.filmCount(), 0);
+    QCOMPARE(cassette.anchorIndex(), 0);
+    QCOMPARE(cassette.minutesBefore(0), 0);
+    QCOMPARE(counterRange(0, 0), u"00:00-00:00"_s);
+}
+
+void TestCassetteFilms::memoLineBreaks_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("storedAgain");
+    QTest::newRow("CR LF") << u"A\r\nB\r\n"_s << u"A\nB\n"_s << u"A\r\nB\r\n"_s;
+    QTest::newRow("lone CR and LF") << u"A\rB\nC"_s << u"A\nB\nC"_s << u"A\r\nB\r\nC"_s;
+    QTest::newRow("no break") << u"Plain"_s << u"Plain"_s << u"Plain"_s;
+}
+
+void TestCassetteFilms::memoLineBreaks()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, memo);
+    QFETCH(QString, storedAgain);
+    QCOMPARE(memoFromRecord(record), memo);
+    QCOMPARE(memoToRecord(memo), storedAgain);
+    // What the field will hold is exactly what the length counts.
+    QCOMPARE(recordLength(memo), memoToRecord(memo).size());
+}
+
+QTEST_GUILESS_MAIN(TestCassetteFilms)
+#include "tst_cassettefilms.moc"
