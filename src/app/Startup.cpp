@@ -12,10 +12,12 @@
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
 #include "windows/CassetteDialog.h"
+#include "windows/FilmWindow.h"
 #include "windows/GenreLists.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -34,17 +36,27 @@ Startup::Startup(const QString& programDir)
         return;
     mainWindow_ = std::move(mainWindow);
     sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
+    filmWindow_ = new windows::FilmWindow(catalogue::Catalogue::instance(), mainWindow_.get());
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_->cassetteList(), mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
-    languageDialog_ = new LanguageDialog(*settings_, windows::GenreCombos{}, mainWindow_.get());
+    languageDialog_ = new LanguageDialog(*settings_, genreCombos(), mainWindow_.get());
 
     mainWindow_->setCassetteDialog(cassetteDialog_);
     mainWindow_->setAboutOpener([this] { ui::execModal(aboutDialog_); });
+    mainWindow_->setFilmOpener([this](catalogue::FilmRecord* anchor) {
+        filmWindow_->setAnchor(anchor);
+        ui::execModal(filmWindow_);
+    });
     aboutDialog_->setLanguageDialog(languageDialog_);
 
     readLanguage();
-    windows::fillGenreLists(ui::language(), windows::GenreCombos{});
+    windows::fillGenreLists(ui::language(), genreCombos());
     ui::setHelpFile(QString::fromUtf16(ui::language() == 1 ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+}
+
+windows::GenreCombos Startup::genreCombos() const
+{
+    return {nullptr, filmWindow_->genreCombo()};
 }
 
 Startup::~Startup()

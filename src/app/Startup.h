@@ -11,6 +11,8 @@ namespace ui {
 class SettingsStore;
 }
 namespace windows {
+class FilmWindow;
+struct GenreCombos;
 class MainWindow;
 class CassetteDialog;
 } // namespace windows
@@ -45,16 +47,19 @@ public:
     windows::MainWindow& mainWindow() const { return *mainWindow_; }
     windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
+    windows::FilmWindow& filmWindow() const { return *filmWindow_; }
     LanguageDialog& languageDialog() const { return *languageDialog_; }
 
 private:
     bool lockArchive(const QString& programDir);
     void readLanguage();
+    windows::GenreCombos genreCombos() const;
 
     std::unique_ptr<ui::SettingsStore> settings_;
     std::unique_ptr<catalogue::ArchiveLock> lock_;
     std::unique_ptr<windows::MainWindow> mainWindow_;
     // Owned by the main window as Qt children.
+    windows::FilmWindow* filmWindow_ = nullptr;
     windows::CassetteDialog* cassetteDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     LanguageDialog* languageDialog_ = nullptr;

@@ -35,6 +35,13 @@ void fillGenreLists(quint8 language, const GenreCombos& combos)
         combos.search->clear();
         combos.search->addItems(language == 0 ? englishGenres() : germanGenres());
     }
+    // Without a search dialog the film window's list is loaded on its own.
+    if (combos.film && !combos.search && language <= 1) {
+        const QString typed = combos.film->currentText();
+        combos.film->clear();
+        combos.film->addItems(language == 0 ? englishGenres() : germanGenres());
+        combos.film->setCurrentText(typed);
+    }
     if (combos.film && combos.search) {
         QStringList items;
         for (int i = 0; i < combos.search->count(); ++i)

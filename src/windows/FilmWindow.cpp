@@ -1,0 +1,442 @@
+#include "windows/FilmWindow.h"
+
+#include "catalogue/CassetteFilms.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "controls/MemoEdit.h"
+#include "controls/NumEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Forms.h"
+#include "ui/Help.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using catalogue::FilmRecord;
+using namespace Qt::StringLiterals;
+
+namespace windows {
+namespace {
+
+constexpr int kTextCapacity = 70;
+constexpr int kActorsCapacity = 400;
+constexpr int kStoryCapacity = 600;
+constexpr int kYearDigits = 4;
+constexpr int kLengthDigits = 5;
+
+// Read-only fields wear the button face, writable ones the window colour.
+void setReadOnlyLook(QWidget* field, bool readOnly)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base,
+                     QApplication::palette(field).color(readOnly ? QPalette::Button : QPalette::Base));
+    field->setPalette(palette);
+}
+
+// A number that needs more digits than its field takes is still shown whole: a damaged archive
+// must not become a wrong value by being edited and saved.
+void showNumber(controls::NumEdit* edit, int value, int digits)
+{
+    const QString text = QString::number(value);
+    edit->setMaxLength(qMax(digits, int(text.size())));
+    edit->setZeroWhenEmpty(true);
+    edit->setValue(text);
+}
+
+void showBlankOr(controls::NumEdit* edit, bool editing, const QString& startValue, int digits)
+{
+    edit->setMaxLength(digits);
+    edit->setZeroWhenEmpty(editing);
+    edit->setValue(editing ? startValue : QString());
+}
+
+} // namespace
+
+FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      catalogue_(catalogue)
+{
+    setObjectName(u"filmWindow"_s);
+    ui::setHelpContext(this, ui::kHelpFilmWindow);
+    createControls();
+    retranslate();
+}
+
+FilmWindow::~FilmWindow() = default;
+
+void FilmWindow::createControls()
+{
+    auto named = [](QWidget* widget, const QString& name) {
+        widget->setObjectName(name);
+        return widget;
+    };
+    auto lineEdit = [&](const QString& name, int capacity) {
+        auto* edit = new QLineEdit(this);
+        named(edit, name);
+        edit->setMaxLength(capacity);
+        return edit;
+    };
+    auto numEdit = [&](const QString& name, int digits) {
+        auto* edit = new controls::NumEdit(this);
+        named(edit, name);
+        edit->setMaxLength(digits);
+        return edit;
+    };
+    auto memo = [&](const QString& name, int capacity) {
+        auto* edit = new controls::MemoEdit(this);
+        named(edit, name);
+        edit->setCapacity(capacity);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setFixedHeight(84);
+        return edit;
+    };
+
+    titleEdit_ = lineEdit(u"titleEdit"_s, kTextCapacity);
+    yearEdit_ = numEdit(u"yearEdit"_s, kYearDigits);
+    countryEdit_ = lineEdit(u"countryEdit"_s, kTextCapacity);
+    lengthEdit_ = numEdit(u"lengthEdit"_s, kLengthDigits);
+    directorEdit_ = lineEdit(u"directorEdit"_s, kTextCapacity);
+    actorsEdit_ = memo(u"actorsEdit"_s, kActorsCapacity);
+    genreCombo_ = new QComboBox(this);
+    named(genreCombo_, u"genreCombo"_s);
+    genreCombo_->setEditable(true);
+    genreCombo_->setInsertPolicy(QComboBox::NoInsert);
+    genreCombo_->lineEdit()->setMaxLength(kTextCapacity);
+    // While browsing the genre reads in normal text colour from a read-only field in the combo's place.
+    genreOverlay_ = lineEdit(u"genreOverlay"_s, kTextCapacity);
+    genreOverlay_->setReadOnly(true);
+    genreOverlay_->setFocusPolicy(Qt::NoFocus);
+    genreStack_ = new QStackedWidget(this);
+    genreStack_->addWidget(genreCombo_);
+    genreStack_->addWidget(genreOverlay_);
+    genreStack_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    storyEdit_ = memo(u"storyEdit"_s, kStoryCapacity);
+    counterRangeEdit_ = lineEdit(u"counterRangeEdit"_s, 32);
+    counterRangeEdit_->setReadOnly(true);
+    setReadOnlyLook(counterRangeEdit_, true);
+    counterRangeEdit_->setFixedWidth(
+        counterRangeEdit_->fontMetrics().horizontalAdvance(u"0000:00-0000:00"_s) + 12);
+
+    const auto label = [&](const QString& name, QWidget* buddy) {
+        auto* l = new QLabel(this);
+        named(l, name);
+        l->setBuddy(buddy);
+        return l;
+    };
+    titleLabel_ = label(u"titleLabel"_s, titleEdit_);
+    yearLabel_ = label(u"yearLabel"_s, yearEdit_);
+    countryLabel_ = label(u"countryLabel"_s, countryEdit_);
+    lengthLabel_ = label(u"lengthLabel"_s, lengthEdit_);
+    directorLabel_ = label(u"directorLabel"_s, directorEdit_);
+    actorsLabel_ = label(u"actorsLabel"_s, actorsEdit_);
+    genreLabel_ = label(u"genreLabel"_s, genreCombo_);
+    storyLabel_ = label(u"storyLabel"_s, storyEdit_);
+    counterRangeLabel_ = label(u"counterRangeLabel"_s, counterRangeEdit_);
+
+    const auto check = [&](const QString& name) {
+        auto* box = new QCheckBox(this);
+        named(box, name);
+        return box;
+    };
+    longplayCheck_ = check(u"longplayCheck"_s);
+    blackWhiteCheck_ = check(u"blackWhiteCheck"_s);
+    seenCheck_ = check(u"seenCheck"_s);
+    deletableCheck_ = check(u"deletableCheck"_s);
+
+    const auto button = [&](const QString& name) {
+        auto* b = new QPushButton(this);
+        named(b, name);
+        return b;
+    };
+    newButton_ = button(u"newButton"_s);
+    editButton_ = button(u"editButton"_s);
+    deleteButton_ = button(u"deleteButton"_s);
+    closeButton_ = button(u"closeButton"_s);
+    firstButton_ = button(u"firstButton"_s);
+    previousButton_ = button(u"previousButton"_s);
+    nextButton_ = button(u"nextButton"_s);
+    lastButton_ = button(u"lastButton"_s);
+    firstButton_->setText(u"|<"_s);
+    previousButton_->setText(u"<"_s);
+    nextButton_->setText(u">"_s);
+    lastButton_->setText(u">|"_s);
+    for (QPushButton* b : {firstButton_, previousButton_, nextButton_, lastButton_})
+        b->setFixedSize(b->fontMetrics().horizontalAdvance(u">|"_s) + 16, b->sizeHint().height());
+
+    auto* fields = new QGridLayout;
+    const QList<std::pair<QLabel*, QWidget*>> rows = {
+        {titleLabel_, titleEdit_},   {yearLabel_, yearEdit_},         {countryLabel_, countryEdit_},
+        {lengthLabel_, lengthEdit_}, {directorLabel_, directorEdit_}, {actorsLabel_, actorsEdit_},
+        {genreLabel_, genreStack_},  {storyLabel_, storyEdit_},       {counterRangeLabel_, counterRangeEdit_},
+    };
+    for (int row = 0; row < rows.size(); ++row) {
+        const auto [l, field] = rows[row];
+        const bool narrow = field == yearEdit_ || field == lengthEdit_ || field == counterRangeEdit_;
+        fields->addWidget(l, row, 0,
+                          field == actorsEdit_ || field == storyEdit_ ? Qt::AlignTop : Qt::Alignment());
+        fields->addWidget(field, row, 1, narrow ? Qt::AlignLeft : Qt::Alignment());
+    }
+    const int digitWidth = yearEdit_->fontMetrics().horizontalAdvance(u"0"_s);
+    yearEdit_->setFixedWidth(digitWidth * 5 + 12);
+    lengthEdit_->setFixedWidth(digitWidth * 6 + 12);
+    fields->setColumnMinimumWidth(1, 240);
+
+    auto* actions = new QVBoxLayout;
+    for (QPushButton* b : {newButton_, editButton_, deleteButton_, closeButton_})
+        actions->addWidget(b);
+    actions->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addSpacing(8);
+    top->addLayout(actions);
+
+    auto* checks = new QVBoxLayout;
+    for (QCheckBox* box : {longplayCheck_, blackWhiteCheck_, seenCheck_, deletableCheck_})
+        checks->addWidget(box);
+    auto* navigation = new QHBoxLayout;
+    navigation->setSpacing(0);
+    for (QPushButton* b : {firstButton_, previousButton_, nextButton_, lastButton_})
+        navigation->addWidget(b);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(checks);
+    bottom->addStretch(1);
+    bottom->addLayout(navigation);
+    bottom->setAlignment(navigation, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab goes through the fields top to bottom, then the check boxes, then the buttons.
+    QWidget* order[] = {titleEdit_,       yearEdit_,       countryEdit_,    lengthEdit_,    directorEdit_,
+                        actorsEdit_,      genreCombo_,     storyEdit_,      longplayCheck_, blackWhiteCheck_,
+                        seenCheck_,       deletableCheck_, newButton_,      editButton_,    deleteButton_,
+                        closeButton_,     firstButton_,    previousButton_, nextButton_,    lastButton_,
+                        counterRangeEdit_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    const auto onClick = [this](QPushButton* b, void (FilmWindow::*handler)()) {
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
+    };
+    onClick(firstButton_, &FilmWindow::showFirstFilm);
+    onClick(previousButton_, &FilmWindow::showPreviousFilm);
+    onClick(nextButton_, &FilmWindow::showNextFilm);
+    onClick(lastButton_, &FilmWindow::showLastFilm);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FilmWindow::retranslate()
+{
+    titleLabel_->setText(tr("&Filmname:"));
+    yearLabel_->setText(tr("&Productionyear:"));
+    countryLabel_->setText(tr("Prod&uced in:"));
+    lengthLabel_->setText(tr("&Length:"));
+    directorLabel_->setText(tr("Di&rector:"));
+    actorsLabel_->setText(tr("&Actors:"));
+    genreLabel_->setText(tr("&Genre:"));
+    storyLabel_->setText(tr("&Story:"));
+    counterRangeLabel_->setText(tr("&Counterrange:"));
+    longplayCheck_->setText(tr("Longpla&y"));
+    blackWhiteCheck_->setText(tr("&Black/White"));
+    seenCheck_->setText(tr("S&een"));
+    deletableCheck_->setText(tr("Dele&table"));
+    closeButton_->setText(tr("Cl&ose"));
+    if (editing_) {
+        editButton_->setText(tr("Sa&ve"));
+        deleteButton_->setText(tr("&Discard"));
+    } else {
+        editButton_->setText(tr("Ed&it"));
+        deleteButton_->setText(tr("&Delete"));
+        newButton_->setText(tr("&New"));
+    }
+}
+
+void FilmWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void FilmWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Shift relabels New wherever the focus is, so the window sees key strokes before its fields.
+    qApp->installEventFilter(this);
+    shiftHeld_ = false;
+    ui::guarded(this, [this] {
+        retranslate();
+        setWindowTitle(anchor_ ? catalogue::tapeNameText(*anchor_) : QString());
+        gatherFilms();
+        filmIndex_ = films_ ? films_->anchorIndex() : 0;
+        showFilm(filmIndex_, false);
+    });
+    ui::centreOnScreen(this);
+}
+
+void FilmWindow::hideEvent(QHideEvent* event)
+{
+    qApp->removeEventFilter(this);
+    QDialog::hideEvent(event);
+}
+
+bool FilmWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((press || event->type() == QEvent::KeyRelease) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget)) &&
+            !static_cast<QKeyEvent*>(event)->isAutoRepeat() && newButton_->isEnabled()) {
+            shiftHeld_ = press;
+            setNewButtonForShift(press);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// With films on the cassette, Shift turns New into Insert: the new film goes before the shown one.
+void FilmWindow::setNewButtonForShift(bool shiftHeld)
+{
+    newButton_->setText(shiftHeld && filmCount_ > 0 ? tr("I&nsert") : tr("&New"));
+}
+
+void FilmWindow::gatherFilms()
+{
+    films_.reset();
+    filmCount_ = 0;
+    if (!anchor_)
+        return;
+    films_ = std::make_unique<catalogue::CassetteFilms>(catalogue_, *anchor_);
+    filmCount_ = films_->filmCount();
+}
+
+void FilmWindow::showFilm(int index, bool editing)
+{
+    // Position: the cursor goes to the shown film; with no film it stays, as a new one is placed
+    // relative to it.
+    FilmRecord* film = index > 0 && films_ ? films_->recordAt(index) : nullptr;
+    if (!film)
+        index = 0;
+    else
+        catalogue_.setCursor(film);
+    editing_ = editing;
+
+    setFieldLook(editing);
+
+    newButton_->setEnabled(!editing);
+    editButton_->setEnabled(filmCount_ != 0 || editing);
+    deleteButton_->setEnabled(editButton_->isEnabled());
+    closeButton_->setEnabled(!editing);
+    retranslate();
+
+    const bool canStep = filmCount_ > 1 && !editing;
+    firstButton_->setEnabled(canStep && filmIndex_ > 1);
+    previousButton_->setEnabled(canStep && filmIndex_ > 1);
+    nextButton_->setEnabled(canStep && filmIndex_ < filmCount_);
+    lastButton_->setEnabled(canStep && filmIndex_ < filmCount_);
+
+    fillFields(film, editing);
+
+    genreOverlay_->setText(genreCombo_->currentText());
+    genreOverlay_->setCursorPosition(0);
+    genreStack_->setCurrentWidget(editing ? static_cast<QWidget*>(genreCombo_) : genreOverlay_);
+    if (editing)
+        titleEdit_->setFocus();
+    else
+        newButton_->setFocus();
+
+    if (index == 0 && !editing) {
+        counterRangeEdit_->setText(catalogue::counterRange(0, 0));
+        return;
+    }
+    const qint64 start = films_ ? films_->minutesBefore(index) : 0;
+    counterRangeEdit_->setText(catalogue::counterRange(start, lengthEdit_->intValue()));
+}
+
+void FilmWindow::setFieldLook(bool editing)
+{
+    for (QLineEdit* edit : {titleEdit_, countryEdit_, directorEdit_, genreOverlay_,
+                            static_cast<QLineEdit*>(yearEdit_), static_cast<QLineEdit*>(lengthEdit_)}) {
+        edit->setReadOnly(!editing || edit == genreOverlay_);
+        setReadOnlyLook(edit, !editing);
+    }
+    for (controls::MemoEdit* memo : {actorsEdit_, storyEdit_}) {
+        memo->setReadOnly(!editing);
+        setReadOnlyLook(memo, !editing);
+    }
+    genreCombo_->setEnabled(editing);
+    setReadOnlyLook(genreCombo_, !editing);
+    for (QCheckBox* box : {longplayCheck_, blackWhiteCheck_, seenCheck_, deletableCheck_})
+        box->setEnabled(editing);
+}
+
+void FilmWindow::fillFields(const FilmRecord* film, bool editing)
+{
+    if (film) {
+        titleEdit_->setText(catalogue::text(film->filmName));
+        showNumber(lengthEdit_, film->filmLength, kLengthDigits);
+        showNumber(yearEdit_, film->year, kYearDigits);
+        countryEdit_->setText(catalogue::text(film->country));
+        directorEdit_->setText(catalogue::text(film->director));
+        actorsEdit_->setPlainText(catalogue::memoFromRecord(catalogue::text(film->actors)));
+        genreCombo_->setEditText(catalogue::text(film->genre));
+        storyEdit_->setPlainText(catalogue::memoFromRecord(catalogue::text(film->story)));
+        // A text longer than its field reads from its beginning.
+        for (QLineEdit* edit : {titleEdit_, countryEdit_, directorEdit_})
+            edit->setCursorPosition(0);
+    } else {
+        for (QLineEdit* edit : {titleEdit_, countryEdit_, directorEdit_})
+            edit->clear();
+        actorsEdit_->clear();
+        storyEdit_->clear();
+        genreCombo_->setEditText(QString());
+        showBlankOr(lengthEdit_, editing, u"0"_s, kLengthDigits);
+        showBlankOr(yearEdit_, editing, u"1"_s, kYearDigits);
+    }
+    longplayCheck_->setChecked(film && film->longplay != 0);
+    blackWhiteCheck_->setChecked(film && film->blackWhite != 0);
+    seenCheck_->setChecked(film && film->seen != 0);
+    deletableCheck_->setChecked(film && film->deletable != 0);
+}
+
+void FilmWindow::showFirstFilm()
+{
+    filmIndex_ = 1;
+    showFilm(filmIndex_, false);
+}
+
+void FilmWindow::showPreviousFilm()
+{
+    --filmIndex_;
+    showFilm(filmIndex_, false);
+}
+
+void FilmWindow::showNextFilm()
+{
+    ++filmIndex_;
+    showFilm(filmIndex_, false);
+}
+
+void FilmWindow::showLastFilm()
+{
+    filmIndex_ = filmCount_;
+    showFilm(filmIndex_, false);
+}
+
+} // namespace windows

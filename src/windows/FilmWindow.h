@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace catalogue {
+class Catalogue;
+class CassetteFilms;
+struct FilmRecord;
+} // namespace catalogue
+namespace controls {
+class MemoEdit;
+class NumEdit;
+} // namespace controls
+
+namespace windows {
+
+// The films of one cassette, one at a time in tape order, with their places on the tape. Browsing
+// shows a film read-only; editing (a new film or a change) makes the fields writable. Every handler
+// ends in showFilm(), which positions the catalogue's cursor, fills the fields and sets the look.
+class FilmWindow final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FilmWindow)
+
+public:
+    explicit FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
+    ~FilmWindow() override;
+
+    // Any record of the cassette to show; the window opens on it. Set before every showing.
+    void setAnchor(catalogue::FilmRecord* anchor) { anchor_ = anchor; }
+    catalogue::FilmRecord* anchor() const { return anchor_; }
+
+    // Shows the index-th record of the cassette (1-based; 0 shows no film: an empty cassette, or
+    // a new film being entered), browsing or editing.
+    void showFilm(int index, bool editing);
+
+    void showFirstFilm();
+    void showPreviousFilm();
+    void showNextFilm();
+    void showLastFilm();
+
+    // Gathers the cassette's records and counts its films; again after every change of them.
+    void gatherFilms();
+
+    int filmCount() const { return filmCount_; }
+    int filmIndex() const { return filmIndex_; }
+    bool isEditing() const { return editing_; }
+    QComboBox* genreCombo() const { return genreCombo_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void retranslate();
+    void setNewButtonForShift(bool shiftHeld);
+    void setFieldLook(bool editing);
+    void fillFields(const catalogue::FilmRecord* film, bool editing);
+
+    catalogue::Catalogue& catalogue_;
+    catalogue::FilmRecord* anchor_ = nullptr;
+    std::unique_ptr<catalogue::CassetteFilms> films_;
+    int filmCount_ = 0;
+    int filmIndex_ = 0;
+    bool editing_ = false;
+    bool shiftHeld_ = false;
+
+    QLineEdit* titleEdit_;
+    controls::NumEdit* yearEdit_;
+    QLineEdit* countryEdit_;
+    controls::NumEdit* lengthEdit_;
+    QLineEdit* directorEdit_;
+    controls::MemoEdit* actorsEdit_;
+    QStackedWidget* genreStack_;
+    QComboBox* genreCombo_;
+    QLineEdit* genreOverlay_;
+    controls::MemoEdit* storyEdit_;
+    QLineEdit* counterRangeEdit_;
+    QLabel* titleLabel_;
+    QLabel* yearLabel_;
+    QLabel* countryLabel_;
+    QLabel* lengthLabel_;
+    QLabel* directorLabel_;
+    QLabel* actorsLabel_;
+    QLabel* genreLabel_;
+    QLabel* storyLabel_;
+    QLabel* counterRangeLabel_;
+    QCheckBox* longplayCheck_;
+    QCheckBox* blackWhiteCheck_;
+    QCheckBox* seenCheck_;
+    QCheckBox* deletableCheck_;
+    QPushButton* newButton_;
+    QPushButton* editButton_;
+    QPushButton* deleteButton_;
+    QPushButton* closeButton_;
+    QPushButton* firstButton_;
+    QPushButton* previousButton_;
+    QPushButton* nextButton_;
+    QPushButton* lastButton_;
+};
+
+} // namespace windows
