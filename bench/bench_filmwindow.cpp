@@ -1,0 +1,90 @@
+// Times the film window on a large archive: opening it on a cassette in the middle and on the last
+// one (which gathers the cassette's records in one walk), then one showFilm() per step through the
+// cassette's films, as holding down ">" does. The window is shown offscreen.
+#include "ArchiveFixture.h"
+
+#include "catalogue/Catalogue.h"
+#include "windows/FilmWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr bench::FixtureSize kSize{10000, 10};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The first record of the cassette-th cassette (0-based).
+catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, int cassette)
+{
+    catalogue::FilmRecord* r = catalogue.head();
+    for (int i = 0; r && i < cassette * kSize.filmsPerCassette; ++i)
+        r = r->next;
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int rounds = 7;
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == u"--rounds")
+        rounds = std::max(1, args[2].toInt());
+
+    catalogue::Catalogue catalogue;
+    bench::fillCatalogue(catalogue, kSize);
+    windows::FilmWindow window(catalogue);
+
+    std::vector<double> opens;
+    std::vector<double> steps;
+    std::printf("catalogue of %d cassettes x %d films\n\nround  cassette   open(ms)   showFilm median(ms)\n",
+                kSize.cassettes, kSize.filmsPerCassette);
+    for (int round = 1; round <= rounds; ++round) {
+        for (const int cassette : {kSize.cassettes / 2, kSize.cassettes - 1}) {
+            window.setAnchor(cassetteStart(catalogue, cassette));
+            QElapsedTimer timer;
+            timer.start();
+            window.show();
+            opens.push_back(elapsedMs(timer));
+            if (window.filmCount() != kSize.filmsPerCassette || window.filmIndex() != 1) {
+                std::printf("wrong films: %d at %d\n", window.filmCount(), window.filmIndex());
+                return 1;
+            }
+            std::vector<double> shown;
+            for (int step = 1; step < window.filmCount(); ++step) {
+                timer.start();
+                window.showNextFilm();
+                shown.push_back(elapsedMs(timer));
+            }
+            for (int step = 1; step < window.filmCount(); ++step) {
+                timer.start();
+                window.showPreviousFilm();
+                shown.push_back(elapsedMs(timer));
+            }
+            steps.push_back(median(shown));
+            std::printf("%5d %9d %10.2f %21.3f\n", round, cassette + 1, opens.back(), steps.back());
+            window.hide();
+        }
+    }
+    std::printf("  med %20.2f %21.3f\n", median(opens), median(steps));
+    return 0;
+}
