@@ -88,11 +88,13 @@ private Q_SLOTS:
     void init();
     void keyboardSession_savesNewCassetteAndDropsDeletedOne();
     void sigterm_afterKeyboardChange_savesIt();
+    void filmWindow_stepsToSecondFilmByKeyboard();
     void cleanup();
 
 private:
     QString startProgram();
     QString createCassette();
+    QString copiedText(const QString& window, const QString& fieldKey);
     void verifyArchive(const QByteArray& after, bool deleted);
     bool prepareFolders();
     QProcessEnvironment programEnvironment() const;
@@ -103,6 +105,7 @@ private:
     QString program_;
     QString xvfb_;
     QString xdotool_;
+    QString xclip_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<e2e::XServer> server_;
     std::unique_ptr<e2e::XdoTool> xdo_;
@@ -115,8 +118,9 @@ void TestSession::initTestCase()
     QVERIFY2(QFileInfo(program_).isExecutable(), qPrintable(u"no program at "_s + program_));
     xvfb_ = QStandardPaths::findExecutable(u"Xvfb"_s);
     xdotool_ = QStandardPaths::findExecutable(u"xdotool"_s);
-    QVERIFY2(!xvfb_.isEmpty() && !xdotool_.isEmpty(),
-             "Xvfb and xdotool are needed: run scripts/install-deps.sh");
+    xclip_ = QStandardPaths::findExecutable(u"xclip"_s);
+    QVERIFY2(!xvfb_.isEmpty() && !xdotool_.isEmpty() && !xclip_.isEmpty(),
+             "Xvfb, xdotool and xclip are needed: run scripts/install-deps.sh");
 }
 
 void TestSession::init()
@@ -296,6 +300,42 @@ void TestSession::sigterm_afterKeyboardChange_savesIt()
     QCOMPARE(process_->exitCode(), 0);
     verifyArchive(testsupport::readFileBytes(archivePath), false);
     QVERIFY(testsupport::readFileBytes(archivePath + u".bak"_s) == before);
+}
+
+// What a field holds, as the user would take it: its label's accelerator selects it, Ctrl+C copies.
+QString TestSession::copiedText(const QString& window, const QString& fieldKey)
+{
+    if (!xdo_->pressKeys(window, {fieldKey, u"ctrl+c"_s}))
+        return failure(fieldKey);
+    QProcess xclip;
+    xclip.start(xclip_, {u"-o"_s, u"-selection"_s, u"clipboard"_s, u"-display"_s, server_->display()});
+    if (!xclip.waitForFinished(kStepMs))
+        return u"xclip did not answer"_s;
+    return QString::fromUtf8(xclip.readAllStandardOutput());
+}
+
+// Open on the first cassette, one step forward with the keyboard: the second film and its place on
+// the tape.
+void TestSession::filmWindow_stepsToSecondFilmByKeyboard()
+{
+    const QString started = startProgram();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    QVERIFY2(xdo_->pressKeys(mainWindow_, {u"alt+v"_s, u"Home"_s, u"Down"_s, u"Up"_s, u"alt+o"_s}),
+             qPrintable(failure(u"opening the first cassette"_s)));
+    const QString filmWindow = waitFor(u"Spielfilme"_s);
+    QVERIFY2(!filmWindow.isEmpty(), qPrintable(failure(u"film window"_s)));
+
+    // The window opens with New focused. Tab passes Edit, Delete and Close; First and Previous are
+    // off on the first film, so the fourth Tab reaches Next.
+    QVERIFY2(xdo_->pressKeys(filmWindow, {u"Tab"_s, u"Tab"_s, u"Tab"_s, u"Tab"_s, u"space"_s}),
+             qPrintable(failure(u"Next"_s)));
+    QCOMPARE(copiedText(filmWindow, u"alt+f"_s), u"Nachtzug"_s);
+    QCOMPARE(copiedText(filmWindow, u"alt+c"_s), u"01:35-03:36"_s);
+    QCOMPARE(copiedText(filmWindow, u"alt+p"_s), u"1958"_s);
+
+    QVERIFY2(xdo_->pressKeys(filmWindow, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
+    QVERIFY2(xdo_->waitUntilGone(u"Spielfilme"_s, kStepMs),
+             qPrintable(failure(u"closing the film window"_s)));
 }
 
 // Every record of the start archive in order, less the deleted cassette's where it was deleted, then
