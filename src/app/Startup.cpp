@@ -43,6 +43,12 @@ Startup::Startup(const QString& programDir)
 
     mainWindow_->setCassetteDialog(cassetteDialog_);
     mainWindow_->setAboutOpener([this] { ui::execModal(aboutDialog_); });
+    filmWindow_->setObservers({
+        .cassetteChanged = [this](const catalogue::FilmRecord& r) { mainWindow_->refreshCassetteRow(&r); },
+        .filmTotalChanged = [this](qint32 total) { mainWindow_->setFilmCount(total); },
+        .filmEdited = {},
+        .filmDeleted = {},
+    });
     mainWindow_->setFilmOpener([this](catalogue::FilmRecord* anchor) {
         filmWindow_->setAnchor(anchor);
         ui::execModal(filmWindow_);

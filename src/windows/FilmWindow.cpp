@@ -8,9 +8,11 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -33,6 +35,7 @@ constexpr int kActorsCapacity = 400;
 constexpr int kStoryCapacity = 600;
 constexpr int kYearDigits = 4;
 constexpr int kLengthDigits = 5;
+constexpr int kLargestNumber = 65535; // year and length are 16-bit fields
 
 // Read-only fields wear the button face, writable ones the window colour.
 void setReadOnlyLook(QWidget* field, bool readOnly)
@@ -233,6 +236,9 @@ void FilmWindow::createControls()
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
     };
+    onClick(newButton_, &FilmWindow::newFilm);
+    onClick(editButton_, &FilmWindow::editOrSave);
+    onClick(deleteButton_, &FilmWindow::deleteOrDiscard);
     onClick(firstButton_, &FilmWindow::showFirstFilm);
     onClick(previousButton_, &FilmWindow::showPreviousFilm);
     onClick(nextButton_, &FilmWindow::showNextFilm);
@@ -413,6 +419,178 @@ void FilmWindow::fillFields(const FilmRecord* film, bool editing)
     blackWhiteCheck_->setChecked(film && film->blackWhite != 0);
     seenCheck_->setChecked(film && film->seen != 0);
     deletableCheck_->setChecked(film && film->deletable != 0);
+}
+
+void FilmWindow::reject()
+{
+    if (!editing_)
+        QDialog::reject();
+}
+
+void FilmWindow::closeEvent(QCloseEvent* event)
+{
+    if (editing_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void FilmWindow::newFilm()
+{
+    // Insert, not New, is what the button offered when it was clicked.
+    insertMode_ = shiftHeld_ && filmCount_ > 0;
+    newMode_ = true;
+    showFilm(0, true);
+}
+
+void FilmWindow::editOrSave()
+{
+    if (editing_) {
+        saveFilm();
+        return;
+    }
+    newMode_ = false;
+    edited_ = catalogue_.cursor();
+    showFilm(filmIndex_, true);
+}
+
+void FilmWindow::deleteOrDiscard()
+{
+    if (editing_)
+        showFilm(filmIndex_, false);
+    else
+        deleteFilm();
+}
+
+void FilmWindow::showError(QWidget* field, const QString& caption, const QString& text)
+{
+    ui::messageBox(this, text, caption, ui::MB_ICONERROR);
+    field->setFocus();
+}
+
+// The year, the length and the room left on the tape, in that order; only the first failure is told.
+bool FilmWindow::checkInput()
+{
+    const int year = yearEdit_->intValue();
+    // A year beyond the field's 16 bits would be stored as another year.
+    if (year == 0 || year > kLargestNumber) {
+        showError(yearEdit_, tr("Yearnumber is 0"),
+                  tr("The given year is invalid. Please enter a value higher than 0."));
+        return false;
+    }
+    const int length = lengthEdit_->intValue();
+    if (length == 0 || length > kLargestNumber) {
+        showError(lengthEdit_, tr("Filmlength is invalid"),
+                  tr("The given Filmlength is invalid. Please enter a value between 0 and the maximum "
+                     "tapelength."));
+        return false;
+    }
+    // In half-minutes: a minute takes two normally, one in long-play. An edited film leaves out
+    // only itself, whatever the names of the cassette's other films.
+    qint64 used = 0;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
+        if (catalogue::sameTape(*r, *anchor_) && !(!newMode_ && r == edited_))
+            used += qint64(catalogue::timeFactor(*r)) * r->filmLength;
+    }
+    const qint64 free = 2 * qint64(anchor_->tapeLength) - used;
+    const qint64 need = qint64(length) * (longplayCheck_->isChecked() ? 1 : 2);
+    if (need > free) {
+        showError(
+            lengthEdit_, tr("Film is too long"),
+            tr("This Film is too long to have space on the Tape. If you have recorded the Film in longplay, "
+               "please check the \"Longplay\"-Checkbox."));
+        return false;
+    }
+    return true;
+}
+
+bool FilmWindow::saveFilm()
+{
+    if (!anchor_ || !checkInput())
+        return false;
+    FilmRecord* film = catalogue_.cursor();
+    if (newMode_) {
+        if (filmCount_ == 0)
+            film = anchor_; // the empty cassette's placeholder takes the film
+        else if (insertMode_)
+            film = catalogue_.insertBefore(film, catalogue::Catalogue::newRecord());
+        else
+            film = catalogue_.insertAfterCassette(anchor_, catalogue::Catalogue::newRecord());
+        catalogue_.setCursor(film);
+        catalogue_.setFilmTotal(catalogue_.filmTotal() + 1);
+        ++filmCount_;
+        // Inserted, the new film takes the shown one's place, which moves one on.
+        if (!insertMode_)
+            filmIndex_ = filmCount_;
+        if (observers_.filmTotalChanged)
+            observers_.filmTotalChanged(catalogue_.filmTotal());
+    }
+    storeFields(*film);
+    if (!newMode_ && observers_.filmEdited)
+        observers_.filmEdited(*film);
+    if (observers_.cassetteChanged)
+        observers_.cassetteChanged(*film);
+    gatherFilms();
+    showFilm(filmIndex_, false);
+    return true;
+}
+
+void FilmWindow::storeFields(FilmRecord& film) const
+{
+    // The cassette's own name bytes, whatever the text would convert to.
+    film.tapeName = anchor_->tapeName;
+    film.tapeLength = anchor_->tapeLength;
+    catalogue::setText(film.filmName, titleEdit_->text());
+    film.year = quint16(yearEdit_->intValue());
+    catalogue::setText(film.country, countryEdit_->text());
+    film.filmLength = quint16(lengthEdit_->intValue());
+    catalogue::setText(film.director, directorEdit_->text());
+    catalogue::setText(film.actors, catalogue::memoToRecord(actorsEdit_->toPlainText()));
+    catalogue::setText(film.genre, genreCombo_->currentText());
+    catalogue::setText(film.story, catalogue::memoToRecord(storyEdit_->toPlainText()));
+    film.longplay = longplayCheck_->isChecked() ? 1 : 0;
+    film.blackWhite = blackWhiteCheck_->isChecked() ? 1 : 0;
+    film.seen = seenCheck_->isChecked() ? 1 : 0;
+    film.deletable = deletableCheck_->isChecked() ? 1 : 0;
+}
+
+void FilmWindow::deleteFilm()
+{
+    FilmRecord* film = catalogue_.cursor();
+    if (!film || !anchor_)
+        return;
+    const int answer =
+        ui::messageBox(this, tr("Do you really want to delete this film?"), tr("Deleting of a Film"),
+                       ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
+    if (answer == ui::IDYES) {
+        if (observers_.filmDeleted)
+            observers_.filmDeleted(*film);
+        if (filmCount_ <= 1) {
+            // The cassette's only film: its record stays as the empty cassette's placeholder.
+            film->filmLength = 0;
+            filmIndex_ = 0;
+            filmCount_ = 0;
+        } else {
+            if (film == anchor_) {
+                // The anchor must stay a record of this cassette: a neighbour, else any other.
+                const auto ofCassette = [this, film](FilmRecord* r) {
+                    return r && r != film && catalogue::sameTape(*r, *film);
+                };
+                FilmRecord* next = ofCassette(film->next) ? film->next : film->prev;
+                for (FilmRecord* r = catalogue_.head(); r && !ofCassette(next); r = r->next)
+                    next = r;
+                anchor_ = next;
+            }
+            catalogue_.unlinkRecord(film);
+            --filmCount_;
+            filmIndex_ = qMin(filmIndex_, filmCount_);
+        }
+        catalogue_.setFilmTotal(catalogue_.filmTotal() - 1);
+        if (observers_.cassetteChanged)
+            observers_.cassetteChanged(*anchor_);
+        gatherFilms();
+    }
+    showFilm(filmIndex_, false);
 }
 
 void FilmWindow::showFirstFilm()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -32,8 +33,20 @@ class FilmWindow final : public QDialog
     Q_DISABLE_COPY_MOVE(FilmWindow)
 
 public:
+    // Who follows the window's changes: the main window's cassette row and status bar, the search
+    // dialog's result rows. Any of them may be left empty.
+    struct Observers
+    {
+        std::function<void(const catalogue::FilmRecord& ofCassette)> cassetteChanged;
+        std::function<void(qint32 filmTotal)> filmTotalChanged;
+        std::function<void(const catalogue::FilmRecord& film)> filmEdited;
+        std::function<void(const catalogue::FilmRecord& film)> filmDeleted; // told before it goes
+    };
+
     explicit FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
     ~FilmWindow() override;
+
+    void setObservers(Observers observers) { observers_ = std::move(observers); }
 
     // Any record of the cassette to show; the window opens on it. Set before every showing.
     void setAnchor(catalogue::FilmRecord* anchor) { anchor_ = anchor; }
@@ -42,6 +55,13 @@ public:
     // Shows the index-th record of the cassette (1-based; 0 shows no film: an empty cassette, or
     // a new film being entered), browsing or editing.
     void showFilm(int index, bool editing);
+
+    // New (Insert while Shift is held): empty fields for a new film.
+    void newFilm();
+    // Edit while browsing, Save while editing.
+    void editOrSave();
+    // Delete while browsing, Discard while editing.
+    void deleteOrDiscard();
 
     void showFirstFilm();
     void showPreviousFilm();
@@ -56,7 +76,12 @@ public:
     bool isEditing() const { return editing_; }
     QComboBox* genreCombo() const { return genreCombo_; }
 
+public Q_SLOTS:
+    // A change under way keeps the window open: Escape and the close box do nothing then.
+    void reject() override;
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -68,6 +93,11 @@ private:
     void setNewButtonForShift(bool shiftHeld);
     void setFieldLook(bool editing);
     void fillFields(const catalogue::FilmRecord* film, bool editing);
+    bool saveFilm();
+    void deleteFilm();
+    bool checkInput();
+    void storeFields(catalogue::FilmRecord& film) const;
+    void showError(QWidget* field, const QString& caption, const QString& text);
 
     catalogue::Catalogue& catalogue_;
     catalogue::FilmRecord* anchor_ = nullptr;
@@ -76,6 +106,10 @@ private:
     int filmIndex_ = 0;
     bool editing_ = false;
     bool shiftHeld_ = false;
+    bool newMode_ = false;
+    bool insertMode_ = false;
+    catalogue::FilmRecord* edited_ = nullptr; // the film an Edit changes
+    Observers observers_;
 
     QLineEdit* titleEdit_;
     controls::NumEdit* yearEdit_;

@@ -131,6 +131,12 @@ bool XdoTool::typeText(const QString& window, const QString& text)
     return runChecked({u"windowfocus"_s, u"--sync"_s, window, u"type"_s, u"--delay"_s, kKeyDelayMs, text});
 }
 
+bool XdoTool::pressWithShiftHeld(const QString& window, const QString& key)
+{
+    return runChecked({u"windowfocus"_s, u"--sync"_s, window, u"keydown"_s, u"shift"_s, u"sleep"_s, u"0.2"_s,
+                       u"key"_s, key, u"sleep"_s, u"0.2"_s, u"keyup"_s, u"shift"_s});
+}
+
 QStringList XdoTool::visibleTitles()
 {
     const Result result =

@@ -30,6 +30,8 @@ public:
     bool pressKeys(const QString& window, const QStringList& keys);
     // Gives window the focus, then types text character by character.
     bool typeText(const QString& window, const QString& text);
+    // Presses key while Shift is held down on its own, as a user holding Shift first would.
+    bool pressWithShiftHeld(const QString& window, const QString& key);
 
     // The titles of all visible windows, for a failure report.
     QStringList visibleTitles();

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void keyboardSession_savesNewCassetteAndDropsDeletedOne();
     void sigterm_afterKeyboardChange_savesIt();
     void filmWindow_stepsToSecondFilmByKeyboard();
+    void filmEditing_byKeyboard_reachesTheArchive();
     void cleanup();
 
 private:
@@ -336,6 +337,67 @@ void TestSession::filmWindow_stepsToSecondFilmByKeyboard()
     QVERIFY2(xdo_->pressKeys(filmWindow, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
     QVERIFY2(xdo_->waitUntilGone(u"Spielfilme"_s, kStepMs),
              qPrintable(failure(u"closing the film window"_s)));
+}
+
+// On the empty cassette: a film added, another inserted before it with Shift held, the inserted one
+// edited, the first one deleted; then the exit saves exactly that.
+void TestSession::filmEditing_byKeyboard_reachesTheArchive()
+{
+    const QString archivePath = dir_->filePath(u"app/ReelMinder-Archiv.RMA"_s);
+    const QString started = startProgram();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    QVERIFY2(xdo_->pressKeys(mainWindow_, {u"alt+v"_s, u"Home"_s, u"Down"_s, u"Down"_s, u"alt+o"_s}),
+             qPrintable(failure(u"opening the empty cassette"_s)));
+    const QString window = waitFor(u"Dokus"_s);
+    QVERIFY2(!window.isEmpty(), qPrintable(failure(u"film window"_s)));
+
+    // New: title, then Tab through year, country and length, each number field selected on entry.
+    const auto enterFilm = [&](const QString& title, const QString& year, const QString& length) {
+        return xdo_->typeText(window, title) && xdo_->pressKeys(window, {u"Tab"_s}) &&
+               xdo_->typeText(window, year) && xdo_->pressKeys(window, {u"Tab"_s, u"Tab"_s}) &&
+               xdo_->typeText(window, length) && xdo_->pressKeys(window, {u"alt+v"_s});
+    };
+    QVERIFY2(xdo_->pressKeys(window, {u"alt+n"_s}) && enterFilm(u"Tiefsee"_s, u"2010"_s, u"50"_s),
+             qPrintable(failure(u"adding a film"_s)));
+    // Saving leaves the focus on New; Shift held turns it into Insert.
+    QVERIFY2(xdo_->pressWithShiftHeld(window, u"space"_s) && enterFilm(u"Vulkane"_s, u"1999"_s, u"45"_s),
+             qPrintable(failure(u"inserting a film"_s)));
+    QVERIFY2(xdo_->pressKeys(window, {u"alt+i"_s, u"alt+l"_s}) && xdo_->typeText(window, u"55"_s) &&
+                 xdo_->pressKeys(window, {u"alt+v"_s}),
+             qPrintable(failure(u"editing the inserted film"_s)));
+    // To the second film, the first one added, and delete it. From New, the fourth Tab is Next.
+    QVERIFY2(xdo_->pressKeys(window, {u"Tab"_s, u"Tab"_s, u"Tab"_s, u"Tab"_s, u"space"_s, u"alt+d"_s}),
+             qPrintable(failure(u"to the second film, Delete"_s)));
+    const QString question = waitFor(u"Deleting of a Film"_s);
+    QVERIFY2(!question.isEmpty(), qPrintable(failure(u"delete question"_s)));
+    QVERIFY2(xdo_->pressKeys(question, {u"alt+y"_s}), qPrintable(failure(u"Alt+Y"_s)));
+    QVERIFY2(xdo_->waitUntilGone(u"Deleting of a Film"_s, kStepMs),
+             qPrintable(failure(u"delete question"_s)));
+    QCOMPARE(copiedText(window, u"alt+f"_s), u"Vulkane"_s);
+    QCOMPARE(copiedText(window, u"alt+c"_s), u"00:00-00:55"_s);
+    QVERIFY2(xdo_->pressKeys(window, {u"Escape"_s}), qPrintable(failure(u"Escape"_s)));
+    QVERIFY2(xdo_->waitUntilGone(u"Dokus"_s, kStepMs), qPrintable(failure(u"closing the film window"_s)));
+
+    QVERIFY2(xdo_->pressKeys(mainWindow_, {u"alt+x"_s}), qPrintable(failure(u"Alt+X"_s)));
+    const QString exitQuestion = waitFor(kExitTitle);
+    QVERIFY2(!exitQuestion.isEmpty() && xdo_->pressKeys(exitQuestion, {u"alt+y"_s}),
+             qPrintable(failure(u"exit question"_s)));
+    QVERIFY2(process_->waitForFinished(kStepMs), "the program did not end after the exit was confirmed");
+
+    // The films of the other cassettes as they were; the empty cassette's placeholder became the
+    // deleted film's record, so the cassette now holds only the inserted, edited one.
+    std::vector<FilmRecord> expected = startArchive();
+    expected.pop_back();
+    FilmRecord added = testsupport::makeRecord(u"Dokus"_s, 300, u"Vulkane"_s, 55);
+    added.year = 1999;
+    expected.push_back(added);
+    const QByteArray after = testsupport::readFileBytes(archivePath);
+    QCOMPARE(after.size(), qsizetype(expected.size() * catalogue::kRecordSize));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QByteArray image = after.mid(qsizetype(i * catalogue::kRecordSize), catalogue::kRecordSize);
+        QVERIFY2(image == testsupport::recordImage(expected[i]),
+                 qPrintable(u"record %1 differs"_s.arg(i + 1)));
+    }
 }
 
 // Every record of the start archive in order, less the deleted cassette's where it was deleted, then
