@@ -8,6 +8,7 @@
 #include "ui/Language.h"
 #include "ui/Modal.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,7 +36,6 @@ AboutDialog::AboutDialog(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"aboutDialog"_s);
-    setWindowTitle(u"Info über reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
 
     logoLabel_ = new QLabel(this);
     logoLabel_->setObjectName(u"logoLabel"_s);
@@ -52,17 +52,17 @@ AboutDialog::AboutDialog(QWidget* parent)
     minderLabel_->setObjectName(u"minderLabel"_s);
     minderLabel_->setFont(logoFont());
     minderLabel_->setStyleSheet(u"color: red"_s);
-    versionLabel_ = new QLabel(u"%1 für Windows 95"_s.arg(ui::applicationVersion()), this);
+    versionLabel_ = new QLabel(this);
     versionLabel_->setObjectName(u"versionLabel"_s);
     versionLabel_->setFont(logoFont());
     versionLabel_->setStyleSheet(u"color: black"_s);
 
     QFrame* const bevel = ui::horizontalBevel(this);
 
-    languageButton_ = new QPushButton(u"Sprachauswahl"_s, this);
+    languageButton_ = new QPushButton(this);
     languageButton_->setObjectName(u"languageButton"_s);
     languageButton_->setAutoDefault(false);
-    okButton_ = new QPushButton(u"OK"_s, this);
+    okButton_ = new QPushButton(this);
     okButton_->setObjectName(u"okButton"_s);
     okButton_->setDefault(true);
 
@@ -96,6 +96,16 @@ AboutDialog::AboutDialog(QWidget* parent)
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(languageButton_, &QPushButton::clicked, this,
             [this] { ui::guarded(this, [this] { chooseLanguage(); }); });
+
+    // Until the program's language reaches it, the box carries the German captions it was designed with.
+    ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
+}
+
+void AboutDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui::guarded(this, [this] { retranslate(); });
 }
 
 void AboutDialog::showEvent(QShowEvent* event)
@@ -109,23 +119,17 @@ void AboutDialog::chooseLanguage()
 {
     if (languageDialog_) {
         languageDialog_->setPreselection(ui::language());
-        ui::setLanguage(quint8(ui::execModal(languageDialog_) - 1));
+        ui::execModal(languageDialog_);
+        ui::setLanguage(languageDialog_->chosenLanguage());
     }
-    retranslate();
 }
 
 void AboutDialog::retranslate()
 {
-    const quint8 language = ui::language();
-    if (language == 0) {
-        setWindowTitle(u"Info about reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
-        versionLabel_->setText(u"%1 for Windows 95"_s.arg(ui::applicationVersion()));
-        languageButton_->setText(u"Language Selection"_s);
-    } else if (language == 1) {
-        setWindowTitle(u"Info über reelMINDER/32 %1"_s.arg(ui::applicationVersion()));
-        versionLabel_->setText(u"%1 für Windows 95"_s.arg(ui::applicationVersion()));
-        languageButton_->setText(u"Sprachauswahl"_s);
-    }
+    setWindowTitle(tr("Info about reelMINDER/32 %1").arg(ui::applicationVersion()));
+    versionLabel_->setText(tr("%1 for Windows 95").arg(ui::applicationVersion()));
+    languageButton_->setText(tr("Language Selection"));
+    okButton_->setText(tr("OK"));
 }
 
 } // namespace app

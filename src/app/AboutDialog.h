@@ -20,13 +20,14 @@ public:
 
     void setLanguageDialog(LanguageDialog* dialog) { languageDialog_ = dialog; }
 
-    // Sets the title and captions in the current language; runs on every show.
+    // Sets the title and captions in the current language; runs on every show and change of language.
     void retranslate();
     // Asks for the language with the current one preselected, then shows the box in it.
     void chooseLanguage();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QLabel* logoLabel_;

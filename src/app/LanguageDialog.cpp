@@ -3,6 +3,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/Language.h"
 #include "ui/SettingsStore.h"
 
 #include <QFrame>
@@ -83,13 +84,13 @@ bool LanguageDialog::hasChoice() const
 
 int LanguageDialog::applyChoice()
 {
-    const bool german = germanButton_->isChecked();
-    windows::fillGenreLists(german ? 1 : 0, genreCombos_);
-    ui::setHelpFile(QString::fromUtf16(german ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+    chosenLanguage_ = germanButton_->isChecked() ? ui::kGerman : ui::kEnglish;
+    windows::fillGenreLists(chosenLanguage_, genreCombos_);
+    ui::setHelpFile(ui::helpFileOf(chosenLanguage_));
     // A choice that cannot be stored is reported once and still holds for this run: keeping the
     // dialog open would trap a user whose settings folder is write-protected.
-    ui::guarded(this, [&] { settings_.writeBool(u"Language"_s, german); });
-    return german ? German : English;
+    ui::guarded(this, [&] { settings_.writeInteger(u"Language"_s, chosenLanguage_); });
+    return chosenLanguage_ == ui::kGerman ? German : English;
 }
 
 // Every way of closing comes here: OK, Enter, the close box, Alt+F4.

@@ -38,6 +38,8 @@ public:
     bool hasChoice() const;
     // Applies the choice and returns the dialog's result.
     int applyChoice();
+    // The language byte of the last choice applied; English until one is.
+    quint8 chosenLanguage() const { return chosenLanguage_; }
 
     void setGenreCombos(windows::GenreCombos combos) { genreCombos_ = std::move(combos); }
 
@@ -58,6 +60,7 @@ private:
     ui::SettingsStore& settings_;
     windows::GenreCombos genreCombos_;
     int preselection_ = -1;
+    quint8 chosenLanguage_ = 0;
 };
 
 } // namespace app

@@ -57,7 +57,7 @@ Startup::Startup(const QString& programDir)
 
     readLanguage();
     windows::fillGenreLists(ui::language(), genreCombos());
-    ui::setHelpFile(QString::fromUtf16(ui::language() == 1 ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+    ui::setHelpFile(ui::helpFileOf(ui::language()));
 }
 
 windows::GenreCombos Startup::genreCombos() const
@@ -99,8 +99,8 @@ void Startup::readLanguage()
         return;
     }
     languageDialog_->setPreselection(-1);
-    const int result = ui::execModal(languageDialog_);
-    ui::setLanguage(result == LanguageDialog::German ? 1 : 0);
+    ui::execModal(languageDialog_);
+    ui::setLanguage(languageDialog_->chosenLanguage());
 }
 
 int Startup::run()

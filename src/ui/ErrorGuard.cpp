@@ -1,8 +1,9 @@
 #include "ui/ErrorGuard.h"
 
 #include "ui/Application.h"
-#include "ui/Language.h"
 #include "ui/MessageBox.h"
+
+#include <QCoreApplication>
 
 namespace ui {
 
@@ -30,7 +31,7 @@ void reportUnhandled(QWidget* owner, const std::exception& error)
 
 void reportUnhandled(QWidget* owner)
 {
-    showReport(owner, isGerman() ? QStringLiteral("Unbekannter Fehler") : QStringLiteral("Unknown error"));
+    showReport(owner, QCoreApplication::translate("ui::ErrorGuard", "Unknown error"));
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/Language.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -39,15 +41,19 @@ QString HelpViewer::pagePath(int topic, bool german)
 void HelpViewer::showTopic(int topic, bool german)
 {
     german_ = german;
-    setWindowTitle(german ? QStringLiteral("reelMINDER/32 Hilfe") : QStringLiteral("reelMINDER/32 Help"));
-    close_->setText(german ? QStringLiteral("&Schließen") : QStringLiteral("&Close"));
-
     const QString path = pagePath(topic, german);
+    QString noHelp;
+    // The viewer speaks the language of the help file it shows, which need not be the program's.
+    withLanguage(german ? kGerman : kEnglish, [&] {
+        setWindowTitle(tr("reelMINDER/32 Help"));
+        close_->setText(tr("&Close"));
+        noHelp = tr("There is no help on this topic.");
+    });
+
     if (path.isEmpty()) {
         topic_ = topic;
         browser_->clear();
-        browser_->setPlainText(german ? QStringLiteral("Zu diesem Thema gibt es keine Hilfe.")
-                                      : QStringLiteral("There is no help on this topic."));
+        browser_->setPlainText(noHelp);
         return;
     }
     browser_->setSource(QUrl(QLatin1String("qrc") + path));

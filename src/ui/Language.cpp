@@ -1,9 +1,85 @@
 #include "ui/Language.h"
 
+#include "ui/Help.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QString>
+#include <QTranslator>
+
+#include <iterator>
+
 namespace ui {
 
 namespace {
-quint8 currentLanguage = 0;
+
+// Indexed by the language byte. Another language needs its translation file (listed in this
+// folder's CMakeLists.txt), a row here and a choice in the language dialog.
+struct LanguageFiles
+{
+    const char* translation;
+    const char16_t* helpFile;
+};
+constexpr LanguageFiles kLanguages[] = {
+    {"reelminder_en", kHelpFileEnglish},
+    {"reelminder_de", kHelpFileGerman},
+};
+constexpr std::size_t kLanguageCount = std::size(kLanguages);
+
+quint8 currentLanguage = kEnglish;
+QPointer<QTranslator> installedTranslator;
+
+// Loaded on first use from the resources; owned by the application, so none outlives it.
+QTranslator* translatorOf(quint8 language)
+{
+    static QPointer<QTranslator> loaded[kLanguageCount];
+    QCoreApplication* const application = QCoreApplication::instance();
+    if (!isLanguage(language) || application == nullptr) {
+        return nullptr;
+    }
+    QPointer<QTranslator>& translator = loaded[language];
+    if (translator.isNull()) {
+        translator = new QTranslator(application);
+        if (!translator->load(QLatin1String(kLanguages[language].translation), QStringLiteral(":/i18n"))) {
+            qWarning("The translation %s is missing", kLanguages[language].translation);
+        }
+    }
+    return translator;
+}
+
+// At most one translator is installed: a text the current language leaves untranslated must fall
+// back to its English source, never to another language.
+void install(QTranslator* translator)
+{
+    if (translator == installedTranslator) {
+        return;
+    }
+    if (!installedTranslator.isNull()) {
+        QCoreApplication::removeTranslator(installedTranslator);
+    }
+    if (translator != nullptr) {
+        QCoreApplication::installTranslator(translator);
+    }
+    installedTranslator = translator;
+}
+
+// Keeps the application from telling the windows about a translator that is only borrowed.
+class LanguageChangeMute final : public QObject
+{
+public:
+    LanguageChangeMute() { QCoreApplication::instance()->installEventFilter(this); }
+    ~LanguageChangeMute() override { QCoreApplication::instance()->removeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(LanguageChangeMute)
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange;
+    }
+};
+
 } // namespace
 
 quint8 language()
@@ -14,6 +90,37 @@ quint8 language()
 void setLanguage(quint8 language)
 {
     currentLanguage = language;
+    if (!isLanguage(language)) {
+        return;
+    }
+    install(translatorOf(language));
+    // Qt posts the change to every window; delivered now, whoever switched the language finds each
+    // window in it as soon as this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+bool isLanguage(quint8 language)
+{
+    return language < kLanguageCount;
+}
+
+QString helpFileOf(quint8 language)
+{
+    return QString::fromUtf16(kLanguages[isLanguage(language) ? language : kEnglish].helpFile);
+}
+
+void withLanguage(quint8 language, const std::function<void()>& apply)
+{
+    QTranslator* const borrowed = translatorOf(language);
+    if (borrowed == nullptr) {
+        apply();
+        return;
+    }
+    const LanguageChangeMute mute;
+    const QPointer<QTranslator> previous = installedTranslator;
+    install(borrowed);
+    const auto restore = qScopeGuard([&previous] { install(previous); });
+    apply();
 }
 
 } // namespace ui

@@ -2,16 +2,36 @@
 
 #include <QtGlobal>
 
-// The program's language: 0 = English, 1 = German. Every window reads it when it is shown and
-// every message when it is raised.
+#include <functional>
+
+class QString;
+
+// The program's language: one byte, 0 = English, 1 = German, as the settings store it. It picks the
+// translation every window and message is shown in.
 namespace ui {
 
+inline constexpr quint8 kEnglish = 0;
+inline constexpr quint8 kGerman = 1;
+
+// The language the windows are built in: each carries its German captions until the program's
+// language reaches it, at its first show or at a change of language.
+inline constexpr quint8 kFormLanguage = kGerman;
+
 quint8 language();
+
+// Makes language the program's language and installs its translation in place of the previous one.
+// Qt then sends every widget QEvent::LanguageChange; the windows have retranslated themselves when
+// this returns. A byte that no language has leaves the texts as they are.
 void setLanguage(quint8 language);
 
-inline bool isGerman()
-{
-    return language() == 1;
-}
+// True when the byte stands for a language the program has a translation for.
+bool isLanguage(quint8 language);
+
+// The help file of a language; the English one for a byte that no language has.
+QString helpFileOf(quint8 language);
+
+// Runs apply while the texts answer in language instead of the program's language, without telling
+// any window: for texts wanted in a language other than the current one.
+void withLanguage(quint8 language, const std::function<void()>& apply);
 
 } // namespace ui

@@ -1,7 +1,6 @@
 #include "ui/MessageBox.h"
 
-#include "ui/Language.h"
-
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -61,18 +60,17 @@ int messageBox(QWidget* owner, const QString& text, const QString& caption, unsi
     box.setText(displayText(text));
     box.setIcon(iconFor(flags));
 
-    const bool german = isGerman();
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* ok = nullptr;
     if ((flags & 0x0Fu) == MB_YESNO) {
         // Labels set by hand: the style's standard buttons would follow the system locale.
-        yes = box.addButton(german ? QStringLiteral("&Ja") : QStringLiteral("&Yes"), QMessageBox::YesRole);
-        no = box.addButton(german ? QStringLiteral("&Nein") : QStringLiteral("&No"), QMessageBox::NoRole);
+        yes = box.addButton(QCoreApplication::translate("ui::MessageBox", "&Yes"), QMessageBox::YesRole);
+        no = box.addButton(QCoreApplication::translate("ui::MessageBox", "&No"), QMessageBox::NoRole);
         box.setDefaultButton((flags & MB_DEFBUTTON2) != 0 ? no : yes);
         box.setEscapeButton(no);
     } else {
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        ok = box.addButton(QCoreApplication::translate("ui::MessageBox", "OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }

@@ -10,6 +10,7 @@
 #include "ui/ReportList.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,10 +49,10 @@ CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
     nameLabel_->setBuddy(nameEdit_);
     lengthLabel_->setBuddy(lengthEdit_);
 
-    okButton_ = new QPushButton(u"OK"_s, this);
+    okButton_ = new QPushButton(this);
     okButton_->setObjectName(u"okButton"_s);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(u"Abbrechen"_s, this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setObjectName(u"cancelButton"_s);
     cancelButton_->setAutoDefault(false);
 
@@ -81,6 +82,16 @@ CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
     connect(okButton_, &QPushButton::clicked, this,
             [this] { ui::guarded(this, [this] { acceptIfValid(); }); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Until the program's language reaches it, the dialog carries the German captions it was designed with.
+    ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
+}
+
+void CassetteDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui::guarded(this, [this] { retranslate(); });
 }
 
 void CassetteDialog::showEvent(QShowEvent* event)
@@ -117,23 +128,17 @@ void CassetteDialog::loadFields()
 
 void CassetteDialog::retranslate()
 {
-    const quint8 language = ui::language();
     if (mode_ == NewCassette) {
-        setWindowTitle(language == 1 ? u"Neue Kassette erstellen"_s : u"Create new Tape"_s);
+        setWindowTitle(tr("Create new Tape"));
     } else {
         const int row = cassetteList_->selectedRow();
         const QString caption = row >= 0 ? cassetteList_->caption(row) : QString();
-        setWindowTitle((language == 1 ? u"Eigenschaften von "_s : u"Properties of "_s) + caption);
+        setWindowTitle(tr("Properties of %1").arg(caption));
     }
-    if (language != 0) {
-        nameLabel_->setText(u"&Kassettenbezeichnung:"_s);
-        lengthLabel_->setText(u"Kassetten&länge (in min.):"_s);
-        cancelButton_->setText(u"Abbrechen"_s);
-    } else {
-        nameLabel_->setText(u"&Tapename:"_s);
-        lengthLabel_->setText(u"Tape&length (in min.):"_s);
-        cancelButton_->setText(u"Cancel"_s);
-    }
+    nameLabel_->setText(tr("&Tapename:"));
+    lengthLabel_->setText(tr("Tape&length (in min.):"));
+    okButton_->setText(tr("OK"));
+    cancelButton_->setText(tr("Cancel"));
 }
 
 QString CassetteDialog::acceptedName() const
@@ -149,44 +154,32 @@ int CassetteDialog::length() const
 void CassetteDialog::acceptIfValid()
 {
     if (nameEdit_->text().isEmpty()) {
-        showError(nameEdit_, u"No Tapename!"_s, u"Please enter a name for the Tape!"_s,
-                  u"Kassettenbezeichnung fehlt!"_s,
-                  u"Bitte geben Sie eine Bezeichnung für die Kassette an!"_s);
+        showError(nameEdit_, tr("No Tapename!"), tr("Please enter a name for the Tape!"));
         return;
     }
     const int length = lengthEdit_->intValue();
     if (length < minimumLength_ || length > kMaxTapeLength) {
-        const QString minimum = QString::number(minimumLength_);
         showError(
-            lengthEdit_, u"Invalid Tapelength"_s,
-            u"You have entered an invalid value for the Tapelength. You must enter a value between "_s +
-                minimum + u" and 65535."_s,
-            u"Ungültige Kassettenlänge"_s,
-            u"Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen "_s +
-                minimum + u" und 65535 angeben."_s);
+            lengthEdit_, tr("Invalid Tapelength"),
+            tr("You have entered an invalid value for the Tapelength. You must enter a value between %1 "
+               "and 65535.")
+                .arg(minimumLength_));
         return;
     }
     // No name may be taken twice, letter case ignored: two rows of one name would merge their
     // cassettes. In edit mode the cassette's own row does not count.
     const int taken = cassetteList_->findCaption(acceptedName());
     if (taken >= 0 && (mode_ == NewCassette || taken != cassetteList_->selectedRow())) {
-        showError(
-            nameEdit_, u"Tapename already exists"_s,
-            u"There is already a Tape with the given name. Please enter another one."_s,
-            u"Kassettenbezeichnung exisiert bereits"_s,
-            u"Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an."_s);
+        showError(nameEdit_, tr("Tapename already exists"),
+                  tr("There is already a Tape with the given name. Please enter another one."));
         return;
     }
     accept();
 }
 
-void CassetteDialog::showError(QWidget* field, const QString& englishCaption, const QString& englishText,
-                               const QString& germanCaption, const QString& germanText)
+void CassetteDialog::showError(QWidget* field, const QString& caption, const QString& text)
 {
-    if (ui::language() == 1)
-        ui::messageBox(this, germanText, germanCaption, ui::MB_ICONERROR);
-    else
-        ui::messageBox(this, englishText, englishCaption, ui::MB_ICONERROR);
+    ui::messageBox(this, text, caption, ui::MB_ICONERROR);
     field->setFocus();
 }
 

@@ -37,7 +37,7 @@ public:
     void setMode(Mode mode) { mode_ = mode; }
     Mode mode() const { return mode_; }
 
-    // Sets the title and captions in the current language.
+    // Sets the title and captions in the current language; runs on every show and change of language.
     void retranslate();
     // Accepts the dialog unless a rule is broken, which it then explains.
     void acceptIfValid();
@@ -50,11 +50,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void loadFields();
-    void showError(QWidget* field, const QString& englishCaption, const QString& englishText,
-                   const QString& germanCaption, const QString& germanText);
+    void showError(QWidget* field, const QString& caption, const QString& text);
 
     QLabel* nameLabel_;
     QLabel* lengthLabel_;

@@ -1,45 +1,73 @@
 #include "windows/GenreLists.h"
 
-#include <QComboBox>
+#include "ui/Language.h"
 
-using namespace Qt::StringLiterals;
+#include <QComboBox>
+#include <QCoreApplication>
 
 namespace windows {
 
+// The genre names, written once in English; a language's list holds their translations.
+class GenreNames final
+{
+    Q_DECLARE_TR_FUNCTIONS(windows::GenreNames)
+
+public:
+    static QStringList inCurrentLanguage();
+};
+
+QStringList GenreNames::inCurrentLanguage()
+{
+    QStringList names{tr("Action"),   tr("Adventure"), tr("Cabaret"),         tr("Cartoon"),
+                      tr("Comedy"),   tr("Culture"),   tr("Disastermovie"),   tr("Documentary"),
+                      tr("Drama"),    tr("Erotic"),    tr("Fantasy"),         tr("Horror"),
+                      tr("Music"),    tr("Musical"),   tr("Nature"),          tr("Opera"),
+                      tr("Operetta"), tr("Satire"),    tr("Science-Fiction"), tr("Show"),
+                      tr("Sitcom"),   tr("Sport"),     tr("Theatre"),         tr("Thriller"),
+                      tr("Warfilm"),  tr("Western")};
+    // Genres not every language has: offered where the translation gives them a name of its own.
+    for (const char* const genre : {QT_TR_NOOP("Costume film"), QT_TR_NOOP("Crime"), QT_TR_NOOP("Report")}) {
+        const QString name = tr(genre);
+        if (name != QLatin1String(genre))
+            names.append(name);
+    }
+    // Each list is in its own language's order.
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+namespace {
+
+QStringList genresIn(quint8 language)
+{
+    QStringList names;
+    ui::withLanguage(language, [&names] { names = GenreNames::inCurrentLanguage(); });
+    return names;
+}
+
+} // namespace
+
 QStringList englishGenres()
 {
-    return {u"Action"_s,          u"Adventure"_s,   u"Cabaret"_s, u"Cartoon"_s, u"Comedy"_s,   u"Culture"_s,
-            u"Disastermovie"_s,   u"Documentary"_s, u"Drama"_s,   u"Erotic"_s,  u"Fantasy"_s,  u"Horror"_s,
-            u"Music"_s,           u"Musical"_s,     u"Nature"_s,  u"Opera"_s,   u"Operetta"_s, u"Satire"_s,
-            u"Science-Fiction"_s, u"Show"_s,        u"Sitcom"_s,  u"Sport"_s,   u"Theatre"_s,  u"Thriller"_s,
-            u"Warfilm"_s,         u"Western"_s};
+    return genresIn(ui::kEnglish);
 }
 
 QStringList germanGenres()
 {
-    return {u"Abenteuer"_s,       u"Action"_s,      u"Dokumentation"_s,
-            u"Drama"_s,           u"Erotik"_s,      u"Fantasy"_s,
-            u"Horror"_s,          u"Kabarett"_s,    u"Katastrophenfilm"_s,
-            u"Komödie"_s,         u"Kostümfilm"_s,  u"Kriegsfilm"_s,
-            u"Krimi"_s,           u"Kultur"_s,      u"Musical"_s,
-            u"Musik"_s,           u"Natur"_s,       u"Oper"_s,
-            u"Operette"_s,        u"Reportage"_s,   u"Satire"_s,
-            u"Science-Fiction"_s, u"Show"_s,        u"Sitcom"_s,
-            u"Sport"_s,           u"Theater"_s,     u"Thriller"_s,
-            u"Western"_s,         u"Zeichentrick"_s};
+    return genresIn(ui::kGerman);
 }
 
 void fillGenreLists(quint8 language, const GenreCombos& combos)
 {
-    if (combos.search && language <= 1) {
+    if (combos.search && ui::isLanguage(language)) {
         combos.search->clear();
-        combos.search->addItems(language == 0 ? englishGenres() : germanGenres());
+        combos.search->addItems(genresIn(language));
     }
     // Without a search dialog the film window's list is loaded on its own.
-    if (combos.film && !combos.search && language <= 1) {
+    if (combos.film && !combos.search && ui::isLanguage(language)) {
         const QString typed = combos.film->currentText();
         combos.film->clear();
-        combos.film->addItems(language == 0 ? englishGenres() : germanGenres());
+        combos.film->addItems(genresIn(language));
         combos.film->setCurrentText(typed);
     }
     if (combos.film && combos.search) {

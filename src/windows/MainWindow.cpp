@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -77,7 +78,7 @@ void MainWindow::createControls()
     cassetteList_ = new ui::ReportList(this);
     cassetteList_->setObjectName(u"cassetteList"_s);
     cassettesLabel_->setBuddy(cassetteList_);
-    cassetteList_->setColumns({u"Kassette"_s, u"Länge"_s, u"Filmanzahl"_s, u"Restzeit"_s},
+    cassetteList_->setColumns(QStringList(std::size(kColumnWidths)),
                               {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
 
     auto makeButton = [this](const char16_t* name) {
@@ -155,19 +156,9 @@ void MainWindow::createControls()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
 
-    // Until the first show the window carries the German captions.
-    cassettesLabel_->setText(u"&Videokassetten:"_s);
-    newButton_->setText(u"&Neu"_s);
-    openButton_->setText(u"Ö&ffnen"_s);
-    editButton_->setText(u"Be&arbeiten"_s);
-    deleteButton_->setText(u"&Löschen"_s);
-    searchButton_->setText(u"Film &suchen"_s);
-    exitButton_->setText(u"&Beenden"_s);
-    aboutButton_->setText(u"&Info über reelMINDER/32"_s);
-    cassetteCountLabel_->setText(u"0 Kassetten"_s);
-    filmCountLabel_->setText(u"0 Filme"_s);
-    for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
-        button->setEnabled(false);
+    // Until the program's language reaches it, the window carries the German captions it was designed
+    // with; the catalogue is still empty, so the counts are 0 and the buttons that need a cassette are off.
+    ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
 }
 
 void MainWindow::loadArchive(const QString& programDir)
@@ -262,38 +253,28 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui::guarded(this, [this] { retranslate(); });
+}
+
 void MainWindow::retranslate()
 {
-    struct Captions
-    {
-        const char16_t *label, *tape, *length, *count, *remaining, *newCaption, *openCaption, *editCaption,
-            *deleteCaption, *searchCaption, *exitCaption, *aboutCaption;
-    };
-    static constexpr Captions english{u"&Videotapes:", u"Tape",           u"Length",
-                                      u"No. of films", u"Remaining Time", u"&New",
-                                      u"&Open",        u"&Edit",          u"&Delete",
-                                      u"&Search film", u"E&xit",          u"&Info about reelMINDER/32"};
-    static constexpr Captions german{u"&Videokassetten:", u"Kassette",    u"Länge",
-                                     u"Filmanzahl",       u"Restzeit",    u"&Neu",
-                                     u"Ö&ffnen",          u"Be&arbeiten", u"&Löschen",
-                                     u"Film &suchen",     u"&Beenden",    u"&Info über reelMINDER/32"};
-    const quint8 language = ui::language();
-    if (language <= 1) {
-        const Captions& c = language == 0 ? english : german;
-        cassettesLabel_->setText(QString::fromUtf16(c.label));
-        cassetteList_->setColumnCaption(0, QString::fromUtf16(c.tape));
-        cassetteList_->setColumnCaption(1, QString::fromUtf16(c.length));
-        cassetteList_->setColumnCaption(2, QString::fromUtf16(c.count));
-        cassetteList_->setColumnCaption(3, QString::fromUtf16(c.remaining));
-        newButton_->setText(QString::fromUtf16(c.newCaption));
-        openButton_->setText(QString::fromUtf16(c.openCaption));
-        editButton_->setText(QString::fromUtf16(c.editCaption));
-        deleteButton_->setText(QString::fromUtf16(c.deleteCaption));
-        searchButton_->setText(QString::fromUtf16(c.searchCaption));
-        exitButton_->setText(QString::fromUtf16(c.exitCaption));
-        aboutButton_->setText(QString::fromUtf16(c.aboutCaption));
-        fitColumns();
-    }
+    cassettesLabel_->setText(tr("&Videotapes:"));
+    cassetteList_->setColumnCaption(0, tr("Tape"));
+    cassetteList_->setColumnCaption(1, tr("Length"));
+    cassetteList_->setColumnCaption(2, tr("No. of films"));
+    cassetteList_->setColumnCaption(3, tr("Remaining Time"));
+    newButton_->setText(tr("&New"));
+    openButton_->setText(tr("&Open"));
+    editButton_->setText(tr("&Edit"));
+    deleteButton_->setText(tr("&Delete"));
+    searchButton_->setText(tr("&Search film"));
+    exitButton_->setText(tr("E&xit"));
+    aboutButton_->setText(tr("&Info about reelMINDER/32"));
+    fitColumns();
     updateStatusBar();
 }
 
@@ -322,12 +303,7 @@ void MainWindow::fitColumns()
 
 void MainWindow::updateStatusBar()
 {
-    const quint8 language = ui::language();
-    const int tapes = cassetteList_->rowCount();
-    if (language == 0)
-        cassetteCountLabel_->setText(tapes == 1 ? u"1 Tape"_s : number(tapes) + u" Tapes"_s);
-    else if (language == 1)
-        cassetteCountLabel_->setText(tapes == 1 ? u"1 Kassette"_s : number(tapes) + u" Kassetten"_s);
+    cassetteCountLabel_->setText(tr("%n Tape(s)", nullptr, cassetteList_->rowCount()));
     setFilmCount(catalogue_.filmTotal());
 
     const bool any = !catalogue_.isEmpty();
@@ -337,10 +313,7 @@ void MainWindow::updateStatusBar()
 
 void MainWindow::setFilmCount(qint32 filmTotal)
 {
-    QString text = number(filmTotal) + u" Film"_s;
-    if (filmTotal != 1)
-        text += ui::language() == 1 ? u'e' : u's';
-    filmCountLabel_->setText(text);
+    filmCountLabel_->setText(tr("%n Film(s)", nullptr, filmTotal));
 }
 
 void MainWindow::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
@@ -365,15 +338,11 @@ void MainWindow::refreshCassetteRow(const FilmRecord* r)
     updateStatusBar();
 }
 
-int MainWindow::selectedRowOrWarn(const QString& english, const QString& german)
+int MainWindow::selectedRowOrWarn(const QString& text)
 {
     const int row = cassetteList_->selectedRow();
-    if (row < 0) {
-        if (ui::language() == 1)
-            ui::messageBox(this, german, u"Keine Kassette ausgewählt"_s, ui::MB_ICONWARNING);
-        else
-            ui::messageBox(this, english, u"No tape selected"_s, ui::MB_ICONWARNING);
-    }
+    if (row < 0)
+        ui::messageBox(this, text, tr("No tape selected"), ui::MB_ICONWARNING);
     return row;
 }
 
@@ -398,8 +367,7 @@ void MainWindow::createCassette()
 
 void MainWindow::openCassette()
 {
-    const int row = selectedRowOrWarn(u"Please select first the tape that you want to open."_s,
-                                      u"Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen."_s);
+    const int row = selectedRowOrWarn(tr("Please select first the tape that you want to open."));
     if (row < 0)
         return;
     FilmRecord* anchor = catalogue_.findCassette(cassetteList_->caption(row));
@@ -410,9 +378,7 @@ void MainWindow::openCassette()
 
 void MainWindow::editCassette()
 {
-    const int row =
-        selectedRowOrWarn(u"Please select first the tape, that you want to edit."_s,
-                          u"Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen."_s);
+    const int row = selectedRowOrWarn(tr("Please select first the tape, that you want to edit."));
     if (row < 0)
         return;
     const QString oldName = cassetteList_->caption(row);
@@ -430,20 +396,13 @@ void MainWindow::editCassette()
 
 void MainWindow::deleteCassette()
 {
-    const int row = selectedRowOrWarn(u"Please select first the tape that you want to delete."_s,
-                                      u"Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen."_s);
+    const int row = selectedRowOrWarn(tr("Please select first the tape that you want to delete."));
     if (row < 0)
         return;
     const QString name = cassetteList_->caption(row);
-    const QChar quote = u'"';
     const int answer =
-        ui::language() == 1
-            ? ui::messageBox(
-                  this, u"Wollen Sie die Videokassette "_s + quote + name + quote + u" wirklich löschen?"_s,
-                  u"Löschen einer Videokassette"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)
-            : ui::messageBox(
-                  this, u"Do you really want do delete the Videotape "_s + quote + name + quote + u'?',
-                  u"Deleting of a Videotape"_s, ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
+        ui::messageBox(this, tr("Do you really want do delete the Videotape \"%1\"?").arg(name),
+                       tr("Deleting of a Videotape"), ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
     if (answer != ui::IDYES)
         return;
     catalogue_.removeCassette(name);
@@ -462,18 +421,13 @@ void MainWindow::showAbout()
 {
     if (openAbout_)
         openAbout_();
-    retranslate();
 }
 
 bool MainWindow::confirmExit()
 {
     const int answer =
-        ui::language() == 1
-            ? ui::messageBox(this, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s,
-                             u"reelMINDER/32 beenden"_s,
-                             ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2)
-            : ui::messageBox(this, u"Do you really want to exit reelMINDER/32?"_s, u"Exit reelMINDER/32"_s,
-                             ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
+        ui::messageBox(this, tr("Do you really want to exit reelMINDER/32?"), tr("Exit reelMINDER/32"),
+                       ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
     return answer == ui::IDYES;
 }
 
@@ -482,22 +436,12 @@ void MainWindow::saveAtExit()
     // A declined retry ends the program all the same; only a successful save releases the records,
     // so whatever happens in between, no later save can write a catalogue that lost them.
     const bool saved = catalogue::saveArchive(catalogue_, archivePath_, [this](const QString& reason) {
-        const int answer =
-            ui::language() == 1
-                ? ui::messageBox(
-                      this,
-                      u"Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei "
-                      u"(ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.\r\r"
-                      u"Wollen Sie versuchen es noch einmal zu speichern?\r\r"_s +
-                          reason,
-                      u"Archivspeicherung fehlgeschlagen"_s, ui::MB_YESNO | ui::MB_ICONERROR)
-                : ui::messageBox(
-                      this,
-                      u"The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the "
-                      u"volume is probably write-protected.\r\r"
-                      u"Do you want to try to save it again?\r\r"_s +
-                          reason,
-                      u"Saving of Archive failed"_s, ui::MB_YESNO | ui::MB_ICONERROR);
+        const int answer = ui::messageBox(
+            this,
+            tr("The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is "
+               "probably write-protected.\r\rDo you want to try to save it again?\r\r") +
+                reason,
+            tr("Saving of Archive failed"), ui::MB_YESNO | ui::MB_ICONERROR);
         return answer == ui::IDYES;
     });
     if (saved)

@@ -45,7 +45,7 @@ public:
     // One row per cassette; the cassette dialog takes the selected cassette and the names in use from it.
     ui::ReportList* cassetteList() const { return cassetteList_; }
 
-    // Sets every caption in the current language; runs on every show.
+    // Sets every caption in the current language; runs on every show and change of language.
     void retranslate();
     void updateStatusBar();
     void refreshCassetteRow(const catalogue::FilmRecord* r);
@@ -69,6 +69,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -77,7 +78,7 @@ private:
     void createControls();
     void fitColumns();
     void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
-    int selectedRowOrWarn(const QString& english, const QString& german);
+    int selectedRowOrWarn(const QString& text);
 
     ui::ReportList* cassetteList_;
     QLabel* cassettesLabel_;

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void statusBar_countsTapesAndFilmsInBothLanguages_data();
     void statusBar_countsTapesAndFilmsInBothLanguages();
     void beforeFirstShow_germanCaptionsAndButtonsDisabled();
+    void languageSwitch_retranslatesShownWindowAndDialog();
     void buttons_enabledExactlyWhileCatalogueHoldsARecord();
     void noSelection_warnsAndDoesNothing_data();
     void noSelection_warnsAndDoesNothing();
@@ -118,6 +119,33 @@ void TestMainWindow::beforeFirstShow_germanCaptionsAndButtonsDisabled()
     QCOMPARE(f.list()->columnCaption(2), u"No. of films"_s);
     QCOMPARE(f.button(u"exitButton"_s)->text(), u"E&xit"_s);
     QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
+}
+
+// Nothing but the language byte changes: the windows follow through QEvent::LanguageChange.
+void TestMainWindow::languageSwitch_retranslatesShownWindowAndDialog()
+{
+    WindowFixture f({makeRecord(u"A"_s, 100, u"Film"_s, 50)});
+    f.mainWindow->show();
+    f.cassetteDialog->show();
+    auto texts = [&] {
+        return QStringList{f.label(u"cassettesLabel"_s)->text(),
+                           f.list()->columnCaption(3),
+                           f.button(u"exitButton"_s)->text(),
+                           f.label(u"cassetteCountLabel"_s)->text(),
+                           f.label(u"filmCountLabel"_s)->text(),
+                           f.cassetteDialog->windowTitle(),
+                           widget<QPushButton>(f.cassetteDialog, u"cancelButton"_s)->text()};
+    };
+    const QStringList english{u"&Videotapes:"_s, u"Remaining Time"_s,  u"E&xit"_s, u"1 Tape"_s,
+                              u"1 Film"_s,       u"Create new Tape"_s, u"Cancel"_s};
+    QCOMPARE(texts(), english);
+
+    ui::setLanguage(1);
+    QCOMPARE(texts(), (QStringList{u"&Videokassetten:"_s, u"Restzeit"_s, u"&Beenden"_s, u"1 Kassette"_s,
+                                   u"1 Film"_s, u"Neue Kassette erstellen"_s, u"Abbrechen"_s}));
+    ui::setLanguage(0);
+    QCOMPARE(texts(), english);
+    f.cassetteDialog->hide();
 }
 
 void TestMainWindow::buttons_enabledExactlyWhileCatalogueHoldsARecord()

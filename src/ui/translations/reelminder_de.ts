@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>app::AboutDialog</name>
+    <message>
+        <source>Info about reelMINDER/32 %1</source>
+        <translation>Info über reelMINDER/32 %1</translation>
+    </message>
+    <message>
+        <source>%1 for Windows 95</source>
+        <translation>%1 für Windows 95</translation>
+    </message>
+    <message>
+        <source>Language Selection</source>
+        <translation>Sprachauswahl</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ErrorGuard</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HelpViewer</name>
+    <message>
+        <source>reelMINDER/32 Help</source>
+        <translation>reelMINDER/32 Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>There is no help on this topic.</source>
+        <translation>Zu diesem Thema gibt es keine Hilfe.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessageBox</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::CassetteDialog</name>
+    <message>
+        <source>Create new Tape</source>
+        <translation>Neue Kassette erstellen</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Eigenschaften von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tapename:</source>
+        <translation>&amp;Kassettenbezeichnung:</translation>
+    </message>
+    <message>
+        <source>Tape&amp;length (in min.):</source>
+        <translation>Kassetten&amp;länge (in min.):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No Tapename!</source>
+        <translation>Kassettenbezeichnung fehlt!</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the Tape!</source>
+        <translation>Bitte geben Sie eine Bezeichnung für die Kassette an!</translation>
+    </message>
+    <message>
+        <source>Invalid Tapelength</source>
+        <translation>Ungültige Kassettenlänge</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and 65535.</source>
+        <translation>Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen %1 und 65535 angeben.</translation>
+    </message>
+    <message>
+        <source>Tapename already exists</source>
+        <translation>Kassettenbezeichnung exisiert bereits</translation>
+    </message>
+    <message>
+        <source>There is already a Tape with the given name. Please enter another one.</source>
+        <translation>Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::FilmWindow</name>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation>&amp;Filmname:</translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation>&amp;Produktionsjahr:</translation>
+    </message>
+    <message>
+        <source>Prod&amp;uced in:</source>
+        <translation>Produ&amp;ktionsland:</translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation>Län&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Di&amp;rector:</source>
+        <translation>&amp;Regie:</translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <translation>&amp;Darsteller:</translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation>G&amp;enre:</translation>
+    </message>
+    <message>
+        <source>&amp;Story:</source>
+        <translation>H&amp;andlung:</translation>
+    </message>
+    <message>
+        <source>&amp;Counterrange:</source>
+        <translation>&amp;Zählerbereich:</translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation>L&amp;ongplay</translation>
+    </message>
+    <message>
+        <source>&amp;Black/White</source>
+        <translation>Schwarz/&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <translation>Gese&amp;hen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <translation>Lös&amp;chbar</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>I&amp;nsert</source>
+        <translation>Ei&amp;nfügen</translation>
+    </message>
+    <message>
+        <source>Yearnumber is 0</source>
+        <translation>Jahreszahl ist 0</translation>
+    </message>
+    <message>
+        <source>The given year is invalid. Please enter a value higher than 0.</source>
+        <translation>Die angegebene Jahreszahl ist unzulässig. Bitte tragen Sie einen Wert größer alt 0 ein</translation>
+    </message>
+    <message>
+        <source>Filmlength is invalid</source>
+        <translation>Filmlänge ist ungültig</translation>
+    </message>
+    <message>
+        <source>The given Filmlength is invalid. Please enter a value between 0 and the maximum tapelength.</source>
+        <translation>Die angegebene Filmlänge ist unzulässig. Bitte tragen Sie einen Wert zwischen 0 und der maximalen Kassettenlänge ein.</translation>
+    </message>
+    <message>
+        <source>Film is too long</source>
+        <translation>Film zu lang</translation>
+    </message>
+    <message>
+        <source>This Film is too long to have space on the Tape. If you have recorded the Film in longplay, please check the &quot;Longplay&quot;-Checkbox.</source>
+        <translation>Dieser Film ist zu lang um auf der Kassette Platz zu haben. Wenn Sie ihn in Longplay aufgenommen haben, markieren Sie bitte die &quot;Longplay&quot;-Checkbox.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this film?</source>
+        <translation>Wollen Sie diesen Film wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Deleting of a Film</source>
+        <translation>Löschen eines Filmes</translation>
+    </message>
+</context>
+<context>
+    <name>windows::GenreNames</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Adventure</source>
+        <translation>Abenteuer</translation>
+    </message>
+    <message>
+        <source>Cabaret</source>
+        <translation>Kabarett</translation>
+    </message>
+    <message>
+        <source>Cartoon</source>
+        <translation>Zeichentrick</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Komödie</translation>
+    </message>
+    <message>
+        <source>Culture</source>
+        <translation>Kultur</translation>
+    </message>
+    <message>
+        <source>Disastermovie</source>
+        <translation>Katastrophenfilm</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drama</translation>
+    </message>
+    <message>
+        <source>Erotic</source>
+        <translation>Erotik</translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation>Fantasy</translation>
+    </message>
+    <message>
+        <source>Horror</source>
+        <translation>Horror</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musical</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Natur</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Oper</translation>
+    </message>
+    <message>
+        <source>Operetta</source>
+        <translation>Operette</translation>
+    </message>
+    <message>
+        <source>Satire</source>
+        <translation>Satire</translation>
+    </message>
+    <message>
+        <source>Science-Fiction</source>
+        <translation>Science-Fiction</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Sitcom</source>
+        <translation>Sitcom</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Theatre</source>
+        <translation>Theater</translation>
+    </message>
+    <message>
+        <source>Thriller</source>
+        <translation>Thriller</translation>
+    </message>
+    <message>
+        <source>Warfilm</source>
+        <translation>Kriegsfilm</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Western</translation>
+    </message>
+    <message>
+        <source>Costume film</source>
+        <translation>Kostümfilm</translation>
+    </message>
+    <message>
+        <source>Crime</source>
+        <translation>Krimi</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Reportage</translation>
+    </message>
+</context>
+<context>
+    <name>windows::MainWindow</name>
+    <message>
+        <source>&amp;Videotapes:</source>
+        <translation>&amp;Videokassetten:</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>No. of films</source>
+        <translation>Filmanzahl</translation>
+    </message>
+    <message>
+        <source>Remaining Time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;arbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Search film</source>
+        <translation>Film &amp;suchen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Info about reelMINDER/32</source>
+        <translation>&amp;Info über reelMINDER/32</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tape(s)</source>
+        <translation>
+            <numerusform>%n Kassette</numerusform>
+            <numerusform>%n Kassetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No tape selected</source>
+        <translation>Keine Kassette ausgewählt</translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to open.</source>
+        <translation>Bitte wählen Sie zuerst die Kassette aus, die Sie öffnen wollen.</translation>
+    </message>
+    <message>
+        <source>Please select first the tape, that you want to edit.</source>
+        <translation>Bitte wählen Sie zuerst die Kassette aus, die Sie bearbeiten wollen.</translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to delete.</source>
+        <translation>Bitte wählen Sie zuerst die Kassette aus, die Sie löschen wollen.</translation>
+    </message>
+    <message>
+        <source>Do you really want do delete the Videotape &quot;%1&quot;?</source>
+        <translation>Wollen Sie die Videokassette &quot;%1&quot; wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Deleting of a Videotape</source>
+        <translation>Löschen einer Videokassette</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit reelMINDER/32?</source>
+        <translation>Wollen Sie reelMINDER/32 wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Exit reelMINDER/32</source>
+        <translation>reelMINDER/32 beenden</translation>
+    </message>
+    <message>
+        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
+        <translation>Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei (ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.<byte value="xd"/><byte value="xd"/>Wollen Sie versuchen es noch einmal zu speichern?<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Saving of Archive failed</source>
+        <translation>Archivspeicherung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::SearchDialog</name>
+    <message>
+        <source>Search a film</source>
+        <translation>Film suchen</translation>
+    </message>
+    <message>
+        <source>Searchcriterions</source>
+        <translation>Suchkriterien</translation>
+    </message>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation>&amp;Filmname:</translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation>&amp;Produktionsjahr:</translation>
+    </message>
+    <message>
+        <source>Produced &amp;in:</source>
+        <translation>Produktions&amp;land:</translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation>Län&amp;ge:</translation>
+    </message>
+    <message>
+        <source>&amp;Director:</source>
+        <translation>&amp;Regie:</translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <translation>&amp;Darsteller</translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation>G&amp;enre:</translation>
+    </message>
+    <message>
+        <source>Sto&amp;ry:</source>
+        <translation>&amp;Handlung:</translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation>L&amp;ongplay</translation>
+    </message>
+    <message>
+        <source>Black/&amp;White</source>
+        <translation>Schwarz/&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <translation>Ge&amp;sehen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <translation>Lösch&amp;bar</translation>
+    </message>
+    <message>
+        <source>&amp;Start Search</source>
+        <translation>S&amp;uche starten</translation>
+    </message>
+    <message>
+        <source>Discard Searc&amp;hresult</source>
+        <translation>Suchergebnis &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Tape</source>
+        <translation>&amp;Kassette öffnen</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>There was no film found with the given criterions.</source>
+        <translation>Es wurde kein Film mit den angegebenen Kriterien gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>There were %n films found with the given criterions.</source>
+        <translation>
+            <numerusform>Es wurde %n Film mit den angegebenen Kriterien gefunden.</numerusform>
+            <numerusform>Es wurden %n Filme mit den angegebenen Kriterien gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searchresult</source>
+        <translation>Suchergebnis</translation>
+    </message>
+</context>
+</TS>

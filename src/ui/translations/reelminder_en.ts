@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>app::AboutDialog</name>
+    <message>
+        <source>Info about reelMINDER/32 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for Windows 95</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::ErrorGuard</name>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::HelpViewer</name>
+    <message>
+        <source>reelMINDER/32 Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no help on this topic.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessageBox</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::CassetteDialog</name>
+    <message>
+        <source>Create new Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tapename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape&amp;length (in min.):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Tapename!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a name for the Tape!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Tapelength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapename already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a Tape with the given name. Please enter another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::FilmWindow</name>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prod&amp;uced in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di&amp;rector:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Counterrange:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Black/White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;nsert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearnumber is 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The given year is invalid. Please enter a value higher than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filmlength is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The given Filmlength is invalid. Please enter a value between 0 and the maximum tapelength.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Film is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Film is too long to have space on the Tape. If you have recorded the Film in longplay, please check the &quot;Longplay&quot;-Checkbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this film?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting of a Film</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::GenreNames</name>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adventure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabaret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cartoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Culture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disastermovie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erotic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fantasy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operetta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Science-Fiction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sitcom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theatre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thriller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warfilm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costume film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::MainWindow</name>
+    <message>
+        <source>&amp;Videotapes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. of films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info about reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tape(s)</source>
+        <translation>
+            <numerusform>%n Tape</numerusform>
+            <numerusform>%n Tapes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Films</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No tape selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select first the tape, that you want to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want do delete the Videotape &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting of a Videotape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to exit reelMINDER/32?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving of Archive failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::SearchDialog</name>
+    <message>
+        <source>Search a film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searchcriterions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produced &amp;in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Director:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sto&amp;ry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black/&amp;White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard Searc&amp;hresult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was no film found with the given criterions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>There were %n films found with the given criterions.</source>
+        <translation>
+            <numerusform>There was %n film found with the given criterions.</numerusform>
+            <numerusform>There were %n films found with the given criterions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searchresult</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

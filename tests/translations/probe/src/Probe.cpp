@@ -1,0 +1,8 @@
+// Sample code for the self-test of CheckTranslations.cmake; never compiled.
+#include <QCoreApplication>
+
+void probe()
+{
+    QCoreApplication::translate("Probe", "Translated");
+    QCoreApplication::translate("Probe", "Never translated");
+}
