@@ -34,7 +34,7 @@ Startup::Startup(const QString& programDir)
         return;
     mainWindow_ = std::move(mainWindow);
     sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
-    cassetteDialog_ = new windows::CassetteDialog(mainWindow_->cassetteList(), mainWindow_.get());
+    cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
     languageDialog_ = new LanguageDialog(*settings_, windows::GenreCombos{}, mainWindow_.get());
 

@@ -7,7 +7,6 @@
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
-#include "ui/ReportList.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -27,10 +26,9 @@ constexpr int kTapeNameCapacity = 50;
 
 } // namespace
 
-CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
+CassetteDialog::CassetteDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      cassetteList_(cassetteList)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"cassetteDialog"_s);
     ui::setHelpContext(this, ui::kHelpCassetteDialog);
@@ -93,21 +91,24 @@ void CassetteDialog::showEvent(QShowEvent* event)
     ui::centreOnScreen(this);
 }
 
-// The fields for the mode: empty for a new cassette, the selected row's values for an edit.
+// The fields for the mode: empty for a new cassette, the edited cassette's values for an edit.
 void CassetteDialog::loadFields()
 {
+    edited_.reset();
     if (mode_ == NewCassette) {
         nameEdit_->clear();
         lengthEdit_->setIntValue(0);
         minimumLength_ = 1;
     } else {
-        const int row = cassetteList_->selectedRow();
-        nameEdit_->setText(row >= 0 ? cassetteList_->caption(row) : QString());
-        const QString length = row >= 0 ? cassetteList_->subItem(row, 0) : QString();
-        const QString remaining = row >= 0 ? cassetteList_->subItem(row, 2) : QString();
-        lengthEdit_->setValue(length);
-        // The minutes the cassette's films take, as the row shows them.
-        minimumLength_ = length.toInt() - remaining.toInt();
+        if (lookup_.editedCassette)
+            edited_ = lookup_.editedCassette();
+        nameEdit_->setText(edited_ ? edited_->name : QString());
+        if (edited_)
+            lengthEdit_->setIntValue(edited_->length);
+        else
+            lengthEdit_->setValue(QString());
+        // The minutes the cassette's films take.
+        minimumLength_ = edited_ ? edited_->length - edited_->remainingMinutes : 0;
         if (minimumLength_ == 0)
             minimumLength_ = 1;
     }
@@ -121,8 +122,7 @@ void CassetteDialog::retranslate()
     if (mode_ == NewCassette) {
         setWindowTitle(language == 1 ? u"Neue Kassette erstellen"_s : u"Create new Tape"_s);
     } else {
-        const int row = cassetteList_->selectedRow();
-        const QString caption = row >= 0 ? cassetteList_->caption(row) : QString();
+        const QString caption = edited_ ? edited_->name : QString();
         setWindowTitle((language == 1 ? u"Eigenschaften von "_s : u"Properties of "_s) + caption);
     }
     if (language != 0) {
@@ -167,9 +167,11 @@ void CassetteDialog::acceptIfValid()
         return;
     }
     // No name may be taken twice, letter case ignored: two rows of one name would merge their
-    // cassettes. In edit mode the cassette's own row does not count.
-    const int taken = cassetteList_->findCaption(acceptedName());
-    if (taken >= 0 && (mode_ == NewCassette || taken != cassetteList_->selectedRow())) {
+    // cassettes. In edit mode the cassette's own name does not count.
+    const QString name = acceptedName();
+    const bool ownName =
+        mode_ == EditCassette && edited_ && QString::compare(name, edited_->name, Qt::CaseInsensitive) == 0;
+    if (!ownName && lookup_.nameTaken && lookup_.nameTaken(name)) {
         showError(
             nameEdit_, u"Tapename already exists"_s,
             u"There is already a Tape with the given name. Please enter another one."_s,

@@ -40,10 +40,24 @@ namespace {
 
 // Designed widths of the four columns; a column grows when its caption needs more.
 constexpr int kColumnWidths[] = {160, 42, 61, 88};
+// The columns after the name, each holding a number.
+constexpr int kLengthColumn = 1;
+constexpr int kCountColumn = 2;
+constexpr int kRemainingColumn = 3;
 
 QString number(int n)
 {
     return QString::number(n);
+}
+
+// The selected row's cassette with its numbers, for the cassette dialog.
+std::optional<CassetteDialog::Cassette> selectedCassette(const ui::ReportList& list)
+{
+    const int row = list.selectedRow();
+    if (row < 0)
+        return std::nullopt;
+    return CassetteDialog::Cassette{list.caption(row), list.value(row, kLengthColumn).toInt(),
+                                    list.value(row, kRemainingColumn).toInt()};
 }
 
 std::string_view tapeNameBytes(const FilmRecord& r)
@@ -65,6 +79,13 @@ MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& programDi
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setCassetteDialog(CassetteDialog* dialog)
+{
+    cassetteDialog_ = dialog;
+    dialog->setLookup({[this] { return selectedCassette(*cassetteList_); },
+                       [this](const QString& name) { return cassetteList_->findCaption(name) >= 0; }});
+}
 
 void MainWindow::createControls()
 {
@@ -238,13 +259,12 @@ void MainWindow::buildRows()
         }
     }
 
-    QList<QStringList> rows;
+    QList<QVariantList> rows;
     rows.reserve(qsizetype(rowTapes.size()));
     for (std::size_t index : rowTapes) {
         const Tape& tape = tapes[index];
-        rows.append({catalogue::tapeNameText(*tape.first), number(tape.first->tapeLength),
-                     number(tape.filmCount),
-                     number(catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
+        rows.append({catalogue::tapeNameText(*tape.first), int(tape.first->tapeLength), tape.filmCount,
+                     catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes)});
     }
     cassetteList_->clearRows();
     cassetteList_->addRows(rows);
@@ -346,9 +366,9 @@ void MainWindow::setFilmCount(qint32 filmTotal)
 void MainWindow::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
 {
     cassetteList_->setCaption(row, caption);
-    cassetteList_->setSubItem(row, 0, number(length));
-    cassetteList_->setSubItem(row, 1, number(filmCount));
-    cassetteList_->setSubItem(row, 2, number(remaining));
+    cassetteList_->setSubItem(row, kLengthColumn - 1, length);
+    cassetteList_->setSubItem(row, kCountColumn - 1, filmCount);
+    cassetteList_->setSubItem(row, kRemainingColumn - 1, remaining);
 }
 
 void MainWindow::refreshCassetteRow(const FilmRecord* r)
@@ -391,7 +411,7 @@ void MainWindow::createCassette()
     record->filmLength = 0;
     catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
 
-    cassetteList_->addRow(name, {number(length), u"0"_s, number(length)});
+    cassetteList_->addRow(name, {length, 0, length});
     fitColumns();
     updateStatusBar();
 }
@@ -447,7 +467,7 @@ void MainWindow::deleteCassette()
     if (answer != ui::IDYES)
         return;
     catalogue_.removeCassette(name);
-    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->subItem(row, 1).toInt());
+    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->value(row, kCountColumn).toInt());
     cassetteList_->deleteRow(row);
     updateStatusBar();
 }

@@ -90,7 +90,7 @@ private Q_SLOTS:
     {
         ui::ReportList list;
         list.addRow(QStringLiteral("first"), {QStringLiteral("1")});
-        QList<QStringList> rows;
+        QList<QVariantList> rows;
         for (int i = 0; i < 10000; ++i) {
             rows.append({QStringLiteral("Tape %1").arg(i), QString::number(i)});
         }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include <cstring>
@@ -31,6 +32,18 @@ void answerCassetteDialog(testsupport::ModalScript& modal, const QString& name, 
         dialog->acceptIfValid();
     });
 }
+
+// Shows every number as "#n": text that reads as no number at all.
+class OddNumbers final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        return value.typeId() == QMetaType::Int ? u"#"_s + QString::number(value.toInt())
+                                                : QStyledItemDelegate::displayText(value, locale);
+    }
+};
 
 QList<QString> tapeNames(const catalogue::Catalogue& catalogue)
 {
@@ -62,6 +75,7 @@ private Q_SLOTS:
     void newCassette_cancelChangesNothing();
     void delete_removesCassetteAndLowersFilmCountByRowCount();
     void delete_answeredNo_keepsEverything();
+    void editAndDelete_readRowNumbers_notTheirText();
     void edit_renamesEveryRecordAndRecomputesRow();
     void openAndEdit_doNothingForRowWithoutRecord();
     void open_handsFirstRecordOfCassetteToFilmWindow();
@@ -326,6 +340,32 @@ void TestMainWindow::delete_answeredNo_keepsEverything()
     QCOMPARE(boxes.lastCall().caption, u"Deleting of a Videotape"_s);
     QCOMPARE(f.catalogue.recordCount(), 1);
     QCOMPARE(f.list()->rowCount(), 1);
+}
+
+// Whatever a row shows, the edit's minimum length and the film total a deletion lowers come from
+// the numbers the row holds.
+void TestMainWindow::editAndDelete_readRowNumbers_notTheirText()
+{
+    WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60), makeRecord(u"Drop"_s, 240, u"D1"_s, 30),
+                     makeRecord(u"Drop"_s, 240, u"D2"_s, 45, 1)});
+    f.list()->setItemDelegate(new OddNumbers(f.list()));
+    QCOMPARE(f.row(1), (QStringList{u"Drop"_s, u"#240"_s, u"#2"_s, u"#187"_s}));
+    f.list()->setSelectedRow(1);
+
+    testsupport::ModalScript modal;
+    int minimum = 0;
+    modal.queueShown<windows::CassetteDialog>([&](windows::CassetteDialog* dialog) {
+        minimum = dialog->minimumLength();
+        QCOMPARE(lengthEdit(dialog)->intValue(), 240);
+        dialog->reject();
+    });
+    f.mainWindow->editCassette();
+    QCOMPARE(minimum, 53);
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDYES);
+    f.mainWindow->deleteCassette();
+    QCOMPARE(f.catalogue.filmTotal(), 1);
 }
 
 void TestMainWindow::edit_renamesEveryRecordAndRecomputesRow()
