@@ -16,6 +16,7 @@ ReportList::ReportList(QWidget* parent)
     setItemDelegate(delegate_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
+    // One height for all rows, taken from the font rather than from the first row's text.
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
