@@ -1,7 +1,12 @@
 #include "ui/ReportDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +32,16 @@ int rowHeight(const QStyleOptionViewItem& option)
     return metrics.ascent() + metrics.descent() + 2 * (overhang + padding);
 }
 
+// The text of an initialised option as it fits the room the style leaves for it.
+QString elided(const QStyleOptionViewItem& option)
+{
+    const QStyle* style = styleOf(option);
+    // The style keeps this margin on either side of a cell's text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget);
+    return option.fontMetrics.elidedText(option.text, Qt::ElideRight, textRect.width() - 2 * margin);
+}
+
 } // namespace
 
 ReportDelegate::ReportDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -44,6 +59,40 @@ QSize ReportDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(qMax(size.height(), rowHeight(option)));
     return size;
+}
+
+void ReportDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const
+{
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    cell.text = elided(cell);
+    // Cut here once, so that the tooltip's decision and the drawing agree.
+    cell.textElideMode = Qt::ElideNone;
+    styleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+}
+
+QString ReportDelegate::shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    return elided(cell);
+}
+
+bool ReportDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                               const QModelIndex& index)
+{
+    if (event && event->type() == QEvent::ToolTip && index.isValid()) {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        if (elided(cell) != cell.text) {
+            // As plain text: a name may hold what looks like markup.
+            QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(cell.text, Qt::WhiteSpaceNoWrap),
+                               view->viewport(), option.rect);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 } // namespace ui

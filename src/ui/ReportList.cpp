@@ -106,6 +106,18 @@ QVariant ReportList::value(int row, int column) const
     return model_->value(row, column);
 }
 
+QString ReportList::shownText(int row, int column) const
+{
+    const QModelIndex index = model_->index(row, column);
+    if (!index.isValid()) {
+        return {};
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return delegate_->shownText(option, index);
+}
+
 void ReportList::deleteRow(int row)
 {
     // Left to itself the view would move the current row to a neighbour and select it; a deleted

@@ -10,8 +10,9 @@ class ReportDelegate;
 class ReportModel;
 
 // A report-style list: rows of a caption and sub-items, single selection, no sorting, selection kept
-// visible without focus. A sub-item keeps its value, text or number, and shows it as text. Built on
-// a model so that ten thousand rows stay quick.
+// visible without focus. A sub-item keeps its value, text or number, and shows it as text; a text
+// too wide for its column is cut with "…" and shown whole as a tooltip. Built on a model so that ten
+// thousand rows stay quick.
 class ReportList final : public QTreeView
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     void setSubItem(int row, int index, const QVariant& value);
     // A cell's value as it was set; column 0 is the caption.
     QVariant value(int row, int column) const;
+    // A cell's text as it fits its column now: whole, or cut with "…".
+    QString shownText(int row, int column) const;
     void deleteRow(int row);
     void clearRows();
 

@@ -317,24 +317,18 @@ void MainWindow::retranslate()
     updateStatusBar();
 }
 
-// Columns keep their designed widths unless a caption needs more room; the list widens with them, up
-// to a limit beyond which it scrolls rather than cutting a long cassette name.
+// Columns keep their designed widths unless a caption needs more room, and the list widens with them.
+// The names never widen it: a name too long for its column is cut, so the numbers stay in view.
 void MainWindow::fitColumns()
 {
-    constexpr int kWidestNameColumn = 360;
     const QFontMetrics headerMetrics(cassetteList_->header()->font());
-    const QFontMetrics rowMetrics(cassetteList_->font());
     const int padding = 2 * headerMetrics.averageCharWidth() + 8;
     int total = 0;
     for (int column = 0; column < 4; ++column) {
-        int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
-        if (column == 0) {
-            for (int row = 0; row < cassetteList_->rowCount(); ++row)
-                needed = qMax(needed, rowMetrics.horizontalAdvance(cassetteList_->caption(row)) + padding);
-        }
+        const int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
         const int width = qMax(kColumnWidths[column], needed);
         cassetteList_->header()->resizeSection(column, width);
-        total += column == 0 ? qMin(width, qMax(kColumnWidths[0], kWidestNameColumn)) : width;
+        total += width;
     }
     cassetteList_->setFixedWidth(total + 2 * cassetteList_->frameWidth() +
                                  cassetteList_->verticalScrollBar()->sizeHint().width());
@@ -412,7 +406,6 @@ void MainWindow::createCassette()
     catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
 
     cassetteList_->addRow(name, {length, 0, length});
-    fitColumns();
     updateStatusBar();
 }
 
@@ -444,7 +437,6 @@ void MainWindow::editCassette()
     const QString newName = cassetteDialog_->acceptedName();
     catalogue_.renameCassette(oldName, newName, cassetteDialog_->length());
     cassetteList_->setCaption(row, newName);
-    fitColumns();
     refreshCassetteRow(catalogue_.findCassette(newName));
 }
 

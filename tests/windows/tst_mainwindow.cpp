@@ -7,12 +7,17 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 
 #include <cstring>
 
@@ -71,6 +76,7 @@ private Q_SLOTS:
     void rows_oneRowPerNameIgnoringCase_countsByExactName();
     void rows_matchCassetteSummaryOfTheirFirstRecord();
     void rows_showNegativeRemainingTime();
+    void longName_cutWithTooltip_numbersInViewAndWindowSizeKept();
     void newCassette_appendsPlaceholderAndRow();
     void newCassette_cancelChangesNothing();
     void delete_removesCassetteAndLowersFilmCountByRowCount();
@@ -266,6 +272,32 @@ void TestMainWindow::rows_showNegativeRemainingTime()
     QCOMPARE(f.row(1), (QStringList{u"Empty"_s, u"120"_s, u"0"_s, u"120"_s}));
     QCOMPARE(f.row(2), (QStringList{u"LP"_s, u"180"_s, u"1"_s, u"119"_s}));
     QCOMPARE(f.catalogue.filmTotal(), 2);
+}
+
+void TestMainWindow::longName_cutWithTooltip_numbersInViewAndWindowSizeKept()
+{
+    const QString name = u"Die großen Abenteuerfilme der Fünfziger, Teil eins"_s;
+    QCOMPARE(name.size(), 50);
+    WindowFixture plain({makeRecord(u"Kurz"_s, 100)});
+    WindowFixture f({makeRecord(u"Kurz"_s, 100), makeRecord(name, 240, u"Film"_s, 90)});
+    for (WindowFixture* fixture : {&plain, &f}) {
+        fixture->mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fixture->mainWindow.get()));
+    }
+    QCOMPARE(f.mainWindow->size(), plain.mainWindow->size());
+
+    ui::ReportList* list = f.list();
+    for (int column = 1; column < 4; ++column)
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(1, column))));
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    const QString shown = list->shownText(1, 0);
+    QVERIFY2(shown.endsWith(u'…') && name.startsWith(shown.chopped(1)), qPrintable(shown));
+    QCOMPARE(list->shownText(0, 0), u"Kurz"_s);
+
+    const QPoint at = list->visualRect(list->model()->index(1, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    QTRY_COMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), name);
 }
 
 void TestMainWindow::newCassette_appendsPlaceholderAndRow()
