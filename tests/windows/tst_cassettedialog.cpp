@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using catalogue::FilmRecord;
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void editCassette_lengthBelowMinimumRefused();
     void editCassette_ownNameOrItsCaseAccepted_otherTapesNameRefused();
     void cancelAndCloseBox_changeNothing();
+    void firstShow_centredWithItsFinalSize();
 
 private:
     // Shows the dialog in mode over f's selected row, fills it, presses OK; the result is the
@@ -228,6 +230,17 @@ void TestCassetteDialog::cancelAndCloseBox_changeNothing()
     QCOMPARE(testsupport::recordImage(*f.catalogue.head()), before);
     QCOMPARE(f.list()->rowCount(), 1);
     QCOMPARE(f.list()->caption(0), u"Krimi"_s);
+}
+
+// The captions are set as the dialog shows, and they change its size.
+void TestCassetteDialog::firstShow_centredWithItsFinalSize()
+{
+    WindowFixture f;
+    f.cassetteDialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.cassetteDialog));
+    const QPoint offset =
+        f.cassetteDialog->frameGeometry().center() - f.cassetteDialog->screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 QTEST_MAIN(TestCassetteDialog)

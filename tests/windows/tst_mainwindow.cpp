@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTest>
@@ -285,6 +286,10 @@ void TestMainWindow::longName_cutWithTooltip_numbersInViewAndWindowSizeKept()
         QVERIFY(QTest::qWaitForWindowExposed(fixture->mainWindow.get()));
     }
     QCOMPARE(f.mainWindow->size(), plain.mainWindow->size());
+    const QPoint offset =
+        f.mainWindow->frameGeometry().center() - f.mainWindow->screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(u"off centre by %1,%2"_s.arg(offset.x()).arg(offset.y())));
 
     ui::ReportList* list = f.list();
     for (int column = 1; column < 4; ++column)
