@@ -51,7 +51,6 @@ CassetteDialog::CassetteDialog(QWidget* parent)
     okButton_->setDefault(true);
     cancelButton_ = new QPushButton(u"Abbrechen"_s, this);
     cancelButton_->setObjectName(u"cancelButton"_s);
-    cancelButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
     fields->addWidget(nameLabel_, 0, 0);

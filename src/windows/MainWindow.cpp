@@ -104,7 +104,8 @@ void MainWindow::createControls()
     auto makeButton = [this](const char16_t* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromUtf16(name));
-        button->setAutoDefault(false);
+        // Return presses the focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     };
     newButton_ = makeButton(u"newButton");

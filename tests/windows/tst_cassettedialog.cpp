@@ -36,6 +36,8 @@ private Q_SLOTS:
     void editCassette_ownNameOrItsCaseAccepted_otherTapesNameRefused();
     void cancelAndCloseBox_changeNothing();
     void firstShow_centredWithItsFinalSize();
+    void returnKey_pressesFocusedButton_orFromFieldTheDefault_data();
+    void returnKey_pressesFocusedButton_orFromFieldTheDefault();
 
 private:
     // Shows the dialog in mode over f's selected row, fills it, presses OK; the result is the
@@ -241,6 +243,33 @@ void TestCassetteDialog::firstShow_centredWithItsFinalSize()
     const QPoint offset =
         f.cassetteDialog->frameGeometry().center() - f.cassetteDialog->screen()->availableGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+}
+
+void TestCassetteDialog::returnKey_pressesFocusedButton_orFromFieldTheDefault_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Cancel") << u"cancelButton"_s << int(QDialog::Rejected);
+    QTest::newRow("OK") << u"okButton"_s << int(QDialog::Accepted);
+    QTest::newRow("name field") << u"nameEdit"_s << int(QDialog::Accepted);
+    QTest::newRow("length field") << u"lengthEdit"_s << int(QDialog::Accepted);
+}
+
+void TestCassetteDialog::returnKey_pressesFocusedButton_orFromFieldTheDefault()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, result);
+    WindowFixture f;
+    f.cassetteDialog->setMode(CassetteDialog::NewCassette);
+    f.cassetteDialog->setResult(-1);
+    f.cassetteDialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.cassetteDialog));
+    nameEdit(f.cassetteDialog)->setText(u"Neu"_s);
+    lengthEdit(f.cassetteDialog)->setIntValue(90);
+    QWidget* focused = widget<QWidget>(f.cassetteDialog, focus);
+    focused->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused, Qt::Key_Return);
+    QCOMPARE(f.cassetteDialog->result(), result);
 }
 
 QTEST_MAIN(TestCassetteDialog)

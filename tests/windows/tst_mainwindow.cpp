@@ -80,6 +80,7 @@ private Q_SLOTS:
     void longName_cutWithTooltip_numbersInViewAndWindowSizeKept();
     void newCassette_appendsPlaceholderAndRow();
     void newCassette_cancelChangesNothing();
+    void returnKey_pressesFocusedButton();
     void delete_removesCassetteAndLowersFilmCountByRowCount();
     void delete_answeredNo_keepsEverything();
     void editAndDelete_readRowNumbers_notTheirText();
@@ -339,6 +340,18 @@ void TestMainWindow::newCassette_cancelChangesNothing()
     f.mainWindow->createCassette();
     QCOMPARE(f.catalogue.recordCount(), 1);
     QCOMPARE(f.list()->rowCount(), 1);
+}
+
+void TestMainWindow::returnKey_pressesFocusedButton()
+{
+    WindowFixture f;
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+    testsupport::ModalScript modal;
+    modal.queue([](QDialog*) { return int(QDialog::Rejected); });
+    f.button(u"newButton"_s)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.button(u"newButton"_s), Qt::Key_Return);
+    QCOMPARE(modal.opened(), QStringList{u"cassetteDialog"_s});
 }
 
 void TestMainWindow::delete_removesCassetteAndLowersFilmCountByRowCount()
