@@ -58,6 +58,9 @@ CassetteDialog::CassetteDialog(QWidget* parent)
     fields->addWidget(lengthLabel_, 1, 0);
     fields->addWidget(lengthEdit_, 1, 1, Qt::AlignLeft);
     fields->setColumnMinimumWidth(1, 260);
+    // A name of full length in average letters is seen whole.
+    nameEdit_->setMinimumWidth(nameEdit_->fontMetrics().horizontalAdvance(QString(kTapeNameCapacity, u'x')) +
+                               12);
     lengthEdit_->setFixedWidth(lengthEdit_->fontMetrics().horizontalAdvance(u"000000"_s) + 12);
 
     auto* buttons = new QHBoxLayout;
