@@ -5,7 +5,6 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QTextDocument>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
@@ -86,8 +85,9 @@ bool ReportDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const
         QStyleOptionViewItem cell = option;
         initStyleOption(&cell, index);
         if (elided(cell) != cell.text) {
-            // As plain text: a name may hold what looks like markup.
-            QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(cell.text, Qt::WhiteSpaceNoWrap),
+            // Escaped, as a name may hold what looks like markup; on one line, as the list shows it.
+            QToolTip::showText(event->globalPos(),
+                               u"<p style='white-space:pre'>"_s + cell.text.toHtmlEscaped() + u"</p>"_s,
                                view->viewport(), option.rect);
             return true;
         }
