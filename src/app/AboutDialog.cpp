@@ -61,7 +61,6 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     languageButton_ = new QPushButton(this);
     languageButton_->setObjectName(u"languageButton"_s);
-    languageButton_->setAutoDefault(false);
     okButton_ = new QPushButton(this);
     okButton_->setObjectName(u"okButton"_s);
     okButton_->setDefault(true);

@@ -37,7 +37,7 @@ Startup::Startup(const QString& programDir)
     mainWindow_ = std::move(mainWindow);
     sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
     filmWindow_ = new windows::FilmWindow(catalogue::Catalogue::instance(), mainWindow_.get());
-    cassetteDialog_ = new windows::CassetteDialog(mainWindow_->cassetteList(), mainWindow_.get());
+    cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
     languageDialog_ = new LanguageDialog(*settings_, genreCombos(), mainWindow_.get());
 

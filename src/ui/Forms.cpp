@@ -1,15 +1,47 @@
 #include "ui/Forms.h"
 
 #include <QFrame>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
 namespace ui {
+namespace {
+
+QMargins frameMarginsOf(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+} // namespace
 
 void centreOnScreen(QWidget* window)
 {
-    if (const QScreen* screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    // Captions set just before showing change the size only when the layout next runs: run it now.
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    if (!screen)
+        return;
+
+    // Before its first showing a window's frame is not known yet; the owner's has the same decorations.
+    QMargins frame = frameMarginsOf(window);
+    if (frame.isNull() && owner)
+        frame = frameMarginsOf(owner);
+    const QRect area = screen->availableGeometry();
+    QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
+    outer.moveCenter(area.center());
+    // Larger than the screen: the title bar and the left edge stay on it.
+    outer.moveLeft(qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(qMax(area.top(), qMin(outer.top(), area.bottom() + 1 - outer.height())));
+
+    // move() takes the frame's position, as far as the window system has reported the frame.
+    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
+    window->move(client - (window->geometry().topLeft() - window->pos()));
 }
 
 QFrame* horizontalBevel(QWidget* parent)

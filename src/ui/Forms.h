@@ -6,7 +6,9 @@ class QWidget;
 // Small pieces every window of the program shares.
 namespace ui {
 
-// Moves window to the centre of the screen it is on.
+// Moves window, frame included, to the centre of its owner's screen (its own when it has no owner),
+// with the size its layout gives it now. A window larger than the screen keeps its top left corner
+// on it. Meant for a show handler, once the captions are set.
 void centreOnScreen(QWidget* window);
 
 // A sunken horizontal line that separates parts of a window.

@@ -1,5 +1,8 @@
 #include "ui/MessageBox.h"
 
+#include "ui/Forms.h"
+#include "ui/Language.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,6 +12,21 @@
 namespace ui {
 
 namespace {
+
+// QMessageBox takes its size only as it shows, after Qt has placed it by its provisional size; without
+// an owner that put it near the top left of the screen.
+class CentredMessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        centreOnScreen(this);
+    }
+};
 
 MessageBoxHandler& installedHandler()
 {
@@ -54,7 +72,7 @@ int messageBox(QWidget* owner, const QString& text, const QString& caption, unsi
         return handler(MessageBoxCall{owner, text, caption, flags});
     }
 
-    QMessageBox box(owner);
+    CentredMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));

@@ -1,5 +1,6 @@
 #include "ui/ReportList.h"
 
+#include "ui/ReportDelegate.h"
 #include "ui/ReportModel.h"
 
 #include <QHeaderView>
@@ -8,11 +9,14 @@
 
 namespace ui {
 
-ReportList::ReportList(QWidget* parent) : QTreeView(parent), model_(new ReportModel(this))
+ReportList::ReportList(QWidget* parent)
+    : QTreeView(parent), model_(new ReportModel(this)), delegate_(new ReportDelegate(this))
 {
     setModel(model_);
+    setItemDelegate(delegate_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
+    // One height for all rows, taken from the font rather than from the first row's text.
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,12 +55,12 @@ QString ReportList::columnCaption(int column) const
     return model_->caption(column);
 }
 
-int ReportList::addRow(const QString& caption, const QStringList& subItems)
+int ReportList::addRow(const QString& caption, const QVariantList& subItems)
 {
-    return model_->appendRow(QStringList{caption} + subItems);
+    return model_->appendRow(QVariantList{caption} + subItems);
 }
 
-void ReportList::addRows(const QList<QStringList>& rows)
+void ReportList::addRows(const QList<QVariantList>& rows)
 {
     model_->appendRows(rows);
 }
@@ -68,24 +72,50 @@ int ReportList::rowCount() const
 
 QString ReportList::caption(int row) const
 {
-    return model_->text(row, 0);
+    return model_->value(row, 0).toString();
 }
 
 void ReportList::setCaption(int row, const QString& caption)
 {
-    model_->setText(row, 0, caption);
+    model_->setValue(row, 0, caption);
 }
 
 QString ReportList::subItem(int row, int index) const
 {
-    return index < 0 ? QString() : model_->text(row, index + 1);
+    if (index < 0) {
+        return {};
+    }
+    // Derived as the view derives it, whichever delegate draws the cell.
+    const QVariant cell = model_->value(row, index + 1);
+    if (const auto* drawer =
+            qobject_cast<const QStyledItemDelegate*>(itemDelegateForIndex(model_->index(row, index + 1)))) {
+        return drawer->displayText(cell, locale());
+    }
+    return cell.toString();
 }
 
-void ReportList::setSubItem(int row, int index, const QString& text)
+void ReportList::setSubItem(int row, int index, const QVariant& value)
 {
     if (index >= 0) {
-        model_->setText(row, index + 1, text);
+        model_->setValue(row, index + 1, value);
     }
+}
+
+QVariant ReportList::value(int row, int column) const
+{
+    return model_->value(row, column);
+}
+
+QString ReportList::shownText(int row, int column) const
+{
+    const QModelIndex index = model_->index(row, column);
+    if (!index.isValid()) {
+        return {};
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return delegate_->shownText(option, index);
 }
 
 void ReportList::deleteRow(int row)

@@ -2,13 +2,17 @@
 
 #include <QStringList>
 #include <QTreeView>
+#include <QVariant>
 
 namespace ui {
 
+class ReportDelegate;
 class ReportModel;
 
-// A report-style list: rows of a caption and sub-item texts, single selection, no sorting,
-// selection kept visible without focus. Built on a model so that ten thousand rows stay quick.
+// A report-style list: rows of a caption and sub-items, single selection, no sorting, selection kept
+// visible without focus. A sub-item keeps its value, text or number, and shows it as text; a text
+// too wide for its column is cut with "…" and shown whole as a tooltip. Built on a model so that ten
+// thousand rows stay quick.
 class ReportList final : public QTreeView
 {
     Q_OBJECT
@@ -22,14 +26,18 @@ public:
     void setColumnCaption(int column, const QString& caption);
     QString columnCaption(int column) const;
 
-    int addRow(const QString& caption, const QStringList& subItems);
-    // Adds many rows at once; far cheaper than one addRow per row.
-    void addRows(const QList<QStringList>& rows);
+    int addRow(const QString& caption, const QVariantList& subItems);
+    // Adds many rows at once, each its caption and sub-items; far cheaper than one addRow per row.
+    void addRows(const QList<QVariantList>& rows);
     int rowCount() const;
     QString caption(int row) const;
     void setCaption(int row, const QString& caption);
-    QString subItem(int row, int index) const; // index 0 is the second column
-    void setSubItem(int row, int index, const QString& text);
+    QString subItem(int row, int index) const; // the shown text; index 0 is the second column
+    void setSubItem(int row, int index, const QVariant& value);
+    // A cell's value as it was set; column 0 is the caption.
+    QVariant value(int row, int column) const;
+    // A cell's text as it fits its column now: whole, or cut with "…".
+    QString shownText(int row, int column) const;
     void deleteRow(int row);
     void clearRows();
 
@@ -48,6 +56,7 @@ protected:
 
 private:
     ReportModel* model_;
+    ReportDelegate* delegate_;
 };
 
 } // namespace ui

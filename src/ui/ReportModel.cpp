@@ -64,7 +64,7 @@ QString ReportModel::caption(int column) const
     return captions_.value(column);
 }
 
-int ReportModel::appendRow(const QStringList& row)
+int ReportModel::appendRow(const QVariantList& row)
 {
     const int at = rowCount();
     beginInsertRows(QModelIndex(), at, at);
@@ -73,7 +73,7 @@ int ReportModel::appendRow(const QStringList& row)
     return at;
 }
 
-void ReportModel::appendRows(const QList<QStringList>& rows)
+void ReportModel::appendRows(const QList<QVariantList>& rows)
 {
     if (rows.isEmpty()) {
         return;
@@ -84,22 +84,22 @@ void ReportModel::appendRows(const QList<QStringList>& rows)
     endInsertRows();
 }
 
-QString ReportModel::text(int row, int column) const
+QVariant ReportModel::value(int row, int column) const
 {
-    return row >= 0 && row < rows_.size() ? rows_.at(row).value(column) : QString();
+    return row >= 0 && row < rows_.size() ? rows_.at(row).value(column) : QVariant();
 }
 
-void ReportModel::setText(int row, int column, const QString& text)
+void ReportModel::setValue(int row, int column, const QVariant& value)
 {
     if (row < 0 || row >= rows_.size() || column < 0) {
         return;
     }
-    QStringList& cells = rows_[row];
+    QVariantList& cells = rows_[row];
     // Setting a sub-item beyond the last one adds the missing ones empty.
     while (cells.size() <= column) {
         cells.append(QString());
     }
-    cells[column] = text;
+    cells[column] = value;
     const QModelIndex changed = index(row, qMin(column, columnCount() - 1));
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
@@ -124,7 +124,7 @@ void ReportModel::clear()
 int ReportModel::find(const QString& text) const
 {
     for (qsizetype row = 0; row < rows_.size(); ++row) {
-        if (QString::compare(rows_.at(row).value(0), text, Qt::CaseInsensitive) == 0) {
+        if (QString::compare(rows_.at(row).value(0).toString(), text, Qt::CaseInsensitive) == 0) {
             return static_cast<int>(row);
         }
     }

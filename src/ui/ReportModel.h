@@ -2,10 +2,12 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <QVariant>
 
 namespace ui {
 
-// The rows of a ReportList: each row is its caption followed by its sub-item texts.
+// The rows of a ReportList: each row is its caption followed by its sub-items. A cell keeps the value
+// it was given, a text or a number; the view derives what it shows from it.
 class ReportModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,10 +26,10 @@ public:
     void setCaption(int column, const QString& caption);
     QString caption(int column) const;
 
-    int appendRow(const QStringList& row);
-    void appendRows(const QList<QStringList>& rows);
-    QString text(int row, int column) const;
-    void setText(int row, int column, const QString& text);
+    int appendRow(const QVariantList& row);
+    void appendRows(const QList<QVariantList>& rows);
+    QVariant value(int row, int column) const;
+    void setValue(int row, int column, const QVariant& value);
     void deleteRow(int row);
     void clear();
 
@@ -36,7 +38,7 @@ public:
 
 private:
     QStringList captions_;
-    QList<QStringList> rows_;
+    QList<QVariantList> rows_;
 };
 
 } // namespace ui

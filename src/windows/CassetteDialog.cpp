@@ -7,7 +7,6 @@
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
-#include "ui/ReportList.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -28,10 +27,9 @@ constexpr int kTapeNameCapacity = 50;
 
 } // namespace
 
-CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
+CassetteDialog::CassetteDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      cassetteList_(cassetteList)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"cassetteDialog"_s);
     ui::setHelpContext(this, ui::kHelpCassetteDialog);
@@ -54,7 +52,6 @@ CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
     okButton_->setDefault(true);
     cancelButton_ = new QPushButton(this);
     cancelButton_->setObjectName(u"cancelButton"_s);
-    cancelButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
     fields->addWidget(nameLabel_, 0, 0);
@@ -62,6 +59,9 @@ CassetteDialog::CassetteDialog(ui::ReportList* cassetteList, QWidget* parent)
     fields->addWidget(lengthLabel_, 1, 0);
     fields->addWidget(lengthEdit_, 1, 1, Qt::AlignLeft);
     fields->setColumnMinimumWidth(1, 260);
+    // A name of full length in average letters is seen whole.
+    nameEdit_->setMinimumWidth(nameEdit_->fontMetrics().horizontalAdvance(QString(kTapeNameCapacity, u'x')) +
+                               12);
     lengthEdit_->setFixedWidth(lengthEdit_->fontMetrics().horizontalAdvance(u"000000"_s) + 12);
 
     auto* buttons = new QHBoxLayout;
@@ -104,21 +104,24 @@ void CassetteDialog::showEvent(QShowEvent* event)
     ui::centreOnScreen(this);
 }
 
-// The fields for the mode: empty for a new cassette, the selected row's values for an edit.
+// The fields for the mode: empty for a new cassette, the edited cassette's values for an edit.
 void CassetteDialog::loadFields()
 {
+    edited_.reset();
     if (mode_ == NewCassette) {
         nameEdit_->clear();
         lengthEdit_->setIntValue(0);
         minimumLength_ = 1;
     } else {
-        const int row = cassetteList_->selectedRow();
-        nameEdit_->setText(row >= 0 ? cassetteList_->caption(row) : QString());
-        const QString length = row >= 0 ? cassetteList_->subItem(row, 0) : QString();
-        const QString remaining = row >= 0 ? cassetteList_->subItem(row, 2) : QString();
-        lengthEdit_->setValue(length);
-        // The minutes the cassette's films take, as the row shows them.
-        minimumLength_ = length.toInt() - remaining.toInt();
+        if (lookup_.editedCassette)
+            edited_ = lookup_.editedCassette();
+        nameEdit_->setText(edited_ ? edited_->name : QString());
+        if (edited_)
+            lengthEdit_->setIntValue(edited_->length);
+        else
+            lengthEdit_->setValue(QString());
+        // The minutes the cassette's films take.
+        minimumLength_ = edited_ ? edited_->length - edited_->remainingMinutes : 0;
         if (minimumLength_ == 0)
             minimumLength_ = 1;
     }
@@ -131,8 +134,7 @@ void CassetteDialog::retranslate()
     if (mode_ == NewCassette) {
         setWindowTitle(tr("Create new Tape"));
     } else {
-        const int row = cassetteList_->selectedRow();
-        const QString caption = row >= 0 ? cassetteList_->caption(row) : QString();
+        const QString caption = edited_ ? edited_->name : QString();
         setWindowTitle(tr("Properties of %1").arg(caption));
     }
     nameLabel_->setText(tr("&Tapename:"));
@@ -167,9 +169,11 @@ void CassetteDialog::acceptIfValid()
         return;
     }
     // No name may be taken twice, letter case ignored: two rows of one name would merge their
-    // cassettes. In edit mode the cassette's own row does not count.
-    const int taken = cassetteList_->findCaption(acceptedName());
-    if (taken >= 0 && (mode_ == NewCassette || taken != cassetteList_->selectedRow())) {
+    // cassettes. In edit mode the cassette's own name does not count.
+    const QString name = acceptedName();
+    const bool ownName =
+        mode_ == EditCassette && edited_ && QString::compare(name, edited_->name, Qt::CaseInsensitive) == 0;
+    if (!ownName && lookup_.nameTaken && lookup_.nameTaken(name)) {
         showError(nameEdit_, tr("Tapename already exists"),
                   tr("There is already a Tape with the given name. Please enter another one."));
         return;

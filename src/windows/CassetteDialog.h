@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -9,14 +12,11 @@ class QPushButton;
 namespace controls {
 class NumEdit;
 }
-namespace ui {
-class ReportList;
-}
 
 namespace windows {
 
 // Asks for a cassette's name and length, for a new cassette or for the one selected in the main
-// window's list, and refuses values that would break the cassette rules. Changes nothing itself.
+// window, and refuses values that would break the cassette rules. Changes nothing itself.
 class CassetteDialog final : public QDialog
 {
     Q_OBJECT
@@ -29,9 +29,26 @@ public:
         EditCassette = 1
     };
 
-    // cassetteList is the main window's list: its selected row is the cassette to edit, and its
-    // captions are the names already taken.
-    explicit CassetteDialog(ui::ReportList* cassetteList, QWidget* parent = nullptr);
+    // The cassette to edit, with the numbers its row holds.
+    struct Cassette
+    {
+        QString name;
+        int length = 0;
+        int remainingMinutes = 0; // negative when over-full
+    };
+
+    // What the dialog asks of the window that opens it, at each show and each OK.
+    struct Lookup
+    {
+        // The cassette to edit; none when no cassette is selected.
+        std::function<std::optional<Cassette>()> editedCassette;
+        // True when a cassette of this name exists, letter case ignored.
+        std::function<bool(const QString& name)> nameTaken;
+    };
+
+    explicit CassetteDialog(QWidget* parent = nullptr);
+
+    void setLookup(Lookup lookup) { lookup_ = std::move(lookup); }
 
     // Takes effect at the next show.
     void setMode(Mode mode) { mode_ = mode; }
@@ -63,7 +80,9 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 
-    ui::ReportList* cassetteList_;
+    Lookup lookup_;
+    // The cassette being edited, as it was when the dialog was shown.
+    std::optional<Cassette> edited_;
     Mode mode_ = NewCassette;
     int minimumLength_ = 1;
 };

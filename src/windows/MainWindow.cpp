@@ -41,10 +41,19 @@ namespace {
 
 // Designed widths of the four columns; a column grows when its caption needs more.
 constexpr int kColumnWidths[] = {160, 42, 61, 88};
+// The columns after the name, each holding a number.
+constexpr int kLengthColumn = 1;
+constexpr int kCountColumn = 2;
+constexpr int kRemainingColumn = 3;
 
-QString number(int n)
+// The selected row's cassette with its numbers, for the cassette dialog.
+std::optional<CassetteDialog::Cassette> selectedCassette(const ui::ReportList& list)
 {
-    return QString::number(n);
+    const int row = list.selectedRow();
+    if (row < 0)
+        return std::nullopt;
+    return CassetteDialog::Cassette{list.caption(row), list.value(row, kLengthColumn).toInt(),
+                                    list.value(row, kRemainingColumn).toInt()};
 }
 
 std::string_view tapeNameBytes(const FilmRecord& r)
@@ -67,6 +76,13 @@ MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& programDi
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::setCassetteDialog(CassetteDialog* dialog)
+{
+    cassetteDialog_ = dialog;
+    dialog->setLookup({[this] { return selectedCassette(*cassetteList_); },
+                       [this](const QString& name) { return cassetteList_->findCaption(name) >= 0; }});
+}
+
 void MainWindow::createControls()
 {
     setObjectName(u"mainWindow"_s);
@@ -84,7 +100,8 @@ void MainWindow::createControls()
     auto makeButton = [this](const char16_t* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromUtf16(name));
-        button->setAutoDefault(false);
+        // Return presses the focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     };
     newButton_ = makeButton(u"newButton");
@@ -229,13 +246,12 @@ void MainWindow::buildRows()
         }
     }
 
-    QList<QStringList> rows;
+    QList<QVariantList> rows;
     rows.reserve(qsizetype(rowTapes.size()));
     for (std::size_t index : rowTapes) {
         const Tape& tape = tapes[index];
-        rows.append({catalogue::tapeNameText(*tape.first), number(tape.first->tapeLength),
-                     number(tape.filmCount),
-                     number(catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes))});
+        rows.append({catalogue::tapeNameText(*tape.first), int(tape.first->tapeLength), tape.filmCount,
+                     catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes)});
     }
     cassetteList_->clearRows();
     cassetteList_->addRows(rows);
@@ -278,24 +294,18 @@ void MainWindow::retranslate()
     updateStatusBar();
 }
 
-// Columns keep their designed widths unless a caption needs more room; the list widens with them, up
-// to a limit beyond which it scrolls rather than cutting a long cassette name.
+// Columns keep their designed widths unless a caption needs more room, and the list widens with them.
+// The names never widen it: a name too long for its column is cut, so the numbers stay in view.
 void MainWindow::fitColumns()
 {
-    constexpr int kWidestNameColumn = 360;
     const QFontMetrics headerMetrics(cassetteList_->header()->font());
-    const QFontMetrics rowMetrics(cassetteList_->font());
     const int padding = 2 * headerMetrics.averageCharWidth() + 8;
     int total = 0;
     for (int column = 0; column < 4; ++column) {
-        int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
-        if (column == 0) {
-            for (int row = 0; row < cassetteList_->rowCount(); ++row)
-                needed = qMax(needed, rowMetrics.horizontalAdvance(cassetteList_->caption(row)) + padding);
-        }
+        const int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
         const int width = qMax(kColumnWidths[column], needed);
         cassetteList_->header()->resizeSection(column, width);
-        total += column == 0 ? qMin(width, qMax(kColumnWidths[0], kWidestNameColumn)) : width;
+        total += width;
     }
     cassetteList_->setFixedWidth(total + 2 * cassetteList_->frameWidth() +
                                  cassetteList_->verticalScrollBar()->sizeHint().width());
@@ -319,9 +329,9 @@ void MainWindow::setFilmCount(qint32 filmTotal)
 void MainWindow::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
 {
     cassetteList_->setCaption(row, caption);
-    cassetteList_->setSubItem(row, 0, number(length));
-    cassetteList_->setSubItem(row, 1, number(filmCount));
-    cassetteList_->setSubItem(row, 2, number(remaining));
+    cassetteList_->setSubItem(row, kLengthColumn - 1, length);
+    cassetteList_->setSubItem(row, kCountColumn - 1, filmCount);
+    cassetteList_->setSubItem(row, kRemainingColumn - 1, remaining);
 }
 
 void MainWindow::refreshCassetteRow(const FilmRecord* r)
@@ -360,8 +370,7 @@ void MainWindow::createCassette()
     record->filmLength = 0;
     catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
 
-    cassetteList_->addRow(name, {number(length), u"0"_s, number(length)});
-    fitColumns();
+    cassetteList_->addRow(name, {length, 0, length});
     updateStatusBar();
 }
 
@@ -390,7 +399,6 @@ void MainWindow::editCassette()
     const QString newName = cassetteDialog_->acceptedName();
     catalogue_.renameCassette(oldName, newName, cassetteDialog_->length());
     cassetteList_->setCaption(row, newName);
-    fitColumns();
     refreshCassetteRow(catalogue_.findCassette(newName));
 }
 
@@ -406,7 +414,7 @@ void MainWindow::deleteCassette()
     if (answer != ui::IDYES)
         return;
     catalogue_.removeCassette(name);
-    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->subItem(row, 1).toInt());
+    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->value(row, kCountColumn).toInt());
     cassetteList_->deleteRow(row);
     updateStatusBar();
 }

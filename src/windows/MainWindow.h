@@ -35,14 +35,14 @@ public:
     ~MainWindow() override;
 
     // Windows opened from here; created after the main window, so handed in afterwards.
-    void setCassetteDialog(CassetteDialog* dialog) { cassetteDialog_ = dialog; }
+    void setCassetteDialog(CassetteDialog* dialog);
     void setAboutOpener(std::function<void()> open) { openAbout_ = std::move(open); }
     void setFilmOpener(std::function<void(catalogue::FilmRecord*)> open) { openFilm_ = std::move(open); }
     void setSearchOpener(std::function<void()> open) { openSearch_ = std::move(open); }
 
     QString archivePath() const { return archivePath_; }
     catalogue::Catalogue& catalogue() const { return catalogue_; }
-    // One row per cassette; the cassette dialog takes the selected cassette and the names in use from it.
+    // One row per cassette: its name, then its length, film count and remaining time as numbers.
     ui::ReportList* cassetteList() const { return cassetteList_; }
 
     // Sets every caption in the current language; runs on every show and change of language.

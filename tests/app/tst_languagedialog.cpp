@@ -65,6 +65,7 @@ private Q_SLOTS:
     void failedWrite_reportsOnceAndCloses();
     void genreLists_namesAndExactCopy();
     void aboutBox_textsAndLanguageButton();
+    void aboutBox_returnOnLanguageButton_opensLanguageDialog();
 
 private:
     // The dialog's widgets, by object name.
@@ -239,6 +240,22 @@ void TestLanguageDialog::aboutBox_textsAndLanguageButton()
     QCOMPARE(widget<QLabel>(&aboutDialog, u"versionLabel"_s)->text(), u"2.01 für Windows 95"_s);
     QCOMPARE(widget<QPushButton>(&aboutDialog, u"languageButton"_s)->text(), u"Sprachauswahl"_s);
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), 1);
+    aboutDialog.hide();
+}
+
+void TestLanguageDialog::aboutBox_returnOnLanguageButton_opensLanguageDialog()
+{
+    AboutDialog aboutDialog;
+    aboutDialog.setLanguageDialog(languageDialog_.get());
+    aboutDialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&aboutDialog));
+    testsupport::ModalScript modal;
+    modal.queue([](QDialog*) { return int(LanguageDialog::English); });
+    QPushButton* languageButton = widget<QPushButton>(&aboutDialog, u"languageButton"_s);
+    languageButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(languageButton, Qt::Key_Return);
+    QCOMPARE(modal.opened(), QStringList{u"languageDialog"_s});
+    QVERIFY(aboutDialog.isVisible());
     aboutDialog.hide();
 }
 

@@ -1,7 +1,30 @@
 #include "ui/ReportList.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+
+#include <utility>
+
+// The first and last pixel lines of image that differ anywhere from their own right-most pixel.
+std::pair<int, int> inkLines(const QImage& image)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb background = image.pixel(image.width() - 1, y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
 
 class tst_ReportList : public QObject
 {
@@ -86,11 +109,65 @@ private Q_SLOTS:
         QCOMPARE(list.rowCount(), 1);
     }
 
+    void rowHeight_holdsUmlautDotsAndDescenders_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("selected");
+        for (int pointSize : {9, 14}) {
+            QTest::addRow("%dpt", pointSize) << pointSize << false;
+            QTest::addRow("%dpt selected", pointSize) << pointSize << true;
+        }
+    }
+
+    // Also run at other scale factors (see CMakeLists.txt).
+    void rowHeight_holdsUmlautDotsAndDescenders()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(bool, selected);
+        const QString text = QStringLiteral("ÄÖÜgy");
+        ui::ReportList list;
+        QFont font = list.font();
+        font.setPointSize(pointSize);
+        list.setFont(font);
+        list.setFocusPolicy(Qt::NoFocus); // no focus frame among the ink
+        list.setColumns({QStringLiteral("Tape")}, {300});
+        for (const QString& caption : {QString(), text, QString()}) {
+            list.addRow(caption, {});
+        }
+        list.setSelectedRow(selected ? 1 : -1);
+        list.resize(340, 300);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+        const QFontMetrics metrics(list.font());
+        const int padding = list.style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, &list);
+        const QRect row = list.visualRect(list.model()->index(1, 0));
+        QVERIFY2(row.height() >= metrics.tightBoundingRect(text).height() + 2 * padding,
+                 qPrintable(QString::number(row.height())));
+
+        // The text drawn freely, then in the list: the same ink lines, all inside the row.
+        const QImage shown = list.viewport()->grab().toImage();
+        const qreal scale = shown.devicePixelRatio();
+        QImage free(shown.size(), QImage::Format_RGB32);
+        free.setDevicePixelRatio(scale);
+        free.fill(Qt::white);
+        {
+            QPainter painter(&free);
+            painter.setFont(list.font());
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(10, 3 * metrics.height()), text);
+        }
+        const auto [freeTop, freeBottom] = inkLines(free);
+        const auto [top, bottom] = inkLines(shown);
+        QCOMPARE(bottom - top, freeBottom - freeTop);
+        QVERIFY(top >= qRound(row.top() * scale) && bottom < qRound((row.bottom() + 1) * scale));
+    }
+
     void addRows_tenThousandInOneInsertion()
     {
         ui::ReportList list;
         list.addRow(QStringLiteral("first"), {QStringLiteral("1")});
-        QList<QStringList> rows;
+        QList<QVariantList> rows;
         for (int i = 0; i < 10000; ++i) {
             rows.append({QStringLiteral("Tape %1").arg(i), QString::number(i)});
         }

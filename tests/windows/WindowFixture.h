@@ -25,7 +25,7 @@ struct WindowFixture
         if (!records.empty())
             testsupport::writeArchive(archivePath(), records);
         mainWindow = std::make_unique<windows::MainWindow>(catalogue, dir.path() + u'/');
-        cassetteDialog = new windows::CassetteDialog(mainWindow->cassetteList(), mainWindow.get());
+        cassetteDialog = new windows::CassetteDialog(mainWindow.get());
         mainWindow->setCassetteDialog(cassetteDialog);
     }
 

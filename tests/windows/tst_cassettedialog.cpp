@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using catalogue::FilmRecord;
@@ -34,6 +35,9 @@ private Q_SLOTS:
     void editCassette_lengthBelowMinimumRefused();
     void editCassette_ownNameOrItsCaseAccepted_otherTapesNameRefused();
     void cancelAndCloseBox_changeNothing();
+    void firstShow_centredWithItsFinalSize();
+    void returnKey_pressesFocusedButton_orFromFieldTheDefault_data();
+    void returnKey_pressesFocusedButton_orFromFieldTheDefault();
 
 private:
     // Shows the dialog in mode over f's selected row, fills it, presses OK; the result is the
@@ -228,6 +232,44 @@ void TestCassetteDialog::cancelAndCloseBox_changeNothing()
     QCOMPARE(testsupport::recordImage(*f.catalogue.head()), before);
     QCOMPARE(f.list()->rowCount(), 1);
     QCOMPARE(f.list()->caption(0), u"Krimi"_s);
+}
+
+// The captions are set as the dialog shows, and they change its size.
+void TestCassetteDialog::firstShow_centredWithItsFinalSize()
+{
+    WindowFixture f;
+    f.cassetteDialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.cassetteDialog));
+    const QPoint offset =
+        f.cassetteDialog->frameGeometry().center() - f.cassetteDialog->screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+}
+
+void TestCassetteDialog::returnKey_pressesFocusedButton_orFromFieldTheDefault_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Cancel") << u"cancelButton"_s << int(QDialog::Rejected);
+    QTest::newRow("OK") << u"okButton"_s << int(QDialog::Accepted);
+    QTest::newRow("name field") << u"nameEdit"_s << int(QDialog::Accepted);
+    QTest::newRow("length field") << u"lengthEdit"_s << int(QDialog::Accepted);
+}
+
+void TestCassetteDialog::returnKey_pressesFocusedButton_orFromFieldTheDefault()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, result);
+    WindowFixture f;
+    f.cassetteDialog->setMode(CassetteDialog::NewCassette);
+    f.cassetteDialog->setResult(-1);
+    f.cassetteDialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.cassetteDialog));
+    nameEdit(f.cassetteDialog)->setText(u"Neu"_s);
+    lengthEdit(f.cassetteDialog)->setIntValue(90);
+    QWidget* focused = widget<QWidget>(f.cassetteDialog, focus);
+    focused->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused, Qt::Key_Return);
+    QCOMPARE(f.cassetteDialog->result(), result);
 }
 
 QTEST_MAIN(TestCassetteDialog)

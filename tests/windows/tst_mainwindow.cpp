@@ -7,11 +7,18 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 
 #include <cstring>
 
@@ -31,6 +38,18 @@ void answerCassetteDialog(testsupport::ModalScript& modal, const QString& name, 
         dialog->acceptIfValid();
     });
 }
+
+// Shows every number as "#n": text that reads as no number at all.
+class OddNumbers final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        return value.typeId() == QMetaType::Int ? u"#"_s + QString::number(value.toInt())
+                                                : QStyledItemDelegate::displayText(value, locale);
+    }
+};
 
 QList<QString> tapeNames(const catalogue::Catalogue& catalogue)
 {
@@ -59,10 +78,13 @@ private Q_SLOTS:
     void rows_oneRowPerNameIgnoringCase_countsByExactName();
     void rows_matchCassetteSummaryOfTheirFirstRecord();
     void rows_showNegativeRemainingTime();
+    void longName_cutWithTooltip_numbersInViewAndWindowSizeKept();
     void newCassette_appendsPlaceholderAndRow();
     void newCassette_cancelChangesNothing();
+    void returnKey_pressesFocusedButton();
     void delete_removesCassetteAndLowersFilmCountByRowCount();
     void delete_answeredNo_keepsEverything();
+    void editAndDelete_readRowNumbers_notTheirText();
     void edit_renamesEveryRecordAndRecomputesRow();
     void openAndEdit_doNothingForRowWithoutRecord();
     void open_handsFirstRecordOfCassetteToFilmWindow();
@@ -282,6 +304,36 @@ void TestMainWindow::rows_showNegativeRemainingTime()
     QCOMPARE(f.catalogue.filmTotal(), 2);
 }
 
+void TestMainWindow::longName_cutWithTooltip_numbersInViewAndWindowSizeKept()
+{
+    const QString name = u"Die großen Abenteuerfilme der Fünfziger, Teil eins"_s;
+    QCOMPARE(name.size(), 50);
+    WindowFixture plain({makeRecord(u"Kurz"_s, 100)});
+    WindowFixture f({makeRecord(u"Kurz"_s, 100), makeRecord(name, 240, u"Film"_s, 90)});
+    for (WindowFixture* fixture : {&plain, &f}) {
+        fixture->mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fixture->mainWindow.get()));
+    }
+    QCOMPARE(f.mainWindow->size(), plain.mainWindow->size());
+    const QPoint offset =
+        f.mainWindow->frameGeometry().center() - f.mainWindow->screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(u"off centre by %1,%2"_s.arg(offset.x()).arg(offset.y())));
+
+    ui::ReportList* list = f.list();
+    for (int column = 1; column < 4; ++column)
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(1, column))));
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    const QString shown = list->shownText(1, 0);
+    QVERIFY2(shown.endsWith(u'…') && name.startsWith(shown.chopped(1)), qPrintable(shown));
+    QCOMPARE(list->shownText(0, 0), u"Kurz"_s);
+
+    const QPoint at = list->visualRect(list->model()->index(1, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    QTRY_COMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), name);
+}
+
 void TestMainWindow::newCassette_appendsPlaceholderAndRow()
 {
     WindowFixture f({makeRecord(u"First"_s, 240, u"Film"_s, 90)});
@@ -316,6 +368,18 @@ void TestMainWindow::newCassette_cancelChangesNothing()
     f.mainWindow->createCassette();
     QCOMPARE(f.catalogue.recordCount(), 1);
     QCOMPARE(f.list()->rowCount(), 1);
+}
+
+void TestMainWindow::returnKey_pressesFocusedButton()
+{
+    WindowFixture f;
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+    testsupport::ModalScript modal;
+    modal.queue([](QDialog*) { return int(QDialog::Rejected); });
+    f.button(u"newButton"_s)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.button(u"newButton"_s), Qt::Key_Return);
+    QCOMPARE(modal.opened(), QStringList{u"cassetteDialog"_s});
 }
 
 void TestMainWindow::delete_removesCassetteAndLowersFilmCountByRowCount()
@@ -354,6 +418,32 @@ void TestMainWindow::delete_answeredNo_keepsEverything()
     QCOMPARE(boxes.lastCall().caption, u"Deleting of a Videotape"_s);
     QCOMPARE(f.catalogue.recordCount(), 1);
     QCOMPARE(f.list()->rowCount(), 1);
+}
+
+// Whatever a row shows, the edit's minimum length and the film total a deletion lowers come from
+// the numbers the row holds.
+void TestMainWindow::editAndDelete_readRowNumbers_notTheirText()
+{
+    WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60), makeRecord(u"Drop"_s, 240, u"D1"_s, 30),
+                     makeRecord(u"Drop"_s, 240, u"D2"_s, 45, 1)});
+    f.list()->setItemDelegate(new OddNumbers(f.list()));
+    QCOMPARE(f.row(1), (QStringList{u"Drop"_s, u"#240"_s, u"#2"_s, u"#187"_s}));
+    f.list()->setSelectedRow(1);
+
+    testsupport::ModalScript modal;
+    int minimum = 0;
+    modal.queueShown<windows::CassetteDialog>([&](windows::CassetteDialog* dialog) {
+        minimum = dialog->minimumLength();
+        QCOMPARE(lengthEdit(dialog)->intValue(), 240);
+        dialog->reject();
+    });
+    f.mainWindow->editCassette();
+    QCOMPARE(minimum, 53);
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDYES);
+    f.mainWindow->deleteCassette();
+    QCOMPARE(f.catalogue.filmTotal(), 1);
 }
 
 void TestMainWindow::edit_renamesEveryRecordAndRecomputesRow()
