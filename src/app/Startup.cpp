@@ -15,6 +15,7 @@
 #include "windows/FilmWindow.h"
 #include "windows/GenreLists.h"
 #include "windows/MainWindow.h"
+#include "windows/SearchDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,6 +39,7 @@ Startup::Startup(const QString& programDir)
     sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
     filmWindow_ = new windows::FilmWindow(catalogue::Catalogue::instance(), mainWindow_.get());
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
+    searchDialog_ = new windows::SearchDialog(catalogue::Catalogue::instance(), mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
     languageDialog_ = new LanguageDialog(*settings_, genreCombos(), mainWindow_.get());
 
@@ -46,13 +48,16 @@ Startup::Startup(const QString& programDir)
     filmWindow_->setObservers({
         .cassetteChanged = [this](const catalogue::FilmRecord& r) { mainWindow_->refreshCassetteRow(&r); },
         .filmTotalChanged = [this](qint32 total) { mainWindow_->setFilmCount(total); },
-        .filmEdited = {},
-        .filmDeleted = {},
+        .filmEdited = [this](const catalogue::FilmRecord& r) { searchDialog_->refreshFilm(&r); },
+        .filmDeleted = [this](const catalogue::FilmRecord& r) { searchDialog_->removeFilm(&r); },
     });
-    mainWindow_->setFilmOpener([this](catalogue::FilmRecord* anchor) {
+    const auto openFilm = [this](catalogue::FilmRecord* anchor) {
         filmWindow_->setAnchor(anchor);
         ui::execModal(filmWindow_);
-    });
+    };
+    mainWindow_->setFilmOpener(openFilm);
+    searchDialog_->setFilmOpener(openFilm);
+    mainWindow_->setSearchOpener([this] { ui::execModal(searchDialog_); });
     aboutDialog_->setLanguageDialog(languageDialog_);
 
     readLanguage();
@@ -62,7 +67,7 @@ Startup::Startup(const QString& programDir)
 
 windows::GenreCombos Startup::genreCombos() const
 {
-    return {nullptr, filmWindow_->genreCombo()};
+    return {searchDialog_->genreCombo(), filmWindow_->genreCombo()};
 }
 
 Startup::~Startup()

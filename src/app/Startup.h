@@ -12,6 +12,7 @@ class SettingsStore;
 }
 namespace windows {
 class FilmWindow;
+class SearchDialog;
 struct GenreCombos;
 class MainWindow;
 class CassetteDialog;
@@ -48,6 +49,7 @@ public:
     windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
     windows::FilmWindow& filmWindow() const { return *filmWindow_; }
+    windows::SearchDialog& searchDialog() const { return *searchDialog_; }
     LanguageDialog& languageDialog() const { return *languageDialog_; }
 
 private:
@@ -60,6 +62,7 @@ private:
     std::unique_ptr<windows::MainWindow> mainWindow_;
     // Owned by the main window as Qt children.
     windows::FilmWindow* filmWindow_ = nullptr;
+    windows::SearchDialog* searchDialog_ = nullptr;
     windows::CassetteDialog* cassetteDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     LanguageDialog* languageDialog_ = nullptr;

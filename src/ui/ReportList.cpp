@@ -65,6 +65,21 @@ void ReportList::addRows(const QList<QVariantList>& rows)
     model_->appendRows(rows);
 }
 
+void ReportList::addRows(const QList<QVariantList>& rows, const QVariantList& tags)
+{
+    model_->appendRows(rows, tags);
+}
+
+QVariant ReportList::rowTag(int row) const
+{
+    return model_->tag(row);
+}
+
+int ReportList::findRowTag(const QVariant& tag, int from) const
+{
+    return model_->findTag(tag, from);
+}
+
 int ReportList::rowCount() const
 {
     return model_->rowCount();

@@ -29,6 +29,11 @@ public:
     int addRow(const QString& caption, const QVariantList& subItems);
     // Adds many rows at once, each its caption and sub-items; far cheaper than one addRow per row.
     void addRows(const QList<QVariantList>& rows);
+    // The same, each row with a hidden tag: what the row stands for, to find it by later.
+    void addRows(const QList<QVariantList>& rows, const QVariantList& tags);
+    QVariant rowTag(int row) const;
+    // The first row from `from` on carrying tag; -1 when none.
+    int findRowTag(const QVariant& tag, int from = 0) const;
     int rowCount() const;
     QString caption(int row) const;
     void setCaption(int row, const QString& caption);

@@ -69,11 +69,12 @@ int ReportModel::appendRow(const QVariantList& row)
     const int at = rowCount();
     beginInsertRows(QModelIndex(), at, at);
     rows_.append(row);
+    tags_.append(QVariant());
     endInsertRows();
     return at;
 }
 
-void ReportModel::appendRows(const QList<QVariantList>& rows)
+void ReportModel::appendRows(const QList<QVariantList>& rows, const QVariantList& tags)
 {
     if (rows.isEmpty()) {
         return;
@@ -81,6 +82,9 @@ void ReportModel::appendRows(const QList<QVariantList>& rows)
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
     rows_.append(rows);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        tags_.append(tags.value(i));
+    }
     endInsertRows();
 }
 
@@ -111,6 +115,7 @@ void ReportModel::deleteRow(int row)
     }
     beginRemoveRows(QModelIndex(), row, row);
     rows_.removeAt(row);
+    tags_.removeAt(row);
     endRemoveRows();
 }
 
@@ -118,7 +123,23 @@ void ReportModel::clear()
 {
     beginResetModel();
     rows_.clear();
+    tags_.clear();
     endResetModel();
+}
+
+QVariant ReportModel::tag(int row) const
+{
+    return tags_.value(row);
+}
+
+int ReportModel::findTag(const QVariant& tag, int from) const
+{
+    for (qsizetype row = qMax(0, from); row < tags_.size(); ++row) {
+        if (tags_.at(row) == tag) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
 }
 
 int ReportModel::find(const QString& text) const

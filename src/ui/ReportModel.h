@@ -27,11 +27,17 @@ public:
     QString caption(int column) const;
 
     int appendRow(const QVariantList& row);
-    void appendRows(const QList<QVariantList>& rows);
+    // tags, when given, holds one hidden value per row (see tag()).
+    void appendRows(const QList<QVariantList>& rows, const QVariantList& tags = {});
     QVariant value(int row, int column) const;
     void setValue(int row, int column, const QVariant& value);
     void deleteRow(int row);
     void clear();
+
+    // The hidden value a row was added with, never shown: what the row stands for.
+    QVariant tag(int row) const;
+    // The first row from `from` on whose tag equals tag; -1 when none.
+    int findTag(const QVariant& tag, int from = 0) const;
 
     // The first row whose column 0 equals text, letter case ignored; -1 when none.
     int find(const QString& text) const;
@@ -39,6 +45,7 @@ public:
 private:
     QStringList captions_;
     QList<QVariantList> rows_;
+    QVariantList tags_; // one per row, invalid where none was given
 };
 
 } // namespace ui

@@ -63,13 +63,6 @@ void fillGenreLists(quint8 language, const GenreCombos& combos)
         combos.search->clear();
         combos.search->addItems(genresIn(language));
     }
-    // Without a search dialog the film window's list is loaded on its own.
-    if (combos.film && !combos.search && ui::isLanguage(language)) {
-        const QString typed = combos.film->currentText();
-        combos.film->clear();
-        combos.film->addItems(genresIn(language));
-        combos.film->setCurrentText(typed);
-    }
     if (combos.film && combos.search) {
         QStringList items;
         for (int i = 0; i < combos.search->count(); ++i)

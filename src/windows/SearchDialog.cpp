@@ -52,7 +52,8 @@ std::optional<bool> flagOf(const QCheckBox* box)
 // A hit's row: title, cassette, length (a number), the whole actors text.
 QVariantList rowOf(const FilmRecord& r)
 {
-    return {catalogue::text(r.filmName), catalogue::tapeNameText(r), int(r.filmLength), catalogue::text(r.actors)};
+    return {catalogue::text(r.filmName), catalogue::tapeNameText(r), int(r.filmLength),
+            catalogue::text(r.actors)};
 }
 
 QVariant referenceOf(const FilmRecord* r)
@@ -93,9 +94,10 @@ void SearchDialog::createControls()
         group->setExclusive(true);
         auto* row = new QHBoxLayout;
         row->setSpacing(0);
-        const std::pair<QString, SearchCriteria::Compare> kinds[] = {{u"<"_s, SearchCriteria::Compare::Less},
-                                                                      {u"="_s, SearchCriteria::Compare::Equal},
-                                                                      {u">"_s, SearchCriteria::Compare::Greater}};
+        const std::pair<QString, SearchCriteria::Compare> kinds[] = {
+            {u"<"_s, SearchCriteria::Compare::Less},
+            {u"="_s, SearchCriteria::Compare::Equal},
+            {u">"_s, SearchCriteria::Compare::Greater}};
         for (const auto& [text, compare] : kinds) {
             auto* button = named(new QToolButton(criteriaBox_), prefix + text);
             button->setText(text);
@@ -166,8 +168,8 @@ void SearchDialog::createControls()
     grid->addWidget(countryLabel_, 2, 0);
     grid->addWidget(countryEdit_, 2, 1);
     grid->addWidget(lengthLabel_, 3, 0);
-    grid->addLayout(numberRow(lengthEdit_, compareButtons(lengthCompare_, lengthEqualButton_, u"length"_s)), 3,
-                    1);
+    grid->addLayout(numberRow(lengthEdit_, compareButtons(lengthCompare_, lengthEqualButton_, u"length"_s)),
+                    3, 1);
     grid->addWidget(directorLabel_, 4, 0);
     grid->addWidget(directorEdit_, 4, 1);
     grid->addWidget(actorsLabel_, 5, 0);
@@ -206,10 +208,10 @@ void SearchDialog::createControls()
     layout->addWidget(resultList_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {titleEdit_,     yearEdit_,      countryEdit_,    lengthEdit_,    directorEdit_,
-                        actorsEdit_,    genreCombo_,    storyEdit_,      longplayCheck_, blackWhiteCheck_,
-                        seenCheck_,     deletableCheck_, searchButton_,  discardButton_, closeButton_,
-                        openButton_,    resultList_};
+    QWidget* order[] = {titleEdit_,  yearEdit_,       countryEdit_,  lengthEdit_,    directorEdit_,
+                        actorsEdit_, genreCombo_,     storyEdit_,    longplayCheck_, blackWhiteCheck_,
+                        seenCheck_,  deletableCheck_, searchButton_, discardButton_, closeButton_,
+                        openButton_, resultList_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -314,8 +316,9 @@ qsizetype SearchDialog::search()
     resultList_->addRows(rows, references);
 
     const qsizetype hits = rows.size();
-    const QString text = hits == 0 ? tr("There was no film found with the given criterions.")
-                                   : tr("There were %n films found with the given criterions.", nullptr, int(hits));
+    const QString text = hits == 0
+                             ? tr("There was no film found with the given criterions.")
+                             : tr("There were %n films found with the given criterions.", nullptr, int(hits));
     ui::messageBox(this, text, tr("Searchresult"), ui::MB_ICONINFORMATION);
     return hits;
 }
@@ -325,7 +328,7 @@ void SearchDialog::openTape()
     const int row = resultList_->selectedRow();
     if (row < 0 || !openFilm_)
         return;
-    auto* film = static_cast<FilmRecord*>(resultList_->rowData(row).value<void*>());
+    auto* film = static_cast<FilmRecord*>(resultList_->rowTag(row).value<void*>());
     if (film)
         openFilm_(film);
 }
@@ -334,7 +337,8 @@ void SearchDialog::refreshFilm(const FilmRecord* r)
 {
     const QVariant reference = referenceOf(r);
     const QVariantList row = rowOf(*r);
-    for (int at = resultList_->findRowData(reference); at >= 0; at = resultList_->findRowData(reference, at + 1)) {
+    for (int at = resultList_->findRowTag(reference); at >= 0;
+         at = resultList_->findRowTag(reference, at + 1)) {
         resultList_->setCaption(at, row[kTitleColumn].toString());
         resultList_->setSubItem(at, kLengthSubItem, row[2]);
         resultList_->setSubItem(at, kActorsSubItem, row[3]);
@@ -344,7 +348,7 @@ void SearchDialog::refreshFilm(const FilmRecord* r)
 void SearchDialog::removeFilm(const FilmRecord* r)
 {
     const QVariant reference = referenceOf(r);
-    for (int at = resultList_->findRowData(reference); at >= 0; at = resultList_->findRowData(reference, at))
+    for (int at = resultList_->findRowTag(reference); at >= 0; at = resultList_->findRowTag(reference, at))
         resultList_->deleteRow(at);
 }
 
