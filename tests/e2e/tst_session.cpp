@@ -90,6 +90,7 @@ private Q_SLOTS:
     void sigterm_afterKeyboardChange_savesIt();
     void filmWindow_stepsToSecondFilmByKeyboard();
     void filmEditing_byKeyboard_reachesTheArchive();
+    void search_byKeyboard_opensTheHit();
     void cleanup();
 
 private:
@@ -398,6 +399,33 @@ void TestSession::filmEditing_byKeyboard_reachesTheArchive()
         QVERIFY2(image == testsupport::recordImage(expected[i]),
                  qPrintable(u"record %1 differs"_s.arg(i + 1)));
     }
+}
+
+// A search typed and started with Enter; the hit, chosen in the list, opens its cassette on that film.
+void TestSession::search_byKeyboard_opensTheHit()
+{
+    const QString started = startProgram();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    QVERIFY2(xdo_->pressKeys(mainWindow_, {u"alt+s"_s}), qPrintable(failure(u"Alt+S"_s)));
+    const QString dialog = waitFor(u"Search a film"_s);
+    QVERIFY2(!dialog.isEmpty(), qPrintable(failure(u"search dialog"_s)));
+    QVERIFY2(xdo_->typeText(dialog, u"NACHT"_s) && xdo_->pressKeys(dialog, {u"Return"_s}),
+             qPrintable(failure(u"starting the search"_s)));
+    const QString result = waitFor(u"Searchresult"_s);
+    QVERIFY2(!result.isEmpty(), qPrintable(failure(u"hit message"_s)));
+    QVERIFY2(xdo_->pressKeys(result, {u"Return"_s}) && xdo_->waitUntilGone(u"Searchresult"_s, kStepMs),
+             qPrintable(failure(u"closing the hit message"_s)));
+    // Back in the film name, Shift+Tab reaches the list, the last in the tab order; Space selects.
+    QVERIFY2(xdo_->pressKeys(dialog, {u"shift+Tab"_s, u"space"_s, u"alt+o"_s}),
+             qPrintable(failure(u"choosing the hit"_s)));
+    const QString filmWindow = waitFor(u"Spielfilme"_s);
+    QVERIFY2(!filmWindow.isEmpty(), qPrintable(failure(u"film window"_s)));
+    QCOMPARE(copiedText(filmWindow, u"alt+f"_s), u"Nachtzug"_s);
+    QCOMPARE(copiedText(filmWindow, u"alt+c"_s), u"01:35-03:36"_s);
+    QVERIFY2(xdo_->pressKeys(filmWindow, {u"Escape"_s}) && xdo_->waitUntilGone(u"Spielfilme"_s, kStepMs),
+             qPrintable(failure(u"closing the film window"_s)));
+    QVERIFY2(xdo_->pressKeys(dialog, {u"Escape"_s}) && xdo_->waitUntilGone(u"Search a film"_s, kStepMs),
+             qPrintable(failure(u"closing the search dialog"_s)));
 }
 
 // Every record of the start archive in order, less the deleted cassette's where it was deleted, then
