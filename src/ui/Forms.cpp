@@ -44,6 +44,24 @@ void centreOnScreen(QWidget* window)
     window->move(client - (window->geometry().topLeft() - window->pos()));
 }
 
+void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, int minimumHeight)
+{
+    flexible->setFixedHeight(designedHeight);
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    if (!screen)
+        return;
+    QMargins frame = frameMarginsOf(window);
+    if (frame.isNull() && owner)
+        frame = frameMarginsOf(owner);
+    const int excess =
+        window->sizeHint().height() + frame.top() + frame.bottom() - screen->availableGeometry().height();
+    if (excess > 0)
+        flexible->setFixedHeight(qMax(minimumHeight, designedHeight - excess));
+}
+
 QFrame* horizontalBevel(QWidget* parent)
 {
     auto* bevel = new QFrame(parent);

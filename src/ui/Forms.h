@@ -11,6 +11,11 @@ namespace ui {
 // on it. Meant for a show handler, once the captions are set.
 void centreOnScreen(QWidget* window);
 
+// Gives flexible (a list, a memo) the height it was designed with, less as much as window, frame
+// included, would be taller than the available area of its screen, but never below minimumHeight.
+// Meant for a show handler, before centreOnScreen().
+void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, int minimumHeight);
+
 // A sunken horizontal line that separates parts of a window.
 QFrame* horizontalBevel(QWidget* parent);
 

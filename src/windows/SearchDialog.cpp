@@ -36,6 +36,7 @@ constexpr int kStoryCapacity = 600;
 constexpr int kTitleColumn = 0;
 constexpr int kLengthSubItem = 1;
 constexpr int kActorsSubItem = 2;
+constexpr int kResultListHeight = 201;
 
 std::optional<bool> flagOf(const QCheckBox* box)
 {
@@ -49,11 +50,12 @@ std::optional<bool> flagOf(const QCheckBox* box)
     }
 }
 
-// A hit's row: title, cassette, length (a number), the whole actors text.
+// A hit's row: title, cassette, length (a number), the whole actors text on one line, one actor after
+// another, as a row has no room for line breaks.
 QVariantList rowOf(const FilmRecord& r)
 {
-    return {catalogue::text(r.filmName), catalogue::tapeNameText(r), int(r.filmLength),
-            catalogue::text(r.actors)};
+    const QString actors = catalogue::memoFromRecord(catalogue::text(r.actors)).replace(u'\n', u", "_s);
+    return {catalogue::text(r.filmName), catalogue::tapeNameText(r), int(r.filmLength), actors};
 }
 
 QVariant referenceOf(const FilmRecord* r)
@@ -193,7 +195,6 @@ void SearchDialog::createControls()
     openButton_ = named(new QPushButton(this), u"openButton"_s);
     resultList_ = named(new ui::ReportList(this), u"resultList"_s);
     resultList_->setColumns({u"Film"_s, QString(), QString(), QString()}, {148, 80, 45, 200});
-    resultList_->setMinimumHeight(200);
 
     auto* actions = new QVBoxLayout;
     for (QPushButton* button : {searchButton_, discardButton_, closeButton_})
@@ -259,6 +260,8 @@ void SearchDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { reset(); });
+    // On a small screen, or at a large scale, the list gives up rows so that the dialog fits.
+    ui::fitHeightToScreen(this, resultList_, kResultListHeight, kResultListHeight / 3);
     ui::centreOnScreen(this);
 }
 
