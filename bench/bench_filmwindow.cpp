@@ -2,6 +2,7 @@
 // one (which gathers the cassette's records in one walk), then one showFilm() per step through the
 // cassette's films, as holding down ">" does. The window is shown offscreen.
 #include "ArchiveFixture.h"
+#include "Timing.h"
 
 #include "catalogue/Catalogue.h"
 #include "windows/FilmWindow.h"
@@ -15,19 +16,10 @@
 
 namespace {
 
+using bench::elapsedMs;
+using bench::median;
+
 constexpr bench::FixtureSize kSize{10000, 10};
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The first record of the cassette-th cassette (0-based).
 catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, int cassette)
@@ -42,13 +34,9 @@ catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, int 
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatform();
     QApplication app(argc, argv);
-    int rounds = 7;
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--rounds")
-        rounds = std::max(1, args[2].toInt());
+    const int rounds = bench::roundsFrom(app.arguments());
 
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);

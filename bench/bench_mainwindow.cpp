@@ -1,6 +1,7 @@
 // Times the main window coming up on a large archive: loading alone against loading plus building
 // the cassette rows, in the same run. The window is built but never shown.
 #include "ArchiveFixture.h"
+#include "Timing.h"
 
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
@@ -17,31 +18,18 @@
 
 namespace {
 
+using bench::elapsedMs;
+using bench::median;
+
 constexpr bench::FixtureSize kSize{10000, 10};
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatform();
     QApplication app(argc, argv);
-    int rounds = 7;
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--rounds")
-        rounds = std::max(1, args[2].toInt());
+    const int rounds = bench::roundsFrom(app.arguments());
 
     QTemporaryDir dir;
     const QString programDir = dir.path() + u'/';

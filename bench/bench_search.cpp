@@ -2,6 +2,7 @@
 // whole run of the search dialog, until the hits are rows of its list. Three searches: no criteria
 // (every film a hit), a title piece with few hits, and all eight text criteria at once.
 #include "ArchiveFixture.h"
+#include "Timing.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/FilmSearch.h"
@@ -20,19 +21,10 @@
 
 namespace {
 
+using bench::elapsedMs;
+using bench::median;
+
 constexpr bench::FixtureSize kSize{10000, 10};
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 struct Search
 {
@@ -53,13 +45,9 @@ void enter(const windows::SearchDialog& dialog, const QStringList& texts)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatform();
     QApplication app(argc, argv);
-    int rounds = 7;
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--rounds")
-        rounds = std::max(1, args[2].toInt());
+    const int rounds = bench::roundsFrom(app.arguments());
 
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);

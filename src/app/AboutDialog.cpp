@@ -31,9 +31,7 @@ QFont logoFont()
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
 {
     setObjectName(u"aboutDialog"_s);
 

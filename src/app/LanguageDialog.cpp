@@ -18,9 +18,7 @@ using namespace Qt::StringLiterals;
 namespace app {
 
 LanguageDialog::LanguageDialog(ui::SettingsStore& settings, windows::GenreCombos genreCombos, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      settings_(settings), genreCombos_(std::move(genreCombos))
+    : QDialog(parent, ui::kFixedDialog), settings_(settings), genreCombos_(std::move(genreCombos))
 {
     setObjectName(u"languageDialog"_s);
     setWindowTitle(u"Wählen Sie Ihre Sprache/Choose your Language"_s);

@@ -16,22 +16,34 @@ QMargins frameMarginsOf(const QWidget* window)
             frame.bottom() - client.bottom()};
 }
 
-} // namespace
+// The screen a window belongs on (its owner's) and the frame it will wear, with its layout run so
+// that its size is final.
+struct Placement
+{
+    const QScreen* screen = nullptr;
+    QMargins frame;
+};
 
-void centreOnScreen(QWidget* window)
+Placement placementOf(QWidget* window)
 {
     // Captions set just before showing change the size only when the layout next runs: run it now.
     if (QLayout* layout = window->layout())
         layout->activate();
     const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-    const QScreen* screen = owner ? owner->screen() : window->screen();
+    Placement placement{owner ? owner->screen() : window->screen(), frameMarginsOf(window)};
+    // Before its first showing a window's frame is not known yet; the owner's has the same decorations.
+    if (placement.frame.isNull() && owner)
+        placement.frame = frameMarginsOf(owner);
+    return placement;
+}
+
+} // namespace
+
+void centreOnScreen(QWidget* window)
+{
+    const auto [screen, frame] = placementOf(window);
     if (!screen)
         return;
-
-    // Before its first showing a window's frame is not known yet; the owner's has the same decorations.
-    QMargins frame = frameMarginsOf(window);
-    if (frame.isNull() && owner)
-        frame = frameMarginsOf(owner);
     const QRect area = screen->availableGeometry();
     QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
     outer.moveCenter(area.center());
@@ -47,15 +59,9 @@ void centreOnScreen(QWidget* window)
 void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, int minimumHeight)
 {
     flexible->setFixedHeight(designedHeight);
-    if (QLayout* layout = window->layout())
-        layout->activate();
-    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-    const QScreen* screen = owner ? owner->screen() : window->screen();
+    const auto [screen, frame] = placementOf(window);
     if (!screen)
         return;
-    QMargins frame = frameMarginsOf(window);
-    if (frame.isNull() && owner)
-        frame = frameMarginsOf(owner);
     const int excess =
         window->sizeHint().height() + frame.top() + frame.bottom() - screen->availableGeometry().height();
     if (excess > 0)

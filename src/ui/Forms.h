@@ -1,10 +1,17 @@
 #pragma once
 
+#include <Qt>
+
 class QFrame;
 class QWidget;
 
 // Small pieces every window of the program shares.
 namespace ui {
+
+// A dialog of fixed size with a title bar, a system menu and a close box, and nothing else.
+inline constexpr Qt::WindowFlags kFixedDialog = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                Qt::WindowCloseButtonHint;
 
 // Moves window, frame included, to the centre of its owner's screen (its own when it has no owner),
 // with the size its layout gives it now. A window larger than the screen keeps its top left corner

@@ -27,9 +27,7 @@ constexpr int kTapeNameCapacity = 50;
 
 } // namespace
 
-CassetteDialog::CassetteDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+CassetteDialog::CassetteDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
 {
     setObjectName(u"cassetteDialog"_s);
     ui::setHelpContext(this, ui::kHelpCassetteDialog);

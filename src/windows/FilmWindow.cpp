@@ -66,9 +66,7 @@ void showBlankOr(controls::NumEdit* edit, bool editing, const QString& startValu
 } // namespace
 
 FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      catalogue_(catalogue)
+    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
 {
     setObjectName(u"filmWindow"_s);
     ui::setHelpContext(this, ui::kHelpFilmWindow);

@@ -66,9 +66,7 @@ QVariant referenceOf(const FilmRecord* r)
 } // namespace
 
 SearchDialog::SearchDialog(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      catalogue_(catalogue)
+    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
 {
     setObjectName(u"searchDialog"_s);
     ui::setHelpContext(this, ui::kHelpSearchDialog);
