@@ -135,65 +135,6 @@ QString holdPrevious(const QString& archive)
     return {};
 }
 
-// A new file beside the archive, filled, synced and renamed over it; the previous archive becomes
-// the backup. Where the folder refuses new files, a writable archive is written in place.
-SaveResult saveOnce(const Catalogue& catalogue, const QString& path, SaveTarget& target)
-{
-    const QString archive = realArchivePath(path);
-    const QByteArray archiveName = nativePath(archive);
-
-    struct stat previous = {};
-    const bool exists = ::stat(archiveName.constData(), &previous) == 0;
-    if (exists) {
-        if (!S_ISREG(previous.st_mode))
-            return failure(notRegularFile(previous.st_mode));
-        // A write-protected archive is not replaced even where its folder would allow it.
-        if (::access(archiveName.constData(), W_OK) != 0)
-            return failure(systemErrorText(errno));
-    } else if (errno != ENOENT) {
-        return failure(systemErrorText(errno));
-    }
-
-    QString temp;
-    FileHandle file = createUnique(archive, QStringLiteral(".new-"), temp);
-    if (!file.valid()) {
-        const int error = errno;
-        const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
-        if (!exists || !folderRefuses)
-            return failure(systemErrorText(error));
-        FileHandle inPlace(::open(archiveName.constData(), O_WRONLY | O_CLOEXEC));
-        if (!inPlace.valid())
-            return failure(systemErrorText(errno));
-        return fill(catalogue, std::move(inPlace), target, true);
-    }
-    auto discard = qScopeGuard([&temp] { ::unlink(nativePath(temp).constData()); });
-
-    if (exists) {
-        // Owner and group first: changing them may clear the set-id bits that fchmod then restores.
-        static_cast<void>(::fchown(file.fd(), previous.st_uid, previous.st_gid));
-        static_cast<void>(::fchmod(file.fd(), previous.st_mode & 07777));
-    }
-    const SaveResult written = fill(catalogue, std::move(file), target, false);
-    if (!written.saved)
-        return written;
-
-    // The backup is made only now that the new archive is whole, and takes its name only once the
-    // new archive is in place: a failure before that leaves archive and backup as they were.
-    const QString held = exists ? holdPrevious(archive) : QString();
-    if (::rename(nativePath(temp).constData(), archiveName.constData()) != 0) {
-        const int error = errno;
-        if (!held.isEmpty())
-            ::unlink(nativePath(held).constData());
-        return failure(systemErrorText(error));
-    }
-    discard.dismiss();
-    if (!held.isEmpty() && ::rename(nativePath(held).constData(),
-                                    nativePath(archive + QString::fromUtf16(kBackupSuffix)).constData()) != 0)
-        ::unlink(nativePath(held).constData());
-    syncFolder(QFileInfo(archive).absolutePath());
-    return {true, {}};
-}
-
 } // namespace
 
 QString archivePath(const QString& programDir)
@@ -282,9 +223,63 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path)
     return writeArchive(catalogue, path, target);
 }
 
+// A new file beside the archive, filled, synced and renamed over it; the previous archive becomes
+// the backup. Where the folder refuses new files, a writable archive is written in place.
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target)
 {
-    return saveOnce(catalogue, path, target);
+    const QString archive = realArchivePath(path);
+    const QByteArray archiveName = nativePath(archive);
+
+    struct stat previous = {};
+    const bool exists = ::stat(archiveName.constData(), &previous) == 0;
+    if (exists) {
+        if (!S_ISREG(previous.st_mode))
+            return failure(notRegularFile(previous.st_mode));
+        // A write-protected archive is not replaced even where its folder would allow it.
+        if (::access(archiveName.constData(), W_OK) != 0)
+            return failure(systemErrorText(errno));
+    } else if (errno != ENOENT) {
+        return failure(systemErrorText(errno));
+    }
+
+    QString temp;
+    FileHandle file = createUnique(archive, QStringLiteral(".new-"), temp);
+    if (!file.valid()) {
+        const int error = errno;
+        const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
+        if (!exists || !folderRefuses)
+            return failure(systemErrorText(error));
+        FileHandle inPlace(::open(archiveName.constData(), O_WRONLY | O_CLOEXEC));
+        if (!inPlace.valid())
+            return failure(systemErrorText(errno));
+        return fill(catalogue, std::move(inPlace), target, true);
+    }
+    auto discard = qScopeGuard([&temp] { ::unlink(nativePath(temp).constData()); });
+
+    if (exists) {
+        // Owner and group first: changing them may clear the set-id bits that fchmod then restores.
+        static_cast<void>(::fchown(file.fd(), previous.st_uid, previous.st_gid));
+        static_cast<void>(::fchmod(file.fd(), previous.st_mode & 07777));
+    }
+    const SaveResult written = fill(catalogue, std::move(file), target, false);
+    if (!written.saved)
+        return written;
+
+    // The backup is made only now that the new archive is whole, and takes its name only once the
+    // new archive is in place: a failure before that leaves archive and backup as they were.
+    const QString held = exists ? holdPrevious(archive) : QString();
+    if (::rename(nativePath(temp).constData(), archiveName.constData()) != 0) {
+        const int error = errno;
+        if (!held.isEmpty())
+            ::unlink(nativePath(held).constData());
+        return failure(systemErrorText(error));
+    }
+    discard.dismiss();
+    if (!held.isEmpty() && ::rename(nativePath(held).constData(),
+                                    nativePath(archive + QString::fromUtf16(kBackupSuffix)).constData()) != 0)
+        ::unlink(nativePath(held).constData());
+    syncFolder(QFileInfo(archive).absolutePath());
+    return {true, {}};
 }
 
 bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry)

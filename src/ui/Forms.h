@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <Qt>
 
 class QFrame;
@@ -22,6 +23,13 @@ void centreOnScreen(QWidget* window);
 // included, would be taller than the available area of its screen, but never below minimumHeight.
 // Meant for a show handler, before centreOnScreen().
 void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, int minimumHeight);
+
+// widget, given the object name by which tests and style sheets find it.
+template <class Widget> Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
 
 // A sunken horizontal line that separates parts of a window.
 QFrame* horizontalBevel(QWidget* parent);

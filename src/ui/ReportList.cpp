@@ -60,11 +60,6 @@ int ReportList::addRow(const QString& caption, const QVariantList& subItems)
     return model_->appendRow(QVariantList{caption} + subItems);
 }
 
-void ReportList::addRows(const QList<QVariantList>& rows)
-{
-    model_->appendRows(rows);
-}
-
 void ReportList::addRows(const QList<QVariantList>& rows, const QVariantList& tags)
 {
     model_->appendRows(rows, tags);

@@ -28,9 +28,8 @@ public:
 
     int addRow(const QString& caption, const QVariantList& subItems);
     // Adds many rows at once, each its caption and sub-items; far cheaper than one addRow per row.
-    void addRows(const QList<QVariantList>& rows);
-    // The same, each row with a hidden tag: what the row stands for, to find it by later.
-    void addRows(const QList<QVariantList>& rows, const QVariantList& tags);
+    // tags, when given, holds one hidden value per row: what the row stands for, to find it by later.
+    void addRows(const QList<QVariantList>& rows, const QVariantList& tags = {});
     QVariant rowTag(int row) const;
     // The first row from `from` on carrying tag; -1 when none.
     int findRowTag(const QVariant& tag, int from = 0) const;

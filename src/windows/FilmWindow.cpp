@@ -78,10 +78,7 @@ FilmWindow::~FilmWindow() = default;
 
 void FilmWindow::createControls()
 {
-    auto named = [](QWidget* widget, const QString& name) {
-        widget->setObjectName(name);
-        return widget;
-    };
+    using ui::named;
     auto lineEdit = [&](const QString& name, int capacity) {
         auto* edit = new QLineEdit(this);
         named(edit, name);

@@ -79,10 +79,7 @@ SearchDialog::~SearchDialog() = default;
 void SearchDialog::createControls()
 {
     criteriaBox_ = new QGroupBox(this);
-    auto named = [](auto* widget, const QString& name) {
-        widget->setObjectName(name);
-        return widget;
-    };
+    using ui::named;
     auto lineEdit = [&](const QString& name, int capacity) {
         auto* edit = named(new QLineEdit(criteriaBox_), name);
         edit->setMaxLength(capacity);
