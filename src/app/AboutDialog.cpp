@@ -8,6 +8,7 @@
 #include "ui/Language.h"
 #include "ui/Modal.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -55,6 +56,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
     versionLabel_->setFont(logoFont());
     versionLabel_->setStyleSheet(u"color: black"_s);
 
+    archiveLabel_ = new QLabel(this);
+    archiveLabel_->setObjectName(u"archiveLabel"_s);
+    QFont small = archiveLabel_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    archiveLabel_->setFont(small);
+    archiveLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     QFrame* const bevel = ui::horizontalBevel(this);
 
     languageButton_ = new QPushButton(this);
@@ -73,6 +81,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
     title->addWidget(logoLabel_, 0, 0, 2, 1, Qt::AlignTop);
     title->addLayout(logo, 0, 1);
     title->addWidget(versionLabel_, 1, 1);
+    title->addWidget(archiveLabel_, 2, 1);
     title->setColumnStretch(1, 1);
     title->setHorizontalSpacing(16);
 
@@ -109,7 +118,22 @@ void AboutDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ui::guarded(this, [this] { retranslate(); });
+    showArchivePath();
     ui::centreOnScreen(this);
+}
+
+void AboutDialog::setArchivePath(const QString& path)
+{
+    archivePath_ = QDir::toNativeSeparators(path);
+    showArchivePath();
+}
+
+// A long path keeps its beginning and its file name; the whole of it is in the tooltip.
+void AboutDialog::showArchivePath()
+{
+    const int width = archiveLabel_->contentsRect().width();
+    archiveLabel_->setText(archiveLabel_->fontMetrics().elidedText(archivePath_, Qt::ElideMiddle, width));
+    archiveLabel_->setToolTip(archivePath_);
 }
 
 void AboutDialog::chooseLanguage()

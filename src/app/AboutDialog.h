@@ -19,6 +19,8 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
     void setLanguageDialog(LanguageDialog* dialog) { languageDialog_ = dialog; }
+    // The archive in use, shown in small print below the version.
+    void setArchivePath(const QString& path);
 
     // Sets the title and captions in the current language; runs on every show and change of language.
     void retranslate();
@@ -30,14 +32,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void showArchivePath();
+
     QLabel* logoLabel_;
     QLabel* reelLabel_;
     QLabel* minderLabel_;
     QLabel* versionLabel_;
+    QLabel* archiveLabel_;
     QPushButton* languageButton_;
     QPushButton* okButton_;
 
     LanguageDialog* languageDialog_ = nullptr;
+    QString archivePath_;
 };
 
 } // namespace app

@@ -25,14 +25,14 @@ using namespace Qt::StringLiterals;
 
 namespace app {
 
-Startup::Startup(const QString& programDir)
+Startup::Startup(const QString& archivePath, std::optional<quint8> language)
 {
     // The settings are opened first, then the main window loads the archive: its messages come
     // before any window and before the language is known.
     settings_ = std::make_unique<ui::SettingsStore>();
-    if (!lockArchive(programDir))
+    if (!lockArchive(archivePath))
         return;
-    auto mainWindow = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), programDir);
+    auto mainWindow = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), archivePath);
     if (!mainWindow->archiveReadable())
         return;
     mainWindow_ = std::move(mainWindow);
@@ -41,6 +41,7 @@ Startup::Startup(const QString& programDir)
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
     searchDialog_ = new windows::SearchDialog(catalogue::Catalogue::instance(), mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
+    aboutDialog_->setArchivePath(mainWindow_->archivePath());
     languageDialog_ = new LanguageDialog(*settings_, genreCombos(), mainWindow_.get());
 
     mainWindow_->setCassetteDialog(cassetteDialog_);
@@ -60,7 +61,7 @@ Startup::Startup(const QString& programDir)
     mainWindow_->setSearchOpener([this] { ui::execModal(searchDialog_); });
     aboutDialog_->setLanguageDialog(languageDialog_);
 
-    readLanguage();
+    readLanguage(language);
     windows::fillGenreLists(ui::language(), genreCombos());
     ui::setHelpFile(ui::helpFileOf(ui::language()));
 }
@@ -79,9 +80,8 @@ Startup::~Startup()
 
 // One copy of the program per archive: a second one would overwrite the first one's work at its
 // exit. Where no lock can be made at all the program runs without one.
-bool Startup::lockArchive(const QString& programDir)
+bool Startup::lockArchive(const QString& archive)
 {
-    const QString archive = catalogue::archivePath(programDir);
     lock_ = std::make_unique<catalogue::ArchiveLock>(archive);
     if (lock_->acquire() != catalogue::ArchiveLock::InUse)
         return true;
@@ -94,9 +94,14 @@ bool Startup::lockArchive(const QString& programDir)
     return false;
 }
 
-// A stored 0 or 1 is the language; anything else counts as no choice yet, and the user is asked.
-void Startup::readLanguage()
+// A language from the command line holds for this run. Otherwise a stored 0 or 1 is the language;
+// anything else counts as no choice yet, and the user is asked.
+void Startup::readLanguage(std::optional<quint8> language)
 {
+    if (language) {
+        ui::setLanguage(*language);
+        return;
+    }
     const ui::SettingsStore::StoredInteger stored = settings_->readInteger(u"Language"_s);
     if (stored.kind == ui::SettingsStore::StoredInteger::Integer &&
         (stored.value == 0 || stored.value == 1)) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace catalogue {
 class ArchiveLock;
@@ -32,8 +33,9 @@ class LanguageDialog;
 class Startup final
 {
 public:
-    // programDir ends with a path separator; the archive lies there.
-    explicit Startup(const QString& programDir);
+    // archivePath is the archive to open. A language given here is used for this run instead of
+    // the stored one, and the user is not asked for one.
+    explicit Startup(const QString& archivePath, std::optional<quint8> language = std::nullopt);
     ~Startup();
     Startup(const Startup&) = delete;
     Startup& operator=(const Startup&) = delete;
@@ -53,8 +55,8 @@ public:
     LanguageDialog& languageDialog() const { return *languageDialog_; }
 
 private:
-    bool lockArchive(const QString& programDir);
-    void readLanguage();
+    bool lockArchive(const QString& archivePath);
+    void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 
     std::unique_ptr<ui::SettingsStore> settings_;

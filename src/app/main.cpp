@@ -1,21 +1,67 @@
 #include "app/AppIcon.h"
+#include "app/ArchiveLocation.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Language.h"
+#include "ui/SettingsStore.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Help, version and errors: printed in the language asked for, else the stored one, else the
+// system's, without opening a display.
+int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
+{
+    QCoreApplication core(argc, argv);
+    ui::nameApplication();
+    quint8 language = QLocale::system().language() == QLocale::German ? ui::kGerman : ui::kEnglish;
+    if (first.language) {
+        language = *first.language;
+    } else {
+        const ui::SettingsStore settings;
+        const auto stored = settings.readInteger(QStringLiteral("Language"));
+        if (stored.kind == ui::SettingsStore::StoredInteger::Integer && ui::isLanguage(quint8(stored.value)))
+            language = quint8(stored.value);
+    }
+    ui::setLanguage(language);
+    const app::CommandLine translated = app::parseCommandLine(QCoreApplication::arguments());
+    const bool failed = translated.action == app::CommandLine::Action::Fail;
+    const QByteArray text = translated.text.toLocal8Bit();
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), failed ? stderr : stdout);
+    return failed ? app::kUsageError : 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const app::CommandLine commandLine = app::parseCommandLine(argumentsOf(argc, argv));
+    if (commandLine.action != app::CommandLine::Action::Run)
+        return answerOnTerminal(argc, argv, commandLine);
+
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(ui::applicationName());
-    QCoreApplication::setApplicationVersion(ui::applicationVersion());
+    ui::nameApplication();
     QApplication::setWindowIcon(app::appIcon());
 
     int exitCode = 1;
     ui::guarded(nullptr, [&] {
-        app::Startup startup(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u'/'));
+        const QString archive =
+            commandLine.archive.isEmpty() ? app::defaultArchivePath() : commandLine.archive;
+        app::Startup startup(archive, commandLine.language);
         exitCode = startup.run();
     });
     return exitCode;

@@ -1,5 +1,6 @@
 #include "ui/SettingsStore.h"
 
+#include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 
 #include <QMetaType>
@@ -46,7 +47,7 @@ void SettingsStore::open()
     // Drop the old object first: the new one must not share its pending, failed changes' status.
     settings_.reset();
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Kestro"), QStringLiteral("ReelMinder"));
+                                            ui::organisationName(), ui::applicationName());
     settings_->beginGroup(QStringLiteral("2.0"));
 }
 

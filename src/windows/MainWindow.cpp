@@ -64,14 +64,14 @@ std::string_view tapeNameBytes(const FilmRecord& r)
 
 } // namespace
 
-MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent)
+MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& archivePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      catalogue_(catalogue)
+      catalogue_(catalogue), archivePath_(archivePath)
 {
     createControls();
-    loadArchive(programDir);
+    loadArchive();
 }
 
 MainWindow::~MainWindow() = default;
@@ -178,9 +178,8 @@ void MainWindow::createControls()
     ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
 }
 
-void MainWindow::loadArchive(const QString& programDir)
+void MainWindow::loadArchive()
 {
-    archivePath_ = catalogue::archivePath(programDir);
     const catalogue::LoadResult loaded = catalogue::loadArchive(catalogue_, archivePath_);
     // The messages of loading come before the language is known, so each holds both languages.
     if (!loaded.readable()) {

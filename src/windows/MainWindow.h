@@ -30,8 +30,8 @@ class MainWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    // Loads the archive from programDir (ending in a separator) into catalogue and builds the rows.
-    MainWindow(catalogue::Catalogue& catalogue, const QString& programDir, QWidget* parent = nullptr);
+    // Loads the archive at archivePath into catalogue and builds the rows.
+    MainWindow(catalogue::Catalogue& catalogue, const QString& archivePath, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Windows opened from here; created after the main window, so handed in afterwards.
@@ -73,7 +73,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void loadArchive(const QString& programDir);
+    void loadArchive();
     void buildRows();
     void createControls();
     void fitColumns();

@@ -87,7 +87,7 @@ void TestStartup::firstStart_asksWithNothingPreselected_storesChoice()
             ->setChecked(true);
         widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
-    app::Startup startup(programDir.path() + u'/');
+    app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
 
     QCOMPARE(modal.opened(), QStringList{u"languageDialog"_s});
     QVERIFY(nothingPreselected);
@@ -111,7 +111,7 @@ void TestStartup::secondStart_usesStoredLanguageWithoutAsking()
     QTemporaryDir programDir;
     testsupport::ModalScript modal;
     testsupport::MessageBoxScript boxes;
-    app::Startup startup(programDir.path() + u'/');
+    app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
     QCOMPARE(modal.opened(), QStringList());
     QCOMPARE(ui::language(), quint8(stored));
     QCOMPARE(ui::helpFile(), QString::fromUtf16(stored ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
@@ -135,7 +135,7 @@ void TestStartup::sizeWarning_comesBeforeLanguageDialog()
         widget<QRadioButton>(languageDialog, u"englishButton"_s)->setChecked(true);
         widget<QPushButton>(languageDialog, u"okButton"_s)->click();
     });
-    app::Startup startup(programDir.path() + u'/');
+    app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
     QCOMPARE(boxesBeforeDialog, 1);
     QCOMPARE(boxes.calls().first().caption, u"Archiv defekt/Archive defect"_s);
     QVERIFY(catalogue::Catalogue::instance().isEmpty());
@@ -148,7 +148,7 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     QTemporaryDir programDir;
     QVERIFY(testsupport::writeArchive(catalogue::archivePath(programDir.path() + u'/'),
                                       {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
-    app::Startup startup(programDir.path() + u'/');
+    app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
     windows::MainWindow& mainWindow = startup.mainWindow();
     mainWindow.show();
     QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
@@ -185,7 +185,7 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
     QTemporaryDir programDir;
     const QString path = catalogue::archivePath(programDir.path() + u'/');
-    app::Startup startup(programDir.path() + u'/');
+    app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
     startup.mainWindow().show();
 
     testsupport::MessageBoxScript boxes;
@@ -244,7 +244,7 @@ void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting()
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
     {
-        app::Startup startup(programDir.path() + u'/');
+        app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
         QVERIFY(!startup.ready());
         QCOMPARE(startup.run(), 1);
     }

@@ -24,7 +24,7 @@ struct WindowFixture
     {
         if (!records.empty())
             testsupport::writeArchive(archivePath(), records);
-        mainWindow = std::make_unique<windows::MainWindow>(catalogue, dir.path() + u'/');
+        mainWindow = std::make_unique<windows::MainWindow>(catalogue, archivePath());
         cassetteDialog = new windows::CassetteDialog(mainWindow.get());
         mainWindow->setCassetteDialog(cassetteDialog);
     }

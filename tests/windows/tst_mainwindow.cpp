@@ -545,7 +545,7 @@ void TestMainWindow::sizeWarning_shownWhileLoadingDamagedArchive()
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
     catalogue::Catalogue catalogue;
-    windows::MainWindow mainWindow(catalogue, dir.path() + u'/');
+    windows::MainWindow mainWindow(catalogue, path);
     QCOMPARE(boxes.lastCall().caption, u"Archiv defekt/Archive defect"_s);
     QCOMPARE(boxes.lastCall().text,
              u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"

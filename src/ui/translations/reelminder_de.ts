@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Mehr dazu mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>A catalogue of recorded video cassettes and the films on them.</source>
+        <translation>Ein Katalog bespielter Videokassetten und der Filme darauf.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <source>Opens the archive &lt;file&gt; instead of the usual one.</source>
+        <translation>Öffnet das Archiv &lt;Datei&gt; statt des üblichen.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Shows the program in English (en) or German (de), for this run only.</source>
+        <translation>Zeigt das Programm auf Englisch (en) oder Deutsch (de), nur für diesen Lauf.</translation>
+    </message>
+    <message>
+        <source>The archive to open, as with --archive.</source>
+        <translation>Das zu öffnende Archiv, wie mit --archive.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Only one archive can be opened: %1.</source>
+        <translation>Es kann nur ein Archiv geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s name is empty.</source>
+        <translation>Der Name des Archivs ist leer.</translation>
+    </message>
+    <message>
+        <source>The folder of the archive %1 does not exist.</source>
+        <translation>Der Ordner des Archivs %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: use en or de.</source>
+        <translation>Unbekannte Sprache &apos;%1&apos;: bitte en oder de angeben.</translation>
+    </message>
+</context>
+<context>
     <name>app::AboutDialog</name>
     <message>
         <source>Info about reelMINDER/32 %1</source>

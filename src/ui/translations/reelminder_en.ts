@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A catalogue of recorded video cassettes and the films on them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the archive &lt;file&gt; instead of the usual one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the program in English (en) or German (de), for this run only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive to open, as with --archive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one archive can be opened: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive&apos;s name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of the archive %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: use en or de.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>app::AboutDialog</name>
     <message>
         <source>Info about reelMINDER/32 %1</source>

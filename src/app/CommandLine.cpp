@@ -1,0 +1,119 @@
+#include "app/CommandLine.h"
+
+#include "ui/Application.h"
+#include "ui/Language.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+namespace {
+
+// The toolkit's own options (QGuiApplication and the X11 platform), which it takes out of the
+// arguments when the windows start. Listed so that a desktop launcher passing one is not refused.
+void acceptToolkitOptions(QCommandLineParser& parser)
+{
+    static const char* const withValue[] = {"platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "display",
+                                            "geometry",
+                                            "qwindowgeometry",
+                                            "qwindowicon",
+                                            "qwindowtitle",
+                                            "style",
+                                            "stylesheet",
+                                            "session",
+                                            "name",
+                                            "title",
+                                            "visual",
+                                            "qmljsdebugger"};
+    static const char* const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLine answer(CommandLine::Action action, const QString& text)
+{
+    CommandLine result;
+    result.action = action;
+    result.text = text;
+    return result;
+}
+
+CommandLine failure(const QString& reason)
+{
+    const QString program = ui::desktopFileName();
+    return answer(CommandLine::Action::Fail,
+                  u"%1: %2\n"_s.arg(program, reason) +
+                      CommandLine::tr("Try '%1 --help' for more information.").arg(program) + u'\n');
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // "-platform offscreen" is the toolkit's spelling; long options may take one dash as well.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        CommandLine::tr("A catalogue of recorded video cassettes and the films on them."));
+    const QCommandLineOption help({u"h"_s, u"help"_s}, CommandLine::tr("Shows this help and ends."));
+    const QCommandLineOption version({u"v"_s, u"version"_s}, CommandLine::tr("Shows the version and ends."));
+    const QCommandLineOption archive(u"archive"_s,
+                                     CommandLine::tr("Opens the archive <file> instead of the usual one."),
+                                     CommandLine::tr("file"));
+    const QCommandLineOption language(
+        u"language"_s,
+        CommandLine::tr("Shows the program in English (en) or German (de), for this run only."), u"en|de"_s);
+    parser.addOptions({help, version, archive, language});
+    parser.addPositionalArgument(CommandLine::tr("file"),
+                                 CommandLine::tr("The archive to open, as with --archive."),
+                                 CommandLine::tr("[file]"));
+    acceptToolkitOptions(parser);
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (parser.isSet(help))
+        return answer(CommandLine::Action::ShowHelp, parser.helpText());
+    if (parser.isSet(version))
+        return answer(CommandLine::Action::ShowVersion, ui::applicationTitle() + u'\n');
+
+    CommandLine result;
+    QStringList archives = parser.values(archive) + parser.positionalArguments();
+    if (archives.size() > 1)
+        return failure(CommandLine::tr("Only one archive can be opened: %1.").arg(archives.join(u", "_s)));
+    if (!archives.isEmpty()) {
+        if (archives.first().isEmpty())
+            return failure(CommandLine::tr("The archive's name is empty."));
+        result.archive = QFileInfo(archives.first()).absoluteFilePath();
+        if (!QFileInfo(QFileInfo(result.archive).path()).isDir())
+            return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
+                               .arg(QDir::toNativeSeparators(result.archive)));
+    }
+    if (parser.isSet(language)) {
+        const QString code = parser.values(language).constLast();
+        if (code == u"en"_s)
+            result.language = ui::kEnglish;
+        else if (code == u"de"_s)
+            result.language = ui::kGerman;
+        else
+            return failure(CommandLine::tr("Unknown language '%1': use en or de.").arg(code));
+    }
+    return result;
+}
+
+} // namespace app

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+// What the command line asks for. Parsing needs no display, so help, version and errors work on a
+// terminal without one.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum class Action
+    {
+        Run,         // open the windows
+        ShowHelp,    // print text to standard output, end with status 0
+        ShowVersion, // print text to standard output, end with status 0
+        Fail,        // print text to standard error, end with status 2
+    };
+
+    Action action = Action::Run;
+    // An archive named on the command line, absolute; empty for the usual one.
+    QString archive;
+    // A language for this run only; never stored.
+    std::optional<quint8> language;
+    // The help, the version line or the error, ready to print.
+    QString text;
+};
+
+inline constexpr int kUsageError = 2;
+
+// arguments includes the program itself, as QCoreApplication::arguments() has it. Options the
+// toolkit itself reads (-platform, -display, -style, ...) are accepted and left to it. The texts are
+// in the language installed at the time of the call.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+} // namespace app
