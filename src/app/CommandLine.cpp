@@ -4,7 +4,6 @@
 #include "ui/Language.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -46,20 +45,14 @@ void acceptToolkitOptions(QCommandLineParser& parser)
     }
 }
 
-CommandLine answer(CommandLine::Action action, const QString& text)
-{
-    CommandLine result;
-    result.action = action;
-    result.text = text;
-    return result;
-}
-
 CommandLine failure(const QString& reason)
 {
     const QString program = ui::desktopFileName();
-    return answer(CommandLine::Action::Fail,
-                  u"%1: %2\n"_s.arg(program, reason) +
-                      CommandLine::tr("Try '%1 --help' for more information.").arg(program) + u'\n');
+    CommandLine result;
+    result.action = CommandLine::Action::Fail;
+    result.text = u"%1: %2\n"_s.arg(program, reason) +
+                  CommandLine::tr("Try '%1 --help' for more information.").arg(program) + u'\n';
+    return result;
 }
 
 } // namespace
@@ -87,13 +80,30 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
-    if (parser.isSet(help))
-        return answer(CommandLine::Action::ShowHelp, parser.helpText());
-    if (parser.isSet(version))
-        return answer(CommandLine::Action::ShowVersion, ui::applicationTitle() + u'\n');
 
     CommandLine result;
-    QStringList archives = parser.values(archive) + parser.positionalArguments();
+    // The language before the help, which is printed in it.
+    if (parser.isSet(language)) {
+        const QString code = parser.values(language).constLast();
+        if (code == u"en"_s)
+            result.language = ui::kEnglish;
+        else if (code == u"de"_s)
+            result.language = ui::kGerman;
+        else
+            return failure(CommandLine::tr("Unknown language '%1': use en or de.").arg(code));
+    }
+    if (parser.isSet(help)) {
+        result.action = CommandLine::Action::ShowHelp;
+        result.text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = CommandLine::Action::ShowVersion;
+        result.text = ui::applicationTitle() + u'\n';
+        return result;
+    }
+
+    const QStringList archives = parser.values(archive) + parser.positionalArguments();
     if (archives.size() > 1)
         return failure(CommandLine::tr("Only one archive can be opened: %1.").arg(archives.join(u", "_s)));
     if (!archives.isEmpty()) {
@@ -103,15 +113,6 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (!QFileInfo(QFileInfo(result.archive).path()).isDir())
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
                                .arg(QDir::toNativeSeparators(result.archive)));
-    }
-    if (parser.isSet(language)) {
-        const QString code = parser.values(language).constLast();
-        if (code == u"en"_s)
-            result.language = ui::kEnglish;
-        else if (code == u"de"_s)
-            result.language = ui::kGerman;
-        else
-            return failure(CommandLine::tr("Unknown language '%1': use en or de.").arg(code));
     }
     return result;
 }
