@@ -35,6 +35,8 @@ XdoTool::XdoTool(const QString& xdotool, const QString& display)
 {
     environment_.insert(u"DISPLAY"_s, display);
     environment_.remove(u"XAUTHORITY"_s);
+    // Titles reach xdotool in the locale's encoding: in the C locale an "ä" would never match.
+    environment_.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
 }
 
 XdoTool::Result XdoTool::run(const QStringList& arguments, int timeoutMs)
