@@ -119,6 +119,8 @@ void AboutDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     ui::guarded(this, [this] { retranslate(); });
     showArchivePath();
+    // Enter closes the box: the language button, first in the tab order, must not take it.
+    okButton_->setFocus(Qt::OtherFocusReason);
     ui::centreOnScreen(this);
 }
 
