@@ -14,6 +14,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kestro <reelminder@kestro.de>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts in German (file and print dialogs); without them those dialogs speak English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The menu and the icon theme are read by the desktop; their caches are refreshed by its triggers.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "desktop-file-utils")
 include(CPack)

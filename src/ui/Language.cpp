@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QString>
@@ -21,15 +22,19 @@ struct LanguageFiles
 {
     const char* translation;
     const char16_t* helpFile;
+    // Qt's own texts (the file and print dialogs, the command line's headings); none for English,
+    // the language Qt is written in.
+    const char* qtTranslation;
 };
 constexpr LanguageFiles kLanguages[] = {
-    {"reelminder_en", kHelpFileEnglish},
-    {"reelminder_de", kHelpFileGerman},
+    {"reelminder_en", kHelpFileEnglish, nullptr},
+    {"reelminder_de", kHelpFileGerman, "qtbase_de"},
 };
 constexpr std::size_t kLanguageCount = std::size(kLanguages);
 
 quint8 currentLanguage = kEnglish;
 QPointer<QTranslator> installedTranslator;
+QPointer<QTranslator> installedQtTranslator;
 
 // Loaded on first use from the resources; owned by the application, so none outlives it.
 QTranslator* translatorOf(quint8 language)
@@ -49,20 +54,40 @@ QTranslator* translatorOf(quint8 language)
     return translator;
 }
 
-// At most one translator is installed: a text the current language leaves untranslated must fall
-// back to its English source, never to another language.
-void install(QTranslator* translator)
+// Qt's translation of a language, from Qt's own folder; none where that is not installed, and Qt's
+// dialogs then speak English.
+QTranslator* qtTranslatorOf(quint8 language)
 {
-    if (translator == installedTranslator) {
+    static QPointer<QTranslator> loaded[kLanguageCount];
+    QCoreApplication* const application = QCoreApplication::instance();
+    if (!isLanguage(language) || kLanguages[language].qtTranslation == nullptr || application == nullptr) {
+        return nullptr;
+    }
+    QPointer<QTranslator>& translator = loaded[language];
+    if (translator.isNull()) {
+        translator = new QTranslator(application);
+        if (!translator->load(QLatin1String(kLanguages[language].qtTranslation),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            qWarning("Qt's translation %s is missing", kLanguages[language].qtTranslation);
+        }
+    }
+    return translator;
+}
+
+// At most one translator of the program's is installed: a text the current language leaves untranslated must fall
+// back to its English source, never to another language.
+void install(QTranslator* translator, QPointer<QTranslator>& installed = installedTranslator)
+{
+    if (translator == installed) {
         return;
     }
-    if (!installedTranslator.isNull()) {
-        QCoreApplication::removeTranslator(installedTranslator);
+    if (!installed.isNull()) {
+        QCoreApplication::removeTranslator(installed);
     }
     if (translator != nullptr) {
         QCoreApplication::installTranslator(translator);
     }
-    installedTranslator = translator;
+    installed = translator;
 }
 
 // Keeps the application from telling the windows about a translator that is only borrowed.
@@ -94,6 +119,7 @@ void setLanguage(quint8 language)
         return;
     }
     install(translatorOf(language));
+    install(qtTranslatorOf(language), installedQtTranslator);
     // Qt posts the change to every window; delivered now, whoever switched the language finds each
     // window in it as soon as this returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
