@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -19,6 +20,8 @@ public:
 
     // Appends one field to the current row, quoted where it must be.
     void field(QStringView text);
+    // The same for a field already in UTF-8.
+    void utf8Field(QByteArrayView utf8);
     // Ends the current row with CR LF.
     void endRow();
 
@@ -39,10 +42,25 @@ struct CsvRecord
     bool unclosedQuote = false; // a quoted field ran to the end of the text
 };
 
-// Every record of text. A row ends with CR LF, LF or a lone CR; inside quotes these are kept as
-// they are and count as lines of their own. Blank lines hold no record. The reader forgives what a
-// hand-made file gets wrong: a quote inside an unquoted field is a character, and characters after
-// a closing quote belong to the field.
-std::vector<CsvRecord> readCsv(QStringView text);
+// The records of a text, one at a time. A row ends with CR LF, LF or a lone CR; inside quotes these
+// are kept as they are and count as lines of their own. Blank lines hold no record. The reader
+// forgives what a hand-made file gets wrong: a quote inside an unquoted field is a character, and
+// characters after a closing quote belong to the field.
+class CsvReader final
+{
+public:
+    // text must outlive the reader.
+    explicit CsvReader(QStringView text) : text_(text) {}
+
+    // The next record into record; false at the end of the text.
+    bool next(CsvRecord& record);
+
+private:
+    qsizetype lineBreakAt(qsizetype at) const;
+
+    QStringView text_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+};
 
 } // namespace exchange

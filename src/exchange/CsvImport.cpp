@@ -13,6 +13,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cstring>
 #include <optional>
 
 using catalogue::FilmRecord;
@@ -40,12 +41,13 @@ private:
 
     bool matchHeader(const CsvRecord& header);
     std::optional<QString> checkRow(const CsvRecord& row);
-    QString cell(const CsvRecord& row, CsvColumn column) const;
-    std::optional<QString> storedText(const QString& value, CsvColumn column, int capacity, bool memo,
-                                      QString& stored) const;
+    std::optional<QString> checkFilm(const CsvRecord& row, FilmRecord& film) const;
+    const QString& cell(const CsvRecord& row, CsvColumn column) const;
+    std::optional<QString> encoded(const CsvRecord& row, CsvColumn column, int capacity, bool memo,
+                                   QByteArray& bytes) const;
     std::optional<QString> number(const CsvRecord& row, CsvColumn column, const QString& reason,
                                   int& value) const;
-    std::optional<QString> flag(const CsvRecord& row, CsvColumn column, bool& value) const;
+    std::optional<QString> flag(const CsvRecord& row, CsvColumn column, quint8& value) const;
 
     std::vector<QStringList> headerNames_;
     QStringList shownNames_; // column names for the reasons, in the current language
@@ -71,9 +73,38 @@ std::optional<qint64> parseNumber(QStringView text)
     return value;
 }
 
+// A memo cell as its record holds it. The export writes the record's text as it is, line breaks as
+// CR LF, so CR LF and a lone CR (a record cut at its capacity may end with one) stay as they are; a
+// lone LF, the line break of a file saved by a spreadsheet or an editor, becomes the record's CR LF.
+QString recordLineBreaks(const QString& cell)
+{
+    if (!cell.contains(u'\n'))
+        return cell;
+    QString text;
+    text.reserve(cell.size() + cell.count(u'\n'));
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] == u'\n' && (i == 0 || cell[i - 1] != u'\r'))
+            text += u'\r';
+        text += cell[i];
+    }
+    return text;
+}
+
 QByteArray nameBytes(const FilmRecord& r)
 {
     return QByteArray(r.tapeName.chars, qMin<int>(r.tapeName.length, int(sizeof r.tapeName.chars)));
+}
+
+// Bytes already checked against the field's capacity, into a zeroed field.
+template <std::size_t N> void store(catalogue::ShortString<N>& field, const QByteArray& bytes)
+{
+    field.length = quint8(bytes.size());
+    std::memcpy(field.chars, bytes.constData(), std::size_t(bytes.size()));
+}
+
+template <std::size_t N> void store(char (&field)[N], const QByteArray& bytes)
+{
+    std::memcpy(field, bytes.constData(), std::size_t(bytes.size()));
 }
 
 CsvImport::CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QStringList>& headerNames)
@@ -95,16 +126,17 @@ CsvImport::CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QS
 
 ImportPlan CsvImport::plan(QStringView text)
 {
-    const std::vector<CsvRecord> records = readCsv(text);
-    if (records.empty()) {
+    CsvReader reader(text);
+    CsvRecord record;
+    if (!reader.next(record)) {
         plan_.fileError = tr("The file holds no rows.");
         return std::move(plan_);
     }
-    if (!matchHeader(records.front()))
+    if (!matchHeader(record))
         return std::move(plan_);
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        if (const std::optional<QString> reason = checkRow(records[i]))
-            plan_.skipped.push_back({records[i].line, *reason});
+    while (reader.next(record)) {
+        if (std::optional<QString> reason = checkRow(record))
+            plan_.skipped.push_back({record.line, std::move(*reason)});
     }
     return std::move(plan_);
 }
@@ -113,21 +145,21 @@ bool CsvImport::matchHeader(const CsvRecord& header)
 {
     fieldCount_ = header.fields.size();
     for (int column = 0; column < CsvColumnCount; ++column) {
-        index_[std::size_t(column)] = -1;
-        for (qsizetype i = 0; i < header.fields.size() && index_[std::size_t(column)] < 0; ++i) {
+        qsizetype& index = index_[std::size_t(column)];
+        index = -1;
+        for (qsizetype i = 0; i < header.fields.size() && index < 0; ++i) {
             const QString name = header.fields[i].trimmed();
             for (const QStringList& names : headerNames_) {
                 if (column < names.size() && name.compare(names[column], Qt::CaseInsensitive) == 0) {
-                    index_[std::size_t(column)] = i;
+                    index = i;
                     break;
                 }
             }
         }
         // The counter range follows from the lengths; it may be missing.
-        if (index_[std::size_t(column)] < 0 && column != ColumnCounterRange) {
+        if (index < 0 && column != ColumnCounterRange) {
             plan_.fileError =
-                tr("The first row of the file names no column \"%1\"; it is no catalogue exported "
-                   "as CSV.")
+                tr("The first row of the file names no column \"%1\"; it is no catalogue exported as CSV.")
                     .arg(shownNames_.value(column));
             return false;
         }
@@ -135,26 +167,26 @@ bool CsvImport::matchHeader(const CsvRecord& header)
     return true;
 }
 
-QString CsvImport::cell(const CsvRecord& row, CsvColumn column) const
+const QString& CsvImport::cell(const CsvRecord& row, CsvColumn column) const
 {
     return row.fields[index_[std::size_t(column)]];
 }
 
-// The text as the record will store it, or why it cannot be stored.
-std::optional<QString> CsvImport::storedText(const QString& value, CsvColumn column, int capacity, bool memo,
-                                             QString& stored) const
+// The cell's text as the record will store it, or why it cannot be stored.
+std::optional<QString> CsvImport::encoded(const CsvRecord& row, CsvColumn column, int capacity, bool memo,
+                                          QByteArray& bytes) const
 {
-    stored = memo ? catalogue::memoToRecord(catalogue::memoFromRecord(value)) : value;
+    const QString text = memo ? recordLineBreaks(cell(row, column)) : cell(row, column);
     bool exact = true;
-    const QByteArray bytes = catalogue::cp1252::encode(stored, &exact);
+    bytes = catalogue::cp1252::encode(text, &exact);
     if (!exact) {
         const QString kept = catalogue::cp1252::decode(bytes.constData(), bytes.size());
         qsizetype at = 0;
-        while (at < stored.size() && at < kept.size() && kept[at] == stored[at])
+        while (at < text.size() && at < kept.size() && kept[at] == text[at])
             ++at;
-        const qsizetype width = stored[at].isHighSurrogate() ? 2 : 1;
+        const qsizetype width = text[at].isHighSurrogate() ? 2 : 1;
         return tr("%1 holds a character that the archive cannot store: \"%2\".")
-            .arg(shownNames_.value(column), stored.mid(at, width));
+            .arg(shownNames_.value(column), text.mid(at, width));
     }
     if (bytes.size() > capacity) {
         return memo ? tr("%1 is longer than %2 characters (a line break counts as two).")
@@ -177,14 +209,61 @@ std::optional<QString> CsvImport::number(const CsvRecord& row, CsvColumn column,
     return std::nullopt;
 }
 
-std::optional<QString> CsvImport::flag(const CsvRecord& row, CsvColumn column, bool& value) const
+std::optional<QString> CsvImport::flag(const CsvRecord& row, CsvColumn column, quint8& value) const
 {
-    const QString text = cell(row, column).trimmed();
+    const QStringView text = QStringView(cell(row, column)).trimmed();
     if (text.isEmpty() || text == u"0" || text == u"1") {
-        value = text == u"1";
+        value = text == u"1" ? 1 : 0;
         return std::nullopt;
     }
     return tr("%1 is \"%2\"; only 0 and 1 are allowed.").arg(shownNames_.value(column), cell(row, column));
+}
+
+// The film's fields in the film window's order: year, length; then what the fields can hold.
+std::optional<QString> CsvImport::checkFilm(const CsvRecord& row, FilmRecord& film) const
+{
+    int year = 0;
+    if (auto reason = number(row, ColumnYear, tr("The year \"%1\" is not a number from 1 to 65535."), year))
+        return reason;
+    film.year = quint16(year);
+    int length = 0;
+    if (auto reason =
+            number(row, ColumnLength, tr("The length \"%1\" is not a number from 1 to 65535."), length))
+        return reason;
+    film.filmLength = quint16(length);
+
+    QByteArray bytes;
+    const auto text = [&](CsvColumn column, int capacity, bool memo) {
+        return encoded(row, column, capacity, memo, bytes);
+    };
+    if (auto reason = text(ColumnTitle, catalogue::kTextCapacity, false))
+        return reason;
+    store(film.filmName, bytes);
+    if (auto reason = text(ColumnCountry, catalogue::kTextCapacity, false))
+        return reason;
+    store(film.country, bytes);
+    if (auto reason = text(ColumnDirector, catalogue::kTextCapacity, false))
+        return reason;
+    store(film.director, bytes);
+    if (auto reason = text(ColumnActors, catalogue::kActorsCapacity, true))
+        return reason;
+    store(film.actors, bytes);
+    if (auto reason = text(ColumnGenre, catalogue::kTextCapacity, false))
+        return reason;
+    store(film.genre, bytes);
+    if (auto reason = text(ColumnStory, catalogue::kStoryCapacity, true))
+        return reason;
+    store(film.story, bytes);
+
+    const std::pair<CsvColumn, quint8*> flags[] = {{ColumnLongplay, &film.longplay},
+                                                   {ColumnBlackWhite, &film.blackWhite},
+                                                   {ColumnSeen, &film.seen},
+                                                   {ColumnDeletable, &film.deletable}};
+    for (const auto& [column, value] : flags) {
+        if (auto reason = flag(row, column, *value))
+            return reason;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
@@ -195,24 +274,22 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
         return tr("The row has %1 fields; the first row has %2.").arg(row.fields.size()).arg(fieldCount_);
 
     // The cassette: found by its exact name, else created.
-    QString name;
     if (cell(row, ColumnCassette).isEmpty())
         return tr("The cassette name is empty.");
-    if (auto reason =
-            storedText(cell(row, ColumnCassette), ColumnCassette, catalogue::kTapeNameCapacity, false, name))
+    QByteArray key;
+    if (auto reason = encoded(row, ColumnCassette, catalogue::kTapeNameCapacity, false, key))
         return reason;
-    const QByteArray key = catalogue::cp1252::encode(name);
+    const QString& name = cell(row, ColumnCassette);
     auto cassette = cassettes_.find(key);
-    if (cassette == cassettes_.end()) {
+    const bool isNew = cassette == cassettes_.end();
+    int tapeLength = isNew ? 0 : cassette->tapeLength;
+    if (isNew) {
         // The main window shows names that differ in letter case only as one cassette.
         const auto taken = foldedNames_.constFind(name.toCaseFolded());
         if (taken != foldedNames_.constEnd()) {
             return tr("There is already a cassette \"%1\"; names may not differ in letter case only.")
                 .arg(catalogue::cp1252::decode(taken->constData(), taken->size()));
         }
-    }
-    int tapeLength = cassette == cassettes_.end() ? 0 : cassette->tapeLength;
-    if (cassette == cassettes_.end()) {
         if (auto reason =
                 number(row, ColumnCassetteLength,
                        tr("The cassette length \"%1\" is not a number from 1 to 65535."), tapeLength))
@@ -222,87 +299,40 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     // A row without any film field stands for its cassette alone.
     bool filmless = true;
     for (int column = ColumnTitle; column < CsvColumnCount && filmless; ++column)
-        filmless = cell(row, CsvColumn(column)).trimmed().isEmpty();
+        filmless = QStringView(cell(row, CsvColumn(column))).trimmed().isEmpty();
 
-    ImportedFilm film;
-    film.line = row.line;
+    std::unique_ptr<FilmRecord> film;
     if (!filmless) {
-        // The film window's order: year, length, room on the tape; then what the fields can hold.
-        if (auto reason =
-                number(row, ColumnYear, tr("The year \"%1\" is not a number from 1 to 65535."), film.year))
+        film = catalogue::Catalogue::newRecord();
+        if (auto reason = checkFilm(row, *film))
             return reason;
-        if (auto reason = number(row, ColumnLength, tr("The length \"%1\" is not a number from 1 to 65535."),
-                                 film.length))
-            return reason;
-        const struct
-        {
-            CsvColumn column;
-            int capacity;
-            bool memo;
-            QString* stored;
-        } texts[] = {
-            {ColumnTitle, catalogue::kTextCapacity, false, &film.title},
-            {ColumnCountry, catalogue::kTextCapacity, false, &film.country},
-            {ColumnDirector, catalogue::kTextCapacity, false, &film.director},
-            {ColumnActors, catalogue::kActorsCapacity, true, &film.actors},
-            {ColumnGenre, catalogue::kTextCapacity, false, &film.genre},
-            {ColumnStory, catalogue::kStoryCapacity, true, &film.story},
-        };
-        for (const auto& text : texts) {
-            if (auto reason =
-                    storedText(cell(row, text.column), text.column, text.capacity, text.memo, *text.stored))
-                return reason;
-        }
-        const std::pair<CsvColumn, bool*> flags[] = {{ColumnLongplay, &film.longplay},
-                                                     {ColumnBlackWhite, &film.blackWhite},
-                                                     {ColumnSeen, &film.seen},
-                                                     {ColumnDeletable, &film.deletable}};
-        for (const auto& [column, value] : flags) {
-            if (auto reason = flag(row, column, *value))
-                return reason;
-        }
         // The films planned before this one take their room first.
-        const qint64 used = cassette == cassettes_.end() ? 0 : cassette->usedHalfMinutes;
-        if (!catalogue::filmFits(tapeLength, used, film.length, film.longplay)) {
+        const qint64 used = isNew ? 0 : cassette->usedHalfMinutes;
+        if (!catalogue::filmFits(tapeLength, used, film->filmLength, film->longplay != 0)) {
             return tr("The film (%1 min.) does not fit on the cassette \"%2\": %3 min. left.")
-                .arg(film.length)
+                .arg(film->filmLength)
                 .arg(name)
                 .arg(catalogue::remainingMinutes(tapeLength, used));
         }
     }
 
     // Accepted: the cassette takes its place in the plan, the film its room on the tape.
-    if (cassette == cassettes_.end()) {
-        cassette = cassettes_.insert(key, Cassette{tapeLength, 0, std::nullopt});
+    if (isNew) {
+        cassette = cassettes_.insert(key, Cassette{tapeLength, 0, plan_.cassettes.size()});
         foldedNames_.insert(name.toCaseFolded(), key);
-        cassette->planned = plan_.cassettes.size();
         plan_.cassettes.push_back({name, tapeLength, true, {}});
     }
-    if (filmless)
+    if (!film)
         return std::nullopt;
     if (!cassette->planned) {
         cassette->planned = plan_.cassettes.size();
         plan_.cassettes.push_back({name, tapeLength, false, {}});
     }
-    cassette->usedHalfMinutes += qint64(film.length) * (film.longplay ? 1 : 2);
-    plan_.cassettes[*cassette->planned].films.push_back(std::move(film));
+    store(film->tapeName, key);
+    film->tapeLength = quint16(tapeLength);
+    cassette->usedHalfMinutes += qint64{catalogue::timeFactor(*film)} * film->filmLength;
+    plan_.cassettes[*cassette->planned].films.push_back({row.line, std::move(film)});
     return std::nullopt;
-}
-
-void storeFilm(FilmRecord& r, const ImportedFilm& film)
-{
-    catalogue::setText(r.filmName, film.title);
-    r.year = quint16(film.year);
-    catalogue::setText(r.country, film.country);
-    r.filmLength = quint16(film.length);
-    catalogue::setText(r.director, film.director);
-    catalogue::setText(r.actors, film.actors);
-    catalogue::setText(r.genre, film.genre);
-    catalogue::setText(r.story, film.story);
-    r.longplay = film.longplay ? 1 : 0;
-    r.blackWhite = film.blackWhite ? 1 : 0;
-    r.seen = film.seen ? 1 : 0;
-    r.deletable = film.deletable ? 1 : 0;
 }
 
 } // namespace
@@ -338,7 +368,7 @@ ImportPlan planImport(const catalogue::Catalogue& catalogue, QStringView text,
     return CsvImport(catalogue, headerNames).plan(text);
 }
 
-void applyImport(catalogue::Catalogue& catalogue, const ImportPlan& plan)
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan)
 {
     // The last record of every cassette that gets films, in one walk: they go behind it.
     QHash<QByteArray, FilmRecord*> lastRecord;
@@ -346,36 +376,41 @@ void applyImport(catalogue::Catalogue& catalogue, const ImportPlan& plan)
         if (!cassette.isNew)
             lastRecord.insert(catalogue::cp1252::encode(cassette.name), nullptr);
     }
-    for (FilmRecord* r = catalogue.head(); r && !lastRecord.isEmpty(); r = r->next) {
-        const auto it = lastRecord.find(nameBytes(*r));
-        if (it != lastRecord.end())
-            *it = r;
+    if (!lastRecord.isEmpty()) {
+        for (FilmRecord* r = catalogue.head(); r; r = r->next) {
+            const auto it = lastRecord.find(nameBytes(*r));
+            if (it != lastRecord.end())
+                *it = r;
+        }
     }
 
     qint32 added = 0;
-    for (const PlannedCassette& cassette : plan.cassettes) {
-        FilmRecord* last =
-            cassette.isNew ? nullptr : lastRecord.value(catalogue::cp1252::encode(cassette.name));
-        if (!cassette.isNew && !last)
-            continue; // the catalogue has changed since the plan: the cassette is gone
-        auto record = [&] {
-            auto r = catalogue::Catalogue::newRecord();
-            if (last) {
-                r->tapeName = last->tapeName;
-            } else {
-                catalogue::setText(r->tapeName, cassette.name);
+    for (PlannedCassette& cassette : plan.cassettes) {
+        FilmRecord* last = nullptr;
+        if (cassette.isNew) {
+            if (cassette.films.empty()) {
+                auto placeholder = catalogue::Catalogue::newRecord();
+                catalogue::setText(placeholder->tapeName, cassette.name);
+                placeholder->tapeLength = quint16(cassette.length);
+                catalogue.appendRecord(std::move(placeholder));
             }
-            r->tapeLength = quint16(cassette.length);
-            return r;
-        };
-        if (cassette.isNew && cassette.films.empty())
-            catalogue.appendRecord(record());
-        for (const ImportedFilm& film : cassette.films) {
-            // An empty cassette's placeholder takes its first film, as in the film window.
-            if (!last || !last->isPlaceholder())
-                last =
-                    last ? catalogue.insertAfterCassette(last, record()) : catalogue.appendRecord(record());
-            storeFilm(*last, film);
+        } else {
+            last = lastRecord.value(catalogue::cp1252::encode(cassette.name));
+            if (!last)
+                continue; // the cassette has gone since the plan was made
+        }
+        for (ImportedFilm& film : cassette.films) {
+            if (last && last->isPlaceholder()) {
+                // An empty cassette's placeholder takes its first film, as in the film window.
+                FilmRecord* const prev = last->prev;
+                FilmRecord* const next = last->next;
+                *last = *film.record;
+                last->prev = prev;
+                last->next = next;
+            } else {
+                last = last ? catalogue.insertAfterCassette(last, std::move(film.record))
+                            : catalogue.appendRecord(std::move(film.record));
+            }
             ++added;
         }
     }

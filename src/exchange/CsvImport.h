@@ -1,10 +1,13 @@
 #pragma once
 
+#include "catalogue/FilmRecord.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <vector>
 
 namespace catalogue {
@@ -15,23 +18,12 @@ class Catalogue;
 // without changing anything, and its application, which adds everything at once.
 namespace exchange {
 
-// One film of a row, checked against the film window's rules. The texts are those the record will
-// hold, the memos with their line breaks as CR LF.
+// One film of a row, checked against the film window's rules: the record it becomes, its cassette's
+// name and length included; in the memos a lone LF has become CR LF.
 struct ImportedFilm
 {
     int line = 0;
-    QString title;
-    QString country;
-    QString director;
-    QString actors;
-    QString genre;
-    QString story;
-    int year = 0;
-    int length = 0;
-    bool longplay = false;
-    bool blackWhite = false;
-    bool seen = false;
-    bool deletable = false;
+    std::unique_ptr<catalogue::FilmRecord> record;
 };
 
 // A cassette the import creates or adds films to.
@@ -74,7 +66,7 @@ ImportPlan planImport(const catalogue::Catalogue& catalogue, QStringView text,
                       const std::vector<QStringList>& headerNames);
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
-// since.
-void applyImport(catalogue::Catalogue& catalogue, const ImportPlan& plan);
+// since; the plan's records move into the catalogue.
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan);
 
 } // namespace exchange

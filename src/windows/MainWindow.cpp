@@ -493,8 +493,7 @@ void MainWindow::importCsv()
     std::vector<QStringList> headers{exchange::csvHeader()};
     for (const quint8 language : {ui::kEnglish, ui::kGerman})
         ui::withLanguage(language, [&headers] { headers.push_back(exchange::csvHeader()); });
-    const exchange::ImportPlan plan =
-        exchange::planImport(catalogue_, exchange::decodeCsvFile(bytes), headers);
+    exchange::ImportPlan plan = exchange::planImport(catalogue_, exchange::decodeCsvFile(bytes), headers);
     if (!plan.fileError.isEmpty()) {
         ui::messageBox(this, plan.fileError, tr("Import failed"), ui::MB_ICONERROR);
         return;
@@ -504,7 +503,7 @@ void MainWindow::importCsv()
     summary.setPlan(plan, QFileInfo(path).fileName());
     if (ui::execModal(&summary) != QDialog::Accepted)
         return;
-    exchange::applyImport(catalogue_, plan);
+    exchange::applyImport(catalogue_, std::move(plan));
     // The rows again from the catalogue, the selection kept on its cassette.
     const int selected = cassetteList_->selectedRow();
     const QString selectedName = selected >= 0 ? cassetteList_->caption(selected) : QString();

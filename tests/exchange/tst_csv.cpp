@@ -38,7 +38,7 @@ void TestCsv::exportThenImport_givesTheSameCatalogue()
     setText(film.country, u"Deutschland"_s);
     setText(film.director, u"Wolfgang Petersen"_s);
     setText(film.genre, u"Kriegsfilm"_s);
-    setText(film.actors, u"Jürgen Prochnow\r\nHerbert Grönemeyer\r\n"_s);
+    setText(film.actors, u"Jürgen Prochnow\r\nHerbert Grönemeyer\r"_s);
     setText(film.story, u"Straße, Öl \"und\" Maß€\r\n\r\nEnde"_s);
     film.blackWhite = film.seen = film.deletable = 1;
     appendRecord(original, film);
@@ -51,10 +51,10 @@ void TestCsv::exportThenImport_givesTheSameCatalogue()
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
     QVERIFY(csv.contains("00:00-02:29") && csv.contains("02:29-03:59"));
     Catalogue copy;
-    const exchange::ImportPlan planned = plan(copy, csv);
+    exchange::ImportPlan planned = plan(copy, csv);
     QVERIFY(planned.fileError.isEmpty());
     QCOMPARE(planned.skipped.size(), 0u);
-    exchange::applyImport(copy, planned);
+    exchange::applyImport(copy, std::move(planned));
 
     // Films in tape order per cassette, the cassettes in the order they first appear.
     const std::vector<const FilmRecord*> expected = {original.head(), original.tail(), original.head()->next};
