@@ -287,7 +287,7 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
         // The main window shows names that differ in letter case only as one cassette.
         const auto taken = foldedNames_.constFind(name.toCaseFolded());
         if (taken != foldedNames_.constEnd()) {
-            return tr("There is already a cassette \"%1\"; names may not differ in letter case only.")
+            return tr("The name differs from the cassette \"%1\" in letter case only.")
                 .arg(catalogue::cp1252::decode(taken->constData(), taken->size()));
         }
         if (auto reason =

@@ -17,11 +17,11 @@ namespace windows {
 namespace {
 
 constexpr int kListHeight = 150;
-constexpr int kCassetteColumnWidth = 300;
+constexpr int kCassetteColumnWidth = 360;
 constexpr int kCountColumnWidth = 60;
-constexpr int kNewColumnWidth = 160;
+constexpr int kNewColumnWidth = 200;
 constexpr int kLineColumnWidth = 60;
-constexpr int kReasonColumnWidth = 460;
+constexpr int kReasonColumnWidth = 560;
 
 } // namespace
 

@@ -91,7 +91,8 @@ void TestCsv::skippedRows_data()
     QTest::newRow("no cassette name") << row(",100") << 4 << u"The cassette name is empty"_s;
     QTest::newRow("name too long") << row(QByteArray(51, 'n') + ",100") << 4
                                    << u"Cassette is longer than 50"_s;
-    QTest::newRow("letter case only") << row("KRIMIS,100") << 4 << u"already a cassette \"Krimis\""_s;
+    QTest::newRow("letter case only")
+        << row("KRIMIS,100") << 4 << u"cassette \"Krimis\" in letter case only"_s;
     QTest::newRow("cassette length") << row("Neu,0") << 4 << u"cassette length \"0\""_s;
     QTest::newRow("year 0") << row("Neu,100", "0") << 4 << u"year \"0\""_s;
     QTest::newRow("no year") << row("Neu,100", "") << 4 << u"year \"\""_s;

@@ -126,10 +126,6 @@
         <translation>Die Kassettenbezeichnung ist leer.</translation>
     </message>
     <message>
-        <source>There is already a cassette &quot;%1&quot;; names may not differ in letter case only.</source>
-        <translation>Es gibt schon eine Kassette &quot;%1&quot;; Bezeichnungen dürfen sich nicht nur in der Groß- und Kleinschreibung unterscheiden.</translation>
-    </message>
-    <message>
         <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
         <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
     </message>
@@ -144,6 +140,10 @@
     <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
         <translation>Der Film (%1 min.) passt nicht auf die Kassette &quot;%2&quot;: noch %3 min. frei.</translation>
+    </message>
+    <message>
+        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
+        <translation>Die Bezeichnung unterscheidet sich von der Kassette &quot;%1&quot; nur in Groß-/Kleinschreibung.</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is already a cassette &quot;%1&quot;; names may not differ in letter case only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -143,6 +139,10 @@
     </message>
     <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
