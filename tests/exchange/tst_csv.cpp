@@ -1,3 +1,4 @@
+#include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
@@ -22,6 +23,9 @@ private Q_SLOTS:
     void exportThenImport_givesTheSameCatalogue();
     void skippedRows_data();
     void skippedRows();
+    void reader_data();
+    void reader();
+    void import_goesBehindEachCassettesLastFilm();
 
 private:
     static exchange::ImportPlan plan(const Catalogue& into, const QByteArray& csv)
@@ -49,6 +53,13 @@ void TestCsv::exportThenImport_givesTheSameCatalogue()
 
     const QByteArray csv = exchange::exportCatalogue(original);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    // Without the mark too, and a file saved in the Windows code page.
+    QCOMPARE(exchange::decodeCsvFile("Stra\xC3\x9F"
+                                     "e"),
+             u"Straße"_s);
+    QCOMPARE(exchange::decodeCsvFile("Stra\xDF"
+                                     "e \x80"),
+             u"Straße €"_s);
     QVERIFY(csv.contains("00:00-02:29") && csv.contains("02:29-03:59"));
     Catalogue copy;
     exchange::ImportPlan planned = plan(copy, csv);
@@ -133,6 +144,52 @@ void TestCsv::skippedRows()
     QVERIFY2(planned.skipped[0].reason.contains(reason), qPrintable(planned.skipped[0].reason));
     QCOMPARE(planned.filmCount(), line - 3);
     QCOMPARE(catalogue.recordCount(), 1);
+}
+
+void TestCsv::reader_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("records"); // each: its line, then its fields, joined by "|"
+    QTest::newRow("row ends") << u"a,b\r\nc\nd\re"_s << QStringList{u"1|a|b"_s, u"2|c"_s, u"3|d"_s, u"4|e"_s};
+    QTest::newRow("blank lines") << u"\r\n\na\r\n\r\n,\r\n"_s << QStringList{u"3|a"_s, u"5||"_s};
+    QTest::newRow("quoted breaks") << u"\"x\r\ny\ny\rz\",1\r\nnext"_s
+                                   << QStringList{u"1|x\r\ny\ny\rz|1"_s, u"5|next"_s};
+    QTest::newRow("quotes") << u"\"a\"\"b\",\"\",c\"d,\"e\"f"_s << QStringList{u"1|a\"b||c\"d|ef"_s};
+    QTest::newRow("unclosed") << u"a,\"b\r\nc"_s << QStringList{u"1|a|b\r\nc!"_s};
+}
+
+void TestCsv::reader()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, records);
+    exchange::CsvReader reader(text);
+    exchange::CsvRecord record;
+    QStringList read;
+    while (reader.next(record))
+        read.append(QString::number(record.line) + u'|' + record.fields.join(u'|') +
+                    (record.unclosedQuote ? u"!"_s : QString()));
+    QCOMPARE(read, records);
+}
+
+// Films go behind the last record of their cassette, wherever its records lie; an empty cassette's
+// placeholder takes the first.
+void TestCsv::import_goesBehindEachCassettesLastFilm()
+{
+    Catalogue catalogue;
+    appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a1"_s, 10));
+    appendRecord(catalogue, makeRecord(u"B"_s, 600));
+    appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a2"_s, 20));
+    catalogue.setFilmTotal(2);
+    const QByteArray csv = exchange::csvHeader().join(u',').toUtf8() + "\r\n" +
+                           row("A,1", "1990", "30", "a3") + row("B,1", "1990", "40", "b1") +
+                           row("B,1", "1990", "50", "b2");
+    exchange::applyImport(catalogue, plan(catalogue, csv));
+    QStringList films;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next)
+        films.append(text(r->filmName) + u'/' + QString::number(r->tapeLength));
+    QCOMPARE(films, (QStringList{u"a1/600"_s, u"b1/600"_s, u"b2/600"_s, u"a2/600"_s, u"a3/600"_s}));
+    QCOMPARE(catalogue.filmTotal(), 5);
+    QCOMPARE(testsupport::listFault(catalogue), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCsv)
