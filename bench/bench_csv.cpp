@@ -5,11 +5,11 @@
 //   bench_csv [--rounds N]
 #include "ArchiveFixture.h"
 #include "Timing.h"
+
+#include "catalogue/Catalogue.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
-
-#include "catalogue/Catalogue.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

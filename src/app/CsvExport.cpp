@@ -1,9 +1,8 @@
 #include "app/CsvExport.h"
 
-#include "exchange/CsvExport.h"
-
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "exchange/CsvExport.h"
 
 #include <QCoreApplication>
 #include <QDir>

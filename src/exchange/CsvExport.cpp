@@ -1,12 +1,11 @@
 #include "exchange/CsvExport.h"
 
-#include "exchange/Csv.h"
-#include "exchange/CsvFormat.h"
-
 #include "catalogue/CassetteFilms.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
+#include "exchange/Csv.h"
+#include "exchange/CsvFormat.h"
 
 #include <array>
 #include <cstdint>

@@ -1,12 +1,11 @@
 #include "exchange/CsvImport.h"
 
-#include "exchange/Csv.h"
-#include "exchange/CsvFormat.h"
-
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
+#include "exchange/Csv.h"
+#include "exchange/CsvFormat.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,7 +1,6 @@
 #include "windows/ImportSummaryDialog.h"
 
 #include "exchange/CsvImport.h"
-
 #include "ui/Forms.h"
 #include "ui/ReportList.h"
 

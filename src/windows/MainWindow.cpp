@@ -1,13 +1,12 @@
 #include "windows/MainWindow.h"
 
-#include "exchange/CsvExport.h"
-#include "exchange/CsvFormat.h"
-#include "exchange/CsvImport.h"
-
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FileDialog.h"

@@ -1,10 +1,9 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
-
-#include "catalogue/Catalogue.h"
-#include "catalogue/RecordText.h"
 #include "support/Records.h"
 
 #include <QTest>
