@@ -72,7 +72,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption language(
         u"language"_s,
         CommandLine::tr("Shows the program in English (en) or German (de), for this run only."), u"en|de"_s);
-    parser.addOptions({help, version, archive, language});
+    const QCommandLineOption exportCsv(
+        u"export-csv"_s,
+        CommandLine::tr("Writes the whole catalogue to the CSV file <file> (- for standard output) and ends, "
+                        "without a window."),
+        CommandLine::tr("file"));
+    parser.addOptions({help, version, archive, language, exportCsv});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -113,6 +118,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (!QFileInfo(QFileInfo(result.archive).path()).isDir())
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
                                .arg(QDir::toNativeSeparators(result.archive)));
+    }
+    if (parser.isSet(exportCsv)) {
+        result.action = CommandLine::Action::ExportCsv;
+        result.exportTarget = parser.values(exportCsv).constLast();
+        if (result.exportTarget.isEmpty())
+            return failure(CommandLine::tr("The CSV file's name is empty."));
     }
     return result;
 }

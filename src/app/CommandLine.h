@@ -20,6 +20,7 @@ public:
         Run,         // open the windows
         ShowHelp,    // print text to standard output, end with status 0
         ShowVersion, // print text to standard output, end with status 0
+        ExportCsv,   // write the catalogue as CSV to exportTarget, without a window
         Fail,        // print text to standard error, end with status 2
     };
 
@@ -28,6 +29,8 @@ public:
     QString archive;
     // A language for this run only; never stored.
     std::optional<quint8> language;
+    // With ExportCsv: the file to write, "-" for standard output.
+    QString exportTarget;
     // The help, the version line or the error, ready to print.
     QString text;
 };

@@ -1,6 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/ArchiveLocation.h"
 #include "app/CommandLine.h"
+#include "app/CsvExport.h"
 #include "app/Startup.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
@@ -22,7 +23,7 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-// Help, version and errors: printed in the language asked for, else the stored one, else the
+// Help, version, errors and the CSV export: in the language asked for, else the stored one, else the
 // system's, without opening a display.
 int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 {
@@ -38,6 +39,9 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
             language = quint8(stored.value);
     }
     ui::setLanguage(language);
+    if (first.action == app::CommandLine::Action::ExportCsv)
+        return app::exportCsv(first.archive.isEmpty() ? app::defaultArchivePath() : first.archive,
+                              first.exportTarget);
     const app::CommandLine translated = app::parseCommandLine(QCoreApplication::arguments());
     const bool failed = translated.action == app::CommandLine::Action::Fail;
     const QByteArray text = translated.text.toLocal8Bit();

@@ -1,5 +1,6 @@
 #include "windows/CassetteDialog.h"
 
+#include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
 #include "ui/ErrorGuard.h"
@@ -22,8 +23,7 @@ using namespace Qt::StringLiterals;
 namespace windows {
 namespace {
 
-constexpr int kMaxTapeLength = 65535;
-constexpr int kTapeNameCapacity = 50;
+using catalogue::kTapeNameCapacity;
 
 } // namespace
 
@@ -158,7 +158,7 @@ void CassetteDialog::acceptIfValid()
         return;
     }
     const int length = lengthEdit_->intValue();
-    if (length < minimumLength_ || length > kMaxTapeLength) {
+    if (length < minimumLength_ || !catalogue::isValidLength(length)) {
         showError(
             lengthEdit_, tr("Invalid Tapelength"),
             tr("You have entered an invalid value for the Tapelength. You must enter a value between %1 "

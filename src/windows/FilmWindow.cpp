@@ -2,6 +2,7 @@
 
 #include "catalogue/CassetteFilms.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
 #include "controls/MemoEdit.h"
 #include "controls/NumEdit.h"
@@ -30,12 +31,11 @@ using namespace Qt::StringLiterals;
 namespace windows {
 namespace {
 
-constexpr int kTextCapacity = 70;
-constexpr int kActorsCapacity = 400;
-constexpr int kStoryCapacity = 600;
+using catalogue::kActorsCapacity;
+using catalogue::kStoryCapacity;
+using catalogue::kTextCapacity;
 constexpr int kYearDigits = 4;
 constexpr int kLengthDigits = 5;
-constexpr int kLargestNumber = 65535; // year and length are 16-bit fields
 
 // Read-only fields wear the button face, writable ones the window colour.
 void setReadOnlyLook(QWidget* field, bool readOnly)
@@ -467,14 +467,13 @@ void FilmWindow::showError(QWidget* field, const QString& caption, const QString
 bool FilmWindow::checkInput()
 {
     const int year = yearEdit_->intValue();
-    // A year beyond the field's 16 bits would be stored as another year.
-    if (year == 0 || year > kLargestNumber) {
+    if (!catalogue::isValidYear(year)) {
         showError(yearEdit_, tr("Yearnumber is 0"),
                   tr("The given year is invalid. Please enter a value higher than 0."));
         return false;
     }
     const int length = lengthEdit_->intValue();
-    if (length == 0 || length > kLargestNumber) {
+    if (!catalogue::isValidLength(length)) {
         showError(lengthEdit_, tr("Filmlength is invalid"),
                   tr("The given Filmlength is invalid. Please enter a value between 0 and the maximum "
                      "tapelength."));
@@ -487,9 +486,7 @@ bool FilmWindow::checkInput()
         if (catalogue::sameTape(*r, *anchor_) && !(!newMode_ && r == edited_))
             used += qint64(catalogue::timeFactor(*r)) * r->filmLength;
     }
-    const qint64 free = 2 * qint64(anchor_->tapeLength) - used;
-    const qint64 need = qint64(length) * (longplayCheck_->isChecked() ? 1 : 2);
-    if (need > free) {
+    if (!catalogue::filmFits(anchor_->tapeLength, used, length, longplayCheck_->isChecked())) {
         showError(
             lengthEdit_, tr("Film is too long"),
             tr("This Film is too long to have space on the Tape. If you have recorded the Film in longplay, "

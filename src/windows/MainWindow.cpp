@@ -4,8 +4,12 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
+#include "ui/FileDialog.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
@@ -13,15 +17,20 @@
 #include "ui/Modal.h"
 #include "ui/ReportList.h"
 #include "windows/CassetteDialog.h"
+#include "windows/ImportSummaryDialog.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -172,10 +181,29 @@ void MainWindow::createControls()
     // Exit is the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
+    addExchangeActions();
 
     // Until the program's language reaches it, the window carries the German captions it was designed
     // with; the catalogue is still empty, so the counts are 0 and the buttons that need a cassette are off.
     ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
+}
+
+// Export and import live in the cassette list's context menu and answer their shortcuts anywhere in
+// the window; the list's context menu is its actions.
+void MainWindow::addExchangeActions()
+{
+    const auto addAction = [this](const QString& name, const QKeySequence& shortcut,
+                                  void (MainWindow::*handler)()) {
+        auto* action = ui::named(new QAction(this), name);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { ui::guarded(this, [&] { (this->*handler)(); }); });
+        cassetteList_->addAction(action);
+        return action;
+    };
+    exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
+    importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
+    cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MainWindow::loadArchive()
@@ -289,6 +317,8 @@ void MainWindow::retranslate()
     searchButton_->setText(tr("&Search film"));
     exitButton_->setText(tr("E&xit"));
     aboutButton_->setText(tr("&Info about reelMINDER/32"));
+    exportAction_->setText(tr("&Export CSV..."));
+    importAction_->setText(tr("&Import CSV..."));
     fitColumns();
     updateStatusBar();
 }
@@ -422,6 +452,63 @@ void MainWindow::searchFilms()
 {
     if (openSearch_)
         openSearch_();
+}
+
+void MainWindow::exportCsv()
+{
+    const QString path = ui::saveFileName(this, tr("Export CSV"), tr("CSV files (*.csv);;All files (*)"),
+                                          QDir::homePath() + u"/ReelMinder.csv"_s);
+    if (path.isEmpty())
+        return;
+    const QByteArray csv = exchange::exportCatalogue(catalogue_);
+    // Written beside the file and put in its place only when complete: a failure keeps the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        ui::messageBox(this,
+                       tr("The file \"%1\" cannot be written (%2).")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       tr("Export failed"), ui::MB_ICONERROR);
+    }
+}
+
+void MainWindow::importCsv()
+{
+    const QString path = ui::openFileName(this, tr("Import CSV"), tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        ui::messageBox(this,
+                       tr("The file \"%1\" cannot be read (%2).")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       tr("Import failed"), ui::MB_ICONERROR);
+        return;
+    }
+    // The header names of the current language first (for the messages), then those of every language.
+    std::vector<QStringList> headers{exchange::csvHeader()};
+    for (const quint8 language : {ui::kEnglish, ui::kGerman})
+        ui::withLanguage(language, [&headers] { headers.push_back(exchange::csvHeader()); });
+    exchange::ImportPlan plan = exchange::planImport(catalogue_, exchange::decodeCsvFile(bytes), headers);
+    if (!plan.fileError.isEmpty()) {
+        ui::messageBox(this, plan.fileError, tr("Import failed"), ui::MB_ICONERROR);
+        return;
+    }
+
+    ImportSummaryDialog summary(this);
+    summary.setPlan(plan, QFileInfo(path).fileName());
+    if (ui::execModal(&summary) != QDialog::Accepted)
+        return;
+    exchange::applyImport(catalogue_, std::move(plan));
+    // The rows again from the catalogue, the selection kept on its cassette.
+    const int selected = cassetteList_->selectedRow();
+    const QString selectedName = selected >= 0 ? cassetteList_->caption(selected) : QString();
+    buildRows();
+    if (selected >= 0)
+        cassetteList_->setSelectedRow(cassetteList_->findCaption(selectedName));
+    updateStatusBar();
 }
 
 void MainWindow::showAbout()

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -57,6 +58,10 @@ public:
     void editCassette();
     void deleteCassette();
     void searchFilms();
+    // The whole catalogue to a CSV file chosen in a save dialog.
+    void exportCsv();
+    // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed.
+    void importCsv();
     void showAbout();
     bool confirmExit();
     void saveAtExit();
@@ -76,6 +81,7 @@ private:
     void loadArchive();
     void buildRows();
     void createControls();
+    void addExchangeActions();
     void fitColumns();
     void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
     int selectedRowOrWarn(const QString& text);
@@ -92,6 +98,8 @@ private:
     QStatusBar* statusBar_;
     QLabel* cassetteCountLabel_;
     QLabel* filmCountLabel_;
+    QAction* exportAction_;
+    QAction* importAction_;
 
     catalogue::Catalogue& catalogue_;
     QString archivePath_;

@@ -1,6 +1,7 @@
 #include "windows/SearchDialog.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/FilmRules.h"
 #include "catalogue/FilmSearch.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
@@ -30,9 +31,9 @@ using namespace Qt::StringLiterals;
 namespace windows {
 namespace {
 
-constexpr int kTextCapacity = 70;
-constexpr int kActorsCapacity = 400;
-constexpr int kStoryCapacity = 600;
+using catalogue::kActorsCapacity;
+using catalogue::kStoryCapacity;
+using catalogue::kTextCapacity;
 constexpr int kTitleColumn = 0;
 constexpr int kLengthSubItem = 1;
 constexpr int kActorsSubItem = 2;

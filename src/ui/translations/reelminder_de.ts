@@ -32,12 +32,20 @@
         <translation>Zeigt das Programm auf Englisch (en) oder Deutsch (de), nur für diesen Lauf.</translation>
     </message>
     <message>
+        <source>Writes the whole catalogue to the CSV file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation>Schreibt den ganzen Katalog in die CSV-Datei &lt;Datei&gt; (- für die Standardausgabe) und endet, ohne Fenster.</translation>
+    </message>
+    <message>
         <source>The archive to open, as with --archive.</source>
         <translation>Das zu öffnende Archiv, wie mit --archive.</translation>
     </message>
     <message>
         <source>[file]</source>
         <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: use en or de.</source>
+        <translation>Unbekannte Sprache &apos;%1&apos;: bitte en oder de angeben.</translation>
     </message>
     <message>
         <source>Only one archive can be opened: %1.</source>
@@ -52,8 +60,153 @@
         <translation>Der Ordner des Archivs %1 existiert nicht.</translation>
     </message>
     <message>
-        <source>Unknown language &apos;%1&apos;: use en or de.</source>
-        <translation>Unbekannte Sprache &apos;%1&apos;: bitte en oder de angeben.</translation>
+        <source>The CSV file&apos;s name is empty.</source>
+        <translation>Der Name der CSV-Datei ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>There is no archive &quot;%1&quot;.</source>
+        <translation>Es gibt kein Archiv &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Das Archiv &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
+        <translation>Die Größe des Archivs &quot;%1&quot; stimmt nicht; ein Film könnte fehlen.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be written to standard output (%1).</source>
+        <translation>Die CSV-Datei kann nicht auf die Standardausgabe geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die CSV-Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>Cassette</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Cassette length</source>
+        <translation>Kassettenlänge</translation>
+    </message>
+    <message>
+        <source>Counter range</source>
+        <translation>Zählerstand</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Story</source>
+        <translation>Handlung</translation>
+    </message>
+    <message>
+        <source>Long-play</source>
+        <translation>Longplay</translation>
+    </message>
+    <message>
+        <source>Black/white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Gesehen</translation>
+    </message>
+    <message>
+        <source>Deletable</source>
+        <translation>Löschbar</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation>Die Datei enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>The first row of the file names no column &quot;%1&quot;; it is no catalogue exported as CSV.</source>
+        <translation>Die erste Zeile der Datei nennt keine Spalte &quot;%1&quot;; sie ist kein als CSV exportierter Katalog.</translation>
+    </message>
+    <message>
+        <source>%1 holds a character that the archive cannot store: &quot;%2&quot;.</source>
+        <translation>%1 enthält ein Zeichen, das das Archiv nicht speichern kann: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters (a line break counts as two).</source>
+        <translation>%1 ist länger als %2 Zeichen (ein Zeilenumbruch zählt doppelt).</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation>%1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; only 0 and 1 are allowed.</source>
+        <translation>%1 ist &quot;%2&quot;; erlaubt sind nur 0 und 1.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed before the end of the file.</source>
+        <translation>Ein Feld in Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields; the first row has %2.</source>
+        <translation>Die Zeile hat %1 Felder, die erste Zeile hat %2.</translation>
+    </message>
+    <message>
+        <source>The cassette name is empty.</source>
+        <translation>Die Kassettenbezeichnung ist leer.</translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The year &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
+        <translation>Der Film (%1 min.) passt nicht auf die Kassette &quot;%2&quot;: noch %3 min. frei.</translation>
+    </message>
+    <message>
+        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
+        <translation>Die Bezeichnung unterscheidet sich von der Kassette &quot;%1&quot; nur in Groß-/Kleinschreibung.</translation>
     </message>
 </context>
 <context>
@@ -398,6 +551,65 @@
     </message>
 </context>
 <context>
+    <name>windows::ImportSummaryDialog</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>Import CSV: %1</source>
+        <translation>CSV importieren: %1</translation>
+    </message>
+    <message>
+        <source>New cassettes: %1. Films to add: %2. Skipped rows: %3.</source>
+        <translation>Neue Kassetten: %1. Neue Filme: %2. Übersprungene Zeilen: %3.</translation>
+    </message>
+    <message>
+        <source>&amp;What will be added:</source>
+        <translation>&amp;Was hinzukommt:</translation>
+    </message>
+    <message>
+        <source>Cassette</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Cassette is</source>
+        <translation>Kassette ist</translation>
+    </message>
+    <message>
+        <source>created</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>already there</source>
+        <translation>schon vorhanden</translation>
+    </message>
+    <message>
+        <source>&amp;Skipped rows:</source>
+        <translation>Ü&amp;bersprungene Zeilen:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>windows::MainWindow</name>
     <message>
         <source>&amp;Videotapes:</source>
@@ -500,6 +712,42 @@
     <message>
         <source>Saving of Archive failed</source>
         <translation>Archivspeicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Import fehlgeschlagen</translation>
     </message>
 </context>
 <context>

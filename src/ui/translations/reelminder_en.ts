@@ -32,11 +32,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Writes the whole catalogue to the CSV file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The archive to open, as with --archive.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: use en or de.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -52,7 +60,152 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unknown language &apos;%1&apos;: use en or de.</source>
+        <source>The CSV file&apos;s name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>There is no archive &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be written to standard output (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvFormat</name>
+    <message>
+        <source>Cassette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black/white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deletable</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row of the file names no column &quot;%1&quot;; it is no catalogue exported as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a character that the archive cannot store: &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters (a line break counts as two).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; only 0 and 1 are allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed before the end of the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row has %1 fields; the first row has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cassette name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -398,6 +551,65 @@
     </message>
 </context>
 <context>
+    <name>windows::ImportSummaryDialog</name>
+    <message>
+        <source>Import CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New cassettes: %1. Films to add: %2. Skipped rows: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What will be added:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skipped rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::MainWindow</name>
     <message>
         <source>&amp;Videotapes:</source>
@@ -499,6 +711,42 @@
     </message>
     <message>
         <source>Saving of Archive failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,152 @@
+#include "exchange/CsvExport.h"
+
+#include "catalogue/CassetteFilms.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/RecordText.h"
+#include "exchange/Csv.h"
+#include "exchange/CsvFormat.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+using catalogue::FilmRecord;
+
+namespace exchange {
+
+namespace {
+
+// Spreadsheets on Windows read a CSV file without a byte order mark in the local 8-bit code page, and
+// would garble every umlaut; with it, Excel, LibreOffice and gnumeric all read UTF-8. Scripts that
+// compare bytes or cut the first column must skip these three bytes (Python: encoding "utf-8-sig");
+// the import accepts files with and without them.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+std::string_view nameBytes(const FilmRecord& r)
+{
+    return {r.tapeName.chars, std::min<std::size_t>(r.tapeName.length, sizeof r.tapeName.chars)};
+}
+
+QString flag(quint8 value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// Record texts straight from Windows-1252 to UTF-8, byte by byte through a table made once from the
+// catalogue's own code page: a catalogue has a million texts.
+class Utf8Texts final
+{
+public:
+    Utf8Texts()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QByteArray utf8 = catalogue::cp1252::decode(&byte, 1).toUtf8();
+            Utf8Char& c = utf8_[std::size_t(b)];
+            c.size = std::uint8_t(utf8.size());
+            std::memcpy(c.bytes, utf8.constData(), std::size_t(utf8.size()));
+        }
+    }
+
+    template <std::size_t N> QByteArrayView operator()(const catalogue::ShortString<N>& field)
+    {
+        return convert(field.chars, std::min<std::size_t>(field.length, N));
+    }
+
+    // A zero-terminated field; without a terminator, as long as the field can hold.
+    template <std::size_t N> QByteArrayView operator()(const char (&field)[N])
+    {
+        const void* zero = std::memchr(field, 0, N - 1);
+        return convert(field, zero ? std::size_t(static_cast<const char*>(zero) - field) : N - 1);
+    }
+
+private:
+    QByteArrayView convert(const char* bytes, std::size_t size)
+    {
+        // A character of the code page takes at most three bytes of UTF-8.
+        buffer_.resize(qsizetype(3 * size));
+        char* out = buffer_.data();
+        for (std::size_t i = 0; i < size; ++i) {
+            const Utf8Char& c = utf8_[static_cast<unsigned char>(bytes[i])];
+            std::memcpy(out, c.bytes, sizeof c.bytes);
+            out += c.size;
+        }
+        return QByteArrayView(buffer_.constData(), out - buffer_.constData());
+    }
+
+    struct Utf8Char
+    {
+        char bytes[3];
+        std::uint8_t size;
+    };
+    std::array<Utf8Char, 256> utf8_{};
+    QByteArray buffer_;
+};
+
+} // namespace
+
+QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
+{
+    // Each cassette's records in catalogue order, gathered in one walk. A cassette is every record of
+    // one stored name, byte for byte, as the film window steps through them.
+    std::vector<std::vector<const FilmRecord*>> cassettes;
+    std::unordered_map<std::string_view, std::size_t> cassetteByName;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
+        const auto [it, isNew] = cassetteByName.try_emplace(nameBytes(*r), cassettes.size());
+        if (isNew)
+            cassettes.emplace_back();
+        cassettes[it->second].push_back(r);
+    }
+
+    Utf8Texts utf8;
+    CsvWriter csv(kByteOrderMark);
+    csv.reserve(catalogue.recordCount() * 800); // a film with texts of usual length takes some 700 bytes
+    for (const QString& name : csvHeader())
+        csv.field(name);
+    csv.endRow();
+
+    for (const std::vector<const FilmRecord*>& records : cassettes) {
+        const FilmRecord& first = *records.front();
+        const QString cassette = catalogue::tapeNameText(first);
+        const QString cassetteLength = QString::number(first.tapeLength);
+        qint64 minutes = 0; // the counter position before the next film
+        bool anyFilm = false;
+        for (const FilmRecord* r : records) {
+            if (r->isPlaceholder())
+                continue;
+            anyFilm = true;
+            csv.field(cassette);
+            csv.field(cassetteLength);
+            csv.field(catalogue::counterRange(minutes, r->filmLength));
+            csv.utf8Field(utf8(r->filmName));
+            csv.field(QString::number(r->year));
+            csv.utf8Field(utf8(r->country));
+            csv.field(QString::number(r->filmLength));
+            csv.utf8Field(utf8(r->director));
+            // The memos go out as the record holds them, line breaks as CR LF.
+            csv.utf8Field(utf8(r->actors));
+            csv.utf8Field(utf8(r->genre));
+            csv.utf8Field(utf8(r->story));
+            csv.field(flag(r->longplay));
+            csv.field(flag(r->blackWhite));
+            csv.field(flag(r->seen));
+            csv.field(flag(r->deletable));
+            csv.endRow();
+            minutes += r->filmLength;
+        }
+        if (!anyFilm) {
+            csv.field(cassette);
+            csv.field(cassetteLength);
+            for (int column = ColumnCounterRange; column < CsvColumnCount; ++column)
+                csv.field({});
+            csv.endRow();
+        }
+    }
+    return csv.takeBytes();
+}
+
+} // namespace exchange

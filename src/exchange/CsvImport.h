@@ -1,0 +1,72 @@
+#pragma once
+
+#include "catalogue/FilmRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <memory>
+#include <vector>
+
+namespace catalogue {
+class Catalogue;
+}
+
+// Bringing a CSV file of the export's format into the catalogue, in two steps: a plan, worked out
+// without changing anything, and its application, which adds everything at once.
+namespace exchange {
+
+// One film of a row, checked against the film window's rules: the record it becomes, its cassette's
+// name and length included; in the memos a lone LF has become CR LF.
+struct ImportedFilm
+{
+    int line = 0;
+    std::unique_ptr<catalogue::FilmRecord> record;
+};
+
+// A cassette the import creates or adds films to.
+struct PlannedCassette
+{
+    QString name;
+    int length = 0; // of a new cassette: from its first row; else the cassette's own
+    bool isNew = false;
+    std::vector<ImportedFilm> films; // in file order; they go behind the cassette's last film
+};
+
+struct SkippedRow
+{
+    int line = 0;
+    QString reason;
+};
+
+struct ImportPlan
+{
+    // Not empty when the file as a whole cannot be imported; nothing else is filled in then.
+    QString fileError;
+    std::vector<PlannedCassette> cassettes; // in the order of their first row
+    std::vector<SkippedRow> skipped;        // in file order
+
+    int newCassetteCount() const;
+    int filmCount() const;
+    bool addsAnything() const { return !cassettes.empty(); }
+};
+
+// The text of a CSV file: UTF-8, with or without a byte order mark; a file that is no valid UTF-8
+// is read as Windows-1252, as spreadsheets on Windows save it.
+QString decodeCsvFile(const QByteArray& bytes);
+
+// What importing text would do to catalogue. headerNames holds the accepted header rows, one list of
+// column names (in CsvColumn order) per language; the first is the current language, for messages.
+// Header cells are matched by name, letter case and surrounding spaces ignored; the counter range
+// column is optional and never read. A row's cassette is found by its exact name, as the main window
+// finds it; a row for a missing cassette creates it.
+ImportPlan planImport(const catalogue::Catalogue& catalogue, QStringView text,
+                      const std::vector<QStringList>& headerNames);
+
+// Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
+// since; the plan's records move into the catalogue.
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan);
+
+} // namespace exchange

@@ -1,0 +1,139 @@
+#include "windows/ImportSummaryDialog.h"
+
+#include "exchange/CsvImport.h"
+#include "ui/Forms.h"
+#include "ui/ReportList.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace windows {
+namespace {
+
+constexpr int kListHeight = 150;
+constexpr int kCassetteColumnWidth = 360;
+constexpr int kCountColumnWidth = 60;
+constexpr int kNewColumnWidth = 200;
+constexpr int kLineColumnWidth = 60;
+constexpr int kReasonColumnWidth = 560;
+
+} // namespace
+
+ImportSummaryDialog::ImportSummaryDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
+{
+    using ui::named;
+    setObjectName(u"importSummaryDialog"_s);
+
+    summaryLabel_ = named(new QLabel(this), u"summaryLabel"_s);
+    summaryLabel_->setWordWrap(true);
+    addedLabel_ = named(new QLabel(this), u"addedLabel"_s);
+    addedList_ = named(new ui::ReportList(this), u"addedList"_s);
+    addedList_->setColumns(QStringList(3), {kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth});
+    addedLabel_->setBuddy(addedList_);
+    skippedLabel_ = named(new QLabel(this), u"skippedLabel"_s);
+    skippedList_ = named(new ui::ReportList(this), u"skippedList"_s);
+    skippedList_->setColumns(QStringList(2), {kLineColumnWidth, kReasonColumnWidth});
+    skippedLabel_->setBuddy(skippedList_);
+    for (ui::ReportList* list : {addedList_, skippedList_})
+        list->setFixedSize(kCassetteColumnWidth + kCountColumnWidth + kNewColumnWidth + 24, kListHeight);
+
+    importButton_ = named(new QPushButton(this), u"importButton"_s);
+    importButton_->setDefault(true);
+    cancelButton_ = named(new QPushButton(this), u"cancelButton"_s);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(importButton_);
+    buttons->addWidget(cancelButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel_);
+    layout->addSpacing(4);
+    layout->addWidget(addedLabel_);
+    layout->addWidget(addedList_);
+    layout->addSpacing(4);
+    layout->addWidget(skippedLabel_);
+    layout->addWidget(skippedList_);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(addedList_, skippedList_);
+    setTabOrder(skippedList_, importButton_);
+    setTabOrder(importButton_, cancelButton_);
+
+    connect(importButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    retranslate();
+}
+
+ImportSummaryDialog::~ImportSummaryDialog() = default;
+
+void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QString& fileName)
+{
+    fileName_ = fileName;
+    newCassettes_ = plan.newCassetteCount();
+    films_ = plan.filmCount();
+
+    QList<QVariantList> added;
+    rowIsNew_.clear();
+    for (const exchange::PlannedCassette& cassette : plan.cassettes) {
+        added.append({cassette.name, int(cassette.films.size()), QString()});
+        rowIsNew_.append(cassette.isNew);
+    }
+    addedList_->clearRows();
+    addedList_->addRows(added);
+
+    QList<QVariantList> skipped;
+    for (const exchange::SkippedRow& row : plan.skipped)
+        skipped.append({QString::number(row.line), row.reason});
+    skippedList_->clearRows();
+    skippedList_->addRows(skipped);
+
+    // Nothing to add: only Cancel is left.
+    importButton_->setEnabled(plan.addsAnything());
+    retranslate();
+}
+
+void ImportSummaryDialog::retranslate()
+{
+    setWindowTitle(fileName_.isEmpty() ? tr("Import CSV") : tr("Import CSV: %1").arg(fileName_));
+    summaryLabel_->setText(tr("New cassettes: %1. Films to add: %2. Skipped rows: %3.")
+                               .arg(newCassettes_)
+                               .arg(films_)
+                               .arg(skippedList_->rowCount()));
+    addedLabel_->setText(tr("&What will be added:"));
+    addedList_->setColumnCaption(0, tr("Cassette"));
+    addedList_->setColumnCaption(1, tr("Films"));
+    addedList_->setColumnCaption(2, tr("Cassette is"));
+    for (int row = 0; row < rowIsNew_.size(); ++row)
+        addedList_->setSubItem(row, 1, rowIsNew_[row] ? tr("created") : tr("already there"));
+    skippedLabel_->setText(tr("&Skipped rows:"));
+    skippedList_->setColumnCaption(0, tr("Line"));
+    skippedList_->setColumnCaption(1, tr("Reason"));
+    importButton_->setText(tr("&Import"));
+    cancelButton_->setText(tr("&Cancel"));
+}
+
+void ImportSummaryDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ImportSummaryDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    retranslate();
+    ui::fitHeightToScreen(this, skippedList_, kListHeight, kListHeight / 3);
+    ui::centreOnScreen(this);
+    (importButton_->isEnabled() ? importButton_ : cancelButton_)->setFocus();
+}
+
+} // namespace windows

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace exchange {
+struct ImportPlan;
+}
+namespace ui {
+class ReportList;
+}
+
+namespace windows {
+
+// What a CSV import would do, shown before anything changes: the cassettes it creates, the films it
+// adds to each cassette, and every row it skips with its line and reason. Import accepts, Cancel
+// rejects; the caller adds everything only after Import.
+class ImportSummaryDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ImportSummaryDialog)
+
+public:
+    explicit ImportSummaryDialog(QWidget* parent = nullptr);
+    ~ImportSummaryDialog() override;
+
+    // Fills the lists from plan; fileName is shown in the title.
+    void setPlan(const exchange::ImportPlan& plan, const QString& fileName);
+
+    ui::ReportList* addedList() const { return addedList_; }
+    ui::ReportList* skippedList() const { return skippedList_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void retranslate();
+
+    QLabel* summaryLabel_;
+    QLabel* addedLabel_;
+    ui::ReportList* addedList_;
+    QLabel* skippedLabel_;
+    ui::ReportList* skippedList_;
+    QPushButton* importButton_;
+    QPushButton* cancelButton_;
+    QString fileName_;
+    int newCassettes_ = 0;
+    int films_ = 0;
+    QList<bool> rowIsNew_; // per row of the added list: a cassette the import creates
+};
+
+} // namespace windows

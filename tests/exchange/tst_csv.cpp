@@ -1,0 +1,195 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "exchange/Csv.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
+#include "support/Records.h"
+
+#include <QTest>
+
+using namespace catalogue;
+using namespace Qt::StringLiterals;
+using testsupport::appendRecord;
+using testsupport::makeRecord;
+
+// The catalogue through a CSV file and back, and the rows an import refuses.
+class TestCsv final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void exportThenImport_givesTheSameCatalogue();
+    void skippedRows_data();
+    void skippedRows();
+    void reader_data();
+    void reader();
+    void import_goesBehindEachCassettesLastFilm();
+
+private:
+    static exchange::ImportPlan plan(const Catalogue& into, const QByteArray& csv)
+    {
+        return exchange::planImport(into, exchange::decodeCsvFile(csv), {exchange::csvHeader()});
+    }
+};
+
+void TestCsv::exportThenImport_givesTheSameCatalogue()
+{
+    Catalogue original;
+    FilmRecord film = makeRecord(u"Krimis, \"alt\""_s, 240, u"Das Boot, \"Director's Cut\""_s, 149);
+    film.year = 1981;
+    setText(film.country, u"Deutschland"_s);
+    setText(film.director, u"Wolfgang Petersen"_s);
+    setText(film.genre, u"Kriegsfilm"_s);
+    setText(film.actors, u"Jürgen Prochnow\r\nHerbert Grönemeyer\r"_s);
+    setText(film.story, u"Straße, Öl \"und\" Maß€\r\n\r\nEnde"_s);
+    film.blackWhite = film.seen = film.deletable = 1;
+    appendRecord(original, film);
+    appendRecord(original, makeRecord(u"Leer"_s, 180)); // an empty cassette
+    FilmRecord second = makeRecord(u"Krimis, \"alt\""_s, 240, u"Quote \" at the end\""_s, 90, 1);
+    second.year = 2001;
+    appendRecord(original, second);
+
+    const QByteArray csv = exchange::exportCatalogue(original);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    // Without the mark too, and a file saved in the Windows code page.
+    QCOMPARE(exchange::decodeCsvFile("Stra\xC3\x9F"
+                                     "e"),
+             u"Straße"_s);
+    QCOMPARE(exchange::decodeCsvFile("Stra\xDF"
+                                     "e \x80"),
+             u"Straße €"_s);
+    QVERIFY(csv.contains("00:00-02:29") && csv.contains("02:29-03:59"));
+    Catalogue copy;
+    exchange::ImportPlan planned = plan(copy, csv);
+    QVERIFY(planned.fileError.isEmpty());
+    QCOMPARE(planned.skipped.size(), 0u);
+    exchange::applyImport(copy, std::move(planned));
+
+    // Films in tape order per cassette, the cassettes in the order they first appear.
+    const std::vector<const FilmRecord*> expected = {original.head(), original.tail(), original.head()->next};
+    QCOMPARE(copy.recordCount(), 3);
+    QCOMPARE(copy.filmTotal(), 2);
+    const FilmRecord* r = copy.head();
+    for (const FilmRecord* e : expected) {
+        QCOMPARE(testsupport::recordImage(*r), testsupport::recordImage(*e));
+        r = r->next;
+    }
+}
+
+namespace {
+
+// A row of the export's format: cassette and its length, then a film.
+QByteArray row(const QByteArray& cassette, const QByteArray& year = "1990", const QByteArray& length = "90",
+               const QByteArray& title = "T", const QByteArray& story = {}, const QByteArray& longplay = "0")
+{
+    return cassette + ",," + title + ',' + year + ",D," + length + ",,,," + story + ',' + longplay +
+           ",0,0,0\r\n";
+}
+
+} // namespace
+
+void TestCsv::skippedRows_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<int>("line"); // of the skipped row
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("too few fields") << QByteArray("Neu,100,,T,1990\r\n") << 4 << u"The row has 5 fields"_s;
+    QTest::newRow("too many fields") << row("Neu,100", "1990", "90", "T", "S,x") << 4
+                                     << u"The row has 16 fields"_s;
+    QTest::newRow("unclosed quote") << QByteArray("Neu,100,,\"T,1990\r\n") << 4 << u"is not closed"_s;
+    QTest::newRow("no cassette name") << row(",100") << 4 << u"The cassette name is empty"_s;
+    QTest::newRow("name too long") << row(QByteArray(51, 'n') + ",100") << 4
+                                   << u"Cassette is longer than 50"_s;
+    QTest::newRow("letter case only")
+        << row("KRIMIS,100") << 4 << u"cassette \"Krimis\" in letter case only"_s;
+    QTest::newRow("cassette length") << row("Neu,0") << 4 << u"cassette length \"0\""_s;
+    QTest::newRow("year 0") << row("Neu,100", "0") << 4 << u"year \"0\""_s;
+    QTest::newRow("no year") << row("Neu,100", "") << 4 << u"year \"\""_s;
+    QTest::newRow("length no number") << row("Neu,100", "1990", "90 min") << 4 << u"length \"90 min\""_s;
+    QTest::newRow("length over 65535") << row("Neu,100", "1990", "65536") << 4 << u"length \"65536\""_s;
+    QTest::newRow("title too long") << row("Neu,100", "1990", "90", QByteArray(71, 't')) << 4
+                                    << u"Title is longer than 70"_s;
+    // 599 letters and a line break take 601 characters of the record.
+    QTest::newRow("story with break")
+        << row("Neu,100", "1990", "90", "T", '"' + QByteArray(599, 's') + "\n\"") << 4
+        << u"Story is longer than 600"_s;
+    QTest::newRow("not Windows-1252")
+        << row("Neu,100", "1990", "90", "A\xCE\xA9") << 4
+        << u"Title holds a character that the archive cannot store: \"\u03A9\""_s;
+    QTest::newRow("flag 2") << row("Neu,100", "1990", "90", "T", {}, "2") << 4 << u"Long-play is \"2\""_s;
+    QTest::newRow("no room") << row("Krimis,100", "1990", "6") << 4
+                             << u"(6 min.) does not fit on the cassette \"Krimis\": 5 min. left"_s;
+    // The films planned before a row take their room first; long-play takes half.
+    QTest::newRow("no room after planned")
+        << row("Neu,60", "1990", "50") + row("Neu,60", "1990", "21", "T", {}, "1") << 5
+        << u"(21 min.) does not fit on the cassette \"Neu\": 10 min. left"_s;
+}
+
+// Each broken row is skipped with its line (after a row spanning two lines), the rows before it are
+// planned, and nothing is added before the plan is applied.
+void TestCsv::skippedRows()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    Catalogue catalogue;
+    appendRecord(catalogue, makeRecord(u"Krimis"_s, 100, u"M"_s, 90));
+    const QByteArray csv = exchange::csvHeader().join(u',').toUtf8() + "\r\n" +
+                           row("Krimis,100", "1990", "5", "\"Two\r\nlines\"") + rows;
+    const exchange::ImportPlan planned = plan(catalogue, csv);
+    QCOMPARE(planned.skipped.size(), 1u);
+    QCOMPARE(planned.skipped[0].line, line);
+    QVERIFY2(planned.skipped[0].reason.contains(reason), qPrintable(planned.skipped[0].reason));
+    QCOMPARE(planned.filmCount(), line - 3);
+    QCOMPARE(catalogue.recordCount(), 1);
+}
+
+void TestCsv::reader_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("records"); // each: its line, then its fields, joined by "|"
+    QTest::newRow("row ends") << u"a,b\r\nc\nd\re"_s << QStringList{u"1|a|b"_s, u"2|c"_s, u"3|d"_s, u"4|e"_s};
+    QTest::newRow("blank lines") << u"\r\n\na\r\n\r\n,\r\n"_s << QStringList{u"3|a"_s, u"5||"_s};
+    QTest::newRow("quoted breaks") << u"\"x\r\ny\ny\rz\",1\r\nnext"_s
+                                   << QStringList{u"1|x\r\ny\ny\rz|1"_s, u"5|next"_s};
+    QTest::newRow("quotes") << u"\"a\"\"b\",\"\",c\"d,\"e\"f"_s << QStringList{u"1|a\"b||c\"d|ef"_s};
+    QTest::newRow("unclosed") << u"a,\"b\r\nc"_s << QStringList{u"1|a|b\r\nc!"_s};
+}
+
+void TestCsv::reader()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, records);
+    exchange::CsvReader reader(text);
+    exchange::CsvRecord record;
+    QStringList read;
+    while (reader.next(record))
+        read.append(QString::number(record.line) + u'|' + record.fields.join(u'|') +
+                    (record.unclosedQuote ? u"!"_s : QString()));
+    QCOMPARE(read, records);
+}
+
+// Films go behind the last record of their cassette, wherever its records lie; an empty cassette's
+// placeholder takes the first.
+void TestCsv::import_goesBehindEachCassettesLastFilm()
+{
+    Catalogue catalogue;
+    appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a1"_s, 10));
+    appendRecord(catalogue, makeRecord(u"B"_s, 600));
+    appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a2"_s, 20));
+    catalogue.setFilmTotal(2);
+    const QByteArray csv = exchange::csvHeader().join(u',').toUtf8() + "\r\n" +
+                           row("A,1", "1990", "30", "a3") + row("B,1", "1990", "40", "b1") +
+                           row("B,1", "1990", "50", "b2");
+    exchange::applyImport(catalogue, plan(catalogue, csv));
+    QStringList films;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next)
+        films.append(text(r->filmName) + u'/' + QString::number(r->tapeLength));
+    QCOMPARE(films, (QStringList{u"a1/600"_s, u"b1/600"_s, u"b2/600"_s, u"a2/600"_s, u"a3/600"_s}));
+    QCOMPARE(catalogue.filmTotal(), 5);
+    QCOMPARE(testsupport::listFault(catalogue), QString());
+}
+
+QTEST_GUILESS_MAIN(TestCsv)
+#include "tst_csv.moc"

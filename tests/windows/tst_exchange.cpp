@@ -1,0 +1,104 @@
+#include "WindowFixture.h"
+
+#include "support/MessageBoxScript.h"
+#include "support/ModalScript.h"
+#include "ui/FileDialog.h"
+#include "ui/Language.h"
+#include "windows/ImportSummaryDialog.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+using testsupport::makeRecord;
+using testsupport::widget;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers every file dialog with path while it lives.
+struct FileDialogAnswer
+{
+    explicit FileDialogAnswer(const QString& path)
+    {
+        ui::setFileDialogHandler([path](const ui::FileDialogCall&) { return path; });
+    }
+    ~FileDialogAnswer() { ui::setFileDialogHandler({}); }
+    Q_DISABLE_COPY_MOVE(FileDialogAnswer)
+};
+
+} // namespace
+
+// Export and import from the main window: the file dialogs, the summary, the refreshed rows.
+class TestExchange final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ui::setLanguage(ui::kEnglish); }
+    void import_addsOnlyWhenConfirmed_data();
+    void import_addsOnlyWhenConfirmed();
+    void export_unwritableFile_isReported();
+};
+
+void TestExchange::import_addsOnlyWhenConfirmed_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("declined") << false;
+    QTest::newRow("confirmed") << true;
+}
+
+// A file with German headers, read while the language is English: one row joins "Krimis", two create
+// "Neu", one is skipped.
+void TestExchange::import_addsOnlyWhenConfirmed()
+{
+    QFETCH(bool, confirm);
+    WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
+    const QString path = fixture.dir.filePath(u"import.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Kassette,Kassettenl\xC3\xA4nge,Titel,Jahr,Land,L\xC3\xA4nge,Regie,Darsteller,Genre,Handlung,"
+               "Longplay,Schwarzwei\xC3\x9F,Gesehen,L\xC3\xB6schbar\r\n"
+               "Krimis,240,Der dritte Mann,1949,GB,104,,,,,0,1,0,0\r\n"
+               "Neu,60,Eins,1990,D,30,,,,,0,0,0,0\r\n"
+               "Neu,60,Zu lang,1990,D,31,,,,,0,0,0,0\r\n"
+               "Neu,60,Zwei,1990,D,60,,,,,1,0,0,0\r\n");
+    file.close();
+
+    const FileDialogAnswer answer(path);
+    testsupport::ModalScript modal;
+    modal.queueShown<windows::ImportSummaryDialog>([confirm](windows::ImportSummaryDialog* summary) {
+        QCOMPARE(summary->addedList()->rowCount(), 2);
+        QCOMPARE(summary->addedList()->caption(1), u"Neu"_s);
+        QCOMPARE(summary->addedList()->value(1, 1).toInt(), 2);
+        QCOMPARE(summary->skippedList()->rowCount(), 1);
+        QCOMPARE(summary->skippedList()->caption(0), u"4"_s);
+        widget<QPushButton>(summary, confirm ? u"importButton"_s : u"cancelButton"_s)->click();
+    });
+    widget<QAction>(fixture.mainWindow.get(), u"importAction"_s)->trigger();
+
+    QCOMPARE(fixture.catalogue.recordCount(), confirm ? 4 : 1);
+    QCOMPARE(fixture.catalogue.filmTotal(), confirm ? 4 : 1);
+    QCOMPARE(fixture.list()->rowCount(), confirm ? 2 : 1);
+    QCOMPARE(fixture.row(0),
+             (QStringList{u"Krimis"_s, u"240"_s, confirm ? u"2"_s : u"1"_s, confirm ? u"36"_s : u"140"_s}));
+    if (confirm) {
+        QCOMPARE(fixture.row(1), (QStringList{u"Neu"_s, u"60"_s, u"2"_s, u"0"_s}));
+        QCOMPARE(fixture.label(u"filmCountLabel"_s)->text(), u"4 Films"_s);
+    }
+}
+
+void TestExchange::export_unwritableFile_isReported()
+{
+    WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
+    const FileDialogAnswer answer(fixture.dir.filePath(u"no such folder/out.csv"_s));
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDOK);
+    widget<QAction>(fixture.mainWindow.get(), u"exportAction"_s)->trigger();
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().caption, u"Export failed"_s);
+    QVERIFY(boxes.lastCall().text.contains(u"out.csv"_s));
+}
+
+QTEST_MAIN(TestExchange)
+#include "tst_exchange.moc"
