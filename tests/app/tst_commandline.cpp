@@ -42,6 +42,8 @@ void TestCommandLine::parse_data()
     QTest::newRow("german, toolkit option")
         << QStringList{u"--language=de"_s, u"-platform"_s, u"offscreen"_s} << Action::Run << QString() << 1;
     QTest::newRow("english") << QStringList{u"-language"_s, u"en"_s} << Action::Run << QString() << 0;
+    QTest::newRow("csv to standard output")
+        << QStringList{u"--export-csv"_s, u"-"_s} << Action::ExportCsv << QString() << -1;
     QTest::newRow("two archives") << QStringList{u"--archive"_s, u"a"_s, u"b"_s} << Action::Fail << QString()
                                   << -1;
     QTest::newRow("missing folder") << QStringList{u"--archive"_s, u"/no/such/folder/x.RMA"_s} << Action::Fail
