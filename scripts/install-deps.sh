@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core xvfb xauth xdotool xclip
-          x11-utils "$@")
+          x11-utils poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "windows/MainWindow.h"
 
+#include "exchange/SheetData.h"
+
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
@@ -13,7 +15,9 @@
 #include "ui/Modal.h"
 #include "ui/ReportList.h"
 #include "windows/CassetteDialog.h"
+#include "windows/SheetOutput.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontMetrics>
@@ -172,10 +176,34 @@ void MainWindow::createControls()
     // Exit is the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
+    addPrintActions();
 
     // Until the program's language reaches it, the window carries the German captions it was designed
     // with; the catalogue is still empty, so the counts are 0 and the buttons that need a cassette are off.
     ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
+}
+
+// The printing commands have no button: they are the cassette list's context menu, with shortcuts that
+// work anywhere in the window.
+void MainWindow::addPrintActions()
+{
+    auto addAction = [this](const char16_t* name, const QKeySequence& shortcut,
+                            void (MainWindow::*command)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromUtf16(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this,
+                [this, command] { ui::guarded(this, [&] { (this->*command)(); }); });
+        cassetteList_->addAction(action);
+        return action;
+    };
+    printSheetAction_ =
+        addAction(u"printSheetAction", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printCassetteSheet);
+    printListAction_ = addAction(u"printListAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                                 &MainWindow::printCatalogueList);
+    sheetPdfAction_ = addAction(u"sheetPdfAction", {}, &MainWindow::saveCassetteSheetAsPdf);
+    listPdfAction_ = addAction(u"listPdfAction", {}, &MainWindow::saveCatalogueListAsPdf);
+    cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MainWindow::loadArchive(const QString& programDir)
@@ -290,6 +318,10 @@ void MainWindow::retranslate()
     searchButton_->setText(tr("&Search film"));
     exitButton_->setText(tr("E&xit"));
     aboutButton_->setText(tr("&Info about reelMINDER/32"));
+    printSheetAction_->setText(tr("&Print cassette sheet..."));
+    printListAction_->setText(tr("Print catalo&gue list..."));
+    sheetPdfAction_->setText(tr("Cassette sheet as P&DF..."));
+    listPdfAction_->setText(tr("Catalogue &list as PDF..."));
     fitColumns();
     updateStatusBar();
 }
@@ -319,6 +351,8 @@ void MainWindow::updateStatusBar()
     const bool any = !catalogue_.isEmpty();
     for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(any);
+    for (QAction* action : {printSheetAction_, printListAction_, sheetPdfAction_, listPdfAction_})
+        action->setEnabled(any);
 }
 
 void MainWindow::setFilmCount(qint32 filmTotal)
@@ -423,6 +457,42 @@ void MainWindow::searchFilms()
 {
     if (openSearch_)
         openSearch_();
+}
+
+const FilmRecord* MainWindow::selectedCassetteOrWarn(const QString& text)
+{
+    const int row = selectedRowOrWarn(text);
+    return row < 0 ? nullptr : catalogue_.findCassette(cassetteList_->caption(row));
+}
+
+void MainWindow::printCassetteSheet()
+{
+    if (const FilmRecord* anchor =
+            selectedCassetteOrWarn(tr("Please select first the tape that you want to print.")))
+        previewSheets(this, {exchange::gatherCassette(catalogue_, *anchor)},
+                      exchange::SheetKind::CassetteSheet);
+}
+
+void MainWindow::printCatalogueList()
+{
+    previewSheets(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList);
+}
+
+void MainWindow::saveCassetteSheetAsPdf()
+{
+    const FilmRecord* anchor =
+        selectedCassetteOrWarn(tr("Please select first the tape that you want to save as PDF."));
+    if (!anchor)
+        return;
+    exchange::SheetCassette sheet = exchange::gatherCassette(catalogue_, *anchor);
+    const QString name = sheet.name;
+    saveSheetsAsPdf(this, {std::move(sheet)}, exchange::SheetKind::CassetteSheet, name);
+}
+
+void MainWindow::saveCatalogueListAsPdf()
+{
+    saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList,
+                    tr("Catalogue list"));
 }
 
 void MainWindow::showAbout()

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -57,6 +58,11 @@ public:
     void editCassette();
     void deleteCassette();
     void searchFilms();
+    // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
+    void printCassetteSheet();
+    void printCatalogueList();
+    void saveCassetteSheetAsPdf();
+    void saveCatalogueListAsPdf();
     void showAbout();
     bool confirmExit();
     void saveAtExit();
@@ -76,9 +82,12 @@ private:
     void loadArchive(const QString& programDir);
     void buildRows();
     void createControls();
+    void addPrintActions();
     void fitColumns();
     void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
     int selectedRowOrWarn(const QString& text);
+    // The selected row's cassette; nothing, after a warning, when no row is selected.
+    const catalogue::FilmRecord* selectedCassetteOrWarn(const QString& text);
 
     ui::ReportList* cassetteList_;
     QLabel* cassettesLabel_;
@@ -92,6 +101,10 @@ private:
     QStatusBar* statusBar_;
     QLabel* cassetteCountLabel_;
     QLabel* filmCountLabel_;
+    QAction* printSheetAction_;
+    QAction* printListAction_;
+    QAction* sheetPdfAction_;
+    QAction* listPdfAction_;
 
     catalogue::Catalogue& catalogue_;
     QString archivePath_;
