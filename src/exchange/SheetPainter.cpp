@@ -7,10 +7,13 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSaveFile>
 #include <QTextLayout>
 
@@ -78,13 +81,34 @@ private:
     QStringList wrap(const QString& text, const QFont& font, const QFontMetricsF& metrics,
                      double width) const;
     void placeColumns();
-    BlockHeights measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped) const;
+    QStringList wrapRepeated(const QString& text, double width);
+    QStringList wrapOnce(const QString& text, double width) const;
+    BlockHeights measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped);
     void paintPart(const PagePart& part);
     void paintHeading(int cassette, bool continued, double top);
     void paintColumns(const SheetCassette& cassette, double top, double height);
     void paintFilm(const SheetFilm& film, const WrappedFilm& wrapped, double top, double height);
     void paintFooter(int page, int pageCount);
-    void rule(double y, const QColor& colour);
+    // A text of the body font as glyphs on the baseline, spaces left out (they are only room).
+    struct Shaped
+    {
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        double width = 0;
+        bool asText = false; // holds a letter the body font lacks: drawn as text, by another font
+    };
+    Shaped shape(const QString& text) const;
+    const Shaped& shaped(const QString& text);
+    // The glyphs of one row, gathered from its cells and drawn in one go: a PDF writer spends more on
+    // each text it is given than on its letters.
+    struct RowGlyphs
+    {
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    void addText(RowGlyphs& row, double x, double baseline, const Shaped& s, const QString& text);
+    void useFont(const QFont& font);
+    void paintRules();
     double points(double value) const { return value * dpi_ / 72.0; }
 
     QPainter& painter_;
@@ -111,6 +135,17 @@ private:
     std::array<QString, ColumnCount> captions_;
     std::vector<QStringList> names_;                // each cassette's name, broken into lines
     std::vector<std::vector<WrappedFilm>> wrapped_; // each cassette's films, broken into lines
+    // Lines across the page, drawn together at the end of each page: one change of pen each, not one a row.
+    std::vector<QLineF> strongRules_;
+    std::vector<QLineF> faintRules_;
+    const QFont* font_ = nullptr;
+    // The short texts rows repeat (counter ranges, years, lengths, genres, directors): a catalogue
+    // holds few distinct ones.
+    QHash<QString, Shaped> shaped_;
+    QRawFont bodyGlyphs_; // the body font as the device draws it
+    quint32 spaceGlyph_ = 0;
+    const QString minutesText_;
+    const QString longPlayText_;
 };
 
 SheetPainter::SheetPainter(QPainter& painter, QPagedPaintDevice& device,
@@ -120,9 +155,18 @@ SheetPainter::SheetPainter(QPainter& painter, QPagedPaintDevice& device,
       heading_(sized(kHeadingPoints, true)), footer_(sized(kFooterPoints)), bodyMetrics_(body_, &device),
       boldMetrics_(bold_, &device), headingMetrics_(heading_, &device), footerMetrics_(footer_, &device),
       width_(device.width()), footerHeight_(footerMetrics_.lineSpacing() * 2),
-      contentHeight_(device.height() - footerHeight_), padding_(bodyMetrics_.lineSpacing() * 0.4)
+      contentHeight_(device.height() - footerHeight_), padding_(bodyMetrics_.lineSpacing() * 0.4),
+      minutesText_(tr("%1 min")), longPlayText_(tr("LP"))
 {
     captions_ = {tr("Counter"), tr("Title"), tr("Year"), tr("Length"), tr("LP"), tr("Genre"), tr("Director")};
+    QTextLayout sample(u"0 "_s, body_, &device);
+    sample.beginLayout();
+    sample.createLine();
+    sample.endLayout();
+    if (const QList<QGlyphRun> runs = sample.glyphRuns(); runs.size() == 1) {
+        bodyGlyphs_ = runs.front().rawFont();
+        spaceGlyph_ = bodyGlyphs_.glyphIndexesForString(u" "_s).value(0);
+    }
     placeColumns();
 }
 
@@ -175,9 +219,9 @@ void SheetPainter::placeColumns()
     const double fixed = widths[CounterColumn] + widths[YearColumn] + widths[LengthColumn] +
                          widths[LongPlayColumn] + gap * (ColumnCount - 1);
     const double rest = std::max(width_ - fixed, bodyMetrics_.height() * 12);
-    widths[TitleColumn] = rest * 0.42;
+    widths[TitleColumn] = rest * 0.46;
     widths[GenreColumn] = rest * 0.22;
-    widths[DirectorColumn] = rest * 0.36;
+    widths[DirectorColumn] = rest * 0.32;
 
     double x = 0;
     for (int column = 0; column < ColumnCount; ++column) {
@@ -186,7 +230,68 @@ void SheetPainter::placeColumns()
     }
 }
 
-BlockHeights SheetPainter::measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped) const
+// The texts of the catalogue are Windows-1252: Latin letters, which need no shaping beyond kerning. So
+// the glyphs come straight from the font, much faster than a text layout would give them.
+SheetPainter::Shaped SheetPainter::shape(const QString& text) const
+{
+    Shaped s;
+    const QList<quint32> indexes = bodyGlyphs_.glyphIndexesForString(text);
+    if (!bodyGlyphs_.isValid() || indexes.contains(0)) {
+        s.asText = true;
+        s.width = bodyMetrics_.horizontalAdvance(text);
+        return s;
+    }
+    const QList<QPointF> advances = bodyGlyphs_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
+    double x = 0;
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+        if (indexes[i] != spaceGlyph_) {
+            s.indexes.append(indexes[i]);
+            s.positions.append(QPointF(x, 0));
+        }
+        x += advances[i].x();
+    }
+    s.width = x;
+    return s;
+}
+
+const SheetPainter::Shaped& SheetPainter::shaped(const QString& text)
+{
+    auto it = shaped_.find(text);
+    if (it == shaped_.end())
+        it = shaped_.insert(text, shape(text));
+    return *it;
+}
+
+void SheetPainter::addText(RowGlyphs& row, double x, double baseline, const Shaped& s, const QString& text)
+{
+    if (s.asText) {
+        painter_.drawText(QPointF(x, baseline), text);
+        return;
+    }
+    row.indexes.append(s.indexes);
+    for (const QPointF& position : s.positions)
+        row.positions.append(QPointF(position.x() + x, baseline));
+}
+
+// wrap() for a text of the body font that many rows share: measured once.
+QStringList SheetPainter::wrapRepeated(const QString& text, double width)
+{
+    const QString plain = text.simplified();
+    if (shaped(plain).width <= width)
+        return {plain};
+    return wrap(plain, body_, bodyMetrics_, width);
+}
+
+// wrap() for a text of the body font that is seldom repeated.
+QStringList SheetPainter::wrapOnce(const QString& text, double width) const
+{
+    const QString plain = text.simplified();
+    if (shape(plain).width <= width)
+        return {plain};
+    return wrap(plain, body_, bodyMetrics_, width);
+}
+
+BlockHeights SheetPainter::measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped)
 {
     BlockHeights block;
     const QStringList name = wrap(cassette.name, heading_, headingMetrics_, width_);
@@ -195,9 +300,9 @@ BlockHeights SheetPainter::measure(const SheetCassette& cassette, std::vector<Wr
     wrapped.reserve(cassette.films.size());
     block.rows.reserve(cassette.films.size());
     for (const SheetFilm& film : cassette.films) {
-        WrappedFilm w{wrap(film.title, body_, bodyMetrics_, columns_[TitleColumn].width),
-                      wrap(film.genre, body_, bodyMetrics_, columns_[GenreColumn].width),
-                      wrap(film.director, body_, bodyMetrics_, columns_[DirectorColumn].width)};
+        WrappedFilm w{wrapOnce(film.title, columns_[TitleColumn].width),
+                      wrapRepeated(film.genre, columns_[GenreColumn].width),
+                      wrapRepeated(film.director, columns_[DirectorColumn].width)};
         block.rows.push_back(w.lineCount() * bodyMetrics_.lineSpacing() + padding_);
         wrapped.push_back(std::move(w));
     }
@@ -222,10 +327,11 @@ void SheetPainter::paint()
         for (const PagePart& part : pages[page])
             paintPart(part);
         if (cassettes_.empty()) {
-            painter_.setFont(italic_);
+            useFont(italic_);
             painter_.drawText(QPointF(0, bodyMetrics_.ascent()), tr("The catalogue holds no tapes."));
         }
         paintFooter(int(page) + 1, int(pages.size()));
+        paintRules();
     }
 }
 
@@ -250,7 +356,7 @@ void SheetPainter::paintPart(const PagePart& part)
 void SheetPainter::paintHeading(int cassette, bool continued, double top)
 {
     const SheetCassette& c = cassettes_[std::size_t(cassette)];
-    painter_.setFont(heading_);
+    useFont(heading_);
     double baseline = top + headingMetrics_.ascent();
     for (const QString& line : names_[std::size_t(cassette)]) {
         painter_.drawText(QPointF(0, baseline), line);
@@ -261,7 +367,7 @@ void SheetPainter::paintHeading(int cassette, bool continued, double top)
                       tr("Films: %1").arg(c.films.size())};
     if (continued)
         facts.append(tr("(continued)"));
-    painter_.setFont(body_);
+    useFont(body_);
     painter_.drawText(
         QPointF(0, baseline - headingMetrics_.ascent() + bodyMetrics_.ascent() + padding_ * 0.5),
         facts.join(u"      "_s));
@@ -271,11 +377,11 @@ void SheetPainter::paintColumns(const SheetCassette& cassette, double top, doubl
 {
     const double baseline = top + boldMetrics_.ascent();
     if (cassette.films.empty()) {
-        painter_.setFont(italic_);
+        useFont(italic_);
         painter_.drawText(QPointF(0, baseline), tr("No films on this tape."));
         return;
     }
-    painter_.setFont(bold_);
+    useFont(bold_);
     for (int column = 0; column < ColumnCount; ++column) {
         const ColumnPlace& place = columns_[column];
         if (column == YearColumn || column == LengthColumn) {
@@ -285,42 +391,57 @@ void SheetPainter::paintColumns(const SheetCassette& cassette, double top, doubl
             painter_.drawText(QPointF(place.x, baseline), captions_[column]);
         }
     }
-    rule(top + height - padding_ * 0.5, Qt::black);
+    strongRules_.emplace_back(0, top + height - padding_ * 0.5, width_, top + height - padding_ * 0.5);
 }
 
 void SheetPainter::paintFilm(const SheetFilm& film, const WrappedFilm& wrapped, double top, double height)
 {
-    painter_.setFont(body_);
+    useFont(body_);
+    RowGlyphs row;
     const double firstBaseline = top + padding_ * 0.5 + bodyMetrics_.ascent();
-    auto lines = [&](Column column, const QStringList& texts) {
+    auto lines = [&](Column column, const QStringList& texts, bool repeated) {
         double baseline = firstBaseline;
         for (const QString& text : texts) {
-            painter_.drawText(QPointF(columns_[column].x, baseline), text);
+            if (repeated)
+                addText(row, columns_[column].x, baseline, shaped(text), text);
+            else
+                addText(row, columns_[column].x, baseline, shape(text), text);
             baseline += bodyMetrics_.lineSpacing();
         }
     };
-    auto rightAligned = [&](Column column, const QString& text) {
-        const ColumnPlace& place = columns_[column];
-        painter_.drawText(
-            QPointF(place.x + place.width - bodyMetrics_.horizontalAdvance(text), firstBaseline), text);
+    auto add = [&](Column column, const QString& text) {
+        addText(row, columns_[column].x, firstBaseline, shaped(text), text);
     };
-    painter_.drawText(QPointF(columns_[CounterColumn].x, firstBaseline),
-                      catalogue::counterRange(film.startMinutes, film.length));
-    lines(TitleColumn, wrapped.title);
-    rightAligned(YearColumn, QString::number(film.year));
-    rightAligned(LengthColumn, tr("%1 min").arg(film.length));
+    auto addRightAligned = [&](Column column, const QString& text) {
+        const Shaped& s = shaped(text);
+        addText(row, columns_[column].x + columns_[column].width - s.width, firstBaseline, s, text);
+    };
+    add(CounterColumn, catalogue::counterRange(film.startMinutes, film.length));
+    lines(TitleColumn, wrapped.title, false);
+    // A record from before the year was checked may hold none.
+    if (film.year > 0)
+        addRightAligned(YearColumn, QString::number(film.year));
+    addRightAligned(LengthColumn, minutesText_.arg(film.length));
     if (film.longPlay)
-        painter_.drawText(QPointF(columns_[LongPlayColumn].x, firstBaseline), tr("LP"));
-    lines(GenreColumn, wrapped.genre);
-    lines(DirectorColumn, wrapped.director);
-    rule(top + height, QColor(190, 190, 190));
+        add(LongPlayColumn, longPlayText_);
+    lines(GenreColumn, wrapped.genre, true);
+    lines(DirectorColumn, wrapped.director, true);
+    if (!row.indexes.isEmpty()) {
+        QGlyphRun glyphs;
+        glyphs.setRawFont(bodyGlyphs_);
+        glyphs.setGlyphIndexes(row.indexes);
+        glyphs.setPositions(row.positions);
+        painter_.drawGlyphRun(QPointF(0, 0), glyphs);
+    }
+    faintRules_.emplace_back(0, top + height, width_, top + height);
 }
 
 void SheetPainter::paintFooter(int page, int pageCount)
 {
     const double top = contentHeight_ + footerHeight_ - footerMetrics_.lineSpacing();
-    rule(top - footerMetrics_.lineSpacing() * 0.4, QColor(120, 120, 120));
-    painter_.setFont(footer_);
+    const double ruleY = top - footerMetrics_.lineSpacing() * 0.4;
+    strongRules_.emplace_back(0, ruleY, width_, ruleY);
+    useFont(footer_);
     const double baseline = top + footerMetrics_.ascent();
     const QString title = kind_ == SheetKind::CassetteSheet ? tr("Cassette sheet") : tr("Catalogue list");
     painter_.drawText(QPointF(0, baseline), u"reelMINDER/32 \u00B7 %1 \u00B7 %2"_s.arg(
@@ -329,11 +450,23 @@ void SheetPainter::paintFooter(int page, int pageCount)
     painter_.drawText(QPointF(width_ - footerMetrics_.horizontalAdvance(number), baseline), number);
 }
 
-void SheetPainter::rule(double y, const QColor& colour)
+void SheetPainter::useFont(const QFont& font)
 {
-    painter_.setPen(QPen(colour, points(kRulePoints)));
-    painter_.drawLine(QPointF(0, y), QPointF(width_, y));
+    if (font_ != &font) {
+        painter_.setFont(font);
+        font_ = &font;
+    }
+}
+
+void SheetPainter::paintRules()
+{
+    painter_.setPen(QPen(QColor(170, 170, 170), points(kRulePoints)));
+    painter_.drawLines(faintRules_.data(), int(faintRules_.size()));
+    painter_.setPen(QPen(Qt::black, points(kRulePoints)));
+    painter_.drawLines(strongRules_.data(), int(strongRules_.size()));
     painter_.setPen(Qt::black);
+    faintRules_.clear();
+    strongRules_.clear();
 }
 
 } // namespace
