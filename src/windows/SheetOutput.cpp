@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace windows {
@@ -63,10 +65,11 @@ void previewSheets(QWidget* parent, const std::vector<exchange::SheetCassette>& 
         const WaitCursor wait;
         exchange::paintSheets(*target, cassettes, kind);
     });
-    // Room for a whole page at a readable size.
+    // Room for a whole page at a readable size, and for the whole tool bar where the screen allows.
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        preview.resize(available.width() * 3 / 5, available.height() * 9 / 10);
+        const int width = std::max(available.width() * 3 / 5, preview.sizeHint().width());
+        preview.resize(std::min(width, available.width()), available.height() * 9 / 10);
     }
     ui::execModal(&preview);
 }
