@@ -7,7 +7,9 @@
 #include "ui/Language.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTest>
@@ -24,6 +26,18 @@ std::vector<catalogue::FilmRecord> twoCassettes()
             makeRecord(u"Zweite Kassette"_s, 240, u"Spiel mir das Lied vom Tod"_s, 60, 1)};
 }
 
+// Answers the next file dialog with path.
+void answerFileDialog(testsupport::ModalScript& modal, const QString& path)
+{
+    modal.queue([path](QDialog* dialog) {
+        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+        if (!fileDialog)
+            return int(QDialog::Rejected);
+        fileDialog->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+}
+
 } // namespace
 
 class TestSheetOutput : public QObject
@@ -34,6 +48,7 @@ private Q_SLOTS:
     void initTestCase();
     void init() { ui::setLanguage(ui::kEnglish); }
     void sheetAsPdf_writesTheSelectedCassetteToTheChosenFile();
+    void listAsPdf_unwritableFile_isReportedAsAnError();
     void sheetCommands_withoutSelection_warnAndOpenNothing_data();
     void sheetCommands_withoutSelection_warnAndOpenNothing();
     void catalogueListPreview_paintsEveryCassette();
@@ -58,13 +73,7 @@ void TestSheetOutput::sheetAsPdf_writesTheSelectedCassetteToTheChosenFile()
     f.list()->setSelectedRow(1);
     const QString path = f.dir.filePath(u"chosen.pdf"_s);
     testsupport::ModalScript modal;
-    modal.queue([&](QDialog* dialog) {
-        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-        if (!fileDialog)
-            return int(QDialog::Rejected);
-        fileDialog->selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    answerFileDialog(modal, path);
     testsupport::widget<QAction>(f.mainWindow.get(), u"sheetPdfAction"_s)->trigger();
 
     QCOMPARE(modal.opened(), QStringList{u"pdfFileDialog"_s});
@@ -73,6 +82,24 @@ void TestSheetOutput::sheetAsPdf_writesTheSelectedCassetteToTheChosenFile()
          {u"Zweite Kassette"_s, u"00:00-01:44"_s, u"01:44-02:44"_s, u"Der dritte Mann"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" missing from:\n"_s + text));
     QVERIFY(!text.contains(u"Nur auf der ersten"_s));
+}
+
+void TestSheetOutput::listAsPdf_unwritableFile_isReportedAsAnError()
+{
+    const testsupport::TempSettings settings;
+    WindowFixture f(twoCassettes());
+    f.mainWindow->retranslate();
+    const QString path = f.dir.filePath(u"no such folder/list.pdf"_s);
+    testsupport::ModalScript modal;
+    answerFileDialog(modal, path);
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(ui::IDOK);
+    testsupport::widget<QAction>(f.mainWindow.get(), u"listPdfAction"_s)->trigger();
+
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONERROR));
+    QVERIFY(boxes.lastCall().text.contains(QDir::toNativeSeparators(path)));
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void TestSheetOutput::sheetCommands_withoutSelection_warnAndOpenNothing_data()
