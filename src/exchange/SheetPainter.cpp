@@ -1,19 +1,17 @@
 #include "exchange/SheetPainter.h"
 
 #include "exchange/SheetLayout.h"
+#include "exchange/SheetText.h"
 
 #include "catalogue/CassetteFilms.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRawFont>
 #include <QSaveFile>
 #include <QTextLayout>
 
@@ -81,32 +79,13 @@ private:
     QStringList wrap(const QString& text, const QFont& font, const QFontMetricsF& metrics,
                      double width) const;
     void placeColumns();
-    QStringList wrapRepeated(const QString& text, double width);
-    QStringList wrapOnce(const QString& text, double width) const;
-    BlockHeights measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped);
+    QStringList wrapBody(const QString& text, double width, bool recurring);
+    BlockHeights measure(const SheetCassette& cassette);
     void paintPart(const PagePart& part);
     void paintHeading(int cassette, bool continued, double top);
     void paintColumns(const SheetCassette& cassette, double top, double height);
     void paintFilm(const SheetFilm& film, const WrappedFilm& wrapped, double top, double height);
     void paintFooter(int page, int pageCount);
-    // A text of the body font as glyphs on the baseline, spaces left out (they are only room).
-    struct Shaped
-    {
-        QList<quint32> indexes;
-        QList<QPointF> positions;
-        double width = 0;
-        bool asText = false; // holds a letter the body font lacks: drawn as text, by another font
-    };
-    Shaped shape(const QString& text) const;
-    const Shaped& shaped(const QString& text);
-    // The glyphs of one row, gathered from its cells and drawn in one go: a PDF writer spends more on
-    // each text it is given than on its letters.
-    struct RowGlyphs
-    {
-        QList<quint32> indexes;
-        QList<QPointF> positions;
-    };
-    void addText(RowGlyphs& row, double x, double baseline, const Shaped& s, const QString& text);
     void useFont(const QFont& font);
     void paintRules();
     double points(double value) const { return value * dpi_ / 72.0; }
@@ -134,16 +113,12 @@ private:
     std::array<ColumnPlace, ColumnCount> columns_;
     std::array<QString, ColumnCount> captions_;
     std::vector<QStringList> names_;                // each cassette's name, broken into lines
-    std::vector<std::vector<WrappedFilm>> wrapped_; // each cassette's films, broken into lines
+    std::vector<std::vector<WrappedFilm>> wrapped_; // each cassette's films, their texts broken into lines
     // Lines across the page, drawn together at the end of each page: one change of pen each, not one a row.
     std::vector<QLineF> strongRules_;
     std::vector<QLineF> faintRules_;
     const QFont* font_ = nullptr;
-    // The short texts rows repeat (counter ranges, years, lengths, genres, directors): a catalogue
-    // holds few distinct ones.
-    QHash<QString, Shaped> shaped_;
-    QRawFont bodyGlyphs_; // the body font as the device draws it
-    quint32 spaceGlyph_ = 0;
+    TextShaper bodyText_;
     const QString minutesText_;
     const QString longPlayText_;
 };
@@ -156,17 +131,10 @@ SheetPainter::SheetPainter(QPainter& painter, QPagedPaintDevice& device,
       boldMetrics_(bold_, &device), headingMetrics_(heading_, &device), footerMetrics_(footer_, &device),
       width_(device.width()), footerHeight_(footerMetrics_.lineSpacing() * 2),
       contentHeight_(device.height() - footerHeight_), padding_(bodyMetrics_.lineSpacing() * 0.4),
-      minutesText_(tr("%1 min")), longPlayText_(tr("LP"))
+      bodyText_(body_, &device), minutesText_(tr("%1 min")), longPlayText_(tr("LP"))
 {
-    captions_ = {tr("Counter"), tr("Title"), tr("Year"), tr("Length"), tr("LP"), tr("Genre"), tr("Director")};
-    QTextLayout sample(u"0 "_s, body_, &device);
-    sample.beginLayout();
-    sample.createLine();
-    sample.endLayout();
-    if (const QList<QGlyphRun> runs = sample.glyphRuns(); runs.size() == 1) {
-        bodyGlyphs_ = runs.front().rawFont();
-        spaceGlyph_ = bodyGlyphs_.glyphIndexesForString(u" "_s).value(0);
-    }
+    captions_ = {tr("Counter"), tr("Title"), tr("Year"),    tr("Length"),
+                 longPlayText_, tr("Genre"), tr("Director")};
     placeColumns();
 }
 
@@ -212,8 +180,8 @@ void SheetPainter::placeColumns()
     std::array<double, ColumnCount> widths{};
     widths[CounterColumn] = fixedWidth(CounterColumn, widestCounter);
     widths[YearColumn] = fixedWidth(YearColumn, u"0000"_s);
-    widths[LengthColumn] = fixedWidth(LengthColumn, tr("%1 min").arg(u"000"_s));
-    widths[LongPlayColumn] = fixedWidth(LongPlayColumn, tr("LP"));
+    widths[LengthColumn] = fixedWidth(LengthColumn, minutesText_.arg(u"000"_s));
+    widths[LongPlayColumn] = fixedWidth(LongPlayColumn, longPlayText_);
 
     const double gap = bodyMetrics_.height() * 0.9;
     const double fixed = widths[CounterColumn] + widths[YearColumn] + widths[LengthColumn] +
@@ -230,79 +198,30 @@ void SheetPainter::placeColumns()
     }
 }
 
-// The texts of the catalogue are Windows-1252: Latin letters, which need no shaping beyond kerning. So
-// the glyphs come straight from the font, much faster than a text layout would give them.
-SheetPainter::Shaped SheetPainter::shape(const QString& text) const
-{
-    Shaped s;
-    const QList<quint32> indexes = bodyGlyphs_.glyphIndexesForString(text);
-    if (!bodyGlyphs_.isValid() || indexes.contains(0)) {
-        s.asText = true;
-        s.width = bodyMetrics_.horizontalAdvance(text);
-        return s;
-    }
-    const QList<QPointF> advances = bodyGlyphs_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
-    double x = 0;
-    for (qsizetype i = 0; i < indexes.size(); ++i) {
-        if (indexes[i] != spaceGlyph_) {
-            s.indexes.append(indexes[i]);
-            s.positions.append(QPointF(x, 0));
-        }
-        x += advances[i].x();
-    }
-    s.width = x;
-    return s;
-}
-
-const SheetPainter::Shaped& SheetPainter::shaped(const QString& text)
-{
-    auto it = shaped_.find(text);
-    if (it == shaped_.end())
-        it = shaped_.insert(text, shape(text));
-    return *it;
-}
-
-void SheetPainter::addText(RowGlyphs& row, double x, double baseline, const Shaped& s, const QString& text)
-{
-    if (s.asText) {
-        painter_.drawText(QPointF(x, baseline), text);
-        return;
-    }
-    row.indexes.append(s.indexes);
-    for (const QPointF& position : s.positions)
-        row.positions.append(QPointF(position.x() + x, baseline));
-}
-
-// wrap() for a text of the body font that many rows share: measured once.
-QStringList SheetPainter::wrapRepeated(const QString& text, double width)
+// wrap() for a text of the body font; one that recurs from row to row is measured only once.
+QStringList SheetPainter::wrapBody(const QString& text, double width, bool recurring)
 {
     const QString plain = text.simplified();
-    if (shaped(plain).width <= width)
+    const double textWidth = recurring ? bodyText_.shaped(plain).width : bodyText_.shape(plain).width;
+    if (textWidth <= width)
         return {plain};
     return wrap(plain, body_, bodyMetrics_, width);
 }
 
-// wrap() for a text of the body font that is seldom repeated.
-QStringList SheetPainter::wrapOnce(const QString& text, double width) const
-{
-    const QString plain = text.simplified();
-    if (shape(plain).width <= width)
-        return {plain};
-    return wrap(plain, body_, bodyMetrics_, width);
-}
-
-BlockHeights SheetPainter::measure(const SheetCassette& cassette, std::vector<WrappedFilm>& wrapped)
+// The heights of a cassette's parts, its texts broken into the lines they take on the page.
+BlockHeights SheetPainter::measure(const SheetCassette& cassette)
 {
     BlockHeights block;
-    const QStringList name = wrap(cassette.name, heading_, headingMetrics_, width_);
+    const QStringList& name = names_.emplace_back(wrap(cassette.name, heading_, headingMetrics_, width_));
     block.heading = name.size() * headingMetrics_.lineSpacing() + bodyMetrics_.lineSpacing() + padding_ * 2;
     block.columns = boldMetrics_.lineSpacing() + padding_;
+    std::vector<WrappedFilm>& wrapped = wrapped_.emplace_back();
     wrapped.reserve(cassette.films.size());
     block.rows.reserve(cassette.films.size());
     for (const SheetFilm& film : cassette.films) {
-        WrappedFilm w{wrapOnce(film.title, columns_[TitleColumn].width),
-                      wrapRepeated(film.genre, columns_[GenreColumn].width),
-                      wrapRepeated(film.director, columns_[DirectorColumn].width)};
+        WrappedFilm w{wrapBody(film.title, columns_[TitleColumn].width, false),
+                      wrapBody(film.genre, columns_[GenreColumn].width, true),
+                      wrapBody(film.director, columns_[DirectorColumn].width, true)};
         block.rows.push_back(w.lineCount() * bodyMetrics_.lineSpacing() + padding_);
         wrapped.push_back(std::move(w));
     }
@@ -314,11 +233,9 @@ void SheetPainter::paint()
     std::vector<BlockHeights> blocks;
     blocks.reserve(cassettes_.size());
     names_.reserve(cassettes_.size());
-    wrapped_.resize(cassettes_.size());
-    for (std::size_t i = 0; i < cassettes_.size(); ++i) {
-        blocks.push_back(measure(cassettes_[i], wrapped_[i]));
-        names_.push_back(wrap(cassettes_[i].name, heading_, headingMetrics_, width_));
-    }
+    wrapped_.reserve(cassettes_.size());
+    for (const SheetCassette& cassette : cassettes_)
+        blocks.push_back(measure(cassette));
     const std::vector<SheetPage> pages = layoutSheets(blocks, contentHeight_, bodyMetrics_.lineSpacing() * 2);
 
     for (std::size_t page = 0; page < pages.size(); ++page) {
@@ -397,42 +314,34 @@ void SheetPainter::paintColumns(const SheetCassette& cassette, double top, doubl
 void SheetPainter::paintFilm(const SheetFilm& film, const WrappedFilm& wrapped, double top, double height)
 {
     useFont(body_);
-    RowGlyphs row;
+    GlyphRow row(painter_, bodyText_.glyphFont());
     const double firstBaseline = top + padding_ * 0.5 + bodyMetrics_.ascent();
-    auto lines = [&](Column column, const QStringList& texts, bool repeated) {
+    auto add = [&](Column column, const QString& text) {
+        row.add(columns_[column].x, firstBaseline, bodyText_.shaped(text), text);
+    };
+    auto addRightAligned = [&](Column column, const QString& text) {
+        const TextShaper::Shaped& shaped = bodyText_.shaped(text);
+        row.add(columns_[column].x + columns_[column].width - shaped.width, firstBaseline, shaped, text);
+    };
+    auto addLines = [&](Column column, const QStringList& lines, bool recurring) {
         double baseline = firstBaseline;
-        for (const QString& text : texts) {
-            if (repeated)
-                addText(row, columns_[column].x, baseline, shaped(text), text);
-            else
-                addText(row, columns_[column].x, baseline, shape(text), text);
+        for (const QString& line : lines) {
+            row.add(columns_[column].x, baseline, recurring ? bodyText_.shaped(line) : bodyText_.shape(line),
+                    line);
             baseline += bodyMetrics_.lineSpacing();
         }
     };
-    auto add = [&](Column column, const QString& text) {
-        addText(row, columns_[column].x, firstBaseline, shaped(text), text);
-    };
-    auto addRightAligned = [&](Column column, const QString& text) {
-        const Shaped& s = shaped(text);
-        addText(row, columns_[column].x + columns_[column].width - s.width, firstBaseline, s, text);
-    };
     add(CounterColumn, catalogue::counterRange(film.startMinutes, film.length));
-    lines(TitleColumn, wrapped.title, false);
+    addLines(TitleColumn, wrapped.title, false);
     // A record from before the year was checked may hold none.
     if (film.year > 0)
         addRightAligned(YearColumn, QString::number(film.year));
     addRightAligned(LengthColumn, minutesText_.arg(film.length));
     if (film.longPlay)
         add(LongPlayColumn, longPlayText_);
-    lines(GenreColumn, wrapped.genre, true);
-    lines(DirectorColumn, wrapped.director, true);
-    if (!row.indexes.isEmpty()) {
-        QGlyphRun glyphs;
-        glyphs.setRawFont(bodyGlyphs_);
-        glyphs.setGlyphIndexes(row.indexes);
-        glyphs.setPositions(row.positions);
-        painter_.drawGlyphRun(QPointF(0, 0), glyphs);
-    }
+    addLines(GenreColumn, wrapped.genre, true);
+    addLines(DirectorColumn, wrapped.director, true);
+    row.draw();
     faintRules_.emplace_back(0, top + height, width_, top + height);
 }
 
