@@ -3,10 +3,10 @@
 // Painted on the offscreen platform, written to a temporary folder.
 #include "ArchiveFixture.h"
 #include "Timing.h"
-#include "exchange/SheetData.h"
-#include "exchange/SheetPainter.h"
 
 #include "catalogue/Catalogue.h"
+#include "exchange/SheetData.h"
+#include "exchange/SheetPainter.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

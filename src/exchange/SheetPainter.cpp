@@ -1,9 +1,8 @@
 #include "exchange/SheetPainter.h"
 
+#include "catalogue/CassetteFilms.h"
 #include "exchange/SheetLayout.h"
 #include "exchange/SheetText.h"
-
-#include "catalogue/CassetteFilms.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,11 +1,10 @@
 #include "windows/MainWindow.h"
 
-#include "exchange/SheetData.h"
-
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
+#include "exchange/SheetData.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"

@@ -1,8 +1,7 @@
+#include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "exchange/SheetLayout.h"
 #include "exchange/SheetPainter.h"
-
-#include "catalogue/Catalogue.h"
 #include "support/PdfText.h"
 #include "support/Records.h"
 #include "ui/Language.h"
