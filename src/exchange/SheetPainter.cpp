@@ -392,6 +392,8 @@ std::optional<QString> writeSheetsPdf(const QString& path, const std::vector<She
                                       SheetKind kind)
 {
     QSaveFile file(path);
+    // Where the folder is write-protected but the file is not, the file is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     bool painted = false;

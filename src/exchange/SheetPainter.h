@@ -24,7 +24,8 @@ enum class SheetKind
 bool paintSheets(QPagedPaintDevice& device, const std::vector<SheetCassette>& cassettes, SheetKind kind);
 
 // Writes the sheets to a PDF file at path (A4). The file is replaced only once the whole document is
-// on disk. Returns what went wrong, or nothing when the file was written.
+// on disk, unless only the file, not its folder, is writable. Returns what went wrong, or nothing when
+// the file was written.
 std::optional<QString> writeSheetsPdf(const QString& path, const std::vector<SheetCassette>& cassettes,
                                       SheetKind kind);
 
