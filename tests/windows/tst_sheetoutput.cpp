@@ -51,7 +51,7 @@ private Q_SLOTS:
     void listAsPdf_unwritableFile_isReportedAsAnError();
     void sheetCommands_withoutSelection_warnAndOpenNothing_data();
     void sheetCommands_withoutSelection_warnAndOpenNothing();
-    void catalogueListPreview_paintsEveryCassette();
+    void catalogueList_opensInThePreviewOverItsPages();
 
 private:
     QTemporaryDir home_;
@@ -124,7 +124,7 @@ void TestSheetOutput::sheetCommands_withoutSelection_warnAndOpenNothing()
     QVERIFY(modal.opened().isEmpty());
 }
 
-void TestSheetOutput::catalogueListPreview_paintsEveryCassette()
+void TestSheetOutput::catalogueList_opensInThePreviewOverItsPages()
 {
     std::vector<catalogue::FilmRecord> records = twoCassettes();
     // Enough films for a second page on any paper.
