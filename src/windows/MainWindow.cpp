@@ -7,6 +7,7 @@
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "exchange/SheetData.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FileDialog.h"
@@ -18,6 +19,7 @@
 #include "ui/ReportList.h"
 #include "windows/CassetteDialog.h"
 #include "windows/ImportSummaryDialog.h"
+#include "windows/SheetOutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -181,16 +183,16 @@ void MainWindow::createControls()
     // Exit is the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
-    addExchangeActions();
+    addListActions();
 
     // Until the program's language reaches it, the window carries the German captions it was designed
     // with; the catalogue is still empty, so the counts are 0 and the buttons that need a cassette are off.
     ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
 }
 
-// Export and import live in the cassette list's context menu and answer their shortcuts anywhere in
-// the window; the list's context menu is its actions.
-void MainWindow::addExchangeActions()
+// Printing, export and import have no button: they are the cassette list's context menu, with
+// shortcuts that work anywhere in the window.
+void MainWindow::addListActions()
 {
     const auto addAction = [this](const QString& name, const QKeySequence& shortcut,
                                   void (MainWindow::*handler)()) {
@@ -201,6 +203,15 @@ void MainWindow::addExchangeActions()
         cassetteList_->addAction(action);
         return action;
     };
+    printSheetAction_ =
+        addAction(u"printSheetAction"_s, QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printCassetteSheet);
+    printListAction_ = addAction(u"printListAction"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                                 &MainWindow::printCatalogueList);
+    sheetPdfAction_ = addAction(u"sheetPdfAction"_s, {}, &MainWindow::saveCassetteSheetAsPdf);
+    listPdfAction_ = addAction(u"listPdfAction"_s, {}, &MainWindow::saveCatalogueListAsPdf);
+    auto* const separator = new QAction(this);
+    separator->setSeparator(true);
+    cassetteList_->addAction(separator);
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
     cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -317,6 +328,10 @@ void MainWindow::retranslate()
     searchButton_->setText(tr("&Search film"));
     exitButton_->setText(tr("E&xit"));
     aboutButton_->setText(tr("&Info about reelMINDER/32"));
+    printSheetAction_->setText(tr("&Print cassette sheet..."));
+    printListAction_->setText(tr("Print catalo&gue list..."));
+    sheetPdfAction_->setText(tr("Cassette sheet as P&DF..."));
+    listPdfAction_->setText(tr("Catalogue &list as PDF..."));
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
     fitColumns();
@@ -348,6 +363,8 @@ void MainWindow::updateStatusBar()
     const bool any = !catalogue_.isEmpty();
     for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(any);
+    for (QAction* action : {printSheetAction_, printListAction_, sheetPdfAction_, listPdfAction_})
+        action->setEnabled(any);
 }
 
 void MainWindow::setFilmCount(qint32 filmTotal)
@@ -509,6 +526,42 @@ void MainWindow::importCsv()
     if (selected >= 0)
         cassetteList_->setSelectedRow(cassetteList_->findCaption(selectedName));
     updateStatusBar();
+}
+
+const FilmRecord* MainWindow::selectedCassetteOrWarn(const QString& text)
+{
+    const int row = selectedRowOrWarn(text);
+    return row < 0 ? nullptr : catalogue_.findCassette(cassetteList_->caption(row));
+}
+
+void MainWindow::printCassetteSheet()
+{
+    if (const FilmRecord* anchor =
+            selectedCassetteOrWarn(tr("Please select first the tape that you want to print.")))
+        previewSheets(this, {exchange::gatherCassette(catalogue_, *anchor)},
+                      exchange::SheetKind::CassetteSheet);
+}
+
+void MainWindow::printCatalogueList()
+{
+    previewSheets(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList);
+}
+
+void MainWindow::saveCassetteSheetAsPdf()
+{
+    const FilmRecord* anchor =
+        selectedCassetteOrWarn(tr("Please select first the tape that you want to save as PDF."));
+    if (!anchor)
+        return;
+    exchange::SheetCassette sheet = exchange::gatherCassette(catalogue_, *anchor);
+    const QString name = sheet.name;
+    saveSheetsAsPdf(this, {std::move(sheet)}, exchange::SheetKind::CassetteSheet, name);
+}
+
+void MainWindow::saveCatalogueListAsPdf()
+{
+    saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList,
+                    tr("Catalogue list"));
 }
 
 void MainWindow::showAbout()

@@ -62,6 +62,11 @@ public:
     void exportCsv();
     // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed.
     void importCsv();
+    // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
+    void printCassetteSheet();
+    void printCatalogueList();
+    void saveCassetteSheetAsPdf();
+    void saveCatalogueListAsPdf();
     void showAbout();
     bool confirmExit();
     void saveAtExit();
@@ -81,10 +86,12 @@ private:
     void loadArchive();
     void buildRows();
     void createControls();
-    void addExchangeActions();
+    void addListActions();
     void fitColumns();
     void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
     int selectedRowOrWarn(const QString& text);
+    // The selected row's cassette; nothing, after a warning, when no row is selected.
+    const catalogue::FilmRecord* selectedCassetteOrWarn(const QString& text);
 
     ui::ReportList* cassetteList_;
     QLabel* cassettesLabel_;
@@ -100,6 +107,10 @@ private:
     QLabel* filmCountLabel_;
     QAction* exportAction_;
     QAction* importAction_;
+    QAction* printSheetAction_;
+    QAction* printListAction_;
+    QAction* sheetPdfAction_;
+    QAction* listPdfAction_;
 
     catalogue::Catalogue& catalogue_;
     QString archivePath_;

@@ -229,6 +229,81 @@
     </message>
 </context>
 <context>
+    <name>exchange::SheetPainter</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>LP</source>
+        <translation>LP</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>The catalogue holds no tapes.</source>
+        <translation>Der Katalog enthält keine Kassetten.</translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation>Länge: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Remaining time: %1 min</source>
+        <translation>Restzeit: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Films: %1</source>
+        <translation>Filme: %1</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation>Keine Filme auf dieser Kassette.</translation>
+    </message>
+    <message>
+        <source>Cassette sheet</source>
+        <translation>Kassettenblatt</translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
+        <translation>Katalogliste</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be started.</source>
+        <translation>Das PDF-Dokument konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ui::ErrorGuard</name>
     <message>
         <source>Unknown error</source>
@@ -749,6 +824,34 @@
         <source>Import failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>&amp;Print cassette sheet...</source>
+        <translation>Kassettenblatt &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Print catalo&amp;gue list...</source>
+        <translation>Katalogliste dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Cassette sheet as P&amp;DF...</source>
+        <translation>Kassettenblatt als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Catalogue &amp;list as PDF...</source>
+        <translation>Katalogliste als PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to print.</source>
+        <translation>Bitte wählen Sie zuerst die Kassette aus, die Sie drucken wollen.</translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to save as PDF.</source>
+        <translation>Bitte wählen Sie zuerst die Kassette aus, die Sie als PDF speichern wollen.</translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
+        <translation>Katalogliste</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -850,6 +953,29 @@
     <message>
         <source>Searchresult</source>
         <translation>Suchergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>windows::SheetOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
+        <translation>Speichern als PDF fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

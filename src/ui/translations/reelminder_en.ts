@@ -229,6 +229,81 @@
     </message>
 </context>
 <context>
+    <name>exchange::SheetPainter</name>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue holds no tapes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining time: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF document could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ui::ErrorGuard</name>
     <message>
         <source>Unknown error</source>
@@ -749,6 +824,34 @@
         <source>Import failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Print cassette sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print catalo&amp;gue list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette sheet as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue &amp;list as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select first the tape that you want to save as PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -849,6 +952,29 @@
     </message>
     <message>
         <source>Searchresult</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::SheetOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
