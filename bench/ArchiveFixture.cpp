@@ -82,6 +82,15 @@ void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size)
     }
 }
 
+catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, const FixtureSize& size,
+                                     int cassette)
+{
+    catalogue::FilmRecord* r = catalogue.head();
+    for (int i = 0; r && i < cassette * size.filmsPerCassette; ++i)
+        r = r->next;
+    return r;
+}
+
 bool writeArchiveFixture(const QString& path, const FixtureSize& size)
 {
     catalogue::Catalogue catalogue;

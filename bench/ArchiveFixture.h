@@ -4,7 +4,8 @@
 
 namespace catalogue {
 class Catalogue;
-}
+struct FilmRecord;
+} // namespace catalogue
 
 // Archives for benchmarks: many cassettes of films with texts of realistic length.
 namespace bench {
@@ -17,6 +18,10 @@ struct FixtureSize
 
 // Appends size.cassettes cassettes of size.filmsPerCassette films each; the same every time.
 void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size);
+
+// The first record of the cassette-th cassette (0-based) of a catalogue filled as above.
+catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, const FixtureSize& size,
+                                     int cassette);
 
 // Writes such an archive to path through the catalogue store; false when that failed.
 bool writeArchiveFixture(const QString& path, const FixtureSize& size);

@@ -21,15 +21,6 @@ using bench::median;
 
 constexpr bench::FixtureSize kSize{10000, 10};
 
-// The first record of the cassette-th cassette (0-based).
-catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, int cassette)
-{
-    catalogue::FilmRecord* r = catalogue.head();
-    for (int i = 0; r && i < cassette * kSize.filmsPerCassette; ++i)
-        r = r->next;
-    return r;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -48,7 +39,7 @@ int main(int argc, char** argv)
                 kSize.cassettes, kSize.filmsPerCassette);
     for (int round = 1; round <= rounds; ++round) {
         for (const int cassette : {kSize.cassettes / 2, kSize.cassettes - 1}) {
-            window.setAnchor(cassetteStart(catalogue, cassette));
+            window.setAnchor(bench::cassetteStart(catalogue, kSize, cassette));
             QElapsedTimer timer;
             timer.start();
             window.show();

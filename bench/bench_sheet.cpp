@@ -33,9 +33,7 @@ int main(int argc, char** argv)
 
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);
-    const catalogue::FilmRecord* middle = catalogue.head();
-    for (int i = 0; middle && i < kSize.cassettes / 2 * kSize.filmsPerCassette; ++i)
-        middle = middle->next;
+    const catalogue::FilmRecord* middle = bench::cassetteStart(catalogue, kSize, kSize.cassettes / 2);
 
     QTemporaryDir dir;
     const QString listPath = dir.filePath(QStringLiteral("list.pdf"));

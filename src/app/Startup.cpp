@@ -98,14 +98,10 @@ bool Startup::lockArchive(const QString& archive)
 // anything else counts as no choice yet, and the user is asked.
 void Startup::readLanguage(std::optional<quint8> language)
 {
+    if (!language)
+        language = ui::readLanguage(*settings_);
     if (language) {
         ui::setLanguage(*language);
-        return;
-    }
-    const ui::SettingsStore::StoredInteger stored = settings_->readInteger(u"Language"_s);
-    if (stored.kind == ui::SettingsStore::StoredInteger::Integer &&
-        (stored.value == 0 || stored.value == 1)) {
-        ui::setLanguage(quint8(stored.value));
         return;
     }
     languageDialog_->setPreselection(-1);

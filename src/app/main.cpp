@@ -29,16 +29,11 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 {
     QCoreApplication core(argc, argv);
     ui::nameApplication();
-    quint8 language = QLocale::system().language() == QLocale::German ? ui::kGerman : ui::kEnglish;
-    if (first.language) {
-        language = *first.language;
-    } else {
-        const ui::SettingsStore settings;
-        const auto stored = settings.readInteger(QStringLiteral("Language"));
-        if (stored.kind == ui::SettingsStore::StoredInteger::Integer && ui::isLanguage(quint8(stored.value)))
-            language = quint8(stored.value);
-    }
-    ui::setLanguage(language);
+    std::optional<quint8> language = first.language;
+    if (!language)
+        language = ui::readLanguage(ui::SettingsStore());
+    ui::setLanguage(
+        language.value_or(QLocale::system().language() == QLocale::German ? ui::kGerman : ui::kEnglish));
     if (first.action == app::CommandLine::Action::ExportCsv)
         return app::exportCsv(first.archive.isEmpty() ? app::defaultArchivePath() : first.archive,
                               first.exportTarget);

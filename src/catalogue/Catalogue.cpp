@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::size_t kTapeNameCapacity = sizeof(FilmRecord::tapeName.chars);
 
-// The stored name bytes; a damaged length byte never reaches beyond the field.
-std::string_view nameBytes(const FilmRecord& r)
-{
-    return {r.tapeName.chars, std::min(static_cast<std::size_t>(r.tapeName.length), kTapeNameCapacity)};
-}
-
 // A name as the bytes it must match. Empty when no stored name can equal it: it holds a character
 // the code page lacks, or it is longer than the field.
 std::optional<QByteArray> nameKey(QStringView name)
@@ -33,14 +27,19 @@ std::optional<QByteArray> nameKey(QStringView name)
 
 bool matches(const FilmRecord& r, const QByteArray& key)
 {
-    return nameBytes(r) == std::string_view(key.constData(), static_cast<std::size_t>(key.size()));
+    return tapeNameBytes(r) == std::string_view(key.constData(), static_cast<std::size_t>(key.size()));
 }
 
 } // namespace
 
+std::string_view tapeNameBytes(const FilmRecord& r)
+{
+    return {r.tapeName.chars, std::min(static_cast<std::size_t>(r.tapeName.length), kTapeNameCapacity)};
+}
+
 bool sameTape(const FilmRecord& a, const FilmRecord& b)
 {
-    return nameBytes(a) == nameBytes(b);
+    return tapeNameBytes(a) == tapeNameBytes(b);
 }
 
 int timeFactor(const FilmRecord& r)

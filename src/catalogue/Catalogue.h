@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <string_view>
 
 namespace catalogue {
 
@@ -16,6 +17,10 @@ struct TapeSummary
     int filmCount = 0;
     int remainingMinutes = 0;
 };
+
+// The stored bytes of r's tapeName; a damaged length byte never reaches beyond the field. The key
+// that groups records into cassettes.
+std::string_view tapeNameBytes(const FilmRecord& r);
 
 // True when both records carry the same tapeName, byte for byte (case-sensitive, no trimming).
 bool sameTape(const FilmRecord& a, const FilmRecord& b);

@@ -26,11 +26,6 @@ namespace {
 // the import accepts files with and without them.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-std::string_view nameBytes(const FilmRecord& r)
-{
-    return {r.tapeName.chars, std::min<std::size_t>(r.tapeName.length, sizeof r.tapeName.chars)};
-}
-
 QString flag(quint8 value)
 {
     return value ? QStringLiteral("1") : QStringLiteral("0");
@@ -96,7 +91,7 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
     std::vector<std::vector<const FilmRecord*>> cassettes;
     std::unordered_map<std::string_view, std::size_t> cassetteByName;
     for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        const auto [it, isNew] = cassetteByName.try_emplace(nameBytes(*r), cassettes.size());
+        const auto [it, isNew] = cassetteByName.try_emplace(catalogue::tapeNameBytes(*r), cassettes.size());
         if (isNew)
             cassettes.emplace_back();
         cassettes[it->second].push_back(r);

@@ -91,7 +91,8 @@ QString recordLineBreaks(const QString& cell)
 
 QByteArray nameBytes(const FilmRecord& r)
 {
-    return QByteArray(r.tapeName.chars, qMin<int>(r.tapeName.length, int(sizeof r.tapeName.chars)));
+    const std::string_view bytes = catalogue::tapeNameBytes(r);
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
 // Bytes already checked against the field's capacity, into a zeroed field.

@@ -52,11 +52,6 @@ SheetCassette finish(Gathering& g)
     return std::move(g.sheet);
 }
 
-std::string_view tapeNameBytes(const FilmRecord& r)
-{
-    return {r.tapeName.chars, qMin<std::size_t>(r.tapeName.length, sizeof r.tapeName.chars)};
-}
-
 } // namespace
 
 SheetCassette gatherCassette(const catalogue::Catalogue& catalogue, const FilmRecord& anchor)
@@ -80,7 +75,7 @@ std::vector<SheetCassette> gatherCatalogue(const catalogue::Catalogue& catalogue
     std::vector<Gathering> cassettes;
     std::unordered_map<std::string_view, std::size_t> byName;
     for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        const auto [it, isNew] = byName.try_emplace(tapeNameBytes(*r), cassettes.size());
+        const auto [it, isNew] = byName.try_emplace(catalogue::tapeNameBytes(*r), cassettes.size());
         if (isNew)
             cassettes.push_back(startCassette(*r));
         addFilm(cassettes[it->second], *r);

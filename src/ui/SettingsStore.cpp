@@ -2,6 +2,7 @@
 
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Language.h"
 
 #include <QMetaType>
 #include <QSettings>
@@ -94,6 +95,15 @@ void SettingsStore::writeInteger(const QString& name, int value)
     if (settings_->status() == QSettings::AccessError) {
         throw Error(QStringLiteral("Konnte Daten für '%1' nicht setzen").arg(name));
     }
+}
+
+std::optional<quint8> readLanguage(const SettingsStore& settings)
+{
+    const SettingsStore::StoredInteger stored = settings.readInteger(QStringLiteral("Language"));
+    if (stored.kind == SettingsStore::StoredInteger::Integer && stored.value >= 0 && stored.value <= 255 &&
+        isLanguage(quint8(stored.value)))
+        return quint8(stored.value);
+    return std::nullopt;
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -40,5 +41,9 @@ private:
     void open();
     std::unique_ptr<QSettings> settings_;
 };
+
+// The stored language (value "Language"): a byte some language has. Anything else, and nothing,
+// counts as no choice yet.
+std::optional<quint8> readLanguage(const SettingsStore& settings);
 
 } // namespace ui

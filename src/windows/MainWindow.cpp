@@ -67,12 +67,6 @@ std::optional<CassetteDialog::Cassette> selectedCassette(const ui::ReportList& l
                                     list.value(row, kRemainingColumn).toInt()};
 }
 
-std::string_view tapeNameBytes(const FilmRecord& r)
-{
-    const std::size_t length = qMin<std::size_t>(r.tapeName.length, sizeof r.tapeName.chars);
-    return {r.tapeName.chars, length};
-}
-
 } // namespace
 
 MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& archivePath, QWidget* parent)
@@ -267,7 +261,7 @@ void MainWindow::buildRows()
 
     qint32 filmTotal = 0;
     for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
-        auto [it, isNew] = tapeByName.try_emplace(tapeNameBytes(*r), tapes.size());
+        auto [it, isNew] = tapeByName.try_emplace(catalogue::tapeNameBytes(*r), tapes.size());
         if (isNew) {
             tapes.push_back(Tape{r});
             const QString folded = catalogue::tapeNameText(*r).toCaseFolded();
