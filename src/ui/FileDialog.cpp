@@ -1,37 +1,43 @@
 #include "ui/FileDialog.h"
 
-#include <QFileDialog>
+#include "ui/Modal.h"
 
-#include <utility>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 
 namespace ui {
 namespace {
 
-FileDialogHandler& installedHandler()
+QString chosenFile(QFileDialog& dialog)
 {
-    static FileDialogHandler handler;
-    return handler;
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    if (execModal(&dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace
 
 QString openFileName(QWidget* owner, const QString& caption, const QString& filter)
 {
-    if (const FileDialogHandler& handler = installedHandler())
-        return handler({FileDialogCall::Open, owner, caption, filter, {}});
-    return QFileDialog::getOpenFileName(owner, caption, QString(), filter);
+    QFileDialog dialog(owner, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
-QString saveFileName(QWidget* owner, const QString& caption, const QString& filter, const QString& suggested)
+QString saveFileName(QWidget* owner, const QString& caption, const QString& filter, const QString& suggested,
+                     const QString& defaultSuffix)
 {
-    if (const FileDialogHandler& handler = installedHandler())
-        return handler({FileDialogCall::Save, owner, caption, filter, suggested});
-    return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
-}
-
-void setFileDialogHandler(FileDialogHandler handler)
-{
-    installedHandler() = std::move(handler);
+    QFileDialog dialog(owner, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // A suggested folder that does not exist (no Documents folder, say) gives way to the home folder.
+    const QFileInfo file(suggested);
+    dialog.setDirectory(file.dir().exists() ? file.dir() : QDir::home());
+    dialog.selectFile(file.fileName());
+    return chosenFile(dialog);
 }
 
 } // namespace ui

@@ -1,34 +1,18 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 
-#include <functional>
+class QWidget;
 
 namespace ui {
 
 // The file dialogs of the program: the name of a file to open or to save, chosen by the user; empty
-// when the dialog was cancelled. filter is a Qt name filter such as "CSV files (*.csv)".
+// when the dialog was cancelled. filter is a Qt name filter such as "CSV files (*.csv)". Both open
+// through execModal(), so tests answer them like any other dialog (objectName "fileDialog").
 QString openFileName(QWidget* owner, const QString& caption, const QString& filter);
-// suggested: the file name (or path) the dialog starts with.
-QString saveFileName(QWidget* owner, const QString& caption, const QString& filter, const QString& suggested);
-
-// Test seam: while a handler is installed, the file dialogs hand every call to it instead of opening
-// a dialog, and return its answer.
-struct FileDialogCall
-{
-    enum Kind
-    {
-        Open,
-        Save
-    } kind = Open;
-    QPointer<QWidget> owner;
-    QString caption;
-    QString filter;
-    QString suggested;
-};
-using FileDialogHandler = std::function<QString(const FileDialogCall&)>;
-void setFileDialogHandler(FileDialogHandler handler);
+// suggested: the path the dialog starts with, in the home folder when its own folder is missing;
+// defaultSuffix is added to a name typed without one.
+QString saveFileName(QWidget* owner, const QString& caption, const QString& filter, const QString& suggested,
+                     const QString& defaultSuffix);
 
 } // namespace ui

@@ -468,7 +468,7 @@ void MainWindow::searchFilms()
 void MainWindow::exportCsv()
 {
     const QString path = ui::saveFileName(this, tr("Export CSV"), tr("CSV files (*.csv);;All files (*)"),
-                                          QDir::homePath() + u"/ReelMinder.csv"_s);
+                                          QDir::homePath() + u"/ReelMinder.csv"_s, u"csv"_s);
     if (path.isEmpty())
         return;
     const QByteArray csv = exchange::exportCatalogue(catalogue_);

@@ -1,11 +1,11 @@
 #include "windows/SheetOutput.h"
 
+#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -77,16 +77,11 @@ void previewSheets(QWidget* parent, const std::vector<exchange::SheetCassette>& 
 bool saveSheetsAsPdf(QWidget* parent, const std::vector<exchange::SheetCassette>& cassettes,
                      exchange::SheetKind kind, const QString& suggestedName)
 {
-    QFileDialog dialog(parent, SheetOutput::saveTitle());
-    dialog.setObjectName(u"pdfFileDialog"_s);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(SheetOutput::pdfFilter());
-    dialog.setDefaultSuffix(u"pdf"_s);
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog.selectFile(fileNameFor(suggestedName));
-    if (ui::execModal(&dialog) != QDialog::Accepted)
-        return false;
-    const QString path = dialog.selectedFiles().value(0);
+    const QString path =
+        ui::saveFileName(parent, SheetOutput::saveTitle(), SheetOutput::pdfFilter(),
+                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' +
+                             fileNameFor(suggestedName),
+                         u"pdf"_s);
     if (path.isEmpty())
         return false;
 

@@ -1,5 +1,6 @@
 #include "support/ModalScript.h"
 
+#include <QFileDialog>
 #include <QTest>
 
 namespace testsupport {
@@ -29,6 +30,17 @@ ModalScript::~ModalScript()
 void ModalScript::queue(Action action)
 {
     actions_.enqueue(std::move(action));
+}
+
+void ModalScript::queueFile(const QString& path)
+{
+    queue([path](QDialog* dialog) {
+        auto* const fileDialog = qobject_cast<QFileDialog*>(dialog);
+        if (!fileDialog)
+            return int(QDialog::Rejected);
+        fileDialog->selectFile(path);
+        return int(QDialog::Accepted);
+    });
 }
 
 } // namespace testsupport

@@ -39,6 +39,9 @@ public:
         });
     }
 
+    // Answers the next dialog, a file dialog, with path as the file chosen.
+    void queueFile(const QString& path);
+
     // objectName of each dialog opened so far, in order.
     const QStringList& opened() const { return opened_; }
     int pendingActions() const { return int(actions_.size()); }

@@ -2,7 +2,6 @@
 
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
-#include "ui/FileDialog.h"
 #include "ui/Language.h"
 #include "windows/ImportSummaryDialog.h"
 
@@ -13,21 +12,6 @@
 using testsupport::makeRecord;
 using testsupport::widget;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Answers every file dialog with path while it lives.
-struct FileDialogAnswer
-{
-    explicit FileDialogAnswer(const QString& path)
-    {
-        ui::setFileDialogHandler([path](const ui::FileDialogCall&) { return path; });
-    }
-    ~FileDialogAnswer() { ui::setFileDialogHandler({}); }
-    Q_DISABLE_COPY_MOVE(FileDialogAnswer)
-};
-
-} // namespace
 
 // Export and import from the main window: the file dialogs, the summary, the refreshed rows.
 class TestExchange final : public QObject
@@ -65,8 +49,8 @@ void TestExchange::import_addsOnlyWhenConfirmed()
                "Neu,60,Zwei,1990,D,60,,,,,1,0,0,0\r\n");
     file.close();
 
-    const FileDialogAnswer answer(path);
     testsupport::ModalScript modal;
+    modal.queueFile(path);
     modal.queueShown<windows::ImportSummaryDialog>([confirm](windows::ImportSummaryDialog* summary) {
         QCOMPARE(summary->addedList()->rowCount(), 2);
         QCOMPARE(summary->addedList()->caption(1), u"Neu"_s);
@@ -91,7 +75,8 @@ void TestExchange::import_addsOnlyWhenConfirmed()
 void TestExchange::export_unwritableFile_isReported()
 {
     WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
-    const FileDialogAnswer answer(fixture.dir.filePath(u"no such folder/out.csv"_s));
+    testsupport::ModalScript modal;
+    modal.queueFile(fixture.dir.filePath(u"no such folder/out.csv"_s));
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
     widget<QAction>(fixture.mainWindow.get(), u"exportAction"_s)->trigger();

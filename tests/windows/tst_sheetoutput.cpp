@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -24,18 +23,6 @@ std::vector<catalogue::FilmRecord> twoCassettes()
     return {makeRecord(u"Erste Kassette"_s, 180, u"Nur auf der ersten"_s, 90),
             makeRecord(u"Zweite Kassette"_s, 240, u"Der dritte Mann"_s, 104),
             makeRecord(u"Zweite Kassette"_s, 240, u"Spiel mir das Lied vom Tod"_s, 60, 1)};
-}
-
-// Answers the next file dialog with path.
-void answerFileDialog(testsupport::ModalScript& modal, const QString& path)
-{
-    modal.queue([path](QDialog* dialog) {
-        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-        if (!fileDialog)
-            return int(QDialog::Rejected);
-        fileDialog->selectFile(path);
-        return int(QDialog::Accepted);
-    });
 }
 
 } // namespace
@@ -73,10 +60,10 @@ void TestSheetOutput::sheetAsPdf_writesTheSelectedCassetteToTheChosenFile()
     f.list()->setSelectedRow(1);
     const QString path = f.dir.filePath(u"chosen.pdf"_s);
     testsupport::ModalScript modal;
-    answerFileDialog(modal, path);
+    modal.queueFile(path);
     testsupport::widget<QAction>(f.mainWindow.get(), u"sheetPdfAction"_s)->trigger();
 
-    QCOMPARE(modal.opened(), QStringList{u"pdfFileDialog"_s});
+    QCOMPARE(modal.opened(), QStringList{u"fileDialog"_s});
     const QString text = testsupport::pdfText(path);
     for (const QString& expected :
          {u"Zweite Kassette"_s, u"00:00-01:44"_s, u"01:44-02:44"_s, u"Der dritte Mann"_s})
@@ -91,7 +78,7 @@ void TestSheetOutput::listAsPdf_unwritableFile_isReportedAsAnError()
     f.mainWindow->retranslate();
     const QString path = f.dir.filePath(u"no such folder/list.pdf"_s);
     testsupport::ModalScript modal;
-    answerFileDialog(modal, path);
+    modal.queueFile(path);
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::IDOK);
     testsupport::widget<QAction>(f.mainWindow.get(), u"listPdfAction"_s)->trigger();
