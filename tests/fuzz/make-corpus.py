@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the archive fuzz target into tests/fuzz/corpus/.
+"""Writes the starting corpus of the archive fuzz target into tests/fuzz/corpus/.
 
 Each file is a small archive, sound or damaged: parts of a record, too long length bytes,
 zero-terminated fields without their terminator, bytes 0x80-0x9F, garbage link fields.

@@ -1,5 +1,5 @@
 // Runs the fuzz target once on every file named, or inside a folder named, on the command line:
-// the seed corpus as a regression test of any build, or a single finding to reproduce.
+// the starting corpus as a regression test of any build, or a single finding to reproduce.
 
 #include <QDir>
 #include <QFile>
