@@ -1,11 +1,14 @@
 #include "app/ArchiveLocation.h"
 
 #include "catalogue/Archive.h"
+#include "catalogue/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace app {
 namespace {
@@ -13,6 +16,16 @@ namespace {
 bool isInstalledCopy(const QString& programDir)
 {
     return QFileInfo::exists(programDir + QStringLiteral(RM_DESKTOP_ENTRY));
+}
+
+// False when the program's own path holds bytes that are no valid text: its folder's name as a
+// QString would name another folder, and the archive there would be another file.
+bool programFolderRepresentable()
+{
+    char path[4096];
+    const ssize_t size = ::readlink("/proc/self/exe", path, sizeof path);
+    return size <= 0 ||
+           (size < ssize_t(sizeof path) && catalogue::isRepresentablePath(QByteArray(path, size)));
 }
 
 } // namespace
@@ -33,7 +46,8 @@ QString defaultArchivePath()
 {
     const QString programDir = QCoreApplication::applicationDirPath() + u'/';
     const QString userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/';
-    const QString path = chooseArchivePath(programDir, userDataDir);
+    const QString path = programFolderRepresentable() ? chooseArchivePath(programDir, userDataDir)
+                                                      : catalogue::archivePath(userDataDir);
     // A folder that cannot be made shows as a write-protected archive at start and as a failed save.
     if (path.startsWith(userDataDir))
         QDir().mkpath(userDataDir);

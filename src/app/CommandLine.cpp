@@ -1,11 +1,15 @@
 #include "app/CommandLine.h"
 
+#include "catalogue/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/Language.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -55,9 +59,34 @@ CommandLine failure(const QString& reason)
     return result;
 }
 
+// True when value came from an argument whose bytes did not survive decoding: such a value holds the
+// replacement character where the bad bytes were.
+bool isUnrepresentable(const QString& value, const QStringList& unrepresentable)
+{
+    return value.contains(QChar::ReplacementCharacter) &&
+           std::any_of(unrepresentable.begin(), unrepresentable.end(),
+                       [&value](const QString& argument) { return argument.endsWith(value); });
+}
+
+// A relative name in a folder whose own name holds such bytes cannot be made absolute exactly.
+bool inUnrepresentableFolder(const QString& value)
+{
+    if (QFileInfo(value).isAbsolute())
+        return false;
+    char folder[4096];
+    return ::getcwd(folder, sizeof folder) && !catalogue::isRepresentablePath(QByteArray(folder));
+}
+
+QString unrepresentableText(const QString& value)
+{
+    return CommandLine::tr("The name %1 holds bytes that are no valid text, so that the file cannot be named "
+                           "exactly; rename it.")
+        .arg(value);
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments, const QStringList& unrepresentable)
 {
     QCommandLineParser parser;
     // "-platform offscreen" is the toolkit's spelling; long options may take one dash as well.
@@ -114,6 +143,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (!archives.isEmpty()) {
         if (archives.first().isEmpty())
             return failure(CommandLine::tr("The archive's name is empty."));
+        if (isUnrepresentable(archives.first(), unrepresentable) || inUnrepresentableFolder(archives.first()))
+            return failure(unrepresentableText(archives.first()));
         result.archive = QFileInfo(archives.first()).absoluteFilePath();
         if (!QFileInfo(QFileInfo(result.archive).path()).isDir())
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
@@ -124,6 +155,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.exportTarget = parser.values(exportCsv).constLast();
         if (result.exportTarget.isEmpty())
             return failure(CommandLine::tr("The CSV file's name is empty."));
+        if (result.exportTarget != u"-"_s && (isUnrepresentable(result.exportTarget, unrepresentable) ||
+                                              inUnrepresentableFolder(result.exportTarget)))
+            return failure(unrepresentableText(result.exportTarget));
     }
     return result;
 }

@@ -39,7 +39,9 @@ inline constexpr int kUsageError = 2;
 
 // arguments includes the program itself, as QCoreApplication::arguments() has it. Options the
 // toolkit itself reads (-platform, -display, -style, ...) are accepted and left to it. The texts are
-// in the language installed at the time of the call.
-CommandLine parseCommandLine(const QStringList& arguments);
+// in the language installed at the time of the call. unrepresentable holds the arguments whose bytes
+// are not valid text in the system's encoding: no file can be opened by such a name, so a file named
+// by one is refused instead of another file of a similar name being read or written.
+CommandLine parseCommandLine(const QStringList& arguments, const QStringList& unrepresentable = {});
 
 } // namespace app

@@ -2,12 +2,11 @@
 
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ReplacingFile.h"
 #include "exchange/CsvExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -48,18 +47,15 @@ int CsvExport::run(const QString& archivePath, const QString& target)
 
     const QByteArray csv = exchange::exportCatalogue(catalogue);
     if (target == u"-") {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.flush()) {
-            printError(tr("The CSV file cannot be written to standard output (%1).").arg(out.errorString()));
+        if (const auto problem = catalogue::writeStandardOutput(csv)) {
+            printError(tr("The CSV file cannot be written to standard output (%1).").arg(*problem));
             return 1;
         }
         return 0;
     }
-    // Written beside the target and put in its place only when complete: a failure keeps the old file.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
+    if (const auto problem = catalogue::replaceFile(target, csv)) {
         printError(tr("The CSV file \"%1\" cannot be written (%2).")
-                       .arg(QDir::toNativeSeparators(target), out.errorString()));
+                       .arg(QDir::toNativeSeparators(target), *problem));
         return 1;
     }
     return 0;

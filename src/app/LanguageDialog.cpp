@@ -87,7 +87,10 @@ int LanguageDialog::applyChoice()
     ui::setHelpFile(ui::helpFileOf(chosenLanguage_));
     // A choice that cannot be stored is reported once and still holds for this run: keeping the
     // dialog open would trap a user whose settings folder is write-protected.
-    ui::guarded(this, [&] { settings_.writeInteger(u"Language"_s, chosenLanguage_); });
+    // The report is in the language just chosen: the one the user reads.
+    ui::withLanguage(chosenLanguage_, [&] {
+        ui::guarded(this, [&] { settings_.writeInteger(u"Language"_s, chosenLanguage_); });
+    });
     return chosenLanguage_ == ui::kGerman ? German : English;
 }
 

@@ -65,16 +65,17 @@ SessionEnd::~SessionEnd()
 
 void SessionEnd::end(int exitCode)
 {
-    saveOnce();
-    QCoreApplication::exit(exitCode);
+    // A failed save must not look like a good end to whoever ended the session.
+    QCoreApplication::exit(saveOnce() ? exitCode : 1);
 }
 
-void SessionEnd::saveOnce()
+bool SessionEnd::saveOnce()
 {
-    if (saved_)
-        return;
-    saved_ = true;
-    save_();
+    if (!attempted_) {
+        attempted_ = true;
+        saved_ = save_();
+    }
+    return saved_;
 }
 
 void SessionEnd::noteSignal(int signal)
@@ -87,7 +88,7 @@ void SessionEnd::noteSignal(int signal)
 void SessionEnd::saveAtExit()
 {
     if (active)
-        active->saveOnce();
+        static_cast<void>(active->saveOnce());
 }
 
 } // namespace app

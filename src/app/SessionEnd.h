@@ -22,15 +22,17 @@ public:
     explicit SessionEnd(std::function<bool()> save, QObject* parent = nullptr);
     ~SessionEnd() override;
 
-    // Saves, then ends every event loop with exitCode.
+    // Saves, then ends every event loop with exitCode, or with 1 when the save failed.
     void end(int exitCode = 0);
 
 private:
-    void saveOnce();
+    // True when the one save went well.
+    bool saveOnce();
     static void noteSignal(int signal);
     static void saveAtExit();
 
     std::function<bool()> save_;
+    bool attempted_ = false;
     bool saved_ = false;
     QSocketNotifier* notifier_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "catalogue/Archive.h"
 #include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/InPlaceCopy.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
@@ -32,11 +33,23 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
     settings_ = std::make_unique<ui::SettingsStore>();
     if (!lockArchive(archivePath))
         return;
+    if (lock_->state() == catalogue::ArchiveLock::Held) {
+        offerInterruptedSave(archivePath);
+        catalogue::removeSaveLeftovers(archivePath);
+    }
     auto mainWindow = std::make_unique<windows::MainWindow>(catalogue::Catalogue::instance(), archivePath);
     if (!mainWindow->archiveReadable())
         return;
     mainWindow_ = std::move(mainWindow);
-    sessionEnd_ = new SessionEnd([this] { return mainWindow_->saveForSessionEnd(); }, mainWindow_.get());
+    if (lock_->state() != catalogue::ArchiveLock::Held && !catalogue::archiveWriteProblem(archivePath))
+        warnUnlocked(archivePath);
+    sessionEnd_ = new SessionEnd(
+        [this] {
+            // A film being typed is part of the session's work.
+            filmWindow_->saveForSessionEnd();
+            return mainWindow_->saveForSessionEnd();
+        },
+        mainWindow_.get());
     filmWindow_ = new windows::FilmWindow(catalogue::Catalogue::instance(), mainWindow_.get());
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
     searchDialog_ = new windows::SearchDialog(catalogue::Catalogue::instance(), mainWindow_.get());
@@ -92,6 +105,48 @@ bool Startup::lockArchive(const QString& archive)
             QDir::toNativeSeparators(archive), QString::number(lock_->ownerPid()), lock_->ownerHost()),
         u"Archiv in Benutzung/Archive in use"_s, ui::MB_ICONERROR);
     return false;
+}
+
+// Where no lock can be had (a folder that takes no lock file, a file system without locks), the
+// program still runs, but the user is told what that risks.
+void Startup::warnUnlocked(const QString& archive)
+{
+    ui::messageBox(
+        nullptr,
+        u"Das Archiv \"%1\" kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv "
+        u"könnte die Änderungen dieses Programms überschreiben.\r\rThe archive \"%1\" cannot be locked. A "
+        u"second reelMINDER/32 on the same archive could overwrite the changes made in this one."_s.arg(
+            QDir::toNativeSeparators(archive)),
+        u"Archiv nicht gesperrt/Archive not locked"_s, ui::MB_ICONWARNING);
+}
+
+// A save in place that never ended (the program was killed) may have left the archive half written;
+// the copy kept from before it is offered back.
+void Startup::offerInterruptedSave(const QString& archive)
+{
+    catalogue::InPlaceCopy copy(catalogue::realArchivePath(archive), catalogue::InPlaceCopy::defaultFolder());
+    if (!copy.interrupted())
+        return;
+    const QString shown = QDir::toNativeSeparators(archive);
+    const int answer = ui::messageBox(
+        nullptr,
+        u"Das letzte Speichern des Archivs \"%1\" wurde unterbrochen; das Archiv kann unvollständig sein. "
+        u"Eine Kopie des Archivs von vor diesem Speichern ist erhalten (%2). Soll sie wiederhergestellt "
+        u"werden?\r\rThe last save of the archive \"%1\" was interrupted; the archive may be incomplete. A "
+        u"copy of the archive from before that save was kept (%2). Do you want to restore it?"_s.arg(
+            shown, QDir::toNativeSeparators(copy.copyPath())),
+        u"Speichern unterbrochen/Save interrupted"_s, ui::MB_YESNO | ui::MB_ICONQUESTION);
+    if (answer != ui::IDYES) {
+        copy.forget();
+        return;
+    }
+    if (const std::optional<QString> problem = copy.restore()) {
+        ui::messageBox(nullptr,
+                       u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter \"%2\" "
+                       u"erhalten.\r\rThe copy could not be restored (%1); it stays at \"%2\"."_s.arg(
+                           *problem, QDir::toNativeSeparators(copy.copyPath())),
+                       u"Speichern unterbrochen/Save interrupted"_s, ui::MB_ICONERROR);
+    }
 }
 
 // A language from the command line holds for this run. Otherwise a stored 0 or 1 is the language;

@@ -56,6 +56,8 @@ public:
 
 private:
     bool lockArchive(const QString& archivePath);
+    void warnUnlocked(const QString& archive);
+    void offerInterruptedSave(const QString& archive);
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 

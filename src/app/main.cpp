@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CsvExport.h"
 #include "app/Startup.h"
+#include "catalogue/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Language.h"
@@ -23,6 +24,17 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+// The arguments that do not convert to text and back unchanged; see parseCommandLine().
+QStringList unrepresentableArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (!catalogue::isRepresentablePath(QByteArray(argv[i])))
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
 // Help, version, errors and the CSV export: in the language asked for, else the stored one, else the
 // system's, without opening a display.
 int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
@@ -37,7 +49,8 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
     if (first.action == app::CommandLine::Action::ExportCsv)
         return app::exportCsv(first.archive.isEmpty() ? app::defaultArchivePath() : first.archive,
                               first.exportTarget);
-    const app::CommandLine translated = app::parseCommandLine(QCoreApplication::arguments());
+    const app::CommandLine translated =
+        app::parseCommandLine(QCoreApplication::arguments(), unrepresentableArguments(argc, argv));
     const bool failed = translated.action == app::CommandLine::Action::Fail;
     const QByteArray text = translated.text.toLocal8Bit();
     std::fwrite(text.constData(), 1, std::size_t(text.size()), failed ? stderr : stdout);
@@ -48,7 +61,8 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 
 int main(int argc, char* argv[])
 {
-    const app::CommandLine commandLine = app::parseCommandLine(argumentsOf(argc, argv));
+    const app::CommandLine commandLine =
+        app::parseCommandLine(argumentsOf(argc, argv), unrepresentableArguments(argc, argv));
     if (commandLine.action != app::CommandLine::Action::Run)
         return answerOnTerminal(argc, argv, commandLine);
 

@@ -2,20 +2,24 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileHandle.h"
+#include "catalogue/FileSystem.h"
+#include "catalogue/InPlaceCopy.h"
 #include "catalogue/SaveTarget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace catalogue {
 
@@ -25,42 +29,9 @@ namespace {
 constexpr qint64 kRecordBytes = static_cast<qint64>(kRecordSize);
 constexpr qint64 kChunkBytes = (qint64{1} << 20) / kRecordBytes * kRecordBytes;
 
-// A chain of links longer than this is a loop; the kernel gives up at the same depth.
-constexpr int kMaxLinkHops = 40;
-
 SaveResult failure(const QString& reason)
 {
     return {false, reason};
-}
-
-// The system has no error for a FIFO or a device where a file belongs.
-QString notRegularFile(mode_t mode)
-{
-    return S_ISDIR(mode) ? systemErrorText(EISDIR) : QStringLiteral("Not a regular file");
-}
-
-// Makes a rename durable. Best effort: some file systems cannot sync a folder, and the archive
-// is already complete in its place by then.
-void syncFolder(const QString& folder)
-{
-    const FileHandle dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid())
-        static_cast<void>(::fsync(dir.fd()));
-}
-
-// Creates a file of a name no other save uses: path + infix + random digits. A leftover of an
-// interrupted save therefore never collides with, or is mistaken for, the file of this one.
-FileHandle createUnique(const QString& path, const QString& infix, QString& created)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        created = path + infix + QString::number(QRandomGenerator::global()->generate(), 36);
-        // 0666 lets the umask decide, as for any new file of the user.
-        FileHandle file(
-            ::open(nativePath(created).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (file.valid() || errno != EEXIST)
-            return file;
-    }
-    return FileHandle(-1);
 }
 
 // Writes every record image, with zero link fields, through one bounded buffer.
@@ -135,6 +106,35 @@ QString holdPrevious(const QString& archive)
     return {};
 }
 
+// The archive overwritten where it is, as its folder takes no new file. Its new size is reserved
+// before the first byte changes, so a full disk fails with the archive untouched; a copy in the
+// user's own folder is put back when the save fails, and offered at the next start when the save
+// never ended.
+SaveResult saveInPlace(const Catalogue& catalogue, const QString& archive, SaveTarget& target)
+{
+    FileHandle file(::open(nativePath(archive).constData(), O_WRONLY | O_CLOEXEC));
+    if (!file.valid())
+        return failure(systemErrorText(errno));
+    // Without a copy (the user's folder is full or missing) the save still goes ahead: the room is
+    // reserved below, and the session's work would otherwise be lost.
+    InPlaceCopy copy(archive, InPlaceCopy::defaultFolder());
+    const bool kept = copy.keep();
+    bool done = false;
+    // Also when an exception leaves the save half done.
+    const auto putBack = qScopeGuard([&] {
+        if (kept && !done)
+            static_cast<void>(copy.restore());
+    });
+    const qint64 size = catalogue.recordCount() * kRecordBytes;
+    if (const int reserved = reserveSpace(file.fd(), size); reserved != 0)
+        return failure(systemErrorText(reserved));
+    const SaveResult written = fill(catalogue, std::move(file), target, true);
+    done = written.saved;
+    if (done && kept)
+        copy.forget();
+    return written;
+}
+
 } // namespace
 
 QString archivePath(const QString& programDir)
@@ -144,18 +144,7 @@ QString archivePath(const QString& programDir)
 
 QString realArchivePath(const QString& path)
 {
-    namespace fs = std::filesystem;
-    fs::path current(nativePath(QFileInfo(path).absoluteFilePath()).toStdString());
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(current, error)) || error)
-            break;
-        const fs::path target = fs::read_symlink(current, error);
-        if (error)
-            break;
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
-    return QFile::decodeName(QByteArray::fromStdString(current.string()));
+    return realFilePath(path);
 }
 
 LoadResult loadArchive(Catalogue& catalogue, const QString& path)
@@ -181,7 +170,7 @@ LoadResult loadArchive(Catalogue& catalogue, const QString& path)
     if (!S_ISREG(info.st_mode)) {
         catalogue.releaseAll();
         result.status = LoadResult::Unreadable;
-        result.reason = notRegularFile(info.st_mode);
+        result.reason = notRegularFileText(info.st_mode);
         return result;
     }
     result.status = LoadResult::Loaded;
@@ -234,7 +223,7 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
     const bool exists = ::stat(archiveName.constData(), &previous) == 0;
     if (exists) {
         if (!S_ISREG(previous.st_mode))
-            return failure(notRegularFile(previous.st_mode));
+            return failure(notRegularFileText(previous.st_mode));
         // A write-protected archive is not replaced even where its folder would allow it.
         if (::access(archiveName.constData(), W_OK) != 0)
             return failure(systemErrorText(errno));
@@ -249,10 +238,7 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
         const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
         if (!exists || !folderRefuses)
             return failure(systemErrorText(error));
-        FileHandle inPlace(::open(archiveName.constData(), O_WRONLY | O_CLOEXEC));
-        if (!inPlace.valid())
-            return failure(systemErrorText(errno));
-        return fill(catalogue, std::move(inPlace), target, true);
+        return saveInPlace(catalogue, archive, target);
     }
     auto discard = qScopeGuard([&temp] { ::unlink(nativePath(temp).constData()); });
 
@@ -280,6 +266,30 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
         ::unlink(nativePath(held).constData());
     syncFolder(QFileInfo(archive).absolutePath());
     return {true, {}};
+}
+
+int removeSaveLeftovers(const QString& path)
+{
+    const QFileInfo archive(realArchivePath(path));
+    // Only the names this program gives its own unfinished files: the archive's name, ".new-" or
+    // ".bak-", then the random digits.
+    const QString name = archive.fileName();
+    int removed = 0;
+    const QDir folder = archive.absoluteDir();
+    for (const QString& entry : folder.entryList({name + u".new-*"_s, name + u".bak-*"_s},
+                                                 QDir::Files | QDir::Hidden | QDir::System)) {
+        const QStringView digits = QStringView(entry).sliced(name.size() + 5);
+        const bool ours = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z');
+        });
+        struct stat info = {};
+        const QByteArray leftover = nativePath(folder.filePath(entry));
+        // A link of that name is no leftover of a save and is left alone.
+        if (ours && ::lstat(leftover.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::unlink(leftover.constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry)

@@ -47,10 +47,15 @@ struct SaveResult
 // Writes every record from head to tail and keeps the catalogue as it is. The new archive goes to a
 // uniquely named file beside the real archive and replaces it only once it is completely on disk;
 // the replaced archive is kept as the backup. Where the folder is write-protected but the archive
-// itself can be written, the archive is written in place, without a backup. A failure leaves the
-// archive and the backup as they were.
+// itself can be written, the archive is written in place, its room reserved first and a copy of it
+// kept in the user's own folder (see InPlaceCopy). A failure leaves the archive and the backup as
+// they were.
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path);
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
+
+// Removes what saves killed halfway left beside the archive: "<archive>.new-*" and "<archive>.bak-*"
+// files. Only while this process holds the archive's lock. Returns how many were removed.
+int removeSaveLeftovers(const QString& path);
 
 // Asked with the reason when a save attempt failed; true means "try again".
 using RetryQuestion = std::function<bool(const QString& reason)>;

@@ -7,8 +7,11 @@
 namespace catalogue {
 
 // Keeps a second copy of the program off an archive that one copy has open. The lock is the
-// system's lock on a file beside the archive, so it ends with its process however that ends: a
-// lock file left by a crash is free again and is taken over without a question.
+// system's lock on the archive file itself, so it ends with its process however that ends, and it
+// holds through every name of the file: a symbolic link, a hard link, another path to the same
+// folder. While there is no archive yet, the lock file beside it is locked instead. The lock file
+// only tells a second copy who holds the archive: it is never followed through a link and never
+// written unless it is a plain file, and a lock file left by a crash is taken over without a question.
 class ArchiveLock final
 {
 public:
@@ -16,7 +19,7 @@ public:
     {
         Held,       // this process has the archive to itself
         InUse,      // another process holds it: see ownerPid() and ownerHost()
-        Unavailable // no lock file can be made (a write-protected folder); run without one
+        Unavailable // no lock can be had (a write-protected folder, a file system without locks)
     };
 
     // archivePath is the archive itself; the lock file lies beside the file it finally names.
@@ -29,15 +32,19 @@ public:
     void release();
 
     State state() const { return state_; }
-    QString lockFilePath() const { return path_; }
+    QString lockFilePath() const { return lockPath_; }
     qint64 ownerPid() const { return ownerPid_; }
     QString ownerHost() const { return ownerHost_; }
 
 private:
-    void readOwner(int fd);
+    State lockOnce(bool& retry);
+    void readOwner();
+    void writeOwner();
 
-    QString path_;
-    FileHandle file_{-1};
+    QString archive_;
+    QString lockPath_;
+    FileHandle locked_{-1}; // the file that carries the lock
+    FileHandle owner_{-1};  // the lock file this process wrote, to remove at the end
     State state_ = Unavailable;
     qint64 ownerPid_ = 0;
     QString ownerHost_;

@@ -1,6 +1,7 @@
 #include "exchange/SheetPainter.h"
 
 #include "catalogue/CassetteFilms.h"
+#include "catalogue/ReplacingFile.h"
 #include "exchange/SheetLayout.h"
 #include "exchange/SheetText.h"
 
@@ -11,7 +12,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -391,9 +391,7 @@ bool paintSheets(QPagedPaintDevice& device, const std::vector<SheetCassette>& ca
 std::optional<QString> writeSheetsPdf(const QString& path, const std::vector<SheetCassette>& cassettes,
                                       SheetKind kind)
 {
-    QSaveFile file(path);
-    // Where the folder is write-protected but the file is not, the file is written in place.
-    file.setDirectWriteFallback(true);
+    catalogue::ReplacingFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     bool painted = false;
@@ -408,7 +406,7 @@ std::optional<QString> writeSheetsPdf(const QString& path, const std::vector<She
         painted = paintSheets(writer, cassettes, kind);
     }
     if (!painted) {
-        file.cancelWriting();
+        file.discard();
         return QCoreApplication::translate("exchange::SheetPainter",
                                            "The PDF document could not be started.");
     }

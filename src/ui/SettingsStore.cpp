@@ -4,8 +4,11 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Language.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMetaType>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
 
 #include <limits>
@@ -43,10 +46,32 @@ SettingsStore::SettingsStore()
 
 SettingsStore::~SettingsStore() = default;
 
+// QSettings reads its files as it is made, and would wait for ever on a FIFO in a file's place.
+// The files it reads: the program's own and the organisation's, in the user's and the system's
+// configuration folders.
+bool settingsFilesArePlain()
+{
+    const QStringList names = {ui::organisationName() + u'/' + ui::applicationName() +
+                                   QStringLiteral(".conf"),
+                               ui::organisationName() + QStringLiteral(".conf")};
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        for (const QString& name : names) {
+            const QFileInfo file(folder + u'/' + name);
+            if (file.exists() && !file.isFile())
+                return false;
+        }
+    }
+    return true;
+}
+
 void SettingsStore::open()
 {
     // Drop the old object first: the new one must not share its pending, failed changes' status.
     settings_.reset();
+    // Without usable files the program runs with nothing stored: it asks for the language, and
+    // storing it reports the failure.
+    if (!settingsFilesArePlain())
+        return;
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             ui::organisationName(), ui::applicationName());
     settings_->beginGroup(QStringLiteral("2.0"));
@@ -54,6 +79,8 @@ void SettingsStore::open()
 
 SettingsStore::StoredInteger SettingsStore::readInteger(const QString& name) const
 {
+    if (!settings_)
+        return {};
     const QVariant stored = settings_->value(name);
     if (!stored.isValid()) {
         return {};
@@ -87,13 +114,16 @@ SettingsStore::StoredInteger SettingsStore::readInteger(const QString& name) con
 void SettingsStore::writeInteger(const QString& name, int value)
 {
     // QSettings keeps its first error for good; a fresh object lets this write be judged on its own.
-    if (settings_->status() != QSettings::NoError) {
+    if (!settings_ || settings_->status() != QSettings::NoError) {
         open();
     }
-    settings_->setValue(name, value);
-    settings_->sync();
-    if (settings_->status() == QSettings::AccessError) {
-        throw Error(QStringLiteral("Konnte Daten für '%1' nicht setzen").arg(name));
+    if (settings_) {
+        settings_->setValue(name, value);
+        settings_->sync();
+    }
+    if (!settings_ || settings_->status() == QSettings::AccessError) {
+        throw Error(
+            QCoreApplication::translate("ui::SettingsStore", "Could not set data for '%1'").arg(name));
     }
 }
 

@@ -33,7 +33,8 @@ public:
     // Tells apart a missing value, one that is no whole number, and a whole number.
     StoredInteger readInteger(const QString& name) const;
 
-    // Throws ui::Error "Konnte Daten für '<name>' nicht setzen" when the value cannot be stored.
+    // Throws ui::Error "Could not set data for '<name>'" (in German "Konnte Daten für '<name>' nicht
+    // setzen") when the value cannot be stored.
     void writeInteger(const QString& name, int value);
     void writeBool(const QString& name, bool value) { writeInteger(name, value ? 1 : 0); }
 

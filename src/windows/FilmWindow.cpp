@@ -463,21 +463,19 @@ void FilmWindow::showError(QWidget* field, const QString& caption, const QString
     field->setFocus();
 }
 
-// The year, the length and the room left on the tape, in that order; only the first failure is told.
-bool FilmWindow::checkInput()
+// The year, the length and the room left on the tape, in that order; the first that fails.
+std::optional<FilmWindow::InputProblem> FilmWindow::inputProblem() const
 {
     const int year = yearEdit_->intValue();
     if (!catalogue::isValidYear(year)) {
-        showError(yearEdit_, tr("Yearnumber is 0"),
-                  tr("The given year is invalid. Please enter a value higher than 0."));
-        return false;
+        return InputProblem{yearEdit_, tr("Yearnumber is 0"),
+                            tr("The given year is invalid. Please enter a value higher than 0.")};
     }
     const int length = lengthEdit_->intValue();
     if (!catalogue::isValidLength(length)) {
-        showError(lengthEdit_, tr("Filmlength is invalid"),
-                  tr("The given Filmlength is invalid. Please enter a value between 0 and the maximum "
-                     "tapelength."));
-        return false;
+        return InputProblem{lengthEdit_, tr("Filmlength is invalid"),
+                            tr("The given Filmlength is invalid. Please enter a value between 0 and the "
+                               "maximum tapelength.")};
     }
     // In half-minutes: a minute takes two normally, one in long-play. An edited film leaves out
     // only itself, whatever the names of the cassette's other films.
@@ -487,19 +485,42 @@ bool FilmWindow::checkInput()
             used += qint64(catalogue::timeFactor(*r)) * r->filmLength;
     }
     if (!catalogue::filmFits(anchor_->tapeLength, used, length, longplayCheck_->isChecked())) {
-        showError(
+        return InputProblem{
             lengthEdit_, tr("Film is too long"),
             tr("This Film is too long to have space on the Tape. If you have recorded the Film in longplay, "
-               "please check the \"Longplay\"-Checkbox."));
-        return false;
+               "please check the \"Longplay\"-Checkbox.")};
     }
-    return true;
+    return std::nullopt;
+}
+
+// Only the first failure is told.
+bool FilmWindow::checkInput()
+{
+    const std::optional<InputProblem> problem = inputProblem();
+    if (problem)
+        showError(problem->field, problem->caption, problem->text);
+    return !problem;
 }
 
 bool FilmWindow::saveFilm()
 {
     if (!anchor_ || !checkInput())
         return false;
+    storeEditedFilm();
+    return true;
+}
+
+bool FilmWindow::saveForSessionEnd()
+{
+    // Nobody can answer a message now: a film that Save would refuse is dropped, as it always was.
+    if (!editing_ || !anchor_ || inputProblem())
+        return false;
+    storeEditedFilm();
+    return true;
+}
+
+void FilmWindow::storeEditedFilm()
+{
     FilmRecord* film = catalogue_.cursor();
     if (newMode_) {
         if (filmCount_ == 0)
@@ -524,7 +545,6 @@ bool FilmWindow::saveFilm()
         observers_.cassetteChanged(*film);
     gatherFilms();
     showFilm(filmIndex_, false);
-    return true;
 }
 
 void FilmWindow::storeFields(FilmRecord& film) const

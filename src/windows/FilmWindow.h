@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -68,6 +69,10 @@ public:
     void showNextFilm();
     void showLastFilm();
 
+    // As the session ends: stores a film being entered or edited when Save would take it, without
+    // asking anything. True when a film was stored.
+    bool saveForSessionEnd();
+
     // Gathers the cassette's records and counts its films; again after every change of them.
     void gatherFilms();
 
@@ -93,7 +98,15 @@ private:
     void setNewButtonForShift(bool shiftHeld);
     void setFieldLook(bool editing);
     void fillFields(const catalogue::FilmRecord* film, bool editing);
+    struct InputProblem
+    {
+        QWidget* field;
+        QString caption;
+        QString text;
+    };
+    std::optional<InputProblem> inputProblem() const;
     bool saveFilm();
+    void storeEditedFilm();
     void deleteFilm();
     bool checkInput();
     void storeFields(catalogue::FilmRecord& film) const;

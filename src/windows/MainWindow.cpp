@@ -2,7 +2,9 @@
 
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/FileSystem.h"
 #include "catalogue/RecordText.h"
+#include "catalogue/ReplacingFile.h"
 #include "controls/NumEdit.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
@@ -32,7 +34,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -473,12 +474,10 @@ void MainWindow::exportCsv()
         return;
     const QByteArray csv = exchange::exportCatalogue(catalogue_);
     // Written beside the file and put in its place only when complete: a failure keeps the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        ui::messageBox(this,
-                       tr("The file \"%1\" cannot be written (%2).")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()),
-                       tr("Export failed"), ui::MB_ICONERROR);
+    if (const std::optional<QString> problem = catalogue::replaceFile(path, csv)) {
+        ui::messageBox(
+            this, tr("The file \"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), *problem),
+            tr("Export failed"), ui::MB_ICONERROR);
     }
 }
 
@@ -487,17 +486,16 @@ void MainWindow::importCsv()
     const QString path = ui::openFileName(this, tr("Import CSV"), tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        ui::messageBox(this,
-                       tr("The file \"%1\" cannot be read (%2).")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()),
-                       tr("Import failed"), ui::MB_ICONERROR);
+    // Only a plain file, read without blocking: a FIFO or a device chosen by mistake must not hang
+    // the program, nor fill its memory.
+    const catalogue::FileContents file = catalogue::readRegularFile(path);
+    if (!file.error.isEmpty()) {
+        ui::messageBox(
+            this, tr("The file \"%1\" cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.error),
+            tr("Import failed"), ui::MB_ICONERROR);
         return;
     }
+    const QByteArray& bytes = file.bytes;
     // The header names of the current language first (for the messages), then those of every language.
     std::vector<QStringList> headers{exchange::csvHeader()};
     for (const quint8 language : {ui::kEnglish, ui::kGerman})

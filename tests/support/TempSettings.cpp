@@ -11,6 +11,9 @@ TempSettings::TempSettings()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+    // The settings store looks at its files before it opens them, where the desktop keeps them.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path()));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir_.filePath(QStringLiteral("system"))));
 }
 
 QString TempSettings::settingsFile() const

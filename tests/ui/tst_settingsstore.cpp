@@ -18,7 +18,7 @@ private:
         return QDir().mkpath(settings.settingsFile());
     }
 
-    static QString failedWriteText() { return QStringLiteral("Konnte Daten für 'Language' nicht setzen"); }
+    static QString failedWriteText() { return QStringLiteral("Could not set data for 'Language'"); }
 
 private Q_SLOTS:
     void readInteger_tellsKindsApart_data()
@@ -98,14 +98,14 @@ private Q_SLOTS:
         QCOMPARE(stored.value, qint64(0));
     }
 
-    void writeInteger_fileCannotBeWritten_throwsGermanText_data()
+    void writeInteger_fileCannotBeWritten_throwsItsText_data()
     {
         QTest::addColumn<bool>("blockedBeforeOpening");
         QTest::newRow("blocked while open") << false;
         QTest::newRow("blocked from the start") << true;
     }
 
-    void writeInteger_fileCannotBeWritten_throwsGermanText()
+    void writeInteger_fileCannotBeWritten_throwsItsText()
     {
         QFETCH(bool, blockedBeforeOpening);
         testsupport::TempSettings settings;

@@ -63,6 +63,10 @@
         <source>The CSV file&apos;s name is empty.</source>
         <translation>Der Name der CSV-Datei ist leer.</translation>
     </message>
+    <message>
+        <source>The name %1 holds bytes that are no valid text, so that the file cannot be named exactly; rename it.</source>
+        <translation>Der Name %1 enthält Bytes, die kein gültiger Text sind; die Datei kann so nicht genau benannt werden. Benennen Sie sie um.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -229,6 +233,20 @@
     </message>
 </context>
 <context>
+    <name>catalogue::FileSystem</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB; no catalogue is that large.</source>
+        <translation>
+            <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
+            <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>exchange::SheetPainter</name>
     <message>
         <source>%1 min</source>
@@ -338,6 +356,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsStore</name>
+    <message>
+        <source>Could not set data for &apos;%1&apos;</source>
+        <translation>Konnte Daten für &apos;%1&apos; nicht setzen</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,10 @@
         <source>The CSV file&apos;s name is empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The name %1 holds bytes that are no valid text, so that the file cannot be named exactly; rename it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -229,6 +233,20 @@
     </message>
 </context>
 <context>
+    <name>catalogue::FileSystem</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB; no catalogue is that large.</source>
+        <translation>
+            <numerusform>The file is larger than %n MB; no catalogue is that large.</numerusform>
+            <numerusform>The file is larger than %n MB; no catalogue is that large.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>exchange::SheetPainter</name>
     <message>
         <source>%1 min</source>
@@ -337,6 +355,13 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::SettingsStore</name>
+    <message>
+        <source>Could not set data for &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
