@@ -98,12 +98,16 @@ bool Startup::lockArchive(const QString& archive)
     lock_ = std::make_unique<catalogue::ArchiveLock>(archive);
     if (lock_->acquire() != catalogue::ArchiveLock::InUse)
         return true;
-    ui::messageBox(
-        nullptr,
-        u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet (Prozess %2 auf %3).\r\r"
-        u"The archive \"%1\" is already open in reelMINDER/32 (process %2 on %3)."_s.arg(
-            QDir::toNativeSeparators(archive), QString::number(lock_->ownerPid()), lock_->ownerHost()),
-        u"Archiv in Benutzung/Archive in use"_s, ui::MB_ICONERROR);
+    // The holder is known from its lock file, unless it opened the archive by another name.
+    const QString path = QDir::toNativeSeparators(archive);
+    const QString text =
+        lock_->ownerPid() > 0
+            ? u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet (Prozess %2 auf %3).\r\r"
+              u"The archive \"%1\" is already open in reelMINDER/32 (process %2 on %3)."_s.arg(
+                  path, QString::number(lock_->ownerPid()), lock_->ownerHost())
+            : u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet.\r\r"
+              u"The archive \"%1\" is already open in reelMINDER/32."_s.arg(path);
+    ui::messageBox(nullptr, text, u"Archiv in Benutzung/Archive in use"_s, ui::MB_ICONERROR);
     return false;
 }
 

@@ -32,23 +32,32 @@ void TestCommandLine::parse_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("archive");
-    QTest::addColumn<int>("language"); // -1: none given
+    QTest::addColumn<int>("language");     // -1: none given
+    QTest::addColumn<bool>("lastNotText"); // the last argument's bytes were no valid text
 
     const QString absolute = QDir::current().absoluteFilePath(u"films.RMA"_s);
-    QTest::newRow("nothing") << QStringList{} << Action::Run << QString() << -1;
+    QTest::newRow("nothing") << QStringList{} << Action::Run << QString() << -1 << false;
     QTest::newRow("relative archive")
-        << QStringList{u"--archive"_s, u"films.RMA"_s} << Action::Run << absolute << -1;
-    QTest::newRow("file from the menu") << QStringList{u"films.RMA"_s} << Action::Run << absolute << -1;
-    QTest::newRow("german, toolkit option")
-        << QStringList{u"--language=de"_s, u"-platform"_s, u"offscreen"_s} << Action::Run << QString() << 1;
-    QTest::newRow("english") << QStringList{u"-language"_s, u"en"_s} << Action::Run << QString() << 0;
+        << QStringList{u"--archive"_s, u"films.RMA"_s} << Action::Run << absolute << -1 << false;
+    QTest::newRow("file from the menu")
+        << QStringList{u"films.RMA"_s} << Action::Run << absolute << -1 << false;
+    QTest::newRow("german, toolkit option") << QStringList{u"--language=de"_s, u"-platform"_s, u"offscreen"_s}
+                                            << Action::Run << QString() << 1 << false;
+    QTest::newRow("english") << QStringList{u"-language"_s, u"en"_s} << Action::Run << QString() << 0
+                             << false;
     QTest::newRow("csv to standard output")
-        << QStringList{u"--export-csv"_s, u"-"_s} << Action::ExportCsv << QString() << -1;
+        << QStringList{u"--export-csv"_s, u"-"_s} << Action::ExportCsv << QString() << -1 << false;
     QTest::newRow("two archives") << QStringList{u"--archive"_s, u"a"_s, u"b"_s} << Action::Fail << QString()
-                                  << -1;
+                                  << -1 << false;
     QTest::newRow("missing folder") << QStringList{u"--archive"_s, u"/no/such/folder/x.RMA"_s} << Action::Fail
-                                    << QString() << -1;
-    QTest::newRow("empty archive name") << QStringList{u"--archive="_s} << Action::Fail << QString() << -1;
+                                    << QString() << -1 << false;
+    QTest::newRow("empty archive name")
+        << QStringList{u"--archive="_s} << Action::Fail << QString() << -1 << false;
+    // "caf\xe9.RMA": read as text it would name another file.
+    QTest::newRow("archive name not valid text")
+        << QStringList{u"--archive"_s, u"caf\uFFFD.RMA"_s} << Action::Fail << QString() << -1 << true;
+    QTest::newRow("csv name not valid text")
+        << QStringList{u"--export-csv=caf\uFFFD.csv"_s} << Action::Fail << QString() << -1 << true;
 }
 
 void TestCommandLine::parse()
@@ -57,8 +66,11 @@ void TestCommandLine::parse()
     QFETCH(Action, action);
     QFETCH(QString, archive);
     QFETCH(int, language);
+    QFETCH(bool, lastNotText);
 
-    const app::CommandLine result = app::parseCommandLine(QStringList{u"reelminder"_s} + arguments);
+    const app::CommandLine result =
+        app::parseCommandLine(QStringList{u"reelminder"_s} + arguments,
+                              lastNotText ? QStringList{arguments.last()} : QStringList());
     QCOMPARE(result.action, action);
     QCOMPARE(result.archive, archive);
     QCOMPARE(result.language.has_value() ? int(*result.language) : -1, language);

@@ -3,7 +3,11 @@
 #include "ui/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using Stored = ui::SettingsStore::StoredInteger;
 
@@ -101,18 +105,26 @@ private Q_SLOTS:
     void writeInteger_fileCannotBeWritten_throwsItsText_data()
     {
         QTest::addColumn<bool>("blockedBeforeOpening");
-        QTest::newRow("blocked while open") << false;
-        QTest::newRow("blocked from the start") << true;
+        QTest::addColumn<bool>("byFifo"); // else by a folder
+        QTest::newRow("blocked while open") << false << false;
+        QTest::newRow("blocked from the start") << true << false;
+        // Read as the store opens, a FIFO would hold the start for good.
+        QTest::newRow("a FIFO from the start") << true << true;
     }
 
     void writeInteger_fileCannotBeWritten_throwsItsText()
     {
         QFETCH(bool, blockedBeforeOpening);
+        QFETCH(bool, byFifo);
         testsupport::TempSettings settings;
-        if (blockedBeforeOpening) {
+        if (byFifo) {
+            QVERIFY(QDir().mkpath(QFileInfo(settings.settingsFile()).path()));
+            QCOMPARE(::mkfifo(QFile::encodeName(settings.settingsFile()).constData(), 0600), 0);
+        } else if (blockedBeforeOpening) {
             QVERIFY(blockSettingsFile(settings));
         }
         ui::SettingsStore store;
+        QCOMPARE(ui::readLanguage(store), std::nullopt);
         if (!blockedBeforeOpening) {
             QVERIFY(blockSettingsFile(settings));
         }

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void delete_keepsCassetteAndAnchor_data();
     void delete_keepsCassetteAndAnchor();
     void discardAndClose_whileEditing();
+    void sessionEnd_keepsAFilmThatSaveWouldTake_data();
+    void sessionEnd_keepsAFilmThatSaveWouldTake();
 
 private:
     void type(const QString& title, int year, int length, bool longplay = false);
@@ -474,6 +476,32 @@ void TestFilmWindow::discardAndClose_whileEditing()
     }
     QTest::keyClick(window_.get(), Qt::Key_Escape);
     QVERIFY(!window_->isVisible());
+}
+
+void TestFilmWindow::sessionEnd_keepsAFilmThatSaveWouldTake_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("passes every check") << 1990 << 80 << true;
+    QTest::newRow("year 0") << 0 << 80 << false;
+    QTest::newRow("too long") << 1990 << 600 << false;
+}
+
+// Nobody can answer a message as the session ends: no box, the film kept only when Save would keep it.
+void TestFilmWindow::sessionEnd_keepsAFilmThatSaveWouldTake()
+{
+    QFETCH(int, year);
+    QFETCH(int, length);
+    QFETCH(bool, kept);
+    open(addFilm(u"A"_s, u"First"_s, 90));
+    window_->newFilm();
+    type(u"Typed"_s, year, length);
+    const testsupport::MessageBoxScript boxes;
+    QCOMPARE(window_->saveForSessionEnd(), kept);
+    QCOMPARE(boxes.calls().size(), 0);
+    QCOMPARE(titlesOf(u"A"_s), kept ? (QStringList{u"First"_s, u"Typed"_s}) : QStringList{u"First"_s});
+    QCOMPARE(catalogue_.filmTotal(), kept ? 1 : 0);
 }
 
 QTEST_MAIN(TestFilmWindow)
