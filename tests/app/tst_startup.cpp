@@ -4,6 +4,7 @@
 #include "catalogue/Archive.h"
 #include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/InPlaceCopy.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "support/Records.h"
@@ -27,6 +28,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using testsupport::widget;
 using namespace Qt::StringLiterals;
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void exit_yesWritesArchive_noWritesNothing();
     void archiveInUseOrUnreadable_endsWithoutWriting_data();
     void archiveInUseOrUnreadable_endsWithoutWriting();
+    void startWarnings_noLockAndAnUnfinishedSave_data();
+    void startWarnings_noLockAndAnUnfinishedSave();
 };
 
 void TestStartup::firstStart_asksWithNothingPreselected_storesChoice_data()
@@ -260,6 +264,53 @@ void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting()
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
                  .size(),
              archive == u"copy" ? 2 : 1);
+}
+
+void TestStartup::startWarnings_noLockAndAnUnfinishedSave_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("records"); // loaded afterwards
+    QTest::newRow("no lock can be had") << u"no lock"_s << int(ui::IDOK)
+                                        << u"Archiv nicht gesperrt/Archive not locked"_s << 0;
+    QTest::newRow("unfinished save, copy restored") << u"unfinished"_s << int(ui::IDYES)
+                                                    << u"Speichern unterbrochen/Save interrupted"_s << 2;
+    QTest::newRow("unfinished save, declined") << u"unfinished"_s << int(ui::IDNO)
+                                               << u"Speichern unterbrochen/Save interrupted"_s << 1;
+}
+
+void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, answer);
+    QFETCH(QString, caption);
+    QFETCH(int, records);
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
+    QTemporaryDir programDir;
+    QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
+    const QString path = catalogue::archivePath(programDir.path() + u'/');
+    if (situation == u"no lock") {
+        // No archive yet, and the lock file is a link that is never followed.
+        QCOMPARE(::symlink("elsewhere", QFile::encodeName(path + u".lock"_s).constData()), 0);
+    } else {
+        QVERIFY(testsupport::writeArchive(
+            path, {testsupport::makeRecord(u"A"_s, 240), testsupport::makeRecord(u"B"_s, 240)}));
+        QVERIFY(catalogue::InPlaceCopy(path, catalogue::InPlaceCopy::defaultFolder()).keep());
+        QVERIFY(testsupport::writeArchive(path, {testsupport::makeRecord(u"A"_s, 240)})); // half written
+    }
+
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(answer);
+    app::Startup startup(path);
+    QVERIFY(startup.ready());
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().caption, caption);
+    QCOMPARE(catalogue::Catalogue::instance().recordCount(), records);
+    QVERIFY(!catalogue::InPlaceCopy(path, catalogue::InPlaceCopy::defaultFolder()).interrupted());
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_MAIN(TestStartup)
