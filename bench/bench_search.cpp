@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     bench::fillCatalogue(catalogue, kSize);
     windows::SearchDialog dialog(catalogue);
     dialog.show();
-    ui::setMessageBoxHandler([](const ui::MessageBoxCall&) { return int(ui::IDOK); });
+    ui::setMessageBoxHandler([](const ui::MessageBoxCall&) { return QMessageBox::Ok; });
 
     const Search searches[] = {
         {"no criteria", {}},

@@ -107,7 +107,7 @@ bool Startup::lockArchive(const QString& archive)
                   path, QString::number(lock_->ownerPid()), lock_->ownerHost())
             : u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet.\r\r"
               u"The archive \"%1\" is already open in reelMINDER/32."_s.arg(path);
-    ui::messageBox(nullptr, text, u"Archiv in Benutzung/Archive in use"_s, ui::MB_ICONERROR);
+    ui::messageBox(nullptr, text, u"Archiv in Benutzung/Archive in use"_s, ui::Icon::Error);
     return false;
 }
 
@@ -121,7 +121,7 @@ void Startup::warnUnlocked(const QString& archive)
         u"könnte die Änderungen dieses Programms überschreiben.\r\rThe archive \"%1\" cannot be locked. A "
         u"second reelMINDER/32 on the same archive could overwrite the changes made in this one."_s.arg(
             QDir::toNativeSeparators(archive)),
-        u"Archiv nicht gesperrt/Archive not locked"_s, ui::MB_ICONWARNING);
+        u"Archiv nicht gesperrt/Archive not locked"_s, ui::Icon::Warning);
 }
 
 // A save in place that never ended (the program was killed) may have left the archive half written;
@@ -132,15 +132,15 @@ void Startup::offerInterruptedSave(const QString& archive)
     if (!copy.interrupted())
         return;
     const QString shown = QDir::toNativeSeparators(archive);
-    const int answer = ui::messageBox(
+    const ui::Button answer = ui::messageBox(
         nullptr,
         u"Das letzte Speichern des Archivs \"%1\" wurde unterbrochen; das Archiv kann unvollständig sein. "
         u"Eine Kopie des Archivs von vor diesem Speichern ist erhalten (%2). Soll sie wiederhergestellt "
         u"werden?\r\rThe last save of the archive \"%1\" was interrupted; the archive may be incomplete. A "
         u"copy of the archive from before that save was kept (%2). Do you want to restore it?"_s.arg(
             shown, QDir::toNativeSeparators(copy.copyPath())),
-        u"Speichern unterbrochen/Save interrupted"_s, ui::MB_YESNO | ui::MB_ICONQUESTION);
-    if (answer != ui::IDYES) {
+        u"Speichern unterbrochen/Save interrupted"_s, ui::Icon::Question, ui::kYesNo);
+    if (answer != QMessageBox::Yes) {
         copy.forget();
         return;
     }
@@ -149,7 +149,7 @@ void Startup::offerInterruptedSave(const QString& archive)
                        u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter \"%2\" "
                        u"erhalten.\r\rThe copy could not be restored (%1); it stays at \"%2\"."_s.arg(
                            *problem, QDir::toNativeSeparators(copy.copyPath())),
-                       u"Speichern unterbrochen/Save interrupted"_s, ui::MB_ICONERROR);
+                       u"Speichern unterbrochen/Save interrupted"_s, ui::Icon::Error);
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 void showReport(QWidget* owner, const QString& text)
 {
-    messageBox(owner, text + QLatin1Char('.'), applicationTitle(), MB_ICONERROR);
+    messageBox(owner, text + QLatin1Char('.'), applicationTitle(), Icon::Error);
 }
 
 } // namespace

@@ -34,20 +34,21 @@ MessageBoxHandler& installedHandler()
     return handler;
 }
 
-QMessageBox::Icon iconFor(unsigned flags)
+QMessageBox::Icon iconFor(Icon icon)
 {
-    switch (flags & 0xF0u) {
-    case MB_ICONERROR:
+    switch (icon) {
+    case Icon::Error:
         return QMessageBox::Critical;
-    case MB_ICONQUESTION:
+    case Icon::Question:
         return QMessageBox::Question;
-    case MB_ICONWARNING:
+    case Icon::Warning:
         return QMessageBox::Warning;
-    case MB_ICONINFORMATION:
+    case Icon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case Icon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
 // The texts break paragraphs with carriage returns alone, which a label would not show as breaks.
@@ -65,27 +66,32 @@ void setMessageBoxHandler(MessageBoxHandler handler)
     installedHandler() = std::move(handler);
 }
 
-int messageBox(QWidget* owner, const QString& text, const QString& caption, unsigned flags)
+Button messageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon, Buttons buttons,
+                  Button defaultButton)
 {
+    const bool yesNo = buttons.testFlag(QMessageBox::Yes) && buttons.testFlag(QMessageBox::No);
+    if (defaultButton == QMessageBox::NoButton)
+        defaultButton = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     // A copy, so that a handler may uninstall itself while it answers.
     if (const MessageBoxHandler handler = installedHandler()) {
-        return handler(MessageBoxCall{owner, text, caption, flags});
+        return handler(
+            MessageBoxCall{owner, text, caption, icon, yesNo ? kYesNo : QMessageBox::Ok, defaultButton});
     }
 
     CentredMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
-    box.setIcon(iconFor(flags));
+    box.setIcon(iconFor(icon));
 
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* ok = nullptr;
-    if ((flags & 0x0Fu) == MB_YESNO) {
+    if (yesNo) {
         // Labels set by hand: the style's standard buttons would follow the system locale.
         yes = box.addButton(QCoreApplication::translate("ui::MessageBox", "&Yes"), QMessageBox::YesRole);
         no = box.addButton(QCoreApplication::translate("ui::MessageBox", "&No"), QMessageBox::NoRole);
-        box.setDefaultButton((flags & MB_DEFBUTTON2) != 0 ? no : yes);
+        box.setDefaultButton(defaultButton == QMessageBox::No ? no : yes);
         box.setEscapeButton(no);
     } else {
         ok = box.addButton(QCoreApplication::translate("ui::MessageBox", "OK"), QMessageBox::AcceptRole);
@@ -94,11 +100,10 @@ int messageBox(QWidget* owner, const QString& text, const QString& caption, unsi
     }
 
     box.exec();
-    const QAbstractButton* const clicked = box.clickedButton();
     if (ok != nullptr) {
-        return IDOK;
+        return QMessageBox::Ok;
     }
-    return clicked == yes ? IDYES : IDNO;
+    return box.clickedButton() == yes ? QMessageBox::Yes : QMessageBox::No;
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -8,28 +9,25 @@
 
 namespace ui {
 
-// Flags and results of the classic message box.
-enum MessageBoxFlag : unsigned
+// What a message box shows beside its text.
+enum class Icon
 {
-    MB_OK = 0x0,
-    MB_YESNO = 0x4,
-    MB_ICONERROR = 0x10,
-    MB_ICONQUESTION = 0x20,
-    MB_ICONWARNING = 0x30,
-    MB_ICONINFORMATION = 0x40,
-    MB_DEFBUTTON2 = 0x100,
+    None,
+    Information,
+    Warning,
+    Error,
+    Question,
 };
 
-enum MessageBoxResult : int
-{
-    IDOK = 1,
-    IDYES = 6,
-    IDNO = 7,
-};
+using Button = QMessageBox::StandardButton;
+using Buttons = QMessageBox::StandardButtons;
+inline constexpr Buttons kYesNo = Buttons(QMessageBox::Yes) | QMessageBox::No;
 
-// A modal message box over owner. Icon and buttons follow flags; the buttons are labelled in the
-// program's language. With MB_DEFBUTTON2, No is the default and Escape answers No.
-int messageBox(QWidget* owner, const QString& text, const QString& caption, unsigned flags);
+// A modal message box over owner with the given buttons (QMessageBox::Ok, or Yes and No), labelled in
+// the program's language; returns the button that closed it. Return presses defaultButton; Escape
+// answers No on a Yes/No box, OK otherwise.
+Button messageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
+                  Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
 
 // Test seam: while a handler is installed, messageBox() hands every call to it instead of showing
 // a box, and returns its answer.
@@ -38,9 +36,11 @@ struct MessageBoxCall
     QPointer<QWidget> owner;
     QString text;
     QString caption;
-    unsigned flags = 0;
+    Icon icon = Icon::None;
+    Buttons buttons = QMessageBox::Ok;
+    Button defaultButton = QMessageBox::Ok;
 };
-using MessageBoxHandler = std::function<int(const MessageBoxCall&)>;
+using MessageBoxHandler = std::function<Button(const MessageBoxCall&)>;
 void setMessageBoxHandler(MessageBoxHandler handler);
 
 } // namespace ui

@@ -181,7 +181,7 @@ void CassetteDialog::acceptIfValid()
 
 void CassetteDialog::showError(QWidget* field, const QString& caption, const QString& text)
 {
-    ui::messageBox(this, text, caption, ui::MB_ICONERROR);
+    ui::messageBox(this, text, caption, ui::Icon::Error);
     field->setFocus();
 }
 

@@ -459,7 +459,7 @@ void FilmWindow::deleteOrDiscard()
 
 void FilmWindow::showError(QWidget* field, const QString& caption, const QString& text)
 {
-    ui::messageBox(this, text, caption, ui::MB_ICONERROR);
+    ui::messageBox(this, text, caption, ui::Icon::Error);
     field->setFocus();
 }
 
@@ -571,10 +571,10 @@ void FilmWindow::deleteFilm()
     FilmRecord* film = catalogue_.cursor();
     if (!film || !anchor_)
         return;
-    const int answer =
+    const ui::Button answer =
         ui::messageBox(this, tr("Do you really want to delete this film?"), tr("Deleting of a Film"),
-                       ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
-    if (answer == ui::IDYES) {
+                       ui::Icon::Question, ui::kYesNo, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
         if (observers_.filmDeleted)
             observers_.filmDeleted(*film);
         if (filmCount_ <= 1) {

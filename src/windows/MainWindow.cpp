@@ -225,14 +225,14 @@ void MainWindow::loadArchive()
             u"Das Archiv \"%1\" kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
             u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
             u"changing it."_s.arg(path, loaded.reason),
-            u"Archiv nicht lesbar/Archive not readable"_s, ui::MB_ICONERROR);
+            u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
         return;
     }
     if (!loaded.sizeOk) {
         ui::messageBox(this,
                        u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
                        u"The size of the Archivefile is not correct. Therefore a film could be missed."_s,
-                       u"Archiv defekt/Archive defect"_s, ui::MB_ICONWARNING);
+                       u"Archiv defekt/Archive defect"_s, ui::Icon::Warning);
     }
     // Said now, before the user does the work that could not be kept.
     if (const std::optional<QString> problem = catalogue::archiveWriteProblem(archivePath_)) {
@@ -240,7 +240,7 @@ void MainWindow::loadArchive()
             this,
             u"Änderungen können nicht gespeichert werden: %1.\r\rChanges cannot be saved: %1."_s.arg(
                 *problem),
-            u"Archiv schreibgeschützt/Archive write-protected"_s, ui::MB_ICONWARNING);
+            u"Archiv schreibgeschützt/Archive write-protected"_s, ui::Icon::Warning);
     }
     buildRows();
 }
@@ -393,7 +393,7 @@ int MainWindow::selectedRowOrWarn(const QString& text)
 {
     const int row = cassetteList_->selectedRow();
     if (row < 0)
-        ui::messageBox(this, text, tr("No tape selected"), ui::MB_ICONWARNING);
+        ui::messageBox(this, text, tr("No tape selected"), ui::Icon::Warning);
     return row;
 }
 
@@ -449,10 +449,10 @@ void MainWindow::deleteCassette()
     if (row < 0)
         return;
     const QString name = cassetteList_->caption(row);
-    const int answer =
+    const ui::Button answer =
         ui::messageBox(this, tr("Do you really want do delete the Videotape \"%1\"?").arg(name),
-                       tr("Deleting of a Videotape"), ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
-    if (answer != ui::IDYES)
+                       tr("Deleting of a Videotape"), ui::Icon::Question, ui::kYesNo, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
         return;
     catalogue_.removeCassette(name);
     catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->value(row, kCountColumn).toInt());
@@ -477,7 +477,7 @@ void MainWindow::exportCsv()
     if (const std::optional<QString> problem = catalogue::replaceFile(path, csv)) {
         ui::messageBox(
             this, tr("The file \"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), *problem),
-            tr("Export failed"), ui::MB_ICONERROR);
+            tr("Export failed"), ui::Icon::Error);
     }
 }
 
@@ -492,7 +492,7 @@ void MainWindow::importCsv()
     if (!file.error.isEmpty()) {
         ui::messageBox(
             this, tr("The file \"%1\" cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.error),
-            tr("Import failed"), ui::MB_ICONERROR);
+            tr("Import failed"), ui::Icon::Error);
         return;
     }
     const QByteArray& bytes = file.bytes;
@@ -502,7 +502,7 @@ void MainWindow::importCsv()
         ui::withLanguage(language, [&headers] { headers.push_back(exchange::csvHeader()); });
     exchange::ImportPlan plan = exchange::planImport(catalogue_, exchange::decodeCsvFile(bytes), headers);
     if (!plan.fileError.isEmpty()) {
-        ui::messageBox(this, plan.fileError, tr("Import failed"), ui::MB_ICONERROR);
+        ui::messageBox(this, plan.fileError, tr("Import failed"), ui::Icon::Error);
         return;
     }
 
@@ -564,10 +564,10 @@ void MainWindow::showAbout()
 
 bool MainWindow::confirmExit()
 {
-    const int answer =
+    const ui::Button answer =
         ui::messageBox(this, tr("Do you really want to exit reelMINDER/32?"), tr("Exit reelMINDER/32"),
-                       ui::MB_YESNO | ui::MB_ICONQUESTION | ui::MB_DEFBUTTON2);
-    return answer == ui::IDYES;
+                       ui::Icon::Question, ui::kYesNo, QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 void MainWindow::saveAtExit()
@@ -575,13 +575,13 @@ void MainWindow::saveAtExit()
     // A declined retry ends the program all the same; only a successful save releases the records,
     // so whatever happens in between, no later save can write a catalogue that lost them.
     const bool saved = catalogue::saveArchive(catalogue_, archivePath_, [this](const QString& reason) {
-        const int answer = ui::messageBox(
+        const ui::Button answer = ui::messageBox(
             this,
             tr("The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is "
                "probably write-protected.\r\rDo you want to try to save it again?\r\r") +
                 reason,
-            tr("Saving of Archive failed"), ui::MB_YESNO | ui::MB_ICONERROR);
-        return answer == ui::IDYES;
+            tr("Saving of Archive failed"), ui::Icon::Error, ui::kYesNo, QMessageBox::Yes);
+        return answer == QMessageBox::Yes;
     });
     if (saved)
         cassetteList_->clearRows();

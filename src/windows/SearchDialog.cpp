@@ -318,7 +318,7 @@ qsizetype SearchDialog::search()
     const QString text = hits == 0
                              ? tr("There was no film found with the given criterions.")
                              : tr("There were %n films found with the given criterions.", nullptr, int(hits));
-    ui::messageBox(this, text, tr("Searchresult"), ui::MB_ICONINFORMATION);
+    ui::messageBox(this, text, tr("Searchresult"), ui::Icon::Information);
     return hits;
 }
 

@@ -92,7 +92,7 @@ bool saveSheetsAsPdf(QWidget* parent, const std::vector<exchange::SheetCassette>
     }
     if (problem) {
         ui::messageBox(parent, SheetOutput::failureText().arg(QDir::toNativeSeparators(path), *problem),
-                       SheetOutput::failureCaption(), ui::MB_ICONERROR);
+                       SheetOutput::failureCaption(), ui::Icon::Error);
         return false;
     }
     return true;

@@ -171,14 +171,14 @@ void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
     languageDialog_->setPreselection(1);
     languageDialog_->show();
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     okButton()->click();
     QVERIFY(!languageDialog_->isVisible());
     QCOMPARE(languageDialog_->result(), int(LanguageDialog::German));
     QCOMPARE(boxes.calls().size(), 1);
     QCOMPARE(boxes.lastCall().text, u"Konnte Daten für 'Language' nicht setzen."_s);
     QCOMPARE(boxes.lastCall().caption, ui::applicationTitle());
-    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONERROR));
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Error);
     QCOMPARE(ui::helpFile(), QString::fromUtf16(ui::kHelpFileGerman));
 }
 

@@ -132,7 +132,7 @@ void TestStartup::sizeWarning_comesBeforeLanguageDialog()
 
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     int boxesBeforeDialog = -1;
     modal.queueShown<app::LanguageDialog>([&](app::LanguageDialog* languageDialog) {
         boxesBeforeDialog = boxes.callCount();
@@ -193,7 +193,7 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     startup.mainWindow().show();
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDNO);
+    boxes.queue(QMessageBox::No);
     widget<QPushButton>(&startup.mainWindow(), u"exitButton"_s)->click();
     QCOMPARE(boxes.lastCall().caption, u"Exit reelMINDER/32"_s);
     QCOMPARE(boxes.lastCall().text, u"Do you really want to exit reelMINDER/32?"_s);
@@ -203,7 +203,7 @@ void TestStartup::exit_yesWritesArchive_noWritesNothing()
     // Exit is the window's cancel button: Escape asks too.
     QApplication::setActiveWindow(&startup.mainWindow());
     QVERIFY(QTest::qWaitForWindowActive(&startup.mainWindow()));
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     QTest::keyClick(&startup.mainWindow(), Qt::Key_Escape);
     QVERIFY(!startup.mainWindow().isVisible());
     QVERIFY(QFile::exists(path));
@@ -246,7 +246,7 @@ void TestStartup::archiveInUseOrUnreadable_endsWithoutWriting()
     const QFileInfo before(path);
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     {
         app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
         QVERIFY(!startup.ready());
@@ -272,12 +272,12 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("records"); // loaded afterwards
-    QTest::newRow("no lock can be had") << u"no lock"_s << int(ui::IDOK)
-                                        << u"Archiv nicht gesperrt/Archive not locked"_s << 0;
-    QTest::newRow("unfinished save, copy restored") << u"unfinished"_s << int(ui::IDYES)
-                                                    << u"Speichern unterbrochen/Save interrupted"_s << 2;
-    QTest::newRow("unfinished save, declined") << u"unfinished"_s << int(ui::IDNO)
-                                               << u"Speichern unterbrochen/Save interrupted"_s << 1;
+    QTest::newRow("no lock can be had")
+        << u"no lock"_s << int(QMessageBox::Ok) << u"Archiv nicht gesperrt/Archive not locked"_s << 0;
+    QTest::newRow("unfinished save, copy restored")
+        << u"unfinished"_s << int(QMessageBox::Yes) << u"Speichern unterbrochen/Save interrupted"_s << 2;
+    QTest::newRow("unfinished save, declined")
+        << u"unfinished"_s << int(QMessageBox::No) << u"Speichern unterbrochen/Save interrupted"_s << 1;
 }
 
 void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
@@ -303,7 +303,7 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
     }
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(answer);
+    boxes.queue(ui::Button(answer));
     app::Startup startup(path);
     QVERIFY(startup.ready());
     QCOMPARE(boxes.callCount(), 1);

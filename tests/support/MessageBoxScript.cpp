@@ -36,7 +36,7 @@ MessageBoxScript::~MessageBoxScript()
     }
 }
 
-void MessageBoxScript::queue(int answer)
+void MessageBoxScript::queue(ui::Button answer)
 {
     answers_.enqueue(answer);
 }
@@ -52,7 +52,7 @@ void MessageBoxScript::clear()
     unexpected_ = 0;
 }
 
-int MessageBoxScript::answer(const ui::MessageBoxCall& call)
+ui::Button MessageBoxScript::answer(const ui::MessageBoxCall& call)
 {
     calls_.append(call);
     if (!answers_.isEmpty()) {
@@ -60,8 +60,8 @@ int MessageBoxScript::answer(const ui::MessageBoxCall& call)
     }
     ++unexpected_;
     qWarning().noquote() << "UNEXPECTED MESSAGE BOX (no answer queued): caption" << call.caption << "text"
-                         << call.text << "flags" << Qt::hex << call.flags;
-    return (call.flags & 0x0Fu) == ui::MB_YESNO ? ui::IDNO : ui::IDOK;
+                         << call.text;
+    return call.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
 }
 
 } // namespace testsupport

@@ -19,8 +19,8 @@ public:
     MessageBoxScript(const MessageBoxScript&) = delete;
     MessageBoxScript& operator=(const MessageBoxScript&) = delete;
 
-    // Answers are used in the order queued: ui::IDOK, ui::IDYES or ui::IDNO.
-    void queue(int answer);
+    // Answers are used in the order queued: QMessageBox::Ok, Yes or No.
+    void queue(ui::Button answer);
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
 
     const QList<ui::MessageBoxCall>& calls() const { return calls_; }
@@ -33,9 +33,9 @@ public:
     void clear();
 
 private:
-    int answer(const ui::MessageBoxCall& call);
+    ui::Button answer(const ui::MessageBoxCall& call);
 
-    QQueue<int> answers_;
+    QQueue<ui::Button> answers_;
     QList<ui::MessageBoxCall> calls_;
     int unexpected_ = 0;
 };

@@ -42,7 +42,7 @@ private Q_SLOTS:
 
         QWidget owner;
         testsupport::MessageBoxScript script;
-        script.queue(ui::IDOK);
+        script.queue(QMessageBox::Ok);
         bool reachedEnd = false;
         QVERIFY(!ui::guarded(&owner, [&] {
             raise();
@@ -53,13 +53,13 @@ private Q_SLOTS:
         QCOMPARE(script.lastCall().owner.data(), &owner);
         QCOMPARE(script.lastCall().text, report);
         QCOMPARE(script.lastCall().caption, QStringLiteral("reelMINDER/32 2.01"));
-        QCOMPARE(script.lastCall().flags, unsigned(ui::MB_ICONERROR));
+        QCOMPARE(script.lastCall().icon, ui::Icon::Error);
     }
 
     void guarded_unknownException_reportsGenericText()
     {
         testsupport::MessageBoxScript script;
-        script.queue(ui::IDOK);
+        script.queue(QMessageBox::Ok);
         QVERIFY(!ui::guarded(nullptr, [] { throw 42; }));
         QCOMPARE(script.callCount(), 1);
         QVERIFY(script.lastCall().text.size() > 1);

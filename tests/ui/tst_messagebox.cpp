@@ -21,13 +21,39 @@ struct ShownBox
     QWidget* parent = nullptr;
 };
 
+// The kinds of box the program shows.
+enum Kind
+{
+    Question, // Yes and No, No the default
+    Retry,    // an error with Yes and No, Yes the default
+    Warning,
+    Error,
+    Information,
+};
+
+ui::Button show(QWidget* owner, const QString& text, const QString& caption, int kind)
+{
+    switch (kind) {
+    case Question:
+        return ui::messageBox(owner, text, caption, ui::Icon::Question, ui::kYesNo, QMessageBox::No);
+    case Retry:
+        return ui::messageBox(owner, text, caption, ui::Icon::Error, ui::kYesNo, QMessageBox::Yes);
+    case Warning:
+        return ui::messageBox(owner, text, caption, ui::Icon::Warning);
+    case Error:
+        return ui::messageBox(owner, text, caption, ui::Icon::Error);
+    default:
+        return ui::messageBox(owner, text, caption, ui::Icon::Information);
+    }
+}
+
 class tst_MessageBox : public QObject
 {
     Q_OBJECT
 
 private:
     // Runs the real box; once it is up, records it and answers with key.
-    static int runRealBox(QWidget* owner, const QString& text, unsigned flags, Qt::Key key, ShownBox& shown)
+    static int runRealBox(QWidget* owner, const QString& text, int kind, Qt::Key key, ShownBox& shown)
     {
         QTimer poll;
         poll.setInterval(10);
@@ -53,7 +79,7 @@ private:
             }
         });
         poll.start();
-        return ui::messageBox(owner, text, QStringLiteral("Caption"), flags);
+        return show(owner, text, QStringLiteral("Caption"), kind);
     }
 
 private Q_SLOTS:
@@ -63,21 +89,24 @@ private Q_SLOTS:
     {
         QWidget owner;
         testsupport::MessageBoxScript script;
-        script.queue(ui::IDYES);
-        script.queue(ui::IDNO);
+        script.queue(QMessageBox::Yes);
+        script.queue(QMessageBox::No);
 
-        QCOMPARE(ui::messageBox(&owner, QStringLiteral("First\r\rSecond"), QStringLiteral("One"), 0x124),
-                 ui::IDYES);
-        QCOMPARE(ui::messageBox(nullptr, QStringLiteral("Again"), QStringLiteral("Two"), 0x14), ui::IDNO);
+        QCOMPARE(show(&owner, QStringLiteral("First\r\rSecond"), QStringLiteral("One"), Question),
+                 QMessageBox::Yes);
+        QCOMPARE(show(nullptr, QStringLiteral("Again"), QStringLiteral("Two"), Retry), QMessageBox::No);
 
         QCOMPARE(script.callCount(), 2);
         const ui::MessageBoxCall first = script.calls().at(0);
         QCOMPARE(first.owner.data(), &owner);
         QCOMPARE(first.text, QStringLiteral("First\r\rSecond")); // the seam gets the text unchanged
         QCOMPARE(first.caption, QStringLiteral("One"));
-        QCOMPARE(first.flags, 0x124u);
+        QCOMPARE(first.icon, ui::Icon::Question);
+        QCOMPARE(first.buttons, ui::kYesNo);
+        QCOMPARE(first.defaultButton, QMessageBox::No);
         QCOMPARE(script.lastCall().caption, QStringLiteral("Two"));
-        QCOMPARE(script.lastCall().flags, 0x14u);
+        QCOMPARE(script.lastCall().icon, ui::Icon::Error);
+        QCOMPARE(script.lastCall().defaultButton, QMessageBox::Yes);
         QCOMPARE(script.unexpectedCalls(), 0);
         QCOMPARE(script.pendingAnswers(), 0);
     }
@@ -86,9 +115,9 @@ private Q_SLOTS:
     {
         testsupport::MessageBoxScript script;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("UNEXPECTED MESSAGE BOX")));
-        QCOMPARE(ui::messageBox(nullptr, QStringLiteral("Sure?"), QStringLiteral("Q"), 0x124), ui::IDNO);
+        QCOMPARE(show(nullptr, QStringLiteral("Sure?"), QStringLiteral("Q"), Question), QMessageBox::No);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("UNEXPECTED MESSAGE BOX")));
-        QCOMPARE(ui::messageBox(nullptr, QStringLiteral("Note"), QStringLiteral("N"), 0x30), ui::IDOK);
+        QCOMPARE(show(nullptr, QStringLiteral("Note"), QStringLiteral("N"), Warning), QMessageBox::Ok);
         QCOMPARE(script.unexpectedCalls(), 2);
         QCOMPARE(script.callCount(), 2);
         script.clear(); // provoked on purpose: keep the script's own end-of-test check quiet
@@ -111,9 +140,9 @@ private Q_SLOTS:
             if (boxShown) {
                 QTest::ignoreMessage(QtWarningMsg,
                                      QRegularExpression(QStringLiteral("UNEXPECTED MESSAGE BOX")));
-                ui::messageBox(nullptr, QStringLiteral("Text"), QStringLiteral("Caption"), ui::MB_ICONERROR);
+                show(nullptr, QStringLiteral("Text"), QStringLiteral("Caption"), Error);
             } else {
-                script.queue(ui::IDOK);
+                script.queue(QMessageBox::Ok);
             }
         }
         // Had the script not failed above, this check would be the expected failure and count as one.
@@ -123,7 +152,7 @@ private Q_SLOTS:
     void realBox_buttonsDefaultAndKeys_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<unsigned>("flags");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("defaultButton");
@@ -133,25 +162,26 @@ private Q_SLOTS:
         const QStringList german{QStringLiteral("&Ja"), QStringLiteral("&Nein")};
         const QStringList ok{QStringLiteral("OK")};
         QTest::newRow("en question, Escape answers No")
-            << 0 << 0x124u << int(Qt::Key_Escape) << english << QStringLiteral("&No") << int(ui::IDNO);
-        QTest::newRow("en question, Enter answers No")
-            << 0 << 0x124u << int(Qt::Key_Return) << english << QStringLiteral("&No") << int(ui::IDNO);
-        QTest::newRow("de question, Escape answers No")
-            << 1 << 0x124u << int(Qt::Key_Escape) << german << QStringLiteral("&Nein") << int(ui::IDNO);
-        QTest::newRow("de retry, Enter answers Ja")
-            << 1 << 0x14u << int(Qt::Key_Return) << german << QStringLiteral("&Ja") << int(ui::IDYES);
-        QTest::newRow("en retry, Escape answers No")
-            << 0 << 0x14u << int(Qt::Key_Escape) << english << QStringLiteral("&Yes") << int(ui::IDNO);
+            << 0 << int(Question) << int(Qt::Key_Escape) << english << QStringLiteral("&No")
+            << int(QMessageBox::No);
+        QTest::newRow("en question, Enter answers No") << 0 << int(Question) << int(Qt::Key_Return) << english
+                                                       << QStringLiteral("&No") << int(QMessageBox::No);
+        QTest::newRow("de question, Escape answers No") << 1 << int(Question) << int(Qt::Key_Escape) << german
+                                                        << QStringLiteral("&Nein") << int(QMessageBox::No);
+        QTest::newRow("de retry, Enter answers Ja") << 1 << int(Retry) << int(Qt::Key_Return) << german
+                                                    << QStringLiteral("&Ja") << int(QMessageBox::Yes);
+        QTest::newRow("en retry, Escape answers No") << 0 << int(Retry) << int(Qt::Key_Escape) << english
+                                                     << QStringLiteral("&Yes") << int(QMessageBox::No);
         QTest::newRow("en warning, Escape answers OK")
-            << 0 << 0x30u << int(Qt::Key_Escape) << ok << QStringLiteral("OK") << int(ui::IDOK);
+            << 0 << int(Warning) << int(Qt::Key_Escape) << ok << QStringLiteral("OK") << int(QMessageBox::Ok);
         QTest::newRow("de error, Enter answers OK")
-            << 1 << 0x10u << int(Qt::Key_Return) << ok << QStringLiteral("OK") << int(ui::IDOK);
+            << 1 << int(Error) << int(Qt::Key_Return) << ok << QStringLiteral("OK") << int(QMessageBox::Ok);
     }
 
     void realBox_buttonsDefaultAndKeys()
     {
         QFETCH(int, language);
-        QFETCH(unsigned, flags);
+        QFETCH(int, kind);
         QFETCH(int, key);
         QFETCH(QStringList, buttons);
         QFETCH(QString, defaultButton);
@@ -160,7 +190,7 @@ private Q_SLOTS:
         ui::setLanguage(static_cast<quint8>(language));
         QWidget owner;
         ShownBox shown;
-        QCOMPARE(runRealBox(&owner, QStringLiteral("Text"), flags, static_cast<Qt::Key>(key), shown), result);
+        QCOMPARE(runRealBox(&owner, QStringLiteral("Text"), kind, static_cast<Qt::Key>(key), shown), result);
         QVERIFY(shown.found);
         QCOMPARE(shown.title, QStringLiteral("Caption"));
         QCOMPARE(shown.parent, &owner);
@@ -170,23 +200,23 @@ private Q_SLOTS:
         QCOMPARE(shown.defaultButton, defaultButton);
     }
 
-    void realBox_iconFollowsFlags_data()
+    void realBox_iconFollowsKind_data()
     {
-        QTest::addColumn<unsigned>("flags");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("icon");
-        QTest::newRow("error") << 0x10u << int(QMessageBox::Critical);
-        QTest::newRow("question") << 0x124u << int(QMessageBox::Question);
-        QTest::newRow("warning") << 0x30u << int(QMessageBox::Warning);
-        QTest::newRow("information") << 0x40u << int(QMessageBox::Information);
-        QTest::newRow("error with Yes/No") << 0x14u << int(QMessageBox::Critical);
+        QTest::newRow("error") << int(Error) << int(QMessageBox::Critical);
+        QTest::newRow("question") << int(Question) << int(QMessageBox::Question);
+        QTest::newRow("warning") << int(Warning) << int(QMessageBox::Warning);
+        QTest::newRow("information") << int(Information) << int(QMessageBox::Information);
+        QTest::newRow("error with Yes/No") << int(Retry) << int(QMessageBox::Critical);
     }
 
-    void realBox_iconFollowsFlags()
+    void realBox_iconFollowsKind()
     {
-        QFETCH(unsigned, flags);
+        QFETCH(int, kind);
         QFETCH(int, icon);
         ShownBox shown;
-        runRealBox(nullptr, QStringLiteral("Text"), flags, Qt::Key_Escape, shown);
+        runRealBox(nullptr, QStringLiteral("Text"), kind, Qt::Key_Escape, shown);
         QVERIFY(shown.found);
         QCOMPARE(int(shown.icon), icon);
     }
@@ -194,8 +224,7 @@ private Q_SLOTS:
     void realBox_carriageReturnsBreakLines()
     {
         ShownBox shown;
-        runRealBox(nullptr, QStringLiteral("Deutsch\r\rEnglish\r\nend"), ui::MB_ICONWARNING, Qt::Key_Escape,
-                   shown);
+        runRealBox(nullptr, QStringLiteral("Deutsch\r\rEnglish\r\nend"), Warning, Qt::Key_Escape, shown);
         QVERIFY(shown.found);
         QCOMPARE(shown.text, QStringLiteral("Deutsch\n\nEnglish\nend"));
     }

@@ -104,7 +104,7 @@ void TestCassetteDialog::newCassette_checksInOrder()
     ui::setLanguage(quint8(language));
     testsupport::MessageBoxScript boxes;
     if (!caption.isEmpty())
-        boxes.queue(ui::IDOK);
+        boxes.queue(QMessageBox::Ok);
     const bool accepted = submit(f, CassetteDialog::NewCassette, name, length);
 
     QCOMPARE(accepted, caption.isEmpty());
@@ -112,7 +112,7 @@ void TestCassetteDialog::newCassette_checksInOrder()
         QCOMPARE(boxes.callCount(), 1);
         QCOMPARE(boxes.lastCall().caption, caption);
         QCOMPARE(boxes.lastCall().text, text);
-        QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONERROR));
+        QCOMPARE(boxes.lastCall().icon, ui::Icon::Error);
         QCOMPARE(boxes.lastCall().owner.data(), f.cassetteDialog);
         QCOMPARE(f.cassetteDialog->focusWidget()->objectName(), focus);
     }
@@ -178,7 +178,7 @@ void TestCassetteDialog::editCassette_lengthBelowMinimumRefused()
     WindowFixture f({makeRecord(u"T"_s, 240, u"a"_s, 90), makeRecord(u"T"_s, 240, u"b"_s, 100)});
     f.list()->setSelectedRow(0);
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     QVERIFY(!submit(f, CassetteDialog::EditCassette, u"T"_s, u"189"_s));
     QVERIFY(boxes.lastCall().text.contains(u"between 190 and 65535."_s));
     QVERIFY(submit(f, CassetteDialog::EditCassette, u"T"_s, u"190"_s));
@@ -192,13 +192,13 @@ void TestCassetteDialog::editCassette_ownNameOrItsCaseAccepted_otherTapesNameRef
     testsupport::MessageBoxScript boxes;
     QVERIFY(submit(f, CassetteDialog::EditCassette, u"Natur"_s, u"240"_s));
     QVERIFY(submit(f, CassetteDialog::EditCassette, u"NATUR"_s, u"240"_s));
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     QVERIFY(!submit(f, CassetteDialog::EditCassette, u"krimi"_s, u"240"_s));
     QCOMPARE(boxes.lastCall().caption, u"Tapename already exists"_s);
 
     // Through the main window: the refused rename leaves both cassettes as they were.
     testsupport::ModalScript modal;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     modal.queueShown<CassetteDialog>([](CassetteDialog* dialog) {
         nameEdit(dialog)->setText(u"KRIMI"_s);
         dialog->acceptIfValid();

@@ -78,7 +78,7 @@ void TestExchange::export_unwritableFile_isReported()
     testsupport::ModalScript modal;
     modal.queueFile(fixture.dir.filePath(u"no such folder/out.csv"_s));
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     widget<QAction>(fixture.mainWindow.get(), u"exportAction"_s)->trigger();
     QCOMPARE(boxes.callCount(), 1);
     QCOMPARE(boxes.lastCall().caption, u"Export failed"_s);

@@ -328,7 +328,7 @@ void TestFilmWindow::save_checksYearLengthAndRoom()
     type(u"Heimat"_s, year, length, longplay);
     testsupport::MessageBoxScript boxes;
     if (!message.isEmpty())
-        boxes.queue(ui::IDOK);
+        boxes.queue(QMessageBox::Ok);
     window_->editOrSave();
     QCOMPARE(boxes.lastCall().caption, message);
     QCOMPARE(window_->isEditing(), !message.isEmpty());
@@ -441,7 +441,7 @@ void TestFilmWindow::delete_keepsCassetteAndAnchor()
                            .filmEdited = {},
                            .filmDeleted = [&](const FilmRecord& r) { gone += catalogue::text(r.filmName); }});
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     window_->deleteOrDiscard();
     QCOMPARE(boxes.lastCall().caption, u"Deleting of a Film"_s);
     QCOMPARE(gone, QStringList{QString::number(deleted)});

@@ -191,7 +191,7 @@ void TestMainWindow::buttons_enabledExactlyWhileCatalogueHoldsARecord()
     QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 
     f.list()->setSelectedRow(0);
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     f.mainWindow->deleteCassette();
     QCOMPARE(enabled(), QList<bool>(4, false));
     QCOMPARE(f.label(u"cassetteCountLabel"_s)->text(), u"0 Tapes"_s);
@@ -233,7 +233,7 @@ void TestMainWindow::noSelection_warnsAndDoesNothing()
     f.mainWindow->setFilmOpener([&](FilmRecord*) { filmWindowOpened = true; });
     testsupport::MessageBoxScript boxes;
     testsupport::ModalScript modal;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     const QList<void (windows::MainWindow::*)()> handlers{&windows::MainWindow::openCassette,
                                                           &windows::MainWindow::editCassette,
                                                           &windows::MainWindow::deleteCassette};
@@ -242,7 +242,7 @@ void TestMainWindow::noSelection_warnsAndDoesNothing()
     QCOMPARE(boxes.callCount(), 1);
     QCOMPARE(boxes.lastCall().text, text);
     QCOMPARE(boxes.lastCall().caption, caption);
-    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Warning);
     QCOMPARE(boxes.lastCall().owner.data(), f.mainWindow.get());
     QVERIFY(!filmWindowOpened);
     QCOMPARE(f.catalogue.recordCount(), 1);
@@ -393,11 +393,12 @@ void TestMainWindow::delete_removesCassetteAndLowersFilmCountByRowCount()
     f.list()->setSelectedRow(1);
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     f.mainWindow->deleteCassette();
     QCOMPARE(boxes.lastCall().text, u"Wollen Sie die Videokassette \"Drop\" wirklich löschen?"_s);
     QCOMPARE(boxes.lastCall().caption, u"Löschen einer Videokassette"_s);
-    QCOMPARE(boxes.lastCall().flags, 0x124u);
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Question);
+    QCOMPARE(boxes.lastCall().defaultButton, QMessageBox::No);
 
     QCOMPARE(f.label(u"filmCountLabel"_s)->text(), u"1 Film"_s);
     QCOMPARE(f.catalogue.filmTotal(), 1);
@@ -412,7 +413,7 @@ void TestMainWindow::delete_answeredNo_keepsEverything()
     WindowFixture f({makeRecord(u"Keep"_s, 240, u"K1"_s, 60)});
     f.list()->setSelectedRow(0);
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDNO);
+    boxes.queue(QMessageBox::No);
     f.mainWindow->deleteCassette();
     QCOMPARE(boxes.lastCall().text, u"Do you really want do delete the Videotape \"Keep\"?"_s);
     QCOMPARE(boxes.lastCall().caption, u"Deleting of a Videotape"_s);
@@ -441,7 +442,7 @@ void TestMainWindow::editAndDelete_readRowNumbers_notTheirText()
     QCOMPARE(minimum, 53);
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     f.mainWindow->deleteCassette();
     QCOMPARE(f.catalogue.filmTotal(), 1);
 }
@@ -511,16 +512,17 @@ void TestMainWindow::exit_answeredNoKeepsRunning_YesSavesArchive()
     const QByteArray before = testsupport::readFileBytes(f.archivePath());
 
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDNO);
+    boxes.queue(QMessageBox::No);
     QVERIFY(!f.mainWindow->close());
     QCOMPARE(boxes.lastCall().caption, u"reelMINDER/32 beenden"_s);
     QCOMPARE(boxes.lastCall().text, u"Wollen Sie reelMINDER/32 wirklich beenden?"_s);
-    QCOMPARE(boxes.lastCall().flags, 0x124u);
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Question);
+    QCOMPARE(boxes.lastCall().defaultButton, QMessageBox::No);
     QVERIFY(f.mainWindow->isVisible());
     QCOMPARE(testsupport::readFileBytes(f.archivePath()), before);
     QCOMPARE(f.catalogue.recordCount(), 2);
 
-    boxes.queue(ui::IDYES);
+    boxes.queue(QMessageBox::Yes);
     QVERIFY(f.mainWindow->close());
     QVERIFY(f.catalogue.isEmpty());
     const QByteArray after = testsupport::readFileBytes(f.archivePath());
@@ -543,14 +545,14 @@ void TestMainWindow::sizeWarning_shownWhileLoadingDamagedArchive()
         file.write(QByteArray(17, 'x'));
     }
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     catalogue::Catalogue catalogue;
     windows::MainWindow mainWindow(catalogue, path);
     QCOMPARE(boxes.lastCall().caption, u"Archiv defekt/Archive defect"_s);
     QCOMPARE(boxes.lastCall().text,
              u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
              u"The size of the Archivefile is not correct. Therefore a film could be missed."_s);
-    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONWARNING));
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Warning);
     QCOMPARE(mainWindow.cassetteList()->rowCount(), 1);
 }
 

@@ -99,8 +99,8 @@ void TestSearchDialog::runs_addUpAndCountTheirOwnHits()
     ui::setLanguage(quint8(language));
     widget<controls::NumEdit>(dialog_.get(), u"lengthEdit"_s)->setIntValue(length);
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
+    boxes.queue(QMessageBox::Ok);
     // Enter in a field starts a search, as the default button does.
     QTest::keyClick(widget<controls::NumEdit>(dialog_.get(), u"lengthEdit"_s), Qt::Key_Return);
     QCOMPARE(boxes.lastCall().text, message);
@@ -117,7 +117,7 @@ void TestSearchDialog::discard_resetsEverything()
     widget<controls::NumEdit>(dialog_.get(), u"yearEdit"_s)->setIntValue(1990);
     widget<QCheckBox>(dialog_.get(), u"seenCheck"_s)->setCheckState(Qt::Checked);
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     dialog_->search();
     widget<QPushButton>(dialog_.get(), u"discardButton"_s)->click();
     QCOMPARE(dialog_->resultList()->rowCount(), 0);
@@ -130,8 +130,8 @@ void TestSearchDialog::discard_resetsEverything()
 void TestSearchDialog::rows_followEditedAndDeletedFilms()
 {
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
+    boxes.queue(QMessageBox::Ok);
     dialog_->search();
     dialog_->search(); // every film stands twice
     catalogue::setText(films_[1]->filmName, u"Zwei neu"_s);
@@ -149,7 +149,7 @@ void TestSearchDialog::openTape_handsOverTheSelectedHit()
     QList<FilmRecord*> opened;
     dialog_->setFilmOpener([&opened](FilmRecord* r) { opened += r; });
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     dialog_->search();
     dialog_->openTape();
     QVERIFY(opened.isEmpty());

@@ -80,11 +80,11 @@ void TestSheetOutput::listAsPdf_unwritableFile_isReportedAsAnError()
     testsupport::ModalScript modal;
     modal.queueFile(path);
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     testsupport::widget<QAction>(f.mainWindow.get(), u"listPdfAction"_s)->trigger();
 
     QCOMPARE(boxes.callCount(), 1);
-    QCOMPARE(boxes.lastCall().flags, unsigned(ui::MB_ICONERROR));
+    QCOMPARE(boxes.lastCall().icon, ui::Icon::Error);
     QVERIFY(boxes.lastCall().text.contains(QDir::toNativeSeparators(path)));
     QVERIFY(!QFileInfo::exists(path));
 }
@@ -102,7 +102,7 @@ void TestSheetOutput::sheetCommands_withoutSelection_warnAndOpenNothing()
     WindowFixture f(twoCassettes());
     f.mainWindow->retranslate();
     testsupport::MessageBoxScript boxes;
-    boxes.queue(ui::IDOK);
+    boxes.queue(QMessageBox::Ok);
     const testsupport::ModalScript modal;
     testsupport::widget<QAction>(f.mainWindow.get(), action)->trigger();
 
