@@ -84,7 +84,6 @@ int LanguageDialog::applyChoice()
 {
     chosenLanguage_ = germanButton_->isChecked() ? ui::kGerman : ui::kEnglish;
     windows::fillGenreLists(chosenLanguage_, genreCombos_);
-    ui::setHelpFile(ui::helpFileOf(chosenLanguage_));
     // A choice that cannot be stored is reported once and still holds for this run: keeping the
     // dialog open would trap a user whose settings folder is write-protected.
     // The report is in the language just chosen: the one the user reads.

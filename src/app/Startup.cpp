@@ -76,7 +76,6 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
 
     readLanguage(language);
     windows::fillGenreLists(ui::language(), genreCombos());
-    ui::setHelpFile(ui::helpFileOf(ui::language()));
 }
 
 windows::GenreCombos Startup::genreCombos() const

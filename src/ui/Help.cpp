@@ -1,6 +1,7 @@
 #include "ui/Help.h"
 
 #include "ui/HelpViewer.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -13,13 +14,19 @@ namespace ui {
 
 namespace {
 
-constexpr char kContextProperty[] = "helpContext";
+constexpr char kTopicProperty[] = "helpTopic";
 
-QString& currentHelpFile()
+struct TopicPage
 {
-    static QString fileName = QString::fromUtf16(kHelpFileEnglish);
-    return fileName;
-}
+    HelpTopic topic;
+    const char16_t* page;
+};
+constexpr TopicPage kPages[] = {
+    {HelpTopic::MainWindow, u"main-window"},
+    {HelpTopic::FilmWindow, u"film-window"},
+    {HelpTopic::CassetteDialog, u"cassette-dialog"},
+    {HelpTopic::SearchDialog, u"search-dialog"},
+};
 
 HelpViewer* viewerFor(QWidget* parent)
 {
@@ -45,22 +52,30 @@ HelpViewer* viewerFor(QWidget* parent)
 
 } // namespace
 
-void setHelpFile(const QString& fileName)
+QString helpPageName(HelpTopic topic)
 {
-    currentHelpFile() = fileName;
+    for (const TopicPage& page : kPages) {
+        if (page.topic == topic)
+            return QString::fromUtf16(page.page);
+    }
+    return {};
 }
 
-QString helpFile()
+HelpTopic helpTopicOfPage(const QString& pageName)
 {
-    return currentHelpFile();
+    for (const TopicPage& page : kPages) {
+        if (pageName == QStringView(page.page))
+            return page.topic;
+    }
+    return HelpTopic::None;
 }
 
-void setHelpContext(QWidget* window, int context)
+void setHelpTopic(QWidget* window, HelpTopic topic)
 {
     if (window == nullptr) {
         return;
     }
-    window->setProperty(kContextProperty, context);
+    window->setProperty(kTopicProperty, QVariant::fromValue(int(topic)));
     if (window->findChild<QShortcut*>(QStringLiteral("helpShortcut"), Qt::FindDirectChildrenOnly) !=
         nullptr) {
         return;
@@ -75,19 +90,18 @@ void setHelpContext(QWidget* window, int context)
     // Wherever the focus is inside the window, F1 reaches this shortcut.
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, window,
-                     [window] { showHelp(window, helpContext(window)); });
+                     [window] { showHelp(window, helpTopic(window)); });
 }
 
-int helpContext(const QWidget* window)
+HelpTopic helpTopic(const QWidget* window)
 {
-    return window != nullptr ? window->property(kContextProperty).toInt() : 0;
+    return window != nullptr ? HelpTopic(window->property(kTopicProperty).toInt()) : HelpTopic::None;
 }
 
-void showHelp(QWidget* parent, int context)
+void showHelp(QWidget* parent, HelpTopic topic)
 {
-    const bool german = helpFile().compare(QString::fromUtf16(kHelpFileGerman), Qt::CaseInsensitive) == 0;
     HelpViewer* const viewer = viewerFor(parent);
-    viewer->showTopic(context, german);
+    viewer->showTopic(topic, language());
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

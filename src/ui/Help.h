@@ -4,25 +4,29 @@
 
 class QWidget;
 
-// The application's help: one help file per language, opened at a window's help topic by F1.
+// The application's help: one page per topic and language, opened at a window's topic by F1, in the
+// program's language.
 namespace ui {
 
-inline constexpr int kHelpMainWindow = 40;
-inline constexpr int kHelpFilmWindow = 90;
-inline constexpr int kHelpCassetteDialog = 260;
-inline constexpr int kHelpSearchDialog = 270;
+enum class HelpTopic
+{
+    None,
+    MainWindow,
+    FilmWindow,
+    CassetteDialog,
+    SearchDialog,
+};
 
-inline constexpr char16_t kHelpFileEnglish[] = u"RMINDR2E.HLP";
-inline constexpr char16_t kHelpFileGerman[] = u"RMINDR2D.HLP";
-
-void setHelpFile(const QString& fileName);
-QString helpFile();
+// The name of a topic's page ("main-window"); empty for None.
+QString helpPageName(HelpTopic topic);
+// The topic of a page name; None when no topic has it.
+HelpTopic helpTopicOfPage(const QString& pageName);
 
 // Gives window a help topic: F1 anywhere in it opens that topic.
-void setHelpContext(QWidget* window, int context);
-int helpContext(const QWidget* window);
+void setHelpTopic(QWidget* window, HelpTopic topic);
+HelpTopic helpTopic(const QWidget* window);
 
-// Opens the built-in help viewer at topic, in the language of the current help file.
-void showHelp(QWidget* parent, int context);
+// Opens the built-in help viewer at topic, in the program's language.
+void showHelp(QWidget* parent, HelpTopic topic);
 
 } // namespace ui

@@ -32,39 +32,41 @@ HelpViewer::HelpViewer(QWidget* parent)
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::followSource);
 }
 
-QString HelpViewer::pagePath(int topic, bool german)
+QString HelpViewer::pagePath(HelpTopic topic, quint8 language)
 {
-    const QString path = QStringLiteral(":/help/%1/%2.html").arg(german ? u"de" : u"en").arg(topic);
+    const QString page = helpPageName(topic);
+    if (page.isEmpty())
+        return {};
+    const QString path =
+        QStringLiteral(":/help/%1/%2.html").arg(language == kGerman ? u"de" : u"en").arg(page);
     return QFile::exists(path) ? path : QString();
 }
 
-void HelpViewer::showTopic(int topic, bool german)
+void HelpViewer::showTopic(HelpTopic topic, quint8 language)
 {
-    german_ = german;
-    const QString path = pagePath(topic, german);
+    language_ = isLanguage(language) ? language : kEnglish;
+    const QString path = pagePath(topic, language_);
     QString noHelp;
-    // The viewer speaks the language of the help file it shows, which need not be the program's.
-    withLanguage(german ? kGerman : kEnglish, [&] {
+    // The viewer speaks the language of the page it shows.
+    withLanguage(language_, [&] {
         setWindowTitle(tr("reelMINDER/32 Help"));
         close_->setText(tr("&Close"));
         noHelp = tr("There is no help on this topic.");
     });
 
+    topic_ = topic;
     if (path.isEmpty()) {
-        topic_ = topic;
         browser_->clear();
         browser_->setPlainText(noHelp);
         return;
     }
     browser_->setSource(QUrl(QLatin1String("qrc") + path));
-    topic_ = topic;
 }
 
 void HelpViewer::followSource(const QUrl& source)
 {
-    bool ok = false;
-    const int topic = source.fileName().section(QLatin1Char('.'), 0, 0).toInt(&ok);
-    if (ok) {
+    const HelpTopic topic = helpTopicOfPage(source.fileName().section(QLatin1Char('.'), 0, 0));
+    if (topic != HelpTopic::None) {
         topic_ = topic;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Help.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -17,24 +19,24 @@ class HelpViewer final : public QDialog
 public:
     explicit HelpViewer(QWidget* parent);
 
-    // Shows topic in German when german is set, otherwise in English.
-    void showTopic(int topic, bool german);
+    // Shows topic in language (English for a byte no language has).
+    void showTopic(HelpTopic topic, quint8 language);
 
-    int topic() const { return topic_; }
-    bool isGerman() const { return german_; }
+    HelpTopic topic() const { return topic_; }
+    quint8 language() const { return language_; }
     QString pageTitle() const;
     QString pageText() const;
 
     // The resource holding a topic's page; empty when there is none.
-    static QString pagePath(int topic, bool german);
+    static QString pagePath(HelpTopic topic, quint8 language);
 
 private:
     void followSource(const QUrl& source);
 
     QTextBrowser* browser_;
     QPushButton* close_;
-    int topic_ = 0;
-    bool german_ = false;
+    HelpTopic topic_ = HelpTopic::None;
+    quint8 language_ = 0;
 };
 
 } // namespace ui

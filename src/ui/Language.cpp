@@ -1,7 +1,5 @@
 #include "ui/Language.h"
 
-#include "ui/Help.h"
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
@@ -21,14 +19,13 @@ namespace {
 struct LanguageFiles
 {
     const char* translation;
-    const char16_t* helpFile;
     // Qt's own texts (the file and print dialogs, the command line's headings); none for English,
     // the language Qt is written in.
     const char* qtTranslation;
 };
 constexpr LanguageFiles kLanguages[] = {
-    {"reelminder_en", kHelpFileEnglish, nullptr},
-    {"reelminder_de", kHelpFileGerman, "qtbase_de"},
+    {"reelminder_en", nullptr},
+    {"reelminder_de", "qtbase_de"},
 };
 constexpr std::size_t kLanguageCount = std::size(kLanguages);
 
@@ -74,8 +71,8 @@ QTranslator* qtTranslatorOf(quint8 language)
     return translator;
 }
 
-// At most one translator of the program's is installed: a text the current language leaves untranslated must fall
-// back to its English source, never to another language.
+// At most one translator of the program's is installed: a text the current language leaves untranslated must
+// fall back to its English source, never to another language.
 void install(QTranslator* translator, QPointer<QTranslator>& installed = installedTranslator)
 {
     if (translator == installed) {
@@ -128,11 +125,6 @@ void setLanguage(quint8 language)
 bool isLanguage(quint8 language)
 {
     return language < kLanguageCount;
-}
-
-QString helpFileOf(quint8 language)
-{
-    return QString::fromUtf16(kLanguages[isLanguage(language) ? language : kEnglish].helpFile);
 }
 
 void withLanguage(quint8 language, const std::function<void()>& apply)

@@ -27,9 +27,6 @@ void setLanguage(quint8 language);
 // True when the byte stands for a language the program has a translation for.
 bool isLanguage(quint8 language);
 
-// The help file of a language; the English one for a byte that no language has.
-QString helpFileOf(quint8 language);
-
 // Runs apply while the texts answer in language instead of the program's language, without telling
 // any window: for texts wanted in a language other than the current one.
 void withLanguage(quint8 language, const std::function<void()>& apply);

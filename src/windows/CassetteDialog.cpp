@@ -30,7 +30,7 @@ using catalogue::kTapeNameCapacity;
 CassetteDialog::CassetteDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
 {
     setObjectName(u"cassetteDialog"_s);
-    ui::setHelpContext(this, ui::kHelpCassetteDialog);
+    ui::setHelpTopic(this, ui::HelpTopic::CassetteDialog);
 
     nameLabel_ = new QLabel(this);
     nameLabel_->setObjectName(u"nameLabel"_s);

@@ -69,7 +69,7 @@ FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent)
     : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
 {
     setObjectName(u"filmWindow"_s);
-    ui::setHelpContext(this, ui::kHelpFilmWindow);
+    ui::setHelpTopic(this, ui::HelpTopic::FilmWindow);
     createControls();
     retranslate();
 }

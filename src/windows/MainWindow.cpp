@@ -93,7 +93,7 @@ void MainWindow::createControls()
 {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(ui::applicationTitle());
-    ui::setHelpContext(this, ui::kHelpMainWindow);
+    ui::setHelpTopic(this, ui::HelpTopic::MainWindow);
 
     cassettesLabel_ = new QLabel(this);
     cassettesLabel_->setObjectName(u"cassettesLabel"_s);

@@ -70,7 +70,7 @@ SearchDialog::SearchDialog(catalogue::Catalogue& catalogue, QWidget* parent)
     : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
 {
     setObjectName(u"searchDialog"_s);
-    ui::setHelpContext(this, ui::kHelpSearchDialog);
+    ui::setHelpTopic(this, ui::HelpTopic::SearchDialog);
     createControls();
     retranslate();
 }

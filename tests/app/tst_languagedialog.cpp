@@ -159,7 +159,6 @@ void TestLanguageDialog::close_appliesChoice()
     QCOMPARE(languageDialog_->result(),
              chooseGerman ? int(LanguageDialog::German) : int(LanguageDialog::English));
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
-    QCOMPARE(ui::helpFile(), QString::fromUtf16(chooseGerman ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
     QCOMPARE(items(search_), chooseGerman ? windows::germanGenres() : windows::englishGenres());
     QCOMPARE(items(film_), items(search_));
 }
@@ -179,7 +178,6 @@ void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
     QCOMPARE(boxes.lastCall().text, u"Konnte Daten für 'Language' nicht setzen."_s);
     QCOMPARE(boxes.lastCall().caption, ui::applicationTitle());
     QCOMPARE(boxes.lastCall().icon, ui::Icon::Error);
-    QCOMPARE(ui::helpFile(), QString::fromUtf16(ui::kHelpFileGerman));
 }
 
 void TestLanguageDialog::genreLists_namesAndExactCopy()

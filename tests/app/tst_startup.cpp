@@ -40,11 +40,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        ui::setLanguage(0);
-        ui::setHelpFile(QString::fromUtf16(ui::kHelpFileEnglish));
-    }
+    void init() { ui::setLanguage(0); }
     void cleanup() { catalogue::Catalogue::instance().releaseAll(); }
 
     void firstStart_asksWithNothingPreselected_storesChoice_data();
@@ -97,7 +93,7 @@ void TestStartup::firstStart_asksWithNothingPreselected_storesChoice()
     QVERIFY(nothingPreselected);
     QCOMPARE(ui::language(), quint8(chooseGerman ? 1 : 0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
-    QCOMPARE(ui::helpFile(), QString::fromUtf16(chooseGerman ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+    QCOMPARE(ui::language(), chooseGerman ? ui::kGerman : ui::kEnglish);
 }
 
 void TestStartup::secondStart_usesStoredLanguageWithoutAsking_data()
@@ -118,7 +114,7 @@ void TestStartup::secondStart_usesStoredLanguageWithoutAsking()
     app::Startup startup(catalogue::archivePath(programDir.path() + u'/'));
     QCOMPARE(modal.opened(), QStringList());
     QCOMPARE(ui::language(), quint8(stored));
-    QCOMPARE(ui::helpFile(), QString::fromUtf16(stored ? ui::kHelpFileGerman : ui::kHelpFileEnglish));
+    QCOMPARE(ui::language(), stored ? ui::kGerman : ui::kEnglish);
 }
 
 void TestStartup::sizeWarning_comesBeforeLanguageDialog()

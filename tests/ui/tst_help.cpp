@@ -1,5 +1,6 @@
 #include "ui/Help.h"
 #include "ui/HelpViewer.h"
+#include "ui/Language.h"
 
 #include <QDialog>
 #include <QFile>
@@ -11,9 +12,9 @@
 namespace {
 
 // The <title> of a topic's page as stored in the resources.
-QString storedTitle(int topic, bool german)
+QString storedTitle(ui::HelpTopic topic, bool german)
 {
-    QFile page(ui::HelpViewer::pagePath(topic, german));
+    QFile page(ui::HelpViewer::pagePath(topic, german ? ui::kGerman : ui::kEnglish));
     if (!page.open(QIODevice::ReadOnly)) {
         return {};
     }
@@ -48,26 +49,26 @@ class tst_Help : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void helpFile_isEnglishUntilSet() { QCOMPARE(ui::helpFile(), QStringLiteral("RMINDR2E.HLP")); }
-
-    void cleanup() { ui::setHelpFile(QString::fromUtf16(ui::kHelpFileEnglish)); }
+    void cleanup() { ui::setLanguage(ui::kEnglish); }
 
     void everyTopicHasPageInBothLanguages_data()
     {
-        QTest::addColumn<int>("topic");
+        QTest::addColumn<ui::HelpTopic>("topic");
         QTest::addColumn<bool>("german");
-        for (const int topic :
-             {ui::kHelpMainWindow, ui::kHelpFilmWindow, ui::kHelpCassetteDialog, ui::kHelpSearchDialog}) {
-            QTest::addRow("%d en", topic) << topic << false;
-            QTest::addRow("%d de", topic) << topic << true;
+        for (const ui::HelpTopic topic : {ui::HelpTopic::MainWindow, ui::HelpTopic::FilmWindow,
+                                          ui::HelpTopic::CassetteDialog, ui::HelpTopic::SearchDialog}) {
+            const QByteArray page = ui::helpPageName(topic).toLatin1();
+            QTest::addRow("%s en", page.constData()) << topic << false;
+            QTest::addRow("%s de", page.constData()) << topic << true;
         }
     }
 
     void everyTopicHasPageInBothLanguages()
     {
-        QFETCH(int, topic);
+        QFETCH(ui::HelpTopic, topic);
         QFETCH(bool, german);
-        const QString path = ui::HelpViewer::pagePath(topic, german);
+        QCOMPARE(ui::helpTopicOfPage(ui::helpPageName(topic)), topic);
+        const QString path = ui::HelpViewer::pagePath(topic, german ? ui::kGerman : ui::kEnglish);
         QVERIFY(!path.isEmpty());
         QFile page(path);
         QVERIFY(page.open(QIODevice::ReadOnly));
@@ -76,32 +77,30 @@ private Q_SLOTS:
         QVERIFY(storedTitle(topic, german) != storedTitle(topic, !german));
     }
 
-    void f1InWindow_opensItsTopicInHelpFileLanguage_data()
+    void f1InWindow_opensItsTopicInTheProgramsLanguage_data()
     {
-        QTest::addColumn<QString>("helpFile");
-        QTest::addColumn<int>("topic");
+        QTest::addColumn<ui::HelpTopic>("topic");
         QTest::addColumn<bool>("german");
         QTest::addColumn<QString>("title");
         QTest::newRow("English main window")
-            << QStringLiteral("RMINDR2E.HLP") << 40 << false << QStringLiteral("reelMINDER/32 Help");
+            << ui::HelpTopic::MainWindow << false << QStringLiteral("reelMINDER/32 Help");
         QTest::newRow("German film window")
-            << QStringLiteral("RMINDR2D.HLP") << 90 << true << QStringLiteral("reelMINDER/32 Hilfe");
+            << ui::HelpTopic::FilmWindow << true << QStringLiteral("reelMINDER/32 Hilfe");
         QTest::newRow("German cassette dialog")
-            << QStringLiteral("RMINDR2D.HLP") << 260 << true << QStringLiteral("reelMINDER/32 Hilfe");
+            << ui::HelpTopic::CassetteDialog << true << QStringLiteral("reelMINDER/32 Hilfe");
         QTest::newRow("English search dialog")
-            << QStringLiteral("RMINDR2E.HLP") << 270 << false << QStringLiteral("reelMINDER/32 Help");
+            << ui::HelpTopic::SearchDialog << false << QStringLiteral("reelMINDER/32 Help");
     }
 
-    void f1InWindow_opensItsTopicInHelpFileLanguage()
+    void f1InWindow_opensItsTopicInTheProgramsLanguage()
     {
-        QFETCH(QString, helpFile);
-        QFETCH(int, topic);
+        QFETCH(ui::HelpTopic, topic);
         QFETCH(bool, german);
         QFETCH(QString, title);
 
-        ui::setHelpFile(helpFile);
+        ui::setLanguage(german ? ui::kGerman : ui::kEnglish);
         HelpWindow help;
-        ui::setHelpContext(&help.window, topic);
+        ui::setHelpTopic(&help.window, topic);
         QVERIFY(help.showActive());
         QVERIFY(help.viewer() == nullptr);
 
@@ -110,27 +109,27 @@ private Q_SLOTS:
         QVERIFY(viewer != nullptr);
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->topic(), topic);
-        QCOMPARE(viewer->isGerman(), german);
+        QCOMPARE(viewer->language(), german ? ui::kGerman : ui::kEnglish);
         QCOMPARE(viewer->windowTitle(), title);
         QCOMPARE(viewer->pageTitle(), storedTitle(topic, german));
         QVERIFY(!viewer->pageText().trimmed().isEmpty());
     }
 
-    void helpContextSetAgain_f1OpensNewTopicInSameViewer()
+    void helpTopicSetAgain_f1OpensNewTopicInSameViewer()
     {
         HelpWindow help;
-        ui::setHelpContext(&help.window, ui::kHelpMainWindow);
-        ui::setHelpContext(&help.window, ui::kHelpSearchDialog);
-        QCOMPARE(ui::helpContext(&help.window), ui::kHelpSearchDialog);
+        ui::setHelpTopic(&help.window, ui::HelpTopic::MainWindow);
+        ui::setHelpTopic(&help.window, ui::HelpTopic::SearchDialog);
+        QCOMPARE(ui::helpTopic(&help.window), ui::HelpTopic::SearchDialog);
         QVERIFY(help.showActive());
 
         QTest::keyClick(help.field, Qt::Key_F1);
         QVERIFY(help.viewer() != nullptr);
-        QCOMPARE(help.viewer()->topic(), ui::kHelpSearchDialog);
+        QCOMPARE(help.viewer()->topic(), ui::HelpTopic::SearchDialog);
 
-        ui::showHelp(help.field, ui::kHelpFilmWindow);
+        ui::showHelp(help.field, ui::HelpTopic::FilmWindow);
         QCOMPARE(help.window.findChildren<ui::HelpViewer*>().size(), 1);
-        QCOMPARE(help.viewer()->topic(), ui::kHelpFilmWindow);
+        QCOMPARE(help.viewer()->topic(), ui::HelpTopic::FilmWindow);
     }
 };
 
