@@ -51,8 +51,10 @@ CsvText decodeCsvFile(const QByteArray& bytes)
     const bool byteOrderMark = bytes.startsWith(kByteOrderMark);
     const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? kByteOrderMark.size() : 0);
     CsvText file;
-    // A second mark would be a character of the text, as any other.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // A second mark would be a character of the text, as any other. Stateless: a sequence cut off at
+    // the end is an error, not the start of more text to come.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     file.text = utf8(body);
     if (!utf8.hasError())
         return file;

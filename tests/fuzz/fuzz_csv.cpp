@@ -117,7 +117,8 @@ void checkDecode(const QByteArray& bytes, const exchange::CsvText& file)
 {
     const bool byteOrderMark = bytes.startsWith(kByteOrderMark);
     const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? kByteOrderMark.size() : 0);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     const QString valid = utf8(body);
     if (file.encoding == exchange::CsvEncoding::Windows1252) {
         check(!byteOrderMark && utf8.hasError(), "UTF-8 is read as Windows-1252");
