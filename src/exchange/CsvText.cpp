@@ -74,17 +74,18 @@ CsvText decodeCsvFile(const QByteArray& bytes)
         return file;
     }
 
-    // Every bad byte becomes one U+FFFD, and the planner learns where.
+    // Every bad byte becomes one U+FFFD, and the planner learns where. The pieces between go through
+    // the same decoder, which keeps a mark at their start (QString::fromUtf8() would drop it).
     file.text.clear();
     file.text.reserve(body.size());
     qsizetype from = 0;
     for (const qsizetype at : bad) {
-        file.text += QString::fromUtf8(body.sliced(from, at - from));
+        file.text += utf8(body.sliced(from, at - from));
         file.badBytes.push_back({file.text.size(), static_cast<quint8>(body[at])});
         file.text += QChar::ReplacementCharacter;
         from = at + 1;
     }
-    file.text += QString::fromUtf8(body.sliced(from));
+    file.text += utf8(body.sliced(from));
     return file;
 }
 

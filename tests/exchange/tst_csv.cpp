@@ -274,6 +274,8 @@ void TestCsv::decode_data()
                                                     << u"ää \uFFFD\uFFFD"_s << QByteArray("\xC0\xAF");
     QTest::newRow("sequence cut at the end") << QByteArray("\xEF\xBB\xBF\xC3\xA4\xEF\xBB") << u"UTF-8"_s
                                              << u"ä\uFFFD\uFFFD"_s << QByteArray("\xEF\xBB");
+    QTest::newRow("mark behind a bad byte") << QByteArray("\xEF\xBB\xBF\xFF\xEF\xBB\xBFx") << u"UTF-8"_s
+                                            << u"\uFFFD\uFEFFx"_s << QByteArray("\xFF");
     QTest::newRow("bad bytes outnumber sequences")
         << QByteArray("M\xC3\xBCnchen Z\xFCrich K\xF6ln") << u"Windows-1252"_s << u"MÃ¼nchen Zürich Köln"_s
         << QByteArray();

@@ -148,8 +148,10 @@ csv_corpus = {
         film_row("Voll", "60", "Zu lang", minutes="2"), film_row("Voll", "60", "Passt", minutes="2", flags="1,0,0,0")),
     "header-mismatch": utf8(csv_row(EN[:4] + ["Yaer"] + EN[5:], ";"), film_row("Neu", "100", "T", sep=";")),
     "no-separator": b"Cassette|Title|Year\r\nNeu|T|1990\r\n",
-    # Found by the fuzzer: a sequence cut off at the end of the file was dropped without a word.
+    # Found by the fuzzer: a sequence cut off at the end of the file was dropped without a word, and
+    # a mark right behind a bad byte was dropped too.
     "sequence-cut-at-end": b"\xef\xbb\xbfCas\xef\xbb",
+    "mark-behind-bad-byte": b"\xef\xbb\xbfCas\xef\xbb\xef\xbb\xbfCassette\r\n",
 }
 
 for folder_name, files in (("corpus", corpus), ("corpus-csv", csv_corpus)):
