@@ -52,18 +52,41 @@ void appendUtf8(QByteArray& out, QStringView text, bool quoted)
 
 void CsvWriter::field(QStringView text)
 {
+    appendField(text, false);
+}
+
+void CsvWriter::textField(QStringView text)
+{
+    appendField(text, !text.isEmpty() && needsTextMark(text.front().unicode()));
+}
+
+void CsvWriter::utf8Field(QByteArrayView utf8)
+{
+    appendUtf8Field(utf8, false);
+}
+
+void CsvWriter::utf8TextField(QByteArrayView utf8)
+{
+    // Every character that needs the mark is ASCII, so the first byte tells.
+    appendUtf8Field(utf8, !utf8.isEmpty() && needsTextMark(char16_t(utf8.front())));
+}
+
+void CsvWriter::appendField(QStringView text, bool marked)
+{
     if (rowStarted_)
         bytes_ += ',';
     rowStarted_ = true;
     const bool quoted = needsQuotes(text);
     if (quoted)
         bytes_ += '"';
+    if (marked)
+        bytes_ += '\'';
     appendUtf8(bytes_, text, quoted);
     if (quoted)
         bytes_ += '"';
 }
 
-void CsvWriter::utf8Field(QByteArrayView utf8)
+void CsvWriter::appendUtf8Field(QByteArrayView utf8, bool marked)
 {
     if (rowStarted_)
         bytes_ += ',';
@@ -71,11 +94,14 @@ void CsvWriter::utf8Field(QByteArrayView utf8)
     bool quoted = false;
     for (const char c : utf8)
         quoted = quoted || c == ',' || c == '"' || c == '\r' || c == '\n';
+    if (quoted)
+        bytes_ += '"';
+    if (marked)
+        bytes_ += '\'';
     if (!quoted) {
         bytes_ += utf8;
         return;
     }
-    bytes_ += '"';
     for (qsizetype from = 0; from < utf8.size();) {
         const qsizetype quote = utf8.indexOf('"', from);
         const qsizetype end = quote < 0 ? utf8.size() : quote + 1;
@@ -123,16 +149,21 @@ bool CsvReader::next(CsvRecord& record)
     };
 
     record.line = line_;
-    record.unclosedQuote = false;
+    record.begin = pos_;
+    record.unclosedQuoteLine = 0;
     // The fields of the last record keep their memory for this one's.
     qsizetype count = 0;
     while (true) {
         if (count == record.fields.size())
             record.fields.emplace_back();
+        if (std::size_t(count) == record.fieldStarts.size())
+            record.fieldStarts.emplace_back();
+        record.fieldStarts[std::size_t(count)] = pos_;
         QString& field = record.fields[count++];
         field.resize(0);
         if (pos_ < size && text_[pos_] == u'"') {
             // A quoted part: up to the closing quote, a doubled quote standing for one.
+            const int quoteLine = line_;
             ++pos_;
             while (true) {
                 const qsizetype quote = text_.indexOf(u'"', pos_);
@@ -140,7 +171,7 @@ bool CsvReader::next(CsvRecord& record)
                 field += piece;
                 line_ += breaksIn(piece);
                 if (quote < 0) {
-                    record.unclosedQuote = true;
+                    record.unclosedQuoteLine = quoteLine;
                     pos_ = size;
                     break;
                 }
@@ -153,17 +184,19 @@ bool CsvReader::next(CsvRecord& record)
                 break;
             }
         }
-        // The unquoted part, or what follows a closing quote, up to a comma or a line break.
+        // The unquoted part, or what follows a closing quote, up to a separator or a line break.
         qsizetype end = pos_;
-        while (end < size && text_[end] != u',' && text_[end] != u'\r' && text_[end] != u'\n')
+        while (end < size && text_[end] != separator_ && text_[end] != u'\r' && text_[end] != u'\n')
             ++end;
         field += text_.sliced(pos_, end - pos_);
         pos_ = end;
-        if (pos_ < size && text_[pos_] == u',') {
+        if (pos_ < size && text_[pos_] == separator_) {
             ++pos_;
             continue;
         }
         record.fields.resize(count);
+        record.fieldStarts.resize(std::size_t(count));
+        record.end = pos_;
         const qsizetype lineBreak = lineBreakAt(pos_);
         pos_ += lineBreak;
         line_ += lineBreak ? 1 : 0;

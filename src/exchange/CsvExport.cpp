@@ -114,18 +114,18 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
             if (r->isPlaceholder())
                 continue;
             anyFilm = true;
-            csv.field(cassette);
+            csv.textField(cassette);
             csv.field(cassetteLength);
             csv.field(catalogue::counterRange(minutes, r->filmLength));
-            csv.utf8Field(utf8(r->filmName));
+            csv.utf8TextField(utf8(r->filmName));
             csv.field(QString::number(r->year));
-            csv.utf8Field(utf8(r->country));
+            csv.utf8TextField(utf8(r->country));
             csv.field(QString::number(r->filmLength));
-            csv.utf8Field(utf8(r->director));
+            csv.utf8TextField(utf8(r->director));
             // The memos go out as the record holds them, line breaks as CR LF.
-            csv.utf8Field(utf8(r->actors));
-            csv.utf8Field(utf8(r->genre));
-            csv.utf8Field(utf8(r->story));
+            csv.utf8TextField(utf8(r->actors));
+            csv.utf8TextField(utf8(r->genre));
+            csv.utf8TextField(utf8(r->story));
             csv.field(flag(r->longplay));
             csv.field(flag(r->blackWhite));
             csv.field(flag(r->seen));
@@ -134,7 +134,7 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
             minutes += r->filmLength;
         }
         if (!anyFilm) {
-            csv.field(cassette);
+            csv.textField(cassette);
             csv.field(cassetteLength);
             for (int column = ColumnCounterRange; column < CsvColumnCount; ++column)
                 csv.field({});

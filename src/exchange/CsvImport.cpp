@@ -9,8 +9,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -27,7 +27,7 @@ class CsvImport final
 
 public:
     CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QStringList>& headerNames);
-    ImportPlan plan(QStringView text);
+    ImportPlan plan(const CsvText& file);
 
 private:
     // What the catalogue holds of a cassette, or what the plan holds of a new one.
@@ -38,10 +38,23 @@ private:
         std::optional<std::size_t> planned; // its place in plan_.cassettes, once it has one
     };
 
-    bool matchHeader(const CsvRecord& header);
+    // How well a first row, read with one separator, names the columns.
+    struct HeaderMatch
+    {
+        QChar separator;
+        qsizetype fields = 0;
+        int named = 0;         // columns found
+        int firstMissing = -1; // the first column not found that must be there
+    };
+
+    std::optional<CsvReader> readHeader(QStringView text);
+    HeaderMatch matchHeader(const CsvRecord& header, QChar separator);
+    QString headerError(const HeaderMatch& best) const;
     std::optional<QString> checkRow(const CsvRecord& row);
+    std::optional<QString> checkBytes(const CsvRecord& row);
     std::optional<QString> checkFilm(const CsvRecord& row, FilmRecord& film) const;
     const QString& cell(const CsvRecord& row, CsvColumn column) const;
+    QString textCell(const CsvRecord& row, CsvColumn column) const;
     std::optional<QString> encoded(const CsvRecord& row, CsvColumn column, int capacity, bool memo,
                                    QByteArray& bytes) const;
     std::optional<QString> number(const CsvRecord& row, CsvColumn column, const QString& reason,
@@ -52,6 +65,8 @@ private:
     QStringList shownNames_; // column names for the reasons, in the current language
     std::array<qsizetype, CsvColumnCount> index_{};
     qsizetype fieldCount_ = 0;
+    const std::vector<CsvText::BadByte>* badBytes_ = nullptr;
+    std::size_t nextBadByte_ = 0; // the first bad byte not behind the rows read so far
 
     ImportPlan plan_;
     QHash<QByteArray, Cassette> cassettes_;  // by stored name, byte for byte
@@ -124,25 +139,45 @@ CsvImport::CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QS
     }
 }
 
-ImportPlan CsvImport::plan(QStringView text)
+ImportPlan CsvImport::plan(const CsvText& file)
 {
-    CsvReader reader(text);
+    plan_.encoding = file.encoding;
+    badBytes_ = &file.badBytes;
+    std::optional<CsvReader> reader = readHeader(file.text);
+    if (!reader)
+        return std::move(plan_);
     CsvRecord record;
-    if (!reader.next(record)) {
-        plan_.fileError = tr("The file holds no rows.");
-        return std::move(plan_);
-    }
-    if (!matchHeader(record))
-        return std::move(plan_);
-    while (reader.next(record)) {
+    while (reader->next(record)) {
         if (std::optional<QString> reason = checkRow(record))
             plan_.skipped.push_back({record.line, std::move(*reason)});
     }
     return std::move(plan_);
 }
 
-bool CsvImport::matchHeader(const CsvRecord& header)
+// The reader, past the first row, with the separator that makes the first row name every column.
+std::optional<CsvReader> CsvImport::readHeader(QStringView text)
 {
+    HeaderMatch best;
+    for (const QChar separator : {u',', u';', u'\t'}) {
+        CsvReader reader(text, separator);
+        CsvRecord header;
+        if (!reader.next(header)) {
+            plan_.fileError = tr("The file holds no rows.");
+            return std::nullopt;
+        }
+        const HeaderMatch match = matchHeader(header, separator);
+        if (match.firstMissing < 0)
+            return reader;
+        if (match.named > best.named || (match.named == best.named && match.fields > best.fields))
+            best = match;
+    }
+    plan_.fileError = headerError(best);
+    return std::nullopt;
+}
+
+CsvImport::HeaderMatch CsvImport::matchHeader(const CsvRecord& header, QChar separator)
+{
+    HeaderMatch match{separator, header.fields.size()};
     fieldCount_ = header.fields.size();
     for (int column = 0; column < CsvColumnCount; ++column) {
         qsizetype& index = index_[std::size_t(column)];
@@ -157,14 +192,30 @@ bool CsvImport::matchHeader(const CsvRecord& header)
             }
         }
         // The counter range follows from the lengths; it may be missing.
-        if (index < 0 && column != ColumnCounterRange) {
-            plan_.fileError =
-                tr("The first row of the file names no column \"%1\"; it is no catalogue exported as CSV.")
-                    .arg(shownNames_.value(column));
-            return false;
-        }
+        if (index >= 0)
+            ++match.named;
+        else if (column != ColumnCounterRange && match.firstMissing < 0)
+            match.firstMissing = column;
     }
-    return true;
+    return match;
+}
+
+// Names the columns wanted, and the separator the row seems to use: the one that finds the most
+// names, else the one that splits it into the most fields.
+QString CsvImport::headerError(const HeaderMatch& best) const
+{
+    const QString expected = shownNames_.join(u", ");
+    if (best.fields < 2) {
+        return tr("The first row of the file is not the header row of a catalogue exported as CSV: no comma, "
+                  "semicolon or tab separates its columns. The columns expected are: %1.")
+            .arg(expected);
+    }
+    const QString separator = best.separator == u','   ? tr("commas")
+                              : best.separator == u';' ? tr("semicolons")
+                                                       : tr("tabs");
+    return tr("The first row of the file is not the header row of a catalogue exported as CSV: separated by "
+              "%1, it names no column \"%2\". The columns expected are: %3.")
+        .arg(separator, shownNames_.value(best.firstMissing), expected);
 }
 
 const QString& CsvImport::cell(const CsvRecord& row, CsvColumn column) const
@@ -172,11 +223,33 @@ const QString& CsvImport::cell(const CsvRecord& row, CsvColumn column) const
     return row.fields[index_[std::size_t(column)]];
 }
 
-// The cell's text as the record will store it, or why it cannot be stored.
+// A text cell without the one text mark the export puts before a text that needs it.
+QString CsvImport::textCell(const CsvRecord& row, CsvColumn column) const
+{
+    const QString& text = cell(row, column);
+    return text.startsWith(kTextMark) ? text.sliced(1) : text;
+}
+
+// The text cell as the record will store it, or why it cannot be stored. Control characters are
+// refused: a NUL would cut a memo short, and the film window lets no one type the others; a memo
+// keeps its line breaks.
 std::optional<QString> CsvImport::encoded(const CsvRecord& row, CsvColumn column, int capacity, bool memo,
                                           QByteArray& bytes) const
 {
-    const QString text = memo ? recordLineBreaks(cell(row, column)) : cell(row, column);
+    const QString text = memo ? recordLineBreaks(textCell(row, column)) : textCell(row, column);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && (u < 0x7F || u >= 0xA0))
+            continue;
+        if (u == u'\r' || u == u'\n') {
+            if (memo)
+                continue;
+            return tr("%1 holds a line break.").arg(shownNames_.value(column));
+        }
+        return tr("%1 holds the control character U+%2.")
+            .arg(shownNames_.value(column),
+                 QStringLiteral("%1").arg(int(u), 4, 16, QLatin1Char('0')).toUpper());
+    }
     bool exact = true;
     bytes = catalogue::cp1252::encode(text, &exact);
     if (!exact) {
@@ -266,20 +339,47 @@ std::optional<QString> CsvImport::checkFilm(const CsvRecord& row, FilmRecord& fi
     return std::nullopt;
 }
 
+// A byte of the file that is no UTF-8, in a file read as UTF-8, skips its row: its U+FFFD stands
+// for a character the file meant but did not say.
+std::optional<QString> CsvImport::checkBytes(const CsvRecord& row)
+{
+    const std::vector<CsvText::BadByte>& bad = *badBytes_;
+    while (nextBadByte_ < bad.size() && bad[nextBadByte_].at < row.begin)
+        ++nextBadByte_;
+    if (nextBadByte_ == bad.size() || bad[nextBadByte_].at >= row.end)
+        return std::nullopt;
+    const CsvText::BadByte& byte = bad[nextBadByte_];
+    const QString value = QStringLiteral("%1").arg(int(byte.value), 2, 16, QLatin1Char('0')).toUpper();
+    const auto field = std::upper_bound(row.fieldStarts.begin(), row.fieldStarts.end(), byte.at) -
+                       row.fieldStarts.begin() - 1;
+    const auto column = std::find(index_.begin(), index_.end(), field);
+    if (row.fields.size() != fieldCount_ || column == index_.end())
+        return tr("The row holds the byte 0x%1, which is not valid UTF-8.").arg(value);
+    return tr("%1 holds the byte 0x%2, which is not valid UTF-8.")
+        .arg(shownNames_.value(int(column - index_.begin())), value);
+}
+
 std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
 {
-    if (row.unclosedQuote)
-        return tr("A quoted field is not closed before the end of the file.");
+    if (row.unclosedQuoteLine > 0) {
+        return tr("The quoted field opened on line %1 is never closed: the file from line %1 on was not "
+                  "read.")
+            .arg(row.unclosedQuoteLine);
+    }
+    if (auto reason = checkBytes(row))
+        return reason;
     if (row.fields.size() != fieldCount_)
         return tr("The row has %1 fields; the first row has %2.").arg(row.fields.size()).arg(fieldCount_);
 
-    // The cassette: found by its exact name, else created.
-    if (cell(row, ColumnCassette).isEmpty())
+    // The cassette: found by its exact name, blanks and all, else created.
+    const QString name = textCell(row, ColumnCassette);
+    if (name.isEmpty())
         return tr("The cassette name is empty.");
+    if (name.trimmed().isEmpty())
+        return tr("The cassette name holds only blanks.");
     QByteArray key;
     if (auto reason = encoded(row, ColumnCassette, catalogue::kTapeNameCapacity, false, key))
         return reason;
-    const QString& name = cell(row, ColumnCassette);
     auto cassette = cassettes_.find(key);
     const bool isNew = cassette == cassettes_.end();
     int tapeLength = isNew ? 0 : cassette->tapeLength;
@@ -353,19 +453,10 @@ int ImportPlan::filmCount() const
     return count;
 }
 
-QString decodeCsvFile(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return catalogue::cp1252::decode(bytes.constData(), bytes.size());
-}
-
-ImportPlan planImport(const catalogue::Catalogue& catalogue, QStringView text,
+ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
                       const std::vector<QStringList>& headerNames)
 {
-    return CsvImport(catalogue, headerNames).plan(text);
+    return CsvImport(catalogue, headerNames).plan(file);
 }
 
 void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan)

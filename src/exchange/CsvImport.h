@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FilmRecord.h"
+#include "exchange/CsvText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,24 +46,23 @@ struct ImportPlan
 {
     // Not empty when the file as a whole cannot be imported; nothing else is filled in then.
     QString fileError;
-    std::vector<PlannedCassette> cassettes; // in the order of their first row
-    std::vector<SkippedRow> skipped;        // in file order
+    CsvEncoding encoding = CsvEncoding::Utf8; // how the file was read
+    std::vector<PlannedCassette> cassettes;   // in the order of their first row
+    std::vector<SkippedRow> skipped;          // in file order
 
     int newCassetteCount() const;
     int filmCount() const;
     bool addsAnything() const { return !cassettes.empty(); }
 };
 
-// The text of a CSV file: UTF-8, with or without a byte order mark; a file that is no valid UTF-8
-// is read as Windows-1252, as spreadsheets on Windows save it.
-QString decodeCsvFile(const QByteArray& bytes);
-
-// What importing text would do to catalogue. headerNames holds the accepted header rows, one list of
-// column names (in CsvColumn order) per language; the first is the current language, for messages.
-// Header cells are matched by name, letter case and surrounding spaces ignored; the counter range
-// column is optional and never read. A row's cassette is found by its exact name, as the main window
-// finds it; a row for a missing cassette creates it.
-ImportPlan planImport(const catalogue::Catalogue& catalogue, QStringView text,
+// What importing file (see decodeCsvFile()) would do to catalogue. headerNames holds the accepted
+// header rows, one list of column names (in CsvColumn order) per language; the first is the current
+// language, for messages. Header cells are matched by name, letter case and surrounding spaces
+// ignored; the counter range column is optional and never read. The separator is the one of comma,
+// semicolon and tab that makes the first row match; it holds for the whole file. A row's cassette is
+// found by its exact name, as the main window finds it; a row for a missing cassette creates it. A
+// text cell starting with the text mark loses exactly one (see needsTextMark()).
+ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
                       const std::vector<QStringList>& headerNames);
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged

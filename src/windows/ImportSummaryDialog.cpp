@@ -31,6 +31,7 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent) : QDialog(parent, ui::
 
     summaryLabel_ = named(new QLabel(this), u"summaryLabel"_s);
     summaryLabel_->setWordWrap(true);
+    encodingLabel_ = named(new QLabel(this), u"encodingLabel"_s);
     addedLabel_ = named(new QLabel(this), u"addedLabel"_s);
     addedList_ = named(new ui::ReportList(this), u"addedList"_s);
     addedList_->setColumns(QStringList(3), {kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth});
@@ -53,6 +54,7 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent) : QDialog(parent, ui::
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLabel_);
+    layout->addWidget(encodingLabel_);
     layout->addSpacing(4);
     layout->addWidget(addedLabel_);
     layout->addWidget(addedList_);
@@ -79,6 +81,7 @@ void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QStrin
     fileName_ = fileName;
     newCassettes_ = plan.newCassetteCount();
     films_ = plan.filmCount();
+    encoding_ = plan.encoding;
 
     QList<QVariantList> added;
     rowIsNew_.clear();
@@ -107,6 +110,8 @@ void ImportSummaryDialog::retranslate()
                                .arg(newCassettes_)
                                .arg(films_)
                                .arg(skippedList_->rowCount()));
+    // Garbled names in the list are explained here: a file saved in another encoding than it was read in.
+    encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
     addedLabel_->setText(tr("&What will be added:"));
     addedList_->setColumnCaption(0, tr("Cassette"));
     addedList_->setColumnCaption(1, tr("Films"));

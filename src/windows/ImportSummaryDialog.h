@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/CsvText.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -14,9 +16,9 @@ class ReportList;
 
 namespace windows {
 
-// What a CSV import would do, shown before anything changes: the cassettes it creates, the films it
-// adds to each cassette, and every row it skips with its line and reason. Import accepts, Cancel
-// rejects; the caller adds everything only after Import.
+// What a CSV import would do, shown before anything changes: the encoding the file was read in, the
+// cassettes it creates, the films it adds to each cassette, and every row it skips with its line and
+// reason. Import accepts, Cancel rejects; the caller adds everything only after Import.
 class ImportSummaryDialog final : public QDialog
 {
     Q_OBJECT
@@ -40,6 +42,7 @@ private:
     void retranslate();
 
     QLabel* summaryLabel_;
+    QLabel* encodingLabel_;
     QLabel* addedLabel_;
     ui::ReportList* addedList_;
     QLabel* skippedLabel_;
@@ -49,6 +52,7 @@ private:
     QString fileName_;
     int newCassettes_ = 0;
     int films_ = 0;
+    exchange::CsvEncoding encoding_ = exchange::CsvEncoding::Utf8;
     QList<bool> rowIsNew_; // per row of the added list: a cassette the import creates
 };
 

@@ -4,6 +4,7 @@
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "exchange/CsvText.h"
 #include "support/Records.h"
 
 #include <QTest>
@@ -24,6 +25,10 @@ private Q_SLOTS:
     void skippedRows();
     void reader_data();
     void reader();
+    void header_data();
+    void header();
+    void decode_data();
+    void decode();
     void import_goesBehindEachCassettesLastFilm();
 
 private:
@@ -45,21 +50,25 @@ void TestCsv::exportThenImport_givesTheSameCatalogue()
     setText(film.story, u"Straße, Öl \"und\" Maß€\r\n\r\nEnde"_s);
     film.blackWhite = film.seen = film.deletable = 1;
     appendRecord(original, film);
-    appendRecord(original, makeRecord(u"Leer"_s, 180)); // an empty cassette
+    appendRecord(original, makeRecord(u"  Leer "_s, 180)); // an empty cassette, its blanks kept
     FilmRecord second = makeRecord(u"Krimis, \"alt\""_s, 240, u"Quote \" at the end\""_s, 90, 1);
     second.year = 2001;
     appendRecord(original, second);
+    // Texts a spreadsheet would run as formulas; a title of full length keeps fitting with its mark.
+    FilmRecord formulas = makeRecord(u"=Serien "_s, 100, u"-"_s + QString(69, u'x'), 45);
+    formulas.year = 1990;
+    setText(formulas.country, u"+49"_s);
+    setText(formulas.director, u"@Regie"_s);
+    setText(formulas.genre, u"'Genre"_s);
+    setText(formulas.actors, u"=1+2\r\n"_s);
+    setText(formulas.story, u"=HYPERLINK(\"x\")"_s);
+    appendRecord(original, formulas);
 
     const QByteArray csv = exchange::exportCatalogue(original);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
-    // Without the mark too, and a file saved in the Windows code page.
-    QCOMPARE(exchange::decodeCsvFile("Stra\xC3\x9F"
-                                     "e"),
-             u"Straße"_s);
-    QCOMPARE(exchange::decodeCsvFile("Stra\xDF"
-                                     "e \x80"),
-             u"Straße €"_s);
     QVERIFY(csv.contains("00:00-02:29") && csv.contains("02:29-03:59"));
+    QVERIFY(csv.contains("\r\n'=Serien ,100,00:00-00:45,'-xxx"));
+    QVERIFY(csv.contains(",'+49,45,'@Regie,\"'=1+2\r\n\",''Genre,\"'=HYPERLINK(\"\"x\"\")\",0,0,0,0\r\n"));
     Catalogue copy;
     exchange::ImportPlan planned = plan(copy, csv);
     QVERIFY(planned.fileError.isEmpty());
@@ -67,9 +76,10 @@ void TestCsv::exportThenImport_givesTheSameCatalogue()
     exchange::applyImport(copy, std::move(planned));
 
     // Films in tape order per cassette, the cassettes in the order they first appear.
-    const std::vector<const FilmRecord*> expected = {original.head(), original.tail(), original.head()->next};
-    QCOMPARE(copy.recordCount(), 3);
-    QCOMPARE(copy.filmTotal(), 2);
+    const std::vector<const FilmRecord*> expected = {original.head(), original.head()->next->next,
+                                                     original.head()->next, original.tail()};
+    QCOMPARE(copy.recordCount(), 4);
+    QCOMPARE(copy.filmTotal(), 3);
     const FilmRecord* r = copy.head();
     for (const FilmRecord* e : expected) {
         QCOMPARE(testsupport::recordImage(*r), testsupport::recordImage(*e));
@@ -97,7 +107,26 @@ void TestCsv::skippedRows_data()
     QTest::newRow("too few fields") << QByteArray("Neu,100,,T,1990\r\n") << 4 << u"The row has 5 fields"_s;
     QTest::newRow("too many fields") << row("Neu,100", "1990", "90", "T", "S,x") << 4
                                      << u"The row has 16 fields"_s;
-    QTest::newRow("unclosed quote") << QByteArray("Neu,100,,\"T,1990\r\n") << 4 << u"is not closed"_s;
+    // The actors span lines 4 and 5; the story's quote opens on line 5.
+    QTest::newRow("unclosed quote")
+        << QByteArray("Neu,100,,T,1990,D,90,,\"A\r\nB\",,\"S,0,0,0,0\r\n") + row("Neu,100") << 4
+        << u"The quoted field opened on line 5 is never closed: the file from line 5 on was not read."_s;
+    QTest::newRow("byte not UTF-8") << row("Neu,100", "1990", "90", "M\xC3\xBCnchen Z\xFCrich") << 4
+                                    << u"Title holds the byte 0xFC, which is not valid UTF-8."_s;
+    QTest::newRow("tab in title") << row("Neu,100", "1990", "90", "A\tB") << 4
+                                  << u"Title holds the control character U+0009."_s;
+    QTest::newRow("C1 control in title")
+        << row("Neu,100", "1990", "90", "A\xC2\x85") << 4 << u"Title holds the control character U+0085."_s;
+    QTest::newRow("line break in title")
+        << row("Neu,100", "1990", "90", "\"A\nB\"") << 4 << u"Title holds a line break."_s;
+    QTest::newRow("NUL in story") << row("Neu,100", "1990", "90", "T", QByteArray("a\0b", 3)) << 4
+                                  << u"Story holds the control character U+0000."_s;
+    QTest::newRow("control in name") << row("N\x01,100") << 4
+                                     << u"Cassette holds the control character U+0001."_s;
+    QTest::newRow("blank name") << row("  ,100") << 4 << u"The cassette name holds only blanks."_s;
+    QTest::newRow("name only a mark") << row("',100") << 4 << u"The cassette name is empty."_s;
+    QTest::newRow("title too long without its mark")
+        << row("Neu,100", "1990", "90", "'=" + QByteArray(70, 't')) << 4 << u"Title is longer than 70"_s;
     QTest::newRow("no cassette name") << row(",100") << 4 << u"The cassette name is empty"_s;
     QTest::newRow("name too long") << row(QByteArray(51, 'n') + ",100") << 4
                                    << u"Cassette is longer than 50"_s;
@@ -136,7 +165,7 @@ void TestCsv::skippedRows()
     Catalogue catalogue;
     appendRecord(catalogue, makeRecord(u"Krimis"_s, 100, u"M"_s, 90));
     const QByteArray csv = exchange::csvHeader().join(u',').toUtf8() + "\r\n" +
-                           row("Krimis,100", "1990", "5", "\"Two\r\nlines\"") + rows;
+                           row("Krimis,100", "1990", "5", "T", "\"Two\r\nlines\"") + rows;
     const exchange::ImportPlan planned = plan(catalogue, csv);
     QCOMPARE(planned.skipped.size(), 1u);
     QCOMPARE(planned.skipped[0].line, line);
@@ -148,26 +177,126 @@ void TestCsv::skippedRows()
 void TestCsv::reader_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QStringList>("records"); // each: its line, then its fields, joined by "|"
-    QTest::newRow("row ends") << u"a,b\r\nc\nd\re"_s << QStringList{u"1|a|b"_s, u"2|c"_s, u"3|d"_s, u"4|e"_s};
-    QTest::newRow("blank lines") << u"\r\n\na\r\n\r\n,\r\n"_s << QStringList{u"3|a"_s, u"5||"_s};
-    QTest::newRow("quoted breaks") << u"\"x\r\ny\ny\rz\",1\r\nnext"_s
+    QTest::newRow("row ends") << u"a,b\r\nc\nd\re"_s << QChar(u',')
+                              << QStringList{u"1|a|b"_s, u"2|c"_s, u"3|d"_s, u"4|e"_s};
+    QTest::newRow("blank lines") << u"\r\n\na\r\n\r\n,\r\n"_s << QChar(u',')
+                                 << QStringList{u"3|a"_s, u"5||"_s};
+    QTest::newRow("quoted breaks") << u"\"x\r\ny\ny\rz\",1\r\nnext"_s << QChar(u',')
                                    << QStringList{u"1|x\r\ny\ny\rz|1"_s, u"5|next"_s};
-    QTest::newRow("quotes") << u"\"a\"\"b\",\"\",c\"d,\"e\"f"_s << QStringList{u"1|a\"b||c\"d|ef"_s};
-    QTest::newRow("unclosed") << u"a,\"b\r\nc"_s << QStringList{u"1|a|b\r\nc!"_s};
+    QTest::newRow("quotes") << u"\"a\"\"b\",\"\",c\"d,\"e\"f"_s << QChar(u',')
+                            << QStringList{u"1|a\"b||c\"d|ef"_s};
+    // The line an unclosed quote opened on, after "!".
+    QTest::newRow("unclosed") << u"a,\"b\r\nc"_s << QChar(u',') << QStringList{u"1|a|b\r\nc!1"_s};
+    QTest::newRow("unclosed on a later line")
+        << u"x\r\n\"a\r\nb\",\"c\r\nd"_s << QChar(u',') << QStringList{u"1|x"_s, u"2|a\r\nb|c\r\nd!3"_s};
+    QTest::newRow("semicolons") << u"a;\"b;c\",d;e"_s << QChar(u';') << QStringList{u"1|a|b;c,d|e"_s};
+    QTest::newRow("tabs") << u"a\t\"b\tc\"\r\n\td"_s << QChar(u'\t') << QStringList{u"1|a|b\tc"_s, u"2||d"_s};
 }
 
 void TestCsv::reader()
 {
     QFETCH(QString, text);
+    QFETCH(QChar, separator);
     QFETCH(QStringList, records);
-    exchange::CsvReader reader(text);
+    exchange::CsvReader reader(text, separator);
     exchange::CsvRecord record;
     QStringList read;
     while (reader.next(record))
-        read.append(QString::number(record.line) + u'|' + record.fields.join(u'|') +
-                    (record.unclosedQuote ? u"!"_s : QString()));
+        read.append(
+            QString::number(record.line) + u'|' + record.fields.join(u'|') +
+            (record.unclosedQuoteLine ? u"!"_s + QString::number(record.unclosedQuoteLine) : QString()));
     QCOMPARE(read, records);
+}
+
+void TestCsv::header_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error"); // a part of the file error; none: the film "A;B" is planned
+    const QStringList names = exchange::csvHeader();
+    const QByteArray film = row("Neu,100", "1990", "90", "\"A;B\"");
+    const auto with = [&](const QStringList& header, char separator) {
+        QByteArray rows = film;
+        return header.join(QChar::fromLatin1(separator)).toUtf8() + "\r\n" + rows.replace(',', separator);
+    };
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(u'"' + name + u'"');
+    QStringList misspelt = names;
+    misspelt[exchange::ColumnYear] = u"Yaer"_s;
+    const QString expected = u"The columns expected are: "_s + names.join(u", "_s) + u'.';
+
+    QTest::newRow("commas") << with(names, ',') << QString();
+    QTest::newRow("semicolons") << with(names, ';') << QString();
+    QTest::newRow("tabs") << with(names, '\t') << QString();
+    QTest::newRow("quoted names") << with(quoted, ';') << QString();
+    QTest::newRow("a name wrong") << with(misspelt, ';')
+                                  << u"separated by semicolons, it names no column \"Year\". "_s + expected;
+    QTest::newRow("no separator") << with(names, '|')
+                                  << u"no comma, semicolon or tab separates its columns. "_s + expected;
+}
+
+// The header row decides the separator for the whole file; a header that matches with none says what
+// it expected.
+void TestCsv::header()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    const exchange::ImportPlan planned = plan(Catalogue(), csv);
+    QVERIFY2(planned.fileError.contains(error), qPrintable(planned.fileError));
+    if (error.isEmpty()) {
+        QCOMPARE(planned.filmCount(), 1);
+        QCOMPARE(text(planned.cassettes[0].films[0].record->filmName), u"A;B"_s);
+    }
+}
+
+void TestCsv::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("badBytes"); // at the U+FFFD of the text, in order
+    QTest::newRow("UTF-8") << QByteArray("Stra\xC3\x9F"
+                                         "e")
+                           << u"UTF-8"_s << u"Straße"_s << QByteArray();
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBFStra\xC3\x9F"
+                                                   "e")
+                                     << u"UTF-8"_s << u"Straße"_s << QByteArray();
+    QTest::newRow("Windows code page") << QByteArray("Stra\xDF"
+                                                     "e \x80")
+                                       << u"Windows-1252"_s << u"Straße €"_s << QByteArray();
+    QTest::newRow("mark and a bad byte")
+        << QByteArray("\xEF\xBB\xBFZ\xFCrich") << u"UTF-8"_s << u"Z\uFFFDrich"_s << QByteArray("\xFC");
+    QTest::newRow("one bad byte beside a sequence") << QByteArray("M\xC3\xBCnchen Z\xFCrich") << u"UTF-8"_s
+                                                    << u"München Z\uFFFDrich"_s << QByteArray("\xFC");
+    QTest::newRow("bad bytes as many as sequences") << QByteArray("\xC3\xA4\xC3\xA4 \xC0\xAF") << u"UTF-8"_s
+                                                    << u"ää \uFFFD\uFFFD"_s << QByteArray("\xC0\xAF");
+    QTest::newRow("sequence cut at the end") << QByteArray("\xEF\xBB\xBF\xC3\xA4\xEF\xBB") << u"UTF-8"_s
+                                             << u"ä\uFFFD\uFFFD"_s << QByteArray("\xEF\xBB");
+    QTest::newRow("mark behind a bad byte") << QByteArray("\xEF\xBB\xBF\xFF\xEF\xBB\xBFx") << u"UTF-8"_s
+                                            << u"\uFFFD\uFEFFx"_s << QByteArray("\xFF");
+    QTest::newRow("bad bytes outnumber sequences")
+        << QByteArray("M\xC3\xBCnchen Z\xFCrich K\xF6ln") << u"Windows-1252"_s << u"MÃ¼nchen Zürich Köln"_s
+        << QByteArray();
+}
+
+// A UTF-8 file with a few bad bytes stays UTF-8, and the planner learns where they are.
+void TestCsv::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, badBytes);
+    const exchange::CsvText file = exchange::decodeCsvFile(bytes);
+    QCOMPARE(exchange::encodingName(file.encoding), encoding);
+    QCOMPARE(file.text, text);
+    QByteArray bad;
+    for (const exchange::CsvText::BadByte& byte : file.badBytes) {
+        QCOMPARE(file.text.at(byte.at), QChar(QChar::ReplacementCharacter));
+        bad.append(char(byte.value));
+    }
+    QCOMPARE(bad, badBytes);
 }
 
 // Films go behind the last record of their cassette, wherever its records lie; an empty cassette's

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "exchange/CsvFormat.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "ui/Language.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 using testsupport::makeRecord;
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void init() { ui::setLanguage(ui::kEnglish); }
     void import_addsOnlyWhenConfirmed_data();
     void import_addsOnlyWhenConfirmed();
+    void import_summaryNamesTheEncoding_data();
+    void import_summaryNamesTheEncoding();
     void export_unwritableFile_isReported();
 };
 
@@ -70,6 +74,38 @@ void TestExchange::import_addsOnlyWhenConfirmed()
         QCOMPARE(fixture.row(1), (QStringList{u"Neu"_s, u"60"_s, u"2"_s, u"0"_s}));
         QCOMPARE(fixture.label(u"filmCountLabel"_s)->text(), u"4 Films"_s);
     }
+}
+
+void TestExchange::import_summaryNamesTheEncoding_data()
+{
+    QTest::addColumn<QByteArray>("name"); // the cassette "Zürich" as the file holds it
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("UTF-8") << QByteArray("Z\xC3\xBCrich") << u"Encoding: UTF-8"_s;
+    QTest::newRow("Windows code page") << QByteArray("Z\xFCrich") << u"Encoding: Windows-1252"_s;
+}
+
+// A file as a German spreadsheet saves it: semicolons, in either encoding.
+void TestExchange::import_summaryNamesTheEncoding()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, encoding);
+    WindowFixture fixture;
+    const QString path = fixture.dir.filePath(u"import.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QStringList header = exchange::csvHeader();
+    file.write(header.join(u';').toUtf8() + "\r\n" + name + ";60;;Eins;1990;D;30;;;;;0;0;0;0\r\n");
+    file.close();
+
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    modal.queueShown<windows::ImportSummaryDialog>([encoding](windows::ImportSummaryDialog* summary) {
+        QCOMPARE(widget<QLabel>(summary, u"encodingLabel"_s)->text(), encoding);
+        QCOMPARE(summary->addedList()->caption(0), u"Zürich"_s);
+        QCOMPARE(summary->skippedList()->rowCount(), 0);
+        widget<QPushButton>(summary, u"cancelButton"_s)->click();
+    });
+    widget<QAction>(fixture.mainWindow.get(), u"importAction"_s)->trigger();
 }
 
 void TestExchange::export_unwritableFile_isReported()

@@ -161,10 +161,6 @@
         <translation>Die Datei enthält keine Zeilen.</translation>
     </message>
     <message>
-        <source>The first row of the file names no column &quot;%1&quot;; it is no catalogue exported as CSV.</source>
-        <translation>Die erste Zeile der Datei nennt keine Spalte &quot;%1&quot;; sie ist kein als CSV exportierter Katalog.</translation>
-    </message>
-    <message>
         <source>%1 holds a character that the archive cannot store: &quot;%2&quot;.</source>
         <translation>%1 enthält ein Zeichen, das das Archiv nicht speichern kann: &quot;%2&quot;.</translation>
     </message>
@@ -179,10 +175,6 @@
     <message>
         <source>%1 is &quot;%2&quot;; only 0 and 1 are allowed.</source>
         <translation>%1 ist &quot;%2&quot;; erlaubt sind nur 0 und 1.</translation>
-    </message>
-    <message>
-        <source>A quoted field is not closed before the end of the file.</source>
-        <translation>Ein Feld in Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.</translation>
     </message>
     <message>
         <source>The row has %1 fields; the first row has %2.</source>
@@ -211,6 +203,50 @@
     <message>
         <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
         <translation>Die Bezeichnung unterscheidet sich von der Kassette &quot;%1&quot; nur in Groß-/Kleinschreibung.</translation>
+    </message>
+    <message>
+        <source>The first row of the file is not the header row of a catalogue exported as CSV: no comma, semicolon or tab separates its columns. The columns expected are: %1.</source>
+        <translation>Die erste Zeile der Datei ist nicht die Kopfzeile eines als CSV exportierten Katalogs: Kein Komma, Semikolon oder Tabulator trennt ihre Spalten. Erwartet werden die Spalten: %1.</translation>
+    </message>
+    <message>
+        <source>commas</source>
+        <translation>Kommas</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>Semikolons</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>Tabulatoren</translation>
+    </message>
+    <message>
+        <source>The first row of the file is not the header row of a catalogue exported as CSV: separated by %1, it names no column &quot;%2&quot;. The columns expected are: %3.</source>
+        <translation>Die erste Zeile der Datei ist nicht die Kopfzeile eines als CSV exportierten Katalogs: Durch %1 getrennt, nennt sie keine Spalte &quot;%2&quot;. Erwartet werden die Spalten: %3.</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break.</source>
+        <translation>%1 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>%1 holds the control character U+%2.</source>
+        <translation>%1 enthält das Steuerzeichen U+%2.</translation>
+    </message>
+    <message>
+        <source>The row holds the byte 0x%1, which is not valid UTF-8.</source>
+        <translation>Die Zeile enthält das Byte 0x%1, das kein gültiges UTF-8 ist.</translation>
+    </message>
+    <message>
+        <source>%1 holds the byte 0x%2, which is not valid UTF-8.</source>
+        <translation>%1 enthält das Byte 0x%2, das kein gültiges UTF-8 ist.</translation>
+    </message>
+    <message>
+        <source>The cassette name holds only blanks.</source>
+        <translation>Die Kassettenbezeichnung besteht nur aus Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
+        <translation>Das Anführungszeichen aus Zeile %1 wird nie geschlossen; ab Zeile %1 wurde nichts gelesen.</translation>
     </message>
 </context>
 <context>
@@ -707,6 +743,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Zeichenkodierung: %1</translation>
     </message>
 </context>
 <context>

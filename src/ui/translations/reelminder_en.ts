@@ -161,10 +161,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The first row of the file names no column &quot;%1&quot;; it is no catalogue exported as CSV.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 holds a character that the archive cannot store: &quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,10 +174,6 @@
     </message>
     <message>
         <source>%1 is &quot;%2&quot;; only 0 and 1 are allowed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quoted field is not closed before the end of the file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -210,6 +202,50 @@
     </message>
     <message>
         <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row of the file is not the header row of a catalogue exported as CSV: no comma, semicolon or tab separates its columns. The columns expected are: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>commas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row of the file is not the header row of a catalogue exported as CSV: separated by %1, it names no column &quot;%2&quot;. The columns expected are: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the control character U+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row holds the byte 0x%1, which is not valid UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the byte 0x%2, which is not valid UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cassette name holds only blanks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -706,6 +742,10 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

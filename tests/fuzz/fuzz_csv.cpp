@@ -1,0 +1,382 @@
+// Fuzz target for the CSV import and export. Whatever the bytes: decoding keeps every byte and says
+// where the bad ones were; planning never crashes, and every record it plans is one the film window
+// could have made and fits its cassette; applying the plan keeps the catalogue whole; and the
+// catalogue that results, or one made straight from the bytes, comes back equal through an export
+// and an import.
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/FilmRules.h"
+#include "catalogue/RecordText.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
+#include "exchange/CsvText.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+using namespace catalogue;
+
+namespace {
+
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+void check(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "fuzz_csv: %s\n", what);
+        std::abort();
+    }
+}
+
+// The header rows the main window accepts: the current language's first, then German.
+const std::vector<QStringList>& headerNames()
+{
+    static const std::vector<QStringList> names{
+        exchange::csvHeader(),
+        {QStringLiteral("Kassette"), QStringLiteral("Kassettenlänge"), QStringLiteral("Zählerstand"),
+         QStringLiteral("Titel"), QStringLiteral("Jahr"), QStringLiteral("Land"), QStringLiteral("Länge"),
+         QStringLiteral("Regie"), QStringLiteral("Darsteller"), QStringLiteral("Genre"),
+         QStringLiteral("Handlung"), QStringLiteral("Longplay"), QStringLiteral("Schwarzweiß"),
+         QStringLiteral("Gesehen"), QStringLiteral("Löschbar")}};
+    return names;
+}
+
+QByteArray bytesOf(std::string_view view)
+{
+    return QByteArray(view.data(), qsizetype(view.size()));
+}
+
+// A cassette with films, a nearly full one, and an empty one: what a file's rows meet.
+void fillBase(Catalogue& catalogue)
+{
+    const auto add = [&catalogue](const char* tape, int tapeLength, const char* title, int minutes) {
+        auto r = Catalogue::newRecord();
+        setText(r->tapeName, QString::fromLatin1(tape));
+        r->tapeLength = quint16(tapeLength);
+        setText(r->filmName, QString::fromLatin1(title));
+        r->filmLength = quint16(minutes);
+        r->year = minutes ? 1990 : 0;
+        catalogue.appendRecord(std::move(r));
+    };
+    add("Krimis", 240, "M", 100);
+    add("Krimis", 240, "Der dritte Mann", 104);
+    add("Voll", 60, "Lang", 59);
+    add("Leer", 180, "", 0);
+    catalogue.setFilmTotal(3);
+}
+
+bool isControl(QChar c, bool memo)
+{
+    const char16_t u = c.unicode();
+    if (memo && (u == u'\r' || u == u'\n'))
+        return false;
+    return u < 0x20 || (u >= 0x7F && u < 0xA0);
+}
+
+// The text a field holds, as the film window would see it: none but the import's characters.
+template <typename Field> void checkText(const Field& field, bool memo)
+{
+    const QString value = text(field);
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        check(!isControl(value[i], memo), "a planned text holds a control character");
+        check(value[i] != u'\n' || (i > 0 && value[i - 1] == u'\r'), "a planned memo holds a lone LF");
+    }
+}
+
+void checkRecord(const FilmRecord& r)
+{
+    check(r.tapeName.length <= 50 && r.filmName.length <= 70 && r.country.length <= 70 &&
+              r.director.length <= 70 && r.genre.length <= 70,
+          "a planned text is longer than its field");
+    check(r.actors[400] == 0 && r.story[600] == 0, "a planned memo has no terminator");
+    check(isValidYear(r.year) && isValidLength(r.filmLength), "a planned year or length is out of range");
+    check(r.longplay <= 1 && r.blackWhite <= 1 && r.seen <= 1 && r.deletable <= 1,
+          "a planned flag is not 0 or 1");
+    checkText(r.tapeName, false);
+    checkText(r.filmName, false);
+    checkText(r.country, false);
+    checkText(r.director, false);
+    checkText(r.genre, false);
+    checkText(r.actors, true);
+    checkText(r.story, true);
+}
+
+// A file read as UTF-8 gives back its bytes once each U+FFFD of a bad byte is that byte again.
+void checkDecode(const QByteArray& bytes, const exchange::CsvText& file)
+{
+    const bool byteOrderMark = bytes.startsWith(kByteOrderMark);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? kByteOrderMark.size() : 0);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    const QString valid = utf8(body);
+    if (file.encoding == exchange::CsvEncoding::Windows1252) {
+        check(!byteOrderMark && utf8.hasError(), "UTF-8 is read as Windows-1252");
+        check(file.badBytes.empty(), "a Windows-1252 file has bad bytes");
+        check(file.text == cp1252::decode(bytes.constData(), bytes.size()), "Windows-1252 decodes wrong");
+        return;
+    }
+    if (!utf8.hasError())
+        check(file.badBytes.empty() && file.text == valid, "valid UTF-8 decodes wrong");
+    QByteArray again;
+    qsizetype from = 0;
+    for (const exchange::CsvText::BadByte& bad : file.badBytes) {
+        check(bad.at >= from && bad.at < file.text.size(), "bad bytes out of order");
+        check(file.text[bad.at] == QChar(QChar::ReplacementCharacter), "a bad byte is no U+FFFD");
+        again += QStringView(file.text).sliced(from, bad.at - from).toUtf8();
+        again += char(bad.value);
+        from = bad.at + 1;
+    }
+    again += QStringView(file.text).sliced(from).toUtf8();
+    check(again == body, "UTF-8 decoding loses bytes");
+}
+
+void checkList(const Catalogue& catalogue)
+{
+    qsizetype count = 0;
+    qint32 films = 0;
+    const FilmRecord* prev = nullptr;
+    for (const FilmRecord* r = catalogue.head(); r; prev = r, r = r->next, ++count) {
+        check(r->prev == prev, "a broken back link");
+        films += r->isPlaceholder() ? 0 : 1;
+    }
+    check(prev == catalogue.tail() && count == catalogue.recordCount(), "a broken list");
+    check(films == catalogue.filmTotal(), "a wrong film total");
+}
+
+// Export, import into an empty catalogue: every record comes back, byte for byte, in its order.
+void checkRoundTrip(const Catalogue& original)
+{
+    const QByteArray csv = exchange::exportCatalogue(original);
+    const exchange::CsvText file = exchange::decodeCsvFile(csv);
+    check(file.encoding == exchange::CsvEncoding::Utf8 && file.badBytes.empty(), "an export is no UTF-8");
+    Catalogue copy;
+    exchange::ImportPlan plan = exchange::planImport(copy, file, headerNames());
+    if (!plan.fileError.isEmpty() || !plan.skipped.empty()) {
+        std::fprintf(stderr, "fuzz_csv: %s\n",
+                     qPrintable(plan.fileError.isEmpty() ? plan.skipped.front().reason : plan.fileError));
+    }
+    check(plan.fileError.isEmpty() && plan.skipped.empty(), "an export does not import whole");
+    exchange::applyImport(copy, std::move(plan));
+    checkList(copy);
+    check(copy.recordCount() == original.recordCount(), "an export imports another number of records");
+    for (const FilmRecord *a = original.head(), *b = copy.head(); a && b; a = a->next, b = b->next)
+        check(std::memcmp(a, b, offsetof(FilmRecord, diskPrev)) == 0, "an export imports another record");
+}
+
+// The plan of bytes against the base catalogue, checked, applied, and sent round.
+void checkPlan(const exchange::CsvText& file)
+{
+    Catalogue catalogue;
+    fillBase(catalogue);
+    struct Tape
+    {
+        int length = 0;
+        qint64 used = 0;
+    };
+    QHash<QByteArray, Tape> tapes;
+    QSet<QString> folded;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
+        Tape& tape = tapes[bytesOf(tapeNameBytes(*r))];
+        tape.length = r->tapeLength;
+        tape.used += qint64{timeFactor(*r)} * r->filmLength;
+        folded.insert(tapeNameText(*r).toCaseFolded());
+    }
+
+    exchange::ImportPlan plan = exchange::planImport(catalogue, file, headerNames());
+    check(plan.encoding == file.encoding, "the plan names another encoding");
+    if (!plan.fileError.isEmpty()) {
+        check(plan.cassettes.empty() && plan.skipped.empty(), "a file error with a plan");
+        return;
+    }
+    std::vector<int> lines;
+    int lastSkipped = 0;
+    for (const exchange::SkippedRow& row : plan.skipped) {
+        check(row.line > lastSkipped && !row.reason.isEmpty(), "skipped rows out of order or without reason");
+        lastSkipped = row.line;
+        lines.push_back(row.line);
+    }
+    qsizetype placeholdersFilled = 0;
+    qsizetype placeholdersAdded = 0;
+    QSet<QByteArray> planned;
+    for (const exchange::PlannedCassette& cassette : plan.cassettes) {
+        bool exact = false;
+        const QByteArray key = cp1252::encode(cassette.name, &exact);
+        check(exact && !cassette.name.trimmed().isEmpty() && key.size() <= kTapeNameCapacity,
+              "a planned cassette name cannot be stored");
+        check(!planned.contains(key), "a cassette planned twice");
+        planned.insert(key);
+        check(cassette.isNew != tapes.contains(key), "a cassette is new and there, or neither");
+        if (cassette.isNew) {
+            check(isValidLength(cassette.length), "a new cassette's length is out of range");
+            check(!folded.contains(cassette.name.toCaseFolded()), "a new name differs in letter case only");
+            folded.insert(cassette.name.toCaseFolded());
+            tapes.insert(key, {cassette.length, 0});
+            placeholdersAdded += cassette.films.empty() ? 1 : 0;
+        } else {
+            check(!cassette.films.empty(), "a cassette that is there is planned without films");
+            placeholdersFilled += key == "Leer" ? 1 : 0;
+        }
+        Tape& tape = tapes[key];
+        int lastLine = 0;
+        for (const exchange::ImportedFilm& film : cassette.films) {
+            const FilmRecord& r = *film.record;
+            checkRecord(r);
+            check(bytesOf(tapeNameBytes(r)) == key && r.tapeLength == tape.length,
+                  "a planned film names another cassette");
+            check(film.line > lastLine, "a cassette's films out of order");
+            lastLine = film.line;
+            lines.push_back(film.line);
+            tape.used += qint64{timeFactor(r)} * r.filmLength;
+            check(tape.used <= 2 * qint64{tape.length}, "the planned films do not fit their cassette");
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    check(std::adjacent_find(lines.begin(), lines.end()) == lines.end(), "a row planned and skipped");
+
+    // A film for the empty cassette takes its placeholder; a new cassette without films gets one.
+    const qsizetype records = catalogue.recordCount();
+    const qint32 films = catalogue.filmTotal();
+    const int added = plan.filmCount();
+    exchange::applyImport(catalogue, std::move(plan));
+    check(catalogue.filmTotal() == films + added, "applying adds another number of films");
+    check(catalogue.recordCount() == records + added + placeholdersAdded - placeholdersFilled,
+          "applying adds another number of records");
+    checkList(catalogue);
+    checkRoundTrip(catalogue);
+}
+
+// Reads the fuzz bytes as the fields of film records.
+class Bytes final
+{
+public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    bool atEnd() const { return at_ >= size_; }
+    unsigned next() { return at_ < size_ ? data_[at_++] : 0; }
+    unsigned next16()
+    {
+        const unsigned low = next();
+        return low | next() << 8;
+    }
+
+    // A length byte, then up to that many bytes (no more than capacity), made into a text the
+    // import accepts: control characters become letters, and in a memo a lone LF becomes a CR, as
+    // a record written by the film window never holds one.
+    QByteArray text(std::size_t capacity, bool memo)
+    {
+        const std::size_t length =
+            std::min<std::size_t>(next() % (capacity + 1), size_ - std::min(at_, size_));
+        QByteArray bytes;
+        for (std::size_t i = 0; i < length; ++i) {
+            char b = char(next());
+            if (memo && b == '\n' && !bytes.endsWith('\r'))
+                b = '\r';
+            if (!(memo && (b == '\r' || b == '\n')) && isControl(cp1252::decode(&b, 1).front(), false))
+                b = char('a' + static_cast<unsigned char>(b) % 26);
+            bytes += b;
+        }
+        return bytes;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+template <std::size_t N> void store(ShortString<N>& field, const QByteArray& bytes)
+{
+    field.length = quint8(bytes.size());
+    std::memcpy(field.chars, bytes.constData(), std::size_t(bytes.size()));
+}
+
+template <std::size_t N> void store(char (&field)[N], const QByteArray& bytes)
+{
+    std::memcpy(field, bytes.constData(), std::size_t(bytes.size()));
+}
+
+// Up to eight films on up to eight cassettes, every text from the bytes; a catalogue as the windows
+// could have made it, so the round trip must give back every byte.
+void checkBuiltCatalogue(const std::uint8_t* data, std::size_t size)
+{
+    Bytes bytes(data, size);
+    std::vector<QByteArray> names;
+    QHash<QString, std::size_t> byFolded;
+    std::vector<std::vector<std::unique_ptr<FilmRecord>>> cassettes;
+    const unsigned count = 1 + bytes.next() % 8;
+    for (unsigned i = 0; i < count && !bytes.atEnd(); ++i) {
+        const unsigned choice = bytes.next();
+        std::size_t cassette = choice % 8;
+        if (cassette >= names.size()) {
+            QByteArray name = bytes.text(kTapeNameCapacity, false);
+            if (cp1252::decode(name.constData(), name.size()).trimmed().isEmpty())
+                name.prepend('N').truncate(kTapeNameCapacity);
+            // Names that differ in letter case only are one cassette to the import.
+            const QString key = cp1252::decode(name.constData(), name.size()).toCaseFolded();
+            const auto known = byFolded.constFind(key);
+            if (known != byFolded.constEnd()) {
+                cassette = *known;
+            } else {
+                cassette = names.size();
+                byFolded.insert(key, cassette);
+                names.push_back(name);
+                cassettes.emplace_back();
+            }
+        }
+        auto r = Catalogue::newRecord();
+        store(r->tapeName, names[cassette]);
+        r->tapeLength = kLargestNumber;
+        store(r->filmName, bytes.text(kTextCapacity, false));
+        store(r->country, bytes.text(kTextCapacity, false));
+        store(r->director, bytes.text(kTextCapacity, false));
+        store(r->genre, bytes.text(kTextCapacity, false));
+        store(r->actors, bytes.text(kActorsCapacity, true));
+        store(r->story, bytes.text(kStoryCapacity, true));
+        r->year = quint16(1 + bytes.next16() % kLargestNumber);
+        r->filmLength = quint16(1 + bytes.next16() % 600);
+        const unsigned flags = bytes.next();
+        r->longplay = flags & 1;
+        r->blackWhite = (flags >> 1) & 1;
+        r->seen = (flags >> 2) & 1;
+        r->deletable = (flags >> 3) & 1;
+        cassettes[cassette].push_back(std::move(r));
+    }
+    Catalogue catalogue;
+    qint32 films = 0;
+    for (auto& records : cassettes) {
+        for (auto& r : records) {
+            catalogue.appendRecord(std::move(r));
+            ++films;
+        }
+    }
+    catalogue.setFilmTotal(films);
+    checkRoundTrip(catalogue);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const exchange::CsvText file = exchange::decodeCsvFile(bytes);
+    checkDecode(bytes, file);
+    checkPlan(file);
+
+    // The same bytes behind a header row that matches, so that every input reaches the rows.
+    static const QByteArray header = exchange::csvHeader().join(u',').toUtf8() + "\r\n";
+    checkPlan(exchange::decodeCsvFile(header + bytes));
+
+    checkBuiltCatalogue(data, size);
+    return 0;
+}
