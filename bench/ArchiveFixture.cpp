@@ -82,13 +82,11 @@ void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size)
     }
 }
 
-catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, const FixtureSize& size,
-                                     int cassette)
+catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette)
 {
-    catalogue::FilmRecord* r = catalogue.head();
-    for (int i = 0; r && i < cassette * size.filmsPerCassette; ++i)
-        r = r->next;
-    return r;
+    return cassette >= 0 && cassette < int(catalogue.cassettes().size())
+               ? catalogue.cassettes()[std::size_t(cassette)]
+               : nullptr;
 }
 
 bool writeArchiveFixture(const QString& path, const FixtureSize& size)

@@ -3,6 +3,7 @@
 #include <QString>
 
 namespace catalogue {
+class Cassette;
 class Catalogue;
 struct FilmRecord;
 } // namespace catalogue
@@ -19,9 +20,8 @@ struct FixtureSize
 // Appends size.cassettes cassettes of size.filmsPerCassette films each; the same every time.
 void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size);
 
-// The first record of the cassette-th cassette (0-based) of a catalogue filled as above.
-catalogue::FilmRecord* cassetteStart(const catalogue::Catalogue& catalogue, const FixtureSize& size,
-                                     int cassette);
+// The cassette-th cassette (0-based) of a catalogue; null beyond the last.
+catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette);
 
 // Writes such an archive to path through the catalogue store; false when that failed.
 bool writeArchiveFixture(const QString& path, const FixtureSize& size);

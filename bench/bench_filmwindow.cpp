@@ -39,7 +39,7 @@ int main(int argc, char** argv)
                 kSize.cassettes, kSize.filmsPerCassette);
     for (int round = 1; round <= rounds; ++round) {
         for (const int cassette : {kSize.cassettes / 2, kSize.cassettes - 1}) {
-            window.setAnchor(bench::cassetteStart(catalogue, kSize, cassette));
+            window.setCassette(bench::cassetteAt(catalogue, cassette));
             QElapsedTimer timer;
             timer.start();
             window.show();

@@ -51,8 +51,8 @@ int main(int argc, char** argv)
         catalogue.releaseAll();
 
         timer.start();
-        auto mainWindow =
-            std::make_unique<windows::MainWindow>(catalogue, catalogue::archivePath(programDir));
+        catalogue::loadArchive(catalogue, catalogue::archivePath(programDir));
+        auto mainWindow = std::make_unique<windows::MainWindow>(catalogue);
         windows.push_back(elapsedMs(timer));
         if (mainWindow->cassetteList()->rowCount() != kSize.cassettes) {
             std::printf("wrong number of rows: %d\n", mainWindow->cassetteList()->rowCount());

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
 
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);
-    const catalogue::FilmRecord* middle = bench::cassetteStart(catalogue, kSize, kSize.cassettes / 2);
+    const catalogue::Cassette* middle = bench::cassetteAt(catalogue, kSize.cassettes / 2);
 
     QTemporaryDir dir;
     const QString listPath = dir.filePath(QStringLiteral("list.pdf"));
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         lists.push_back(elapsedMs(timer));
 
         timer.start();
-        if (exchange::writeSheetsPdf(sheetPath, {exchange::gatherCassette(catalogue, *middle)},
+        if (exchange::writeSheetsPdf(sheetPath, {exchange::gatherCassette(*middle)},
                                      exchange::SheetKind::CassetteSheet)) {
             std::printf("the cassette sheet was not written\n");
             return 1;

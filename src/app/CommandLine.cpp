@@ -106,7 +106,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         CommandLine::tr("Writes the whole catalogue to the CSV file <file> (- for standard output) and ends, "
                         "without a window."),
         CommandLine::tr("file"));
-    parser.addOptions({help, version, archive, language, exportCsv});
+    const QCommandLineOption importCsv(
+        u"import-csv"_s,
+        CommandLine::tr("Adds the cassettes and films of the CSV file <file> to the archive, tells what it "
+                        "added and skipped, and ends, without a window."),
+        CommandLine::tr("file"));
+    parser.addOptions({help, version, archive, language, exportCsv, importCsv});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -149,6 +154,17 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         if (!QFileInfo(QFileInfo(result.archive).path()).isDir())
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
                                .arg(QDir::toNativeSeparators(result.archive)));
+    }
+    if (parser.isSet(exportCsv) && parser.isSet(importCsv))
+        return failure(CommandLine::tr("Export and import cannot be done in one run."));
+    if (parser.isSet(importCsv)) {
+        result.action = CommandLine::Action::ImportCsv;
+        result.importSource = parser.values(importCsv).constLast();
+        if (result.importSource.isEmpty())
+            return failure(CommandLine::tr("The CSV file's name is empty."));
+        if (isUnrepresentable(result.importSource, unrepresentable) ||
+            inUnrepresentableFolder(result.importSource))
+            return failure(unrepresentableText(result.importSource));
     }
     if (parser.isSet(exportCsv)) {
         result.action = CommandLine::Action::ExportCsv;

@@ -21,6 +21,7 @@ public:
         ShowHelp,    // print text to standard output, end with status 0
         ShowVersion, // print text to standard output, end with status 0
         ExportCsv,   // write the catalogue as CSV to exportTarget, without a window
+        ImportCsv,   // add the films of the CSV file importSource to the archive, without a window
         Fail,        // print text to standard error, end with status 2
     };
 
@@ -31,6 +32,8 @@ public:
     std::optional<quint8> language;
     // With ExportCsv: the file to write, "-" for standard output.
     QString exportTarget;
+    // With ImportCsv: the file to read.
+    QString importSource;
     // The help, the version line or the error, ready to print.
     QString text;
 };

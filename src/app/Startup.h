@@ -6,8 +6,9 @@
 #include <optional>
 
 namespace catalogue {
-class ArchiveLock;
-}
+class Cassette;
+struct FilmRecord;
+} // namespace catalogue
 namespace ui {
 class SettingsStore;
 }
@@ -21,13 +22,14 @@ class CassetteDialog;
 
 namespace app {
 
+class ArchiveSession;
 class SessionEnd;
 class AboutDialog;
 class LanguageDialog;
 
-// Brings the program up in its fixed order: settings, the archive's lock, main window (which loads
-// the archive and builds its rows), the other windows, the language (asked for when none is
-// stored), the genre lists and the help file. Destroying it closes the settings. When the archive
+// Brings the program up in its fixed order: settings, the archive (locked and read), the main
+// window with its rows, the other windows, the language (asked for when none is stored) and the
+// genre lists; and wires the windows together. Destroying it closes the settings. When the archive
 // is in use by another copy or cannot be read, start-up stops after saying so, and run() ends the
 // program without a window.
 class Startup final
@@ -47,6 +49,7 @@ public:
     bool ready() const { return mainWindow_ != nullptr && languageDialog_ != nullptr; }
 
     ui::SettingsStore& settings() const { return *settings_; }
+    ArchiveSession& session() const { return *session_; }
     windows::MainWindow& mainWindow() const { return *mainWindow_; }
     windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
@@ -55,14 +58,12 @@ public:
     LanguageDialog& languageDialog() const { return *languageDialog_; }
 
 private:
-    bool lockArchive(const QString& archivePath);
-    void warnUnlocked(const QString& archive);
-    void offerInterruptedSave(const QString& archive);
+    void openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 
     std::unique_ptr<ui::SettingsStore> settings_;
-    std::unique_ptr<catalogue::ArchiveLock> lock_;
+    std::unique_ptr<ArchiveSession> session_;
     std::unique_ptr<windows::MainWindow> mainWindow_;
     // Owned by the main window as Qt children.
     windows::FilmWindow* filmWindow_ = nullptr;

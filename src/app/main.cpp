@@ -1,7 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/ArchiveLocation.h"
 #include "app/CommandLine.h"
-#include "app/CsvExport.h"
+#include "app/CsvCommands.h"
 #include "app/Startup.h"
 #include "catalogue/FileSystem.h"
 #include "ui/Application.h"
@@ -46,9 +46,13 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
         language = ui::readLanguage(ui::SettingsStore());
     ui::setLanguage(
         language.value_or(QLocale::system().language() == QLocale::German ? ui::kGerman : ui::kEnglish));
+    const auto archive = [&first] {
+        return first.archive.isEmpty() ? app::defaultArchivePath() : first.archive;
+    };
     if (first.action == app::CommandLine::Action::ExportCsv)
-        return app::exportCsv(first.archive.isEmpty() ? app::defaultArchivePath() : first.archive,
-                              first.exportTarget);
+        return app::exportCsv(archive(), first.exportTarget);
+    if (first.action == app::CommandLine::Action::ImportCsv)
+        return app::importCsv(archive(), first.importSource);
     const app::CommandLine translated =
         app::parseCommandLine(QCoreApplication::arguments(), unrepresentableArguments(argc, argv));
     const bool failed = translated.action == app::CommandLine::Action::Fail;

@@ -1,22 +1,19 @@
 #pragma once
 
+#include "catalogue/Cassette.h"
 #include "catalogue/FilmRecord.h"
 
-#include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringView>
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace catalogue {
-
-// Film count and remaining recording time of one cassette.
-struct TapeSummary
-{
-    int filmCount = 0;
-    int remainingMinutes = 0;
-};
 
 // The stored bytes of r's tapeName; a damaged length byte never reaches beyond the field. The key
 // that groups records into cassettes.
@@ -32,50 +29,112 @@ int timeFactor(const FilmRecord& r);
 // half-minutes halved toward zero, negative when over-full, clamped to int.
 int remainingMinutes(int tapeLength, qint64 usedHalfMinutes);
 
-// True when r's tapeName text equals name exactly (case-sensitive).
-bool hasTapeName(const FilmRecord& r, QStringView name);
+// Copies what a user or a file gives a film (title, year, country, length, director, actors, genre,
+// story and the four flags) from `from` into `to`; the cassette's name and length, the reserved
+// bytes and the links of `to` stay as they are.
+void copyFilmFields(FilmRecord& to, const FilmRecord& from);
 
-// All film records of the archive in one doubly linked list, in archive order. The catalogue owns
-// every record; a record never moves, so its address identifies it for the whole run.
-class Catalogue final
+// All film records of the archive in one doubly linked list, in archive order, and the cassettes
+// they form. Every change of a record goes through the operations here, which keep the cassettes'
+// counts and the film total and tell whoever listens: windows and lists follow the signals.
+//
+// The catalogue owns every record; a record never moves, so its address identifies it for the whole
+// run, and a Cassette object identifies its cassette.
+class Catalogue final : public QObject
 {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Catalogue)
+
 public:
-    Catalogue() = default;
-    ~Catalogue();
-    Catalogue(const Catalogue&) = delete;
-    Catalogue& operator=(const Catalogue&) = delete;
+    explicit Catalogue(QObject* parent = nullptr);
+    ~Catalogue() override;
 
     // The one catalogue of the running program.
     static Catalogue& instance();
 
     FilmRecord* head() const { return head_; }
     FilmRecord* tail() const { return tail_; }
-    FilmRecord* cursor() const { return cursor_; }
-    void setCursor(FilmRecord* r) { cursor_ = r; }
-    qint32 filmTotal() const { return filmTotal_; }
-    void setFilmTotal(qint32 total) { filmTotal_ = total; }
     bool isEmpty() const { return head_ == nullptr; }
     qsizetype recordCount() const { return recordCount_; }
+    // Records that hold a film, whatever their cassette.
+    qint32 filmTotal() const { return filmTotal_; }
+
+    // Every cassette, in the order of its first appearance in the list.
+    const std::vector<Cassette*>& cassettes() const { return order_; }
+    // The cassette of exactly this stored name; null when there is none.
+    Cassette* cassette(std::string_view nameBytes) const;
+    // The cassette whose name text is exactly name (case-sensitive); null when there is none.
+    Cassette* findCassette(QStringView name) const;
+    Cassette* cassetteOf(const FilmRecord& r) const { return cassette(tapeNameBytes(r)); }
 
     // A fresh record, every byte zero, not yet linked.
     static std::unique_ptr<FilmRecord> newRecord();
 
-    FilmRecord* appendRecord(std::unique_ptr<FilmRecord> n);
-    FilmRecord* insertAfterCassette(FilmRecord* r, std::unique_ptr<FilmRecord> n);
-    FilmRecord* insertBefore(FilmRecord* x, std::unique_ptr<FilmRecord> n);
-    void unlinkRecord(FilmRecord* x);
-    FilmRecord* findCassette(QStringView name) const;
-    void renameCassette(QStringView name, QStringView newName, int length);
-    void removeCassette(QStringView name);
-    TapeSummary cassetteSummary(const FilmRecord& r) const;
+    // Links a record behind the last one and files it under its cassette, without a signal: for
+    // reading an archive, before anyone listens.
+    FilmRecord* appendRecord(std::unique_ptr<FilmRecord> record);
+    // Frees every record; the catalogue is empty. Tells catalogueReset().
     void releaseAll();
 
+    // A new, empty cassette: its placeholder record behind the last record. A name some cassette
+    // already has adds the placeholder to that cassette, as the archive would read it.
+    Cassette* createCassette(QStringView name, int length);
+    // Every record of the cassette takes the new name (cut to the field) and length. Should another
+    // cassette already have the name, the two become one, this one, as the archive would read them;
+    // the other's records keep their lengths.
+    void renameCassette(Cassette& cassette, QStringView name, int length);
+    // Frees every record of the cassette; the cassette object goes with them.
+    void removeCassette(Cassette& cassette);
+
+    // Adds a film of `fields` (see copyFilmFields()) to the cassette: into the placeholder of an empty
+    // cassette, before the record `before` of the cassette when one is given, else behind the
+    // cassette's last record. Returns the film's record.
+    FilmRecord* addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before = nullptr);
+    // Adds ready records as films behind the cassette's last record (the first one into the
+    // placeholder of an empty cassette), each taking the cassette's name and length: many at once,
+    // told once.
+    void appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films);
+    // Gives a film new fields (see copyFilmFields()).
+    void updateFilm(FilmRecord& film, const FilmRecord& fields);
+    // Takes a film away; the last film of a cassette stays as its placeholder.
+    void removeFilm(FilmRecord& film);
+
+Q_SIGNALS:
+    // Everything is new: the records were replaced or released.
+    void catalogueReset();
+    void cassetteAdded(catalogue::Cassette* cassette);
+    // Its name, length, films or counts changed.
+    void cassetteChanged(catalogue::Cassette* cassette);
+    // Still whole when told; the object is gone afterwards.
+    void cassetteAboutToBeRemoved(catalogue::Cassette* cassette);
+    void cassetteRemoved();
+    void filmChanged(catalogue::FilmRecord* film);
+    // A film is about to go, or its record to become its cassette's placeholder.
+    void filmAboutToBeRemoved(catalogue::FilmRecord* film);
+    // The record count, the film total or the number of cassettes changed.
+    void totalsChanged();
+
 private:
+    struct NameHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+    };
+    using CassetteMap = std::unordered_map<std::string, std::unique_ptr<Cassette>, NameHash, std::equal_to<>>;
+
+    void link(FilmRecord* r, FilmRecord* before);
+    void unlink(FilmRecord* r);
+    // Files r under its cassette at its place in catalogue order; the cassette, and whether it is new.
+    std::pair<Cassette*, bool> file(FilmRecord* r, const FilmRecord* before);
+    void dropCassette(Cassette& cassette);
+    void countFilm(const FilmRecord& r, int sign);
+
     FilmRecord* head_ = nullptr;
     FilmRecord* tail_ = nullptr;
-    FilmRecord* cursor_ = nullptr;
-    qint32 filmTotal_ = 0;
     qsizetype recordCount_ = 0;
+    qint32 filmTotal_ = 0;
+    CassetteMap byName_;
+    std::vector<Cassette*> order_;
 };
 
 } // namespace catalogue

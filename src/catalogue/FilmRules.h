@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/FilmRecord.h"
+
 #include <QtGlobal>
 
 // What a film and a cassette may hold: the rules the film window and the cassette dialog apply to
@@ -7,7 +9,7 @@
 namespace catalogue {
 
 // Characters each text field takes (a memo counts a line break as two: it is stored as CR LF).
-inline constexpr int kTapeNameCapacity = 50;
+inline constexpr int kTapeNameCapacity = int(sizeof(FilmRecord::tapeName.chars));
 inline constexpr int kTextCapacity = 70; // title, country, director, genre
 inline constexpr int kActorsCapacity = 400;
 inline constexpr int kStoryCapacity = 600;

@@ -1,6 +1,5 @@
 #include "exchange/CsvExport.h"
 
-#include "catalogue/CassetteFilms.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
@@ -10,9 +9,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
-#include <vector>
 
 using catalogue::FilmRecord;
 
@@ -86,17 +82,6 @@ private:
 
 QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
 {
-    // Each cassette's records in catalogue order, gathered in one walk. A cassette is every record of
-    // one stored name, byte for byte, as the film window steps through them.
-    std::vector<std::vector<const FilmRecord*>> cassettes;
-    std::unordered_map<std::string_view, std::size_t> cassetteByName;
-    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        const auto [it, isNew] = cassetteByName.try_emplace(catalogue::tapeNameBytes(*r), cassettes.size());
-        if (isNew)
-            cassettes.emplace_back();
-        cassettes[it->second].push_back(r);
-    }
-
     Utf8Texts utf8;
     CsvWriter csv(kByteOrderMark);
     csv.reserve(catalogue.recordCount() * 800); // a film with texts of usual length takes some 700 bytes
@@ -104,13 +89,13 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
         csv.field(name);
     csv.endRow();
 
-    for (const std::vector<const FilmRecord*>& records : cassettes) {
-        const FilmRecord& first = *records.front();
-        const QString cassette = catalogue::tapeNameText(first);
-        const QString cassetteLength = QString::number(first.tapeLength);
+    // A cassette is every record of one stored name, byte for byte, as the film window steps through them.
+    for (const catalogue::Cassette* tape : catalogue.cassettes()) {
+        const QString cassette = tape->name();
+        const QString cassetteLength = QString::number(tape->length());
         qint64 minutes = 0; // the counter position before the next film
         bool anyFilm = false;
-        for (const FilmRecord* r : records) {
+        for (const FilmRecord* r : tape->records()) {
             if (r->isPlaceholder())
                 continue;
             anyFilm = true;

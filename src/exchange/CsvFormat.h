@@ -2,6 +2,11 @@
 
 #include <QStringList>
 
+#include <initializer_list>
+#include <vector>
+
+class QTranslator;
+
 // The columns of the catalogue's CSV file, in the order the export writes them.
 namespace exchange {
 
@@ -27,5 +32,12 @@ enum CsvColumn
 
 // The header row in the current language.
 QStringList csvHeader();
+// The header row in the language of translator, which need not be installed; the English names where
+// it has none.
+QStringList csvHeader(const QTranslator& translator);
+
+// The header rows an import accepts: that of the current language first (its names are the ones its
+// reasons give), then that of each translator given (null ones left out).
+std::vector<QStringList> acceptedCsvHeaders(std::initializer_list<const QTranslator*> languages);
 
 } // namespace exchange

@@ -69,8 +69,7 @@ private:
     std::size_t nextBadByte_ = 0; // the first bad byte not behind the rows read so far
 
     ImportPlan plan_;
-    QHash<QByteArray, Cassette> cassettes_;  // by stored name, byte for byte
-    QHash<QString, QByteArray> foldedNames_; // letter case folded, to the stored name
+    QHash<QByteArray, Cassette> cassettes_; // by stored name, byte for byte
 };
 
 std::optional<qint64> parseNumber(QStringView text)
@@ -104,12 +103,6 @@ QString recordLineBreaks(const QString& cell)
     return text;
 }
 
-QByteArray nameBytes(const FilmRecord& r)
-{
-    const std::string_view bytes = catalogue::tapeNameBytes(r);
-    return QByteArray(bytes.data(), qsizetype(bytes.size()));
-}
-
 // Bytes already checked against the field's capacity, into a zeroed field.
 template <std::size_t N> void store(catalogue::ShortString<N>& field, const QByteArray& bytes)
 {
@@ -126,16 +119,12 @@ CsvImport::CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QS
     : headerNames_(headerNames)
 {
     shownNames_ = headerNames_.empty() ? csvHeader() : headerNames_.front();
-    // Every cassette with the tape it has left, in one walk; its length is that of its first record,
-    // as the film window counts it.
-    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        const QByteArray key = nameBytes(*r);
-        auto it = cassettes_.find(key);
-        if (it == cassettes_.end()) {
-            it = cassettes_.insert(key, Cassette{r->tapeLength, 0, std::nullopt});
-            foldedNames_.insert(catalogue::tapeNameText(*r).toCaseFolded(), key);
-        }
-        it->usedHalfMinutes += qint64{catalogue::timeFactor(*r)} * r->filmLength;
+    // Every cassette with the tape it has left, as the catalogue counts it.
+    cassettes_.reserve(qsizetype(catalogue.cassettes().size()));
+    for (const catalogue::Cassette* cassette : catalogue.cassettes()) {
+        const std::string_view name = cassette->nameBytes();
+        cassettes_.insert(QByteArray(name.data(), qsizetype(name.size())),
+                          Cassette{cassette->length(), cassette->usedHalfMinutes(), std::nullopt});
     }
 }
 
@@ -274,7 +263,8 @@ std::optional<QString> CsvImport::number(const CsvRecord& row, CsvColumn column,
                                          int& value) const
 {
     const std::optional<qint64> parsed = parseNumber(cell(row, column));
-    const bool valid = parsed && (column == ColumnYear ? catalogue::isValidYear(*parsed)
+    // A year of 0 is no year: old archives hold such films, and the export writes them so.
+    const bool valid = parsed && (column == ColumnYear ? *parsed <= catalogue::kLargestNumber
                                                        : catalogue::isValidLength(*parsed));
     if (!valid)
         return reason.arg(cell(row, column));
@@ -296,7 +286,7 @@ std::optional<QString> CsvImport::flag(const CsvRecord& row, CsvColumn column, q
 std::optional<QString> CsvImport::checkFilm(const CsvRecord& row, FilmRecord& film) const
 {
     int year = 0;
-    if (auto reason = number(row, ColumnYear, tr("The year \"%1\" is not a number from 1 to 65535."), year))
+    if (auto reason = number(row, ColumnYear, tr("The year \"%1\" is not a number from 0 to 65535."), year))
         return reason;
     film.year = quint16(year);
     int length = 0;
@@ -383,13 +373,8 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     auto cassette = cassettes_.find(key);
     const bool isNew = cassette == cassettes_.end();
     int tapeLength = isNew ? 0 : cassette->tapeLength;
+    // A name that differs from another in letter case only is a cassette of its own, as in the archive.
     if (isNew) {
-        // The main window shows names that differ in letter case only as one cassette.
-        const auto taken = foldedNames_.constFind(name.toCaseFolded());
-        if (taken != foldedNames_.constEnd()) {
-            return tr("The name differs from the cassette \"%1\" in letter case only.")
-                .arg(catalogue::cp1252::decode(taken->constData(), taken->size()));
-        }
         if (auto reason =
                 number(row, ColumnCassetteLength,
                        tr("The cassette length \"%1\" is not a number from 1 to 65535."), tapeLength))
@@ -419,7 +404,6 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     // Accepted: the cassette takes its place in the plan, the film its room on the tape.
     if (isNew) {
         cassette = cassettes_.insert(key, Cassette{tapeLength, 0, plan_.cassettes.size()});
-        foldedNames_.insert(name.toCaseFolded(), key);
         plan_.cassettes.push_back({name, tapeLength, true, {}});
     }
     if (!film)
@@ -461,51 +445,21 @@ ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file
 
 void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan)
 {
-    // The last record of every cassette that gets films, in one walk: they go behind it.
-    QHash<QByteArray, FilmRecord*> lastRecord;
-    for (const PlannedCassette& cassette : plan.cassettes) {
-        if (!cassette.isNew)
-            lastRecord.insert(catalogue::cp1252::encode(cassette.name), nullptr);
+    for (PlannedCassette& planned : plan.cassettes) {
+        const QByteArray name = catalogue::cp1252::encode(planned.name);
+        catalogue::Cassette* cassette =
+            planned.isNew ? catalogue.createCassette(planned.name, planned.length)
+                          : catalogue.cassette(std::string_view(name.constData(), std::size_t(name.size())));
+        if (!cassette)
+            continue; // the cassette has gone since the plan was made
+        if (planned.films.empty())
+            continue;
+        std::vector<std::unique_ptr<FilmRecord>> films;
+        films.reserve(planned.films.size());
+        for (ImportedFilm& film : planned.films)
+            films.push_back(std::move(film.record));
+        catalogue.appendFilms(*cassette, std::move(films));
     }
-    if (!lastRecord.isEmpty()) {
-        for (FilmRecord* r = catalogue.head(); r; r = r->next) {
-            const auto it = lastRecord.find(nameBytes(*r));
-            if (it != lastRecord.end())
-                *it = r;
-        }
-    }
-
-    qint32 added = 0;
-    for (PlannedCassette& cassette : plan.cassettes) {
-        FilmRecord* last = nullptr;
-        if (cassette.isNew) {
-            if (cassette.films.empty()) {
-                auto placeholder = catalogue::Catalogue::newRecord();
-                catalogue::setText(placeholder->tapeName, cassette.name);
-                placeholder->tapeLength = quint16(cassette.length);
-                catalogue.appendRecord(std::move(placeholder));
-            }
-        } else {
-            last = lastRecord.value(catalogue::cp1252::encode(cassette.name));
-            if (!last)
-                continue; // the cassette has gone since the plan was made
-        }
-        for (ImportedFilm& film : cassette.films) {
-            if (last && last->isPlaceholder()) {
-                // An empty cassette's placeholder takes its first film, as in the film window.
-                FilmRecord* const prev = last->prev;
-                FilmRecord* const next = last->next;
-                *last = *film.record;
-                last->prev = prev;
-                last->next = next;
-            } else {
-                last = last ? catalogue.insertAfterCassette(last, std::move(film.record))
-                            : catalogue.appendRecord(std::move(film.record));
-            }
-            ++added;
-        }
-    }
-    catalogue.setFilmTotal(catalogue.filmTotal() + added);
 }
 
 } // namespace exchange

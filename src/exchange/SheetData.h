@@ -5,11 +5,11 @@
 #include <vector>
 
 namespace catalogue {
+class Cassette;
 class Catalogue;
-struct FilmRecord;
 } // namespace catalogue
 
-// What a printed sheet shows of the catalogue: plain values, taken from the records in one walk.
+// What a printed sheet shows of the catalogue: plain values, taken from its cassettes.
 namespace exchange {
 
 struct SheetFilm
@@ -31,11 +31,11 @@ struct SheetCassette
     std::vector<SheetFilm> films; // in tape order
 };
 
-// The cassette anchor belongs to, with its films in tape order.
-SheetCassette gatherCassette(const catalogue::Catalogue& catalogue, const catalogue::FilmRecord& anchor);
+// One cassette with its films in tape order; its numbers are those the main window shows.
+SheetCassette gatherCassette(const catalogue::Cassette& cassette);
 
 // Every cassette of the catalogue, in the order of its first record (the order of the main window's
-// list), each with its films in tape order. One walk, however many cassettes there are.
+// list), each with its films in tape order.
 std::vector<SheetCassette> gatherCatalogue(const catalogue::Catalogue& catalogue);
 
 } // namespace exchange

@@ -1,6 +1,6 @@
 #include "exchange/SheetPainter.h"
 
-#include "catalogue/CassetteFilms.h"
+#include "catalogue/Cassette.h"
 #include "catalogue/ReplacingFile.h"
 #include "exchange/SheetLayout.h"
 #include "exchange/SheetText.h"

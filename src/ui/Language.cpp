@@ -127,6 +127,11 @@ bool isLanguage(quint8 language)
     return language < kLanguageCount;
 }
 
+const QTranslator* translator(quint8 language)
+{
+    return translatorOf(language);
+}
+
 void withLanguage(quint8 language, const std::function<void()>& apply)
 {
     QTranslator* const borrowed = translatorOf(language);

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QString;
+class QTranslator;
 
 // The program's language: one byte, 0 = English, 1 = German, as the settings store it. It picks the
 // translation every window and message is shown in.
@@ -26,6 +27,10 @@ void setLanguage(quint8 language);
 
 // True when the byte stands for a language the program has a translation for.
 bool isLanguage(quint8 language);
+
+// The program's translation of language, loaded but not necessarily installed: for texts wanted in
+// another language than the program's without telling any window. Null for a byte no language has.
+const QTranslator* translator(quint8 language);
 
 // Runs apply while the texts answer in language instead of the program's language, without telling
 // any window: for texts wanted in a language other than the current one.

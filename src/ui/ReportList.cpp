@@ -1,18 +1,16 @@
 #include "ui/ReportList.h"
 
 #include "ui/ReportDelegate.h"
-#include "ui/ReportModel.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyledItemDelegate>
 
 namespace ui {
 
-ReportList::ReportList(QWidget* parent)
-    : QTreeView(parent), model_(new ReportModel(this)), delegate_(new ReportDelegate(this))
+ReportList::ReportList(QWidget* parent) : QTreeView(parent), delegate_(new ReportDelegate(this))
 {
-    setModel(model_);
     setItemDelegate(delegate_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -37,110 +35,56 @@ ReportList::ReportList(QWidget* parent)
 
 ReportList::~ReportList() = default;
 
-void ReportList::setColumns(const QStringList& captions, const QList<int>& widths)
+void ReportList::setColumnWidths(const QList<int>& widths)
 {
-    model_->setCaptions(captions);
-    for (qsizetype column = 0; column < widths.size() && column < captions.size(); ++column) {
+    for (qsizetype column = 0; column < widths.size(); ++column) {
         setColumnWidth(static_cast<int>(column), widths.at(column));
     }
 }
 
-void ReportList::setColumnCaption(int column, const QString& caption)
-{
-    model_->setCaption(column, caption);
-}
-
 QString ReportList::columnCaption(int column) const
 {
-    return model_->caption(column);
-}
-
-int ReportList::addRow(const QString& caption, const QVariantList& subItems)
-{
-    return model_->appendRow(QVariantList{caption} + subItems);
-}
-
-void ReportList::addRows(const QList<QVariantList>& rows, const QVariantList& tags)
-{
-    model_->appendRows(rows, tags);
-}
-
-QVariant ReportList::rowTag(int row) const
-{
-    return model_->tag(row);
-}
-
-int ReportList::findRowTag(const QVariant& tag, int from) const
-{
-    return model_->findTag(tag, from);
+    return model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
 }
 
 int ReportList::rowCount() const
 {
-    return model_->rowCount();
-}
-
-QString ReportList::caption(int row) const
-{
-    return model_->value(row, 0).toString();
-}
-
-void ReportList::setCaption(int row, const QString& caption)
-{
-    model_->setValue(row, 0, caption);
-}
-
-QString ReportList::subItem(int row, int index) const
-{
-    if (index < 0) {
-        return {};
-    }
-    // Derived as the view derives it, whichever delegate draws the cell.
-    const QVariant cell = model_->value(row, index + 1);
-    if (const auto* drawer =
-            qobject_cast<const QStyledItemDelegate*>(itemDelegateForIndex(model_->index(row, index + 1)))) {
-        return drawer->displayText(cell, locale());
-    }
-    return cell.toString();
-}
-
-void ReportList::setSubItem(int row, int index, const QVariant& value)
-{
-    if (index >= 0) {
-        model_->setValue(row, index + 1, value);
-    }
+    return model() ? model()->rowCount() : 0;
 }
 
 QVariant ReportList::value(int row, int column) const
 {
-    return model_->value(row, column);
+    return model() ? model()->index(row, column).data() : QVariant();
 }
 
 QString ReportList::shownText(int row, int column) const
 {
-    const QModelIndex index = model_->index(row, column);
+    const QModelIndex index = model() ? model()->index(row, column) : QModelIndex();
     if (!index.isValid()) {
         return {};
     }
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.rect = visualRect(index);
-    return delegate_->shownText(option, index);
-}
-
-void ReportList::deleteRow(int row)
-{
-    // Left to itself the view would move the current row to a neighbour and select it; a deleted
-    // selection leaves nothing selected instead.
-    if (currentIndex().isValid() && currentIndex().row() == row) {
-        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QAbstractItemDelegate* const drawer = itemDelegateForIndex(index);
+    if (auto* const report = qobject_cast<ReportDelegate*>(drawer)) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.rect = visualRect(index);
+        return report->shownText(option, index);
     }
-    model_->deleteRow(row);
+    // Whichever delegate draws the cell, its text is derived as the view derives it.
+    if (auto* const styled = qobject_cast<QStyledItemDelegate*>(drawer))
+        return styled->displayText(index.data(), locale());
+    return index.data().toString();
 }
 
-void ReportList::clearRows()
+void ReportList::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
-    model_->clear();
+    // Left to itself the view would move the current row to a neighbour; a removed selection leaves
+    // nothing selected instead.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() >= start && current.row() <= end) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+    }
+    QTreeView::rowsAboutToBeRemoved(parent, start, end);
 }
 
 int ReportList::selectedRow() const
@@ -155,14 +99,9 @@ void ReportList::setSelectedRow(int row)
         selectionModel()->clear();
         return;
     }
-    const QModelIndex at = model_->index(row, 0);
+    const QModelIndex at = model()->index(row, 0);
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(at);
-}
-
-int ReportList::findCaption(const QString& text) const
-{
-    return model_->find(text);
 }
 
 void ReportList::mouseDoubleClickEvent(QMouseEvent* event)

@@ -64,17 +64,7 @@ QString ReportModel::caption(int column) const
     return captions_.value(column);
 }
 
-int ReportModel::appendRow(const QVariantList& row)
-{
-    const int at = rowCount();
-    beginInsertRows(QModelIndex(), at, at);
-    rows_.append(row);
-    tags_.append(QVariant());
-    endInsertRows();
-    return at;
-}
-
-void ReportModel::appendRows(const QList<QVariantList>& rows, const QVariantList& tags)
+void ReportModel::appendRows(const QList<QVariantList>& rows)
 {
     if (rows.isEmpty()) {
         return;
@@ -82,9 +72,6 @@ void ReportModel::appendRows(const QList<QVariantList>& rows, const QVariantList
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
     rows_.append(rows);
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        tags_.append(tags.value(i));
-    }
     endInsertRows();
 }
 
@@ -108,48 +95,11 @@ void ReportModel::setValue(int row, int column, const QVariant& value)
     Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
-void ReportModel::deleteRow(int row)
-{
-    if (row < 0 || row >= rows_.size()) {
-        return;
-    }
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.removeAt(row);
-    tags_.removeAt(row);
-    endRemoveRows();
-}
-
 void ReportModel::clear()
 {
     beginResetModel();
     rows_.clear();
-    tags_.clear();
     endResetModel();
-}
-
-QVariant ReportModel::tag(int row) const
-{
-    return tags_.value(row);
-}
-
-int ReportModel::findTag(const QVariant& tag, int from) const
-{
-    for (qsizetype row = qMax(0, from); row < tags_.size(); ++row) {
-        if (tags_.at(row) == tag) {
-            return static_cast<int>(row);
-        }
-    }
-    return -1;
-}
-
-int ReportModel::find(const QString& text) const
-{
-    for (qsizetype row = 0; row < rows_.size(); ++row) {
-        if (QString::compare(rows_.at(row).value(0).toString(), text, Qt::CaseInsensitive) == 0) {
-            return static_cast<int>(row);
-        }
-    }
-    return -1;
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "windows/CassetteDialog.h"
 
+#include "catalogue/Cassette.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
@@ -8,6 +9,8 @@
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
+#include "ui/ReportList.h"
+#include "windows/CassetteListModel.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -102,6 +105,12 @@ void CassetteDialog::showEvent(QShowEvent* event)
     ui::centreOnScreen(this);
 }
 
+void CassetteDialog::setCassetteList(const ui::ReportList* list, const CassetteListModel* rows)
+{
+    list_ = list;
+    rows_ = rows;
+}
+
 // The fields for the mode: empty for a new cassette, the edited cassette's values for an edit.
 void CassetteDialog::loadFields()
 {
@@ -111,8 +120,9 @@ void CassetteDialog::loadFields()
         lengthEdit_->setIntValue(0);
         minimumLength_ = 1;
     } else {
-        if (lookup_.editedCassette)
-            edited_ = lookup_.editedCassette();
+        if (const catalogue::Cassette* cassette =
+                list_ && rows_ ? rows_->cassetteAt(list_->selectedRow()) : nullptr)
+            edited_ = Edited{cassette->name(), cassette->length(), cassette->remainingMinutes()};
         nameEdit_->setText(edited_ ? edited_->name : QString());
         if (edited_)
             lengthEdit_->setIntValue(edited_->length);
@@ -171,7 +181,7 @@ void CassetteDialog::acceptIfValid()
     const QString name = acceptedName();
     const bool ownName =
         mode_ == EditCassette && edited_ && QString::compare(name, edited_->name, Qt::CaseInsensitive) == 0;
-    if (!ownName && lookup_.nameTaken && lookup_.nameTaken(name)) {
+    if (!ownName && rows_ && rows_->findRow(name) >= 0) {
         showError(nameEdit_, tr("Tapename already exists"),
                   tr("There is already a Tape with the given name. Please enter another one."));
         return;

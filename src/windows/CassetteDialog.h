@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -12,8 +11,13 @@ class QPushButton;
 namespace controls {
 class NumEdit;
 }
+namespace ui {
+class ReportList;
+}
 
 namespace windows {
+
+class CassetteListModel;
 
 // Asks for a cassette's name and length, for a new cassette or for the one selected in the main
 // window, and refuses values that would break the cassette rules. Changes nothing itself.
@@ -29,26 +33,11 @@ public:
         EditCassette = 1
     };
 
-    // The cassette to edit, with the numbers its row holds.
-    struct Cassette
-    {
-        QString name;
-        int length = 0;
-        int remainingMinutes = 0; // negative when over-full
-    };
-
-    // What the dialog asks of the window that opens it, at each show and each OK.
-    struct Lookup
-    {
-        // The cassette to edit; none when no cassette is selected.
-        std::function<std::optional<Cassette>()> editedCassette;
-        // True when a cassette of this name exists, letter case ignored.
-        std::function<bool(const QString& name)> nameTaken;
-    };
-
     explicit CassetteDialog(QWidget* parent = nullptr);
 
-    void setLookup(Lookup lookup) { lookup_ = std::move(lookup); }
+    // The main window's list: an edit changes its selected cassette, and no name may take one of its
+    // rows. Read at every show and every OK.
+    void setCassetteList(const ui::ReportList* list, const CassetteListModel* rows);
 
     // Takes effect at the next show.
     void setMode(Mode mode) { mode_ = mode; }
@@ -80,9 +69,16 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 
-    Lookup lookup_;
     // The cassette being edited, as it was when the dialog was shown.
-    std::optional<Cassette> edited_;
+    struct Edited
+    {
+        QString name;
+        int length = 0;
+        int remainingMinutes = 0; // negative when over-full
+    };
+    const ui::ReportList* list_ = nullptr;
+    const CassetteListModel* rows_ = nullptr;
+    std::optional<Edited> edited_;
     Mode mode_ = NewCassette;
     int minimumLength_ = 1;
 };

@@ -1,6 +1,6 @@
 #include "windows/FilmWindow.h"
 
-#include "catalogue/CassetteFilms.h"
+#include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
@@ -72,6 +72,10 @@ FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent)
     ui::setHelpTopic(this, ui::HelpTopic::FilmWindow);
     createControls();
     retranslate();
+    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &FilmWindow::followCassette);
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, &FilmWindow::forgetFilm);
+    connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this, &FilmWindow::forgetCassette);
+    connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this] { forgetCassette(cassette_); });
 }
 
 FilmWindow::~FilmWindow() = default;
@@ -274,17 +278,31 @@ void FilmWindow::changeEvent(QEvent* event)
         retranslate();
 }
 
+void FilmWindow::setCassette(catalogue::Cassette* cassette, const FilmRecord* film)
+{
+    cassette_ = cassette;
+    openingFilm_ = film;
+    shown_ = nullptr;
+    editing_ = false;
+}
+
+int FilmWindow::filmCount() const
+{
+    return cassette_ ? cassette_->filmCount() : 0;
+}
+
 void FilmWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Shift relabels New wherever the focus is, so the window sees key strokes before its fields.
     qApp->installEventFilter(this);
-    shiftHeld_ = false;
     ui::guarded(this, [this] {
         retranslate();
-        setWindowTitle(anchor_ ? catalogue::tapeNameText(*anchor_) : QString());
-        gatherFilms();
-        filmIndex_ = films_ ? films_->anchorIndex() : 0;
+        setWindowTitle(cassette_ ? cassette_->name() : QString());
+        // On the film asked for, else on the cassette's first record (no film when it is empty).
+        filmIndex_ = !cassette_     ? 0
+                     : openingFilm_ ? cassette_->filmIndexOf(openingFilm_)
+                                    : cassette_->filmIndexOf(cassette_->firstRecord());
         showFilm(filmIndex_, false);
     });
     ui::centreOnScreen(this);
@@ -304,7 +322,6 @@ bool FilmWindow::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && (widget == this || isAncestorOf(widget)) &&
             !static_cast<QKeyEvent*>(event)->isAutoRepeat() && newButton_->isEnabled()) {
-            shiftHeld_ = press;
             setNewButtonForShift(press);
         }
     }
@@ -314,43 +331,69 @@ bool FilmWindow::eventFilter(QObject* watched, QEvent* event)
 // With films on the cassette, Shift turns New into Insert: the new film goes before the shown one.
 void FilmWindow::setNewButtonForShift(bool shiftHeld)
 {
-    newButton_->setText(shiftHeld && filmCount_ > 0 ? tr("I&nsert") : tr("&New"));
+    newButton_->setText(shiftHeld && filmCount() > 0 ? tr("I&nsert") : tr("&New"));
 }
 
-void FilmWindow::gatherFilms()
+// The catalogue changed the cassette: a film came or went, here or elsewhere, or it was renamed. While
+// browsing the window stays on the film it shows, or where a film that went was.
+void FilmWindow::followCassette(catalogue::Cassette* cassette)
 {
-    films_.reset();
-    filmCount_ = 0;
-    if (!anchor_)
+    if (cassette != cassette_ || !cassette_)
         return;
-    films_ = std::make_unique<catalogue::CassetteFilms>(catalogue_, *anchor_);
-    filmCount_ = films_->filmCount();
+    setWindowTitle(cassette_->name());
+    if (editing_)
+        return;
+    filmIndex_ = shown_ ? cassette_->filmIndexOf(shown_) : qMin(filmIndex_, cassette_->filmCount());
+    showFilm(filmIndex_, false);
+}
+
+void FilmWindow::forgetFilm(FilmRecord* film)
+{
+    if (film == shown_)
+        shown_ = nullptr;
+    if (film == edited_ && editing_ && !newMode_) {
+        // The film being changed went elsewhere: there is nothing left to save it to.
+        edited_ = nullptr;
+        editing_ = false;
+    }
+}
+
+void FilmWindow::forgetCassette(catalogue::Cassette* cassette)
+{
+    if (cassette != cassette_ || !cassette_)
+        return;
+    cassette_ = nullptr;
+    shown_ = nullptr;
+    edited_ = nullptr;
+    editing_ = false;
+    if (isVisible())
+        QDialog::reject();
 }
 
 void FilmWindow::showFilm(int index, bool editing)
 {
-    // Position: the cursor goes to the shown film; with no film it stays, as a new one is placed
-    // relative to it.
-    FilmRecord* film = index > 0 && films_ ? films_->recordAt(index) : nullptr;
+    // The shown film is where a new one is inserted; with no film to show it stays.
+    FilmRecord* film = index > 0 && cassette_ ? cassette_->recordAt(index) : nullptr;
     if (!film)
         index = 0;
     else
-        catalogue_.setCursor(film);
+        shown_ = film;
     editing_ = editing;
 
     setFieldLook(editing);
 
     newButton_->setEnabled(!editing);
-    editButton_->setEnabled(filmCount_ != 0 || editing);
+    const int filmCount = this->filmCount();
+    editButton_->setEnabled(filmCount != 0 || editing);
     deleteButton_->setEnabled(editButton_->isEnabled());
     closeButton_->setEnabled(!editing);
     retranslate();
 
-    const bool canStep = filmCount_ > 1 && !editing;
+    const bool canStep = filmCount > 1 && !editing;
     firstButton_->setEnabled(canStep && filmIndex_ > 1);
     previousButton_->setEnabled(canStep && filmIndex_ > 1);
-    nextButton_->setEnabled(canStep && filmIndex_ < filmCount_);
-    lastButton_->setEnabled(canStep && filmIndex_ < filmCount_);
+    nextButton_->setEnabled(canStep && filmIndex_ < filmCount);
+    lastButton_->setEnabled(canStep && filmIndex_ < filmCount);
 
     fillFields(film, editing);
 
@@ -366,7 +409,7 @@ void FilmWindow::showFilm(int index, bool editing)
         counterRangeEdit_->setText(catalogue::counterRange(0, 0));
         return;
     }
-    const qint64 start = films_ ? films_->minutesBefore(index) : 0;
+    const qint64 start = cassette_ ? cassette_->minutesBefore(index) : 0;
     counterRangeEdit_->setText(catalogue::counterRange(start, lengthEdit_->intValue()));
 }
 
@@ -432,8 +475,8 @@ void FilmWindow::closeEvent(QCloseEvent* event)
 
 void FilmWindow::newFilm()
 {
-    // Insert, not New, is what the button offered when it was clicked.
-    insertMode_ = shiftHeld_ && filmCount_ > 0;
+    // Insert, not New, is what the button offered when it was clicked: its caption says so.
+    insertMode_ = filmCount() > 0 && newButton_->text() == tr("I&nsert");
     newMode_ = true;
     showFilm(0, true);
 }
@@ -445,7 +488,7 @@ void FilmWindow::editOrSave()
         return;
     }
     newMode_ = false;
-    edited_ = catalogue_.cursor();
+    edited_ = shown_;
     showFilm(filmIndex_, true);
 }
 
@@ -477,14 +520,8 @@ std::optional<FilmWindow::InputProblem> FilmWindow::inputProblem() const
                             tr("The given Filmlength is invalid. Please enter a value between 0 and the "
                                "maximum tapelength.")};
     }
-    // In half-minutes: a minute takes two normally, one in long-play. An edited film leaves out
-    // only itself, whatever the names of the cassette's other films.
-    qint64 used = 0;
-    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
-        if (catalogue::sameTape(*r, *anchor_) && !(!newMode_ && r == edited_))
-            used += qint64(catalogue::timeFactor(*r)) * r->filmLength;
-    }
-    if (!catalogue::filmFits(anchor_->tapeLength, used, length, longplayCheck_->isChecked())) {
+    // An edited film leaves out only itself.
+    if (!cassette_->fits(length, longplayCheck_->isChecked(), newMode_ ? nullptr : edited_)) {
         return InputProblem{
             lengthEdit_, tr("Film is too long"),
             tr("This Film is too long to have space on the Tape. If you have recorded the Film in longplay, "
@@ -504,7 +541,7 @@ bool FilmWindow::checkInput()
 
 bool FilmWindow::saveFilm()
 {
-    if (!anchor_ || !checkInput())
+    if (!cassette_ || !checkInput())
         return false;
     storeEditedFilm();
     return true;
@@ -513,7 +550,7 @@ bool FilmWindow::saveFilm()
 bool FilmWindow::saveForSessionEnd()
 {
     // Nobody can answer a message now: a film that Save would refuse is dropped, as it always was.
-    if (!editing_ || !anchor_ || inputProblem())
+    if (!editing_ || !cassette_ || inputProblem())
         return false;
     storeEditedFilm();
     return true;
@@ -521,37 +558,21 @@ bool FilmWindow::saveForSessionEnd()
 
 void FilmWindow::storeEditedFilm()
 {
-    FilmRecord* film = catalogue_.cursor();
+    FilmRecord fields{};
+    storeFields(fields);
     if (newMode_) {
-        if (filmCount_ == 0)
-            film = anchor_; // the empty cassette's placeholder takes the film
-        else if (insertMode_)
-            film = catalogue_.insertBefore(film, catalogue::Catalogue::newRecord());
-        else
-            film = catalogue_.insertAfterCassette(anchor_, catalogue::Catalogue::newRecord());
-        catalogue_.setCursor(film);
-        catalogue_.setFilmTotal(catalogue_.filmTotal() + 1);
-        ++filmCount_;
-        // Inserted, the new film takes the shown one's place, which moves one on.
-        if (!insertMode_)
-            filmIndex_ = filmCount_;
-        if (observers_.filmTotalChanged)
-            observers_.filmTotalChanged(catalogue_.filmTotal());
+        // Inserted, the new film takes the shown one's place, which moves one on; else it is the last.
+        const FilmRecord* before = insertMode_ ? shown_ : nullptr;
+        shown_ = catalogue_.addFilm(*cassette_, fields, before);
+    } else if (edited_) {
+        catalogue_.updateFilm(*edited_, fields);
     }
-    storeFields(*film);
-    if (!newMode_ && observers_.filmEdited)
-        observers_.filmEdited(*film);
-    if (observers_.cassetteChanged)
-        observers_.cassetteChanged(*film);
-    gatherFilms();
+    filmIndex_ = shown_ ? cassette_->filmIndexOf(shown_) : 0;
     showFilm(filmIndex_, false);
 }
 
 void FilmWindow::storeFields(FilmRecord& film) const
 {
-    // The cassette's own name bytes, whatever the text would convert to.
-    film.tapeName = anchor_->tapeName;
-    film.tapeLength = anchor_->tapeLength;
     catalogue::setText(film.filmName, titleEdit_->text());
     film.year = quint16(yearEdit_->intValue());
     catalogue::setText(film.country, countryEdit_->text());
@@ -568,41 +589,16 @@ void FilmWindow::storeFields(FilmRecord& film) const
 
 void FilmWindow::deleteFilm()
 {
-    FilmRecord* film = catalogue_.cursor();
-    if (!film || !anchor_)
+    if (!shown_ || !cassette_)
         return;
     const ui::Button answer =
         ui::messageBox(this, tr("Do you really want to delete this film?"), tr("Deleting of a Film"),
                        ui::Icon::Question, ui::kYesNo, QMessageBox::No);
-    if (answer == QMessageBox::Yes) {
-        if (observers_.filmDeleted)
-            observers_.filmDeleted(*film);
-        if (filmCount_ <= 1) {
-            // The cassette's only film: its record stays as the empty cassette's placeholder.
-            film->filmLength = 0;
-            filmIndex_ = 0;
-            filmCount_ = 0;
-        } else {
-            if (film == anchor_) {
-                // The anchor must stay a record of this cassette: a neighbour, else any other.
-                const auto ofCassette = [this, film](FilmRecord* r) {
-                    return r && r != film && catalogue::sameTape(*r, *film);
-                };
-                FilmRecord* next = ofCassette(film->next) ? film->next : film->prev;
-                for (FilmRecord* r = catalogue_.head(); r && !ofCassette(next); r = r->next)
-                    next = r;
-                anchor_ = next;
-            }
-            catalogue_.unlinkRecord(film);
-            --filmCount_;
-            filmIndex_ = qMin(filmIndex_, filmCount_);
-        }
-        catalogue_.setFilmTotal(catalogue_.filmTotal() - 1);
-        if (observers_.cassetteChanged)
-            observers_.cassetteChanged(*anchor_);
-        gatherFilms();
-    }
-    showFilm(filmIndex_, false);
+    // Removed, the window stays where the film was (followCassette()).
+    if (answer == QMessageBox::Yes)
+        catalogue_.removeFilm(*shown_);
+    else
+        showFilm(filmIndex_, false);
 }
 
 void FilmWindow::showFirstFilm()
@@ -625,7 +621,7 @@ void FilmWindow::showNextFilm()
 
 void FilmWindow::showLastFilm()
 {
-    filmIndex_ = filmCount_;
+    filmIndex_ = filmCount();
     showFilm(filmIndex_, false);
 }
 

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -14,8 +12,8 @@ class QPushButton;
 class QStackedWidget;
 
 namespace catalogue {
+class Cassette;
 class Catalogue;
-class CassetteFilms;
 struct FilmRecord;
 } // namespace catalogue
 namespace controls {
@@ -27,31 +25,24 @@ namespace windows {
 
 // The films of one cassette, one at a time in tape order, with their places on the tape. Browsing
 // shows a film read-only; editing (a new film or a change) makes the fields writable. Every handler
-// ends in showFilm(), which positions the catalogue's cursor, fills the fields and sets the look.
+// ends in showFilm(), which takes the shown film, fills the fields and sets the look. Changes go
+// through the catalogue's operations; the window follows the catalogue's signals, its own changes
+// and those made elsewhere alike.
 class FilmWindow final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FilmWindow)
 
 public:
-    // Who follows the window's changes: the main window's cassette row and status bar, the search
-    // dialog's result rows. Any of them may be left empty.
-    struct Observers
-    {
-        std::function<void(const catalogue::FilmRecord& ofCassette)> cassetteChanged;
-        std::function<void(qint32 filmTotal)> filmTotalChanged;
-        std::function<void(const catalogue::FilmRecord& film)> filmEdited;
-        std::function<void(const catalogue::FilmRecord& film)> filmDeleted; // told before it goes
-    };
-
     explicit FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
     ~FilmWindow() override;
 
-    void setObservers(Observers observers) { observers_ = std::move(observers); }
-
-    // Any record of the cassette to show; the window opens on it. Set before every showing.
-    void setAnchor(catalogue::FilmRecord* anchor) { anchor_ = anchor; }
-    catalogue::FilmRecord* anchor() const { return anchor_; }
+    // The cassette to show, and the film to open on (its first film when none is given). Set before
+    // every showing.
+    void setCassette(catalogue::Cassette* cassette, const catalogue::FilmRecord* film = nullptr);
+    catalogue::Cassette* cassette() const { return cassette_; }
+    // The film shown; null while none is (an empty cassette, a new film being entered).
+    catalogue::FilmRecord* shownFilm() const { return shown_; }
 
     // Shows the index-th record of the cassette (1-based; 0 shows no film: an empty cassette, or
     // a new film being entered), browsing or editing.
@@ -73,10 +64,7 @@ public:
     // asking anything. True when a film was stored.
     bool saveForSessionEnd();
 
-    // Gathers the cassette's records and counts its films; again after every change of them.
-    void gatherFilms();
-
-    int filmCount() const { return filmCount_; }
+    int filmCount() const;
     int filmIndex() const { return filmIndex_; }
     bool isEditing() const { return editing_; }
     QComboBox* genreCombo() const { return genreCombo_; }
@@ -96,6 +84,9 @@ private:
     void createControls();
     void retranslate();
     void setNewButtonForShift(bool shiftHeld);
+    void followCassette(catalogue::Cassette* cassette);
+    void forgetFilm(catalogue::FilmRecord* film);
+    void forgetCassette(catalogue::Cassette* cassette);
     void setFieldLook(bool editing);
     void fillFields(const catalogue::FilmRecord* film, bool editing);
     struct InputProblem
@@ -113,16 +104,14 @@ private:
     void showError(QWidget* field, const QString& caption, const QString& text);
 
     catalogue::Catalogue& catalogue_;
-    catalogue::FilmRecord* anchor_ = nullptr;
-    std::unique_ptr<catalogue::CassetteFilms> films_;
-    int filmCount_ = 0;
+    catalogue::Cassette* cassette_ = nullptr;
+    const catalogue::FilmRecord* openingFilm_ = nullptr;
+    catalogue::FilmRecord* shown_ = nullptr;
     int filmIndex_ = 0;
     bool editing_ = false;
-    bool shiftHeld_ = false;
     bool newMode_ = false;
     bool insertMode_ = false;
     catalogue::FilmRecord* edited_ = nullptr; // the film an Edit changes
-    Observers observers_;
 
     QLineEdit* titleEdit_;
     controls::NumEdit* yearEdit_;

@@ -3,6 +3,7 @@
 #include "exchange/CsvImport.h"
 #include "ui/Forms.h"
 #include "ui/ReportList.h"
+#include "ui/ReportModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -24,7 +25,9 @@ constexpr int kReasonColumnWidth = 560;
 
 } // namespace
 
-ImportSummaryDialog::ImportSummaryDialog(QWidget* parent) : QDialog(parent, ui::kFixedDialog)
+ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
+    : QDialog(parent, ui::kFixedDialog), added_(new ui::ReportModel(this)),
+      skipped_(new ui::ReportModel(this))
 {
     using ui::named;
     setObjectName(u"importSummaryDialog"_s);
@@ -34,11 +37,15 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent) : QDialog(parent, ui::
     encodingLabel_ = named(new QLabel(this), u"encodingLabel"_s);
     addedLabel_ = named(new QLabel(this), u"addedLabel"_s);
     addedList_ = named(new ui::ReportList(this), u"addedList"_s);
-    addedList_->setColumns(QStringList(3), {kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth});
+    addedList_->setModel(added_);
+    added_->setCaptions(QStringList(3));
+    addedList_->setColumnWidths({kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth});
     addedLabel_->setBuddy(addedList_);
     skippedLabel_ = named(new QLabel(this), u"skippedLabel"_s);
     skippedList_ = named(new ui::ReportList(this), u"skippedList"_s);
-    skippedList_->setColumns(QStringList(2), {kLineColumnWidth, kReasonColumnWidth});
+    skippedList_->setModel(skipped_);
+    skipped_->setCaptions(QStringList(2));
+    skippedList_->setColumnWidths({kLineColumnWidth, kReasonColumnWidth});
     skippedLabel_->setBuddy(skippedList_);
     for (ui::ReportList* list : {addedList_, skippedList_})
         list->setFixedSize(kCassetteColumnWidth + kCountColumnWidth + kNewColumnWidth + 24, kListHeight);
@@ -89,14 +96,14 @@ void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QStrin
         added.append({cassette.name, int(cassette.films.size()), QString()});
         rowIsNew_.append(cassette.isNew);
     }
-    addedList_->clearRows();
-    addedList_->addRows(added);
+    added_->clear();
+    added_->appendRows(added);
 
     QList<QVariantList> skipped;
     for (const exchange::SkippedRow& row : plan.skipped)
         skipped.append({QString::number(row.line), row.reason});
-    skippedList_->clearRows();
-    skippedList_->addRows(skipped);
+    skipped_->clear();
+    skipped_->appendRows(skipped);
 
     // Nothing to add: only Cancel is left.
     importButton_->setEnabled(plan.addsAnything());
@@ -113,14 +120,11 @@ void ImportSummaryDialog::retranslate()
     // Garbled names in the list are explained here: a file saved in another encoding than it was read in.
     encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
     addedLabel_->setText(tr("&What will be added:"));
-    addedList_->setColumnCaption(0, tr("Cassette"));
-    addedList_->setColumnCaption(1, tr("Films"));
-    addedList_->setColumnCaption(2, tr("Cassette is"));
+    added_->setCaptions({tr("Cassette"), tr("Films"), tr("Cassette is")});
     for (int row = 0; row < rowIsNew_.size(); ++row)
-        addedList_->setSubItem(row, 1, rowIsNew_[row] ? tr("created") : tr("already there"));
+        added_->setValue(row, 2, rowIsNew_[row] ? tr("created") : tr("already there"));
     skippedLabel_->setText(tr("&Skipped rows:"));
-    skippedList_->setColumnCaption(0, tr("Line"));
-    skippedList_->setColumnCaption(1, tr("Reason"));
+    skipped_->setCaptions({tr("Line"), tr("Reason")});
     importButton_->setText(tr("&Import"));
     cancelButton_->setText(tr("&Cancel"));
 }

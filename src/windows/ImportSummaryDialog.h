@@ -12,7 +12,8 @@ struct ImportPlan;
 }
 namespace ui {
 class ReportList;
-}
+class ReportModel;
+} // namespace ui
 
 namespace windows {
 
@@ -41,6 +42,8 @@ protected:
 private:
     void retranslate();
 
+    ui::ReportModel* added_;
+    ui::ReportModel* skipped_;
     QLabel* summaryLabel_;
     QLabel* encodingLabel_;
     QLabel* addedLabel_;

@@ -19,15 +19,14 @@
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
 #include "ui/ReportList.h"
+#include "windows/ArchiveSaver.h"
 #include "windows/CassetteDialog.h"
-#include "windows/ImportSummaryDialog.h"
+#include "windows/CassetteListModel.h"
+#include "windows/CsvTransfer.h"
 #include "windows/SheetOutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,13 +38,6 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <iterator>
-#include <optional>
-#include <string_view>
-#include <unordered_map>
-#include <vector>
-
-using catalogue::FilmRecord;
 using namespace Qt::StringLiterals;
 
 namespace windows {
@@ -53,31 +45,18 @@ namespace {
 
 // Designed widths of the four columns; a column grows when its caption needs more.
 constexpr int kColumnWidths[] = {160, 42, 61, 88};
-// The columns after the name, each holding a number.
-constexpr int kLengthColumn = 1;
-constexpr int kCountColumn = 2;
-constexpr int kRemainingColumn = 3;
-
-// The selected row's cassette with its numbers, for the cassette dialog.
-std::optional<CassetteDialog::Cassette> selectedCassette(const ui::ReportList& list)
-{
-    const int row = list.selectedRow();
-    if (row < 0)
-        return std::nullopt;
-    return CassetteDialog::Cassette{list.caption(row), list.value(row, kLengthColumn).toInt(),
-                                    list.value(row, kRemainingColumn).toInt()};
-}
 
 } // namespace
 
-MainWindow::MainWindow(catalogue::Catalogue& catalogue, const QString& archivePath, QWidget* parent)
+MainWindow::MainWindow(catalogue::Catalogue& catalogue, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      catalogue_(catalogue), archivePath_(archivePath)
+      catalogue_(catalogue), cassetteModel_(new CassetteListModel(catalogue, this))
 {
     createControls();
-    loadArchive();
+    // The status bar counts what the catalogue holds, whoever changed it.
+    connect(&catalogue_, &catalogue::Catalogue::totalsChanged, this, &MainWindow::updateStatusBar);
 }
 
 MainWindow::~MainWindow() = default;
@@ -85,8 +64,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setCassetteDialog(CassetteDialog* dialog)
 {
     cassetteDialog_ = dialog;
-    dialog->setLookup({[this] { return selectedCassette(*cassetteList_); },
-                       [this](const QString& name) { return cassetteList_->findCaption(name) >= 0; }});
+    dialog->setCassetteList(cassetteList_, cassetteModel_);
+}
+
+catalogue::Cassette* MainWindow::selectedCassette() const
+{
+    return cassetteModel_->cassetteAt(cassetteList_->selectedRow());
 }
 
 void MainWindow::createControls()
@@ -99,9 +82,9 @@ void MainWindow::createControls()
     cassettesLabel_->setObjectName(u"cassettesLabel"_s);
     cassetteList_ = new ui::ReportList(this);
     cassetteList_->setObjectName(u"cassetteList"_s);
+    cassetteList_->setModel(cassetteModel_);
     cassettesLabel_->setBuddy(cassetteList_);
-    cassetteList_->setColumns(QStringList(std::size(kColumnWidths)),
-                              {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
+    cassetteList_->setColumnWidths({kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
 
     auto makeButton = [this](const char16_t* name) {
         auto* button = new QPushButton(this);
@@ -180,9 +163,12 @@ void MainWindow::createControls()
     connect(escape, &QShortcut::activated, exitButton_, &QPushButton::click);
     addListActions();
 
-    // Until the program's language reaches it, the window carries the German captions it was designed
-    // with; the catalogue is still empty, so the counts are 0 and the buttons that need a cassette are off.
-    ui::withLanguage(ui::kFormLanguage, [this] { retranslate(); });
+    // Until the program's language reaches it at the first show, the window carries the German
+    // captions it was designed with, counts of 0 and the buttons that need a cassette off.
+    ui::withLanguage(ui::kFormLanguage, [this] {
+        retranslate();
+        showCounts(0, 0, false);
+    });
 }
 
 // Printing, export and import have no button: they are the cassette list's context menu, with
@@ -212,85 +198,6 @@ void MainWindow::addListActions()
     cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void MainWindow::loadArchive()
-{
-    const catalogue::LoadResult loaded = catalogue::loadArchive(catalogue_, archivePath_);
-    // The messages of loading come before the language is known, so each holds both languages.
-    if (!loaded.readable()) {
-        // Going on would write an empty catalogue over an archive that is only out of reach.
-        archiveReadable_ = false;
-        const QString path = QDir::toNativeSeparators(archivePath_);
-        ui::messageBox(
-            this,
-            u"Das Archiv \"%1\" kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
-            u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
-            u"changing it."_s.arg(path, loaded.reason),
-            u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
-        return;
-    }
-    if (!loaded.sizeOk) {
-        ui::messageBox(this,
-                       u"Die Größe der Archivdatei stimmt nicht. Deswegen könnte ein Filme fehlen.\r\r"
-                       u"The size of the Archivefile is not correct. Therefore a film could be missed."_s,
-                       u"Archiv defekt/Archive defect"_s, ui::Icon::Warning);
-    }
-    // Said now, before the user does the work that could not be kept.
-    if (const std::optional<QString> problem = catalogue::archiveWriteProblem(archivePath_)) {
-        ui::messageBox(
-            this,
-            u"Änderungen können nicht gespeichert werden: %1.\r\rChanges cannot be saved: %1."_s.arg(
-                *problem),
-            u"Archiv schreibgeschützt/Archive write-protected"_s, ui::Icon::Warning);
-    }
-    buildRows();
-}
-
-// One pass over the catalogue. A row stands for the first record whose name matches no earlier row
-// (letter case ignored); its numbers are those of the records carrying exactly that row's name.
-void MainWindow::buildRows()
-{
-    struct Tape
-    {
-        const FilmRecord* first;
-        int filmCount = 0;
-        qint64 usedHalfMinutes = 0;
-    };
-    std::vector<Tape> tapes;
-    std::unordered_map<std::string_view, std::size_t> tapeByName;
-    QHash<QString, int> rowByFoldedName;
-    std::vector<std::size_t> rowTapes;
-
-    qint32 filmTotal = 0;
-    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
-        auto [it, isNew] = tapeByName.try_emplace(catalogue::tapeNameBytes(*r), tapes.size());
-        if (isNew) {
-            tapes.push_back(Tape{r});
-            const QString folded = catalogue::tapeNameText(*r).toCaseFolded();
-            if (!rowByFoldedName.contains(folded)) {
-                rowByFoldedName.insert(folded, int(rowTapes.size()));
-                rowTapes.push_back(it->second);
-            }
-        }
-        if (r->filmLength > 0) {
-            Tape& tape = tapes[it->second];
-            ++tape.filmCount;
-            tape.usedHalfMinutes += qint64(catalogue::timeFactor(*r)) * r->filmLength;
-            ++filmTotal;
-        }
-    }
-
-    QList<QVariantList> rows;
-    rows.reserve(qsizetype(rowTapes.size()));
-    for (std::size_t index : rowTapes) {
-        const Tape& tape = tapes[index];
-        rows.append({catalogue::tapeNameText(*tape.first), int(tape.first->tapeLength), tape.filmCount,
-                     catalogue::remainingMinutes(tape.first->tapeLength, tape.usedHalfMinutes)});
-    }
-    cassetteList_->clearRows();
-    cassetteList_->addRows(rows);
-    catalogue_.setFilmTotal(filmTotal);
-}
-
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -312,10 +219,7 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::retranslate()
 {
     cassettesLabel_->setText(tr("&Videotapes:"));
-    cassetteList_->setColumnCaption(0, tr("Tape"));
-    cassetteList_->setColumnCaption(1, tr("Length"));
-    cassetteList_->setColumnCaption(2, tr("No. of films"));
-    cassetteList_->setColumnCaption(3, tr("Remaining Time"));
+    cassetteModel_->setColumnCaptions({tr("Tape"), tr("Length"), tr("No. of films"), tr("Remaining Time")});
     newButton_->setText(tr("&New"));
     openButton_->setText(tr("&Open"));
     editButton_->setText(tr("&Edit"));
@@ -352,49 +256,25 @@ void MainWindow::fitColumns()
 
 void MainWindow::updateStatusBar()
 {
-    cassetteCountLabel_->setText(tr("%n Tape(s)", nullptr, cassetteList_->rowCount()));
-    setFilmCount(catalogue_.filmTotal());
+    showCounts(cassetteModel_->rowCount(), catalogue_.filmTotal(), !catalogue_.isEmpty());
+}
 
-    const bool any = !catalogue_.isEmpty();
+void MainWindow::showCounts(int tapes, qint32 films, bool any)
+{
+    cassetteCountLabel_->setText(tr("%n Tape(s)", nullptr, tapes));
+    filmCountLabel_->setText(tr("%n Film(s)", nullptr, films));
     for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(any);
     for (QAction* action : {printSheetAction_, printListAction_, sheetPdfAction_, listPdfAction_})
         action->setEnabled(any);
 }
 
-void MainWindow::setFilmCount(qint32 filmTotal)
+catalogue::Cassette* MainWindow::selectedCassetteOrWarn(const QString& text)
 {
-    filmCountLabel_->setText(tr("%n Film(s)", nullptr, filmTotal));
-}
-
-void MainWindow::setRow(int row, const QString& caption, int length, int filmCount, int remaining)
-{
-    cassetteList_->setCaption(row, caption);
-    cassetteList_->setSubItem(row, kLengthColumn - 1, length);
-    cassetteList_->setSubItem(row, kCountColumn - 1, filmCount);
-    cassetteList_->setSubItem(row, kRemainingColumn - 1, remaining);
-}
-
-void MainWindow::refreshCassetteRow(const FilmRecord* r)
-{
-    if (!r)
-        return;
-    const QString name = catalogue::tapeNameText(*r);
-    const int row = cassetteList_->findCaption(name);
-    const catalogue::TapeSummary summary = catalogue_.cassetteSummary(*r);
-    if (row >= 0) {
-        setRow(row, name, r->tapeLength, summary.filmCount, summary.remainingMinutes);
-        cassetteList_->viewport()->update();
-    }
-    updateStatusBar();
-}
-
-int MainWindow::selectedRowOrWarn(const QString& text)
-{
-    const int row = cassetteList_->selectedRow();
-    if (row < 0)
+    catalogue::Cassette* cassette = selectedCassette();
+    if (!cassette)
         ui::messageBox(this, text, tr("No tape selected"), ui::Icon::Warning);
-    return row;
+    return cassette;
 }
 
 void MainWindow::createCassette()
@@ -402,136 +282,61 @@ void MainWindow::createCassette()
     cassetteDialog_->setMode(CassetteDialog::NewCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    const QString name = cassetteDialog_->acceptedName();
-    const int length = cassetteDialog_->length();
-
-    auto record = catalogue::Catalogue::newRecord();
-    catalogue::setText(record->tapeName, name);
-    record->tapeLength = quint16(length);
-    record->filmLength = 0;
-    catalogue_.setCursor(catalogue_.appendRecord(std::move(record)));
-
-    cassetteList_->addRow(name, {length, 0, length});
-    updateStatusBar();
+    catalogue_.createCassette(cassetteDialog_->acceptedName(), cassetteDialog_->length());
 }
 
 void MainWindow::openCassette()
 {
-    const int row = selectedRowOrWarn(tr("Please select first the tape that you want to open."));
-    if (row < 0)
-        return;
-    FilmRecord* anchor = catalogue_.findCassette(cassetteList_->caption(row));
-    // A row whose cassette has no record left has nothing to show.
-    if (anchor && openFilm_)
-        openFilm_(anchor);
+    if (catalogue::Cassette* cassette =
+            selectedCassetteOrWarn(tr("Please select first the tape that you want to open.")))
+        Q_EMIT filmWindowRequested(cassette, nullptr);
 }
 
 void MainWindow::editCassette()
 {
-    const int row = selectedRowOrWarn(tr("Please select first the tape, that you want to edit."));
-    if (row < 0)
-        return;
-    const QString oldName = cassetteList_->caption(row);
-    if (!catalogue_.findCassette(oldName))
+    catalogue::Cassette* cassette =
+        selectedCassetteOrWarn(tr("Please select first the tape, that you want to edit."));
+    if (!cassette)
         return;
     cassetteDialog_->setMode(CassetteDialog::EditCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    const QString newName = cassetteDialog_->acceptedName();
-    catalogue_.renameCassette(oldName, newName, cassetteDialog_->length());
-    cassetteList_->setCaption(row, newName);
-    refreshCassetteRow(catalogue_.findCassette(newName));
+    catalogue_.renameCassette(*cassette, cassetteDialog_->acceptedName(), cassetteDialog_->length());
 }
 
 void MainWindow::deleteCassette()
 {
-    const int row = selectedRowOrWarn(tr("Please select first the tape that you want to delete."));
-    if (row < 0)
+    catalogue::Cassette* cassette =
+        selectedCassetteOrWarn(tr("Please select first the tape that you want to delete."));
+    if (!cassette)
         return;
-    const QString name = cassetteList_->caption(row);
     const ui::Button answer =
-        ui::messageBox(this, tr("Do you really want do delete the Videotape \"%1\"?").arg(name),
+        ui::messageBox(this, tr("Do you really want do delete the Videotape \"%1\"?").arg(cassette->name()),
                        tr("Deleting of a Videotape"), ui::Icon::Question, ui::kYesNo, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
-    catalogue_.removeCassette(name);
-    catalogue_.setFilmTotal(catalogue_.filmTotal() - cassetteList_->value(row, kCountColumn).toInt());
-    cassetteList_->deleteRow(row);
-    updateStatusBar();
+    if (answer == QMessageBox::Yes)
+        catalogue_.removeCassette(*cassette);
 }
 
 void MainWindow::searchFilms()
 {
-    if (openSearch_)
-        openSearch_();
+    Q_EMIT searchRequested();
 }
 
 void MainWindow::exportCsv()
 {
-    const QString path = ui::saveFileName(this, tr("Export CSV"), tr("CSV files (*.csv);;All files (*)"),
-                                          QDir::homePath() + u"/ReelMinder.csv"_s, u"csv"_s);
-    if (path.isEmpty())
-        return;
-    const QByteArray csv = exchange::exportCatalogue(catalogue_);
-    // Written beside the file and put in its place only when complete: a failure keeps the old file.
-    if (const std::optional<QString> problem = catalogue::replaceFile(path, csv)) {
-        ui::messageBox(
-            this, tr("The file \"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), *problem),
-            tr("Export failed"), ui::Icon::Error);
-    }
+    windows::exportCsv(this, catalogue_);
 }
 
 void MainWindow::importCsv()
 {
-    const QString path = ui::openFileName(this, tr("Import CSV"), tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    // Only a plain file, read without blocking: a FIFO or a device chosen by mistake must not hang
-    // the program, nor fill its memory.
-    const catalogue::FileContents file = catalogue::readRegularFile(path);
-    if (!file.error.isEmpty()) {
-        ui::messageBox(
-            this, tr("The file \"%1\" cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.error),
-            tr("Import failed"), ui::Icon::Error);
-        return;
-    }
-    const QByteArray& bytes = file.bytes;
-    // The header names of the current language first (for the messages), then those of every language.
-    std::vector<QStringList> headers{exchange::csvHeader()};
-    for (const quint8 language : {ui::kEnglish, ui::kGerman})
-        ui::withLanguage(language, [&headers] { headers.push_back(exchange::csvHeader()); });
-    exchange::ImportPlan plan = exchange::planImport(catalogue_, exchange::decodeCsvFile(bytes), headers);
-    if (!plan.fileError.isEmpty()) {
-        ui::messageBox(this, plan.fileError, tr("Import failed"), ui::Icon::Error);
-        return;
-    }
-
-    ImportSummaryDialog summary(this);
-    summary.setPlan(plan, QFileInfo(path).fileName());
-    if (ui::execModal(&summary) != QDialog::Accepted)
-        return;
-    exchange::applyImport(catalogue_, std::move(plan));
-    // The rows again from the catalogue, the selection kept on its cassette.
-    const int selected = cassetteList_->selectedRow();
-    const QString selectedName = selected >= 0 ? cassetteList_->caption(selected) : QString();
-    buildRows();
-    if (selected >= 0)
-        cassetteList_->setSelectedRow(cassetteList_->findCaption(selectedName));
-    updateStatusBar();
-}
-
-const FilmRecord* MainWindow::selectedCassetteOrWarn(const QString& text)
-{
-    const int row = selectedRowOrWarn(text);
-    return row < 0 ? nullptr : catalogue_.findCassette(cassetteList_->caption(row));
+    windows::importCsv(this, catalogue_);
 }
 
 void MainWindow::printCassetteSheet()
 {
-    if (const FilmRecord* anchor =
+    if (const catalogue::Cassette* cassette =
             selectedCassetteOrWarn(tr("Please select first the tape that you want to print.")))
-        previewSheets(this, {exchange::gatherCassette(catalogue_, *anchor)},
-                      exchange::SheetKind::CassetteSheet);
+        previewSheets(this, {exchange::gatherCassette(*cassette)}, exchange::SheetKind::CassetteSheet);
 }
 
 void MainWindow::printCatalogueList()
@@ -541,11 +346,11 @@ void MainWindow::printCatalogueList()
 
 void MainWindow::saveCassetteSheetAsPdf()
 {
-    const FilmRecord* anchor =
+    const catalogue::Cassette* cassette =
         selectedCassetteOrWarn(tr("Please select first the tape that you want to save as PDF."));
-    if (!anchor)
+    if (!cassette)
         return;
-    exchange::SheetCassette sheet = exchange::gatherCassette(catalogue_, *anchor);
+    exchange::SheetCassette sheet = exchange::gatherCassette(*cassette);
     const QString name = sheet.name;
     saveSheetsAsPdf(this, {std::move(sheet)}, exchange::SheetKind::CassetteSheet, name);
 }
@@ -558,8 +363,7 @@ void MainWindow::saveCatalogueListAsPdf()
 
 void MainWindow::showAbout()
 {
-    if (openAbout_)
-        openAbout_();
+    Q_EMIT aboutRequested();
 }
 
 bool MainWindow::confirmExit()
@@ -568,33 +372,6 @@ bool MainWindow::confirmExit()
         ui::messageBox(this, tr("Do you really want to exit reelMINDER/32?"), tr("Exit reelMINDER/32"),
                        ui::Icon::Question, ui::kYesNo, QMessageBox::No);
     return answer == QMessageBox::Yes;
-}
-
-void MainWindow::saveAtExit()
-{
-    // A declined retry ends the program all the same; only a successful save releases the records,
-    // so whatever happens in between, no later save can write a catalogue that lost them.
-    const bool saved = catalogue::saveArchive(catalogue_, archivePath_, [this](const QString& reason) {
-        const ui::Button answer = ui::messageBox(
-            this,
-            tr("The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is "
-               "probably write-protected.\r\rDo you want to try to save it again?\r\r") +
-                reason,
-            tr("Saving of Archive failed"), ui::Icon::Error, ui::kYesNo, QMessageBox::Yes);
-        return answer == QMessageBox::Yes;
-    });
-    if (saved)
-        cassetteList_->clearRows();
-}
-
-bool MainWindow::saveForSessionEnd()
-{
-    if (closing_ || !archiveReadable_)
-        return true;
-    // The session is ending: no question can be answered any more, and the records stay where
-    // they are in case the save fails.
-    closing_ = true;
-    return catalogue::writeArchive(catalogue_, archivePath_).saved;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -610,7 +387,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!ui::guarded(this, [this] { saveAtExit(); })) {
+    if (saver_ && !ui::guarded(this, [this] { saver_->saveAtExit(this); })) {
         event->ignore();
         return;
     }

@@ -3,14 +3,13 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
-
 class QAction;
 class QLabel;
 class QPushButton;
 class QStatusBar;
 
 namespace catalogue {
+class Cassette;
 class Catalogue;
 struct FilmRecord;
 } // namespace catalogue
@@ -21,37 +20,36 @@ class ReportList;
 
 namespace windows {
 
+class ArchiveSaver;
 class CassetteDialog;
+class CassetteListModel;
 
 // The main window: one row per cassette with its length, film count and remaining time, a status
 // bar counting cassettes and films, and the buttons that create, open, edit and delete cassettes.
+// The rows are a model over the catalogue and follow its signals.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    // Loads the archive at archivePath into catalogue and builds the rows.
-    MainWindow(catalogue::Catalogue& catalogue, const QString& archivePath, QWidget* parent = nullptr);
+    explicit MainWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Windows opened from here; created after the main window, so handed in afterwards.
+    // Created after the main window, so handed in afterwards.
     void setCassetteDialog(CassetteDialog* dialog);
-    void setAboutOpener(std::function<void()> open) { openAbout_ = std::move(open); }
-    void setFilmOpener(std::function<void(catalogue::FilmRecord*)> open) { openFilm_ = std::move(open); }
-    void setSearchOpener(std::function<void()> open) { openSearch_ = std::move(open); }
+    // Who saves the archive when the window closes; without one nothing is saved.
+    void setArchiveSaver(ArchiveSaver* saver) { saver_ = saver; }
 
-    QString archivePath() const { return archivePath_; }
     catalogue::Catalogue& catalogue() const { return catalogue_; }
-    // One row per cassette: its name, then its length, film count and remaining time as numbers.
     ui::ReportList* cassetteList() const { return cassetteList_; }
+    CassetteListModel* cassetteModel() const { return cassetteModel_; }
+    // The cassette of the selected row; null when no row is selected.
+    catalogue::Cassette* selectedCassette() const;
 
     // Sets every caption in the current language; runs on every show and change of language.
     void retranslate();
     void updateStatusBar();
-    void refreshCassetteRow(const catalogue::FilmRecord* r);
-    // Sets the film count of the status bar; the film window does so when it adds a film.
-    void setFilmCount(qint32 filmTotal);
 
     void createCassette();
     void openCassette();
@@ -69,13 +67,12 @@ public:
     void saveCatalogueListAsPdf();
     void showAbout();
     bool confirmExit();
-    void saveAtExit();
 
-    // False when the archive exists but could not be read: the program must end without saving.
-    bool archiveReadable() const { return archiveReadable_; }
-    // Saves without a question as the session ends (a signal, logout, a lost display), unless the
-    // window has already closed. True when saved or nothing was left to save.
-    bool saveForSessionEnd();
+Q_SIGNALS:
+    // The film window, on a cassette and, when one is given, on one of its films.
+    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void searchRequested();
+    void aboutRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,16 +80,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void loadArchive();
-    void buildRows();
     void createControls();
     void addListActions();
     void fitColumns();
-    void setRow(int row, const QString& caption, int length, int filmCount, int remaining);
-    int selectedRowOrWarn(const QString& text);
-    // The selected row's cassette; nothing, after a warning, when no row is selected.
-    const catalogue::FilmRecord* selectedCassetteOrWarn(const QString& text);
+    void showCounts(int tapes, qint32 films, bool any);
+    // The selected row's cassette; null, after a warning, when no row is selected.
+    catalogue::Cassette* selectedCassetteOrWarn(const QString& text);
 
+    catalogue::Catalogue& catalogue_;
+    CassetteListModel* cassetteModel_;
     ui::ReportList* cassetteList_;
     QLabel* cassettesLabel_;
     QPushButton* newButton_;
@@ -112,15 +108,10 @@ private:
     QAction* sheetPdfAction_;
     QAction* listPdfAction_;
 
-    catalogue::Catalogue& catalogue_;
-    QString archivePath_;
     CassetteDialog* cassetteDialog_ = nullptr;
-    std::function<void()> openAbout_;
-    std::function<void(catalogue::FilmRecord*)> openFilm_;
-    std::function<void()> openSearch_;
+    ArchiveSaver* saver_ = nullptr;
     bool centred_ = false;
     bool closing_ = false;
-    bool archiveReadable_ = true;
 };
 
 } // namespace windows

@@ -10,6 +10,7 @@
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
+#include "windows/SearchResultModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -34,9 +35,6 @@ namespace {
 using catalogue::kActorsCapacity;
 using catalogue::kStoryCapacity;
 using catalogue::kTextCapacity;
-constexpr int kTitleColumn = 0;
-constexpr int kLengthSubItem = 1;
-constexpr int kActorsSubItem = 2;
 constexpr int kResultListHeight = 201;
 
 std::optional<bool> flagOf(const QCheckBox* box)
@@ -51,23 +49,11 @@ std::optional<bool> flagOf(const QCheckBox* box)
     }
 }
 
-// A hit's row: title, cassette, length (a number), the whole actors text on one line, one actor after
-// another, as a row has no room for line breaks.
-QVariantList rowOf(const FilmRecord& r)
-{
-    const QString actors = catalogue::memoFromRecord(catalogue::text(r.actors)).replace(u'\n', u", "_s);
-    return {catalogue::text(r.filmName), catalogue::tapeNameText(r), int(r.filmLength), actors};
-}
-
-QVariant referenceOf(const FilmRecord* r)
-{
-    return QVariant::fromValue(static_cast<void*>(const_cast<FilmRecord*>(r)));
-}
-
 } // namespace
 
 SearchDialog::SearchDialog(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
+    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue),
+      results_(new SearchResultModel(catalogue, this))
 {
     setObjectName(u"searchDialog"_s);
     ui::setHelpTopic(this, ui::HelpTopic::SearchDialog);
@@ -190,7 +176,8 @@ void SearchDialog::createControls()
     closeButton_ = named(new QPushButton(this), u"closeButton"_s);
     openButton_ = named(new QPushButton(this), u"openButton"_s);
     resultList_ = named(new ui::ReportList(this), u"resultList"_s);
-    resultList_->setColumns({u"Film"_s, QString(), QString(), QString()}, {148, 80, 45, 200});
+    resultList_->setModel(results_);
+    resultList_->setColumnWidths({148, 80, 45, 200});
 
     auto* actions = new QVBoxLayout;
     for (QPushButton* button : {searchButton_, discardButton_, closeButton_})
@@ -240,9 +227,8 @@ void SearchDialog::retranslate()
     discardButton_->setText(tr("Discard Searc&hresult"));
     closeButton_->setText(tr("&Close"));
     openButton_->setText(tr("&Open Tape"));
-    resultList_->setColumnCaption(1, tr("Tape"));
-    resultList_->setColumnCaption(2, tr("Length"));
-    resultList_->setColumnCaption(3, tr("Actors"));
+    // The title column is "Film" in both languages.
+    results_->setColumnCaptions({u"Film"_s, tr("Tape"), tr("Length"), tr("Actors")});
 }
 
 void SearchDialog::changeEvent(QEvent* event)
@@ -261,6 +247,13 @@ void SearchDialog::showEvent(QShowEvent* event)
     ui::centreOnScreen(this);
 }
 
+void SearchDialog::hideEvent(QHideEvent* event)
+{
+    // The hits are kept only while the dialog is open; it starts afresh at every show.
+    results_->clear();
+    QDialog::hideEvent(event);
+}
+
 void SearchDialog::reset()
 {
     titleEdit_->clear();
@@ -274,7 +267,7 @@ void SearchDialog::reset()
     genreCombo_->setEditText(QString()); // the list of choices stays
     for (QCheckBox* box : {longplayCheck_, blackWhiteCheck_, seenCheck_, deletableCheck_})
         box->setCheckState(Qt::PartiallyChecked);
-    resultList_->clearRows();
+    results_->clear();
     titleEdit_->setFocus();
     retranslate();
 }
@@ -302,53 +295,25 @@ SearchCriteria SearchDialog::criteria() const
 qsizetype SearchDialog::search()
 {
     const catalogue::FilmMatcher matcher(criteria());
-    QList<QVariantList> rows;
-    QVariantList references;
-    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
-        if (matcher.matches(*r)) {
-            rows.append(rowOf(*r));
-            references.append(referenceOf(r));
-        }
+    std::vector<FilmRecord*> hits;
+    for (FilmRecord* r = catalogue_.head(); r; r = r->next) {
+        if (matcher.matches(*r))
+            hits.push_back(r);
     }
-    // The run leaves no current record.
-    catalogue_.setCursor(nullptr);
-    resultList_->addRows(rows, references);
+    results_->appendFilms(hits);
 
-    const qsizetype hits = rows.size();
-    const QString text = hits == 0
-                             ? tr("There was no film found with the given criterions.")
-                             : tr("There were %n films found with the given criterions.", nullptr, int(hits));
+    const auto count = qsizetype(hits.size());
+    const QString text =
+        count == 0 ? tr("There was no film found with the given criterions.")
+                   : tr("There were %n films found with the given criterions.", nullptr, int(count));
     ui::messageBox(this, text, tr("Searchresult"), ui::Icon::Information);
-    return hits;
+    return count;
 }
 
 void SearchDialog::openTape()
 {
-    const int row = resultList_->selectedRow();
-    if (row < 0 || !openFilm_)
-        return;
-    auto* film = static_cast<FilmRecord*>(resultList_->rowTag(row).value<void*>());
-    if (film)
-        openFilm_(film);
-}
-
-void SearchDialog::refreshFilm(const FilmRecord* r)
-{
-    const QVariant reference = referenceOf(r);
-    const QVariantList row = rowOf(*r);
-    for (int at = resultList_->findRowTag(reference); at >= 0;
-         at = resultList_->findRowTag(reference, at + 1)) {
-        resultList_->setCaption(at, row[kTitleColumn].toString());
-        resultList_->setSubItem(at, kLengthSubItem, row[2]);
-        resultList_->setSubItem(at, kActorsSubItem, row[3]);
-    }
-}
-
-void SearchDialog::removeFilm(const FilmRecord* r)
-{
-    const QVariant reference = referenceOf(r);
-    for (int at = resultList_->findRowTag(reference); at >= 0; at = resultList_->findRowTag(reference, at))
-        resultList_->deleteRow(at);
+    if (FilmRecord* film = results_->filmAt(resultList_->selectedRow()))
+        Q_EMIT filmRequested(film);
 }
 
 } // namespace windows

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -27,6 +25,8 @@ class ReportList;
 
 namespace windows {
 
+class SearchResultModel;
+
 // Finds films across every cassette by any combination of criteria. Each run appends its hits to
 // the result list, which keeps them until the next showing or Discard; a hit opens its cassette in
 // the film window on that film. The dialog never changes a record.
@@ -39,28 +39,27 @@ public:
     explicit SearchDialog(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
     ~SearchDialog() override;
 
-    // Opens the film window on a record; set by whoever owns the film window.
-    void setFilmOpener(std::function<void(catalogue::FilmRecord*)> open) { openFilm_ = std::move(open); }
-
     // Empties every criterion and the result list.
     void reset();
     // One search run over the whole catalogue; returns the number of hits.
     qsizetype search();
-    // Opens the film window on the selected hit; nothing without a selection.
+    // Asks for the film window on the selected hit; nothing without a selection.
     void openTape();
 
     // The criteria as they stand in the fields.
     catalogue::SearchCriteria criteria() const;
 
-    // The result rows that show r, for the film window to rewrite or remove when it changes r.
-    void refreshFilm(const catalogue::FilmRecord* r);
-    void removeFilm(const catalogue::FilmRecord* r);
-
     ui::ReportList* resultList() const { return resultList_; }
+    SearchResultModel* results() const { return results_; }
     QComboBox* genreCombo() const { return genreCombo_; }
+
+Q_SIGNALS:
+    // The film window, on this film.
+    void filmRequested(catalogue::FilmRecord* film);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -68,7 +67,7 @@ private:
     void retranslate();
 
     catalogue::Catalogue& catalogue_;
-    std::function<void(catalogue::FilmRecord*)> openFilm_;
+    SearchResultModel* results_;
 
     QGroupBox* criteriaBox_;
     QLabel* titleLabel_;

@@ -27,12 +27,23 @@ std::unique_ptr<FilmRecord> film(const QString& tape, const QString& name)
     return r;
 }
 
-// Cassettes A (a1, a2), B (b1) and C (c1, c2), in that order.
-void fillThreeCassettes(Catalogue& c)
+// Fills catalogue with "tape:film" records, in that order.
+void fill(Catalogue& c, const QStringList& records)
 {
-    for (const auto& [tape, name] :
-         {std::pair{"A", "a1"}, {"A", "a2"}, {"B", "b1"}, {"C", "c1"}, {"C", "c2"}})
-        c.appendRecord(film(QString::fromLatin1(tape), QString::fromLatin1(name)));
+    // "tape:" is an empty cassette's placeholder.
+    for (const QString& record : records) {
+        std::unique_ptr<FilmRecord> r = film(record.section(u':', 0, 0), record.section(u':', 1));
+        if (record.endsWith(u':'))
+            r->filmLength = 0;
+        c.appendRecord(std::move(r));
+    }
+}
+
+Cassette& cassetteNamed(const Catalogue& c, const QString& name)
+{
+    Cassette* const cassette = c.findCassette(name);
+    Q_ASSERT(cassette);
+    return *cassette;
 }
 
 FilmRecord* recordNamed(const Catalogue& c, const QString& filmName)
@@ -52,6 +63,7 @@ class TestCatalogue final : public QObject
 
 private Q_SLOTS:
     void init() { catalogue_.releaseAll(); }
+    // After every test: links, cassettes, counts and film total agree with a fresh recount.
     void cleanup() { QCOMPARE(testsupport::listFault(catalogue_), QString()); }
 
     void newRecord_isAllZero();
@@ -59,14 +71,14 @@ private Q_SLOTS:
     void summary_countsFilmsAndRemainingTime();
     void namesDifferingInCase_areTwoCassettes();
     void unmappableOrOverlongName_matchesNothing();
-    void insertAfterCassette_linksBehindTheRun_data();
-    void insertAfterCassette_linksBehindTheRun();
-    void insertBeforeHead_makesNewHead();
-    void unlink_keepsListAndDropsCursor_data();
-    void unlink_keepsListAndDropsCursor();
-    void removeCassette_unlinksItsWholeRun_data();
-    void removeCassette_unlinksItsWholeRun();
+    void addFilm_placedWhereAsked_data();
+    void addFilm_placedWhereAsked();
+    void removeFilm_lastOneStaysAsPlaceholder_data();
+    void removeFilm_lastOneStaysAsPlaceholder();
+    void removeCassette_unlinksEveryRecordOfIt_data();
+    void removeCassette_unlinksEveryRecordOfIt();
     void renameCassette_changesEveryRecordOfIt();
+    void operations_tellTheirListeners();
     void releaseAll_emptiesTheList();
 
 private:
@@ -114,10 +126,11 @@ void TestCatalogue::summary_countsFilmsAndRemainingTime()
                                             filmLengths[i], static_cast<quint8>(longplays[i])));
     }
     appendRecord(catalogue_, makeRecord(QStringLiteral("TAPE"), 60, QStringLiteral("y"), 50));
-    const TapeSummary summary = catalogue_.cassetteSummary(*catalogue_.head()->next);
-    QCOMPARE(summary.filmCount, count);
-    QCOMPARE(summary.remainingMinutes, remaining);
-    QCOMPARE(catalogue_.cassetteSummary(*catalogue_.tail()).filmCount, 1);
+    const Cassette& tape = cassetteNamed(catalogue_, u"tape"_s);
+    QCOMPARE(tape.filmCount(), count);
+    QCOMPARE(tape.remainingMinutes(), remaining);
+    QCOMPARE(cassetteNamed(catalogue_, u"TAPE"_s).filmCount(), 1);
+    QCOMPARE(catalogue_.filmTotal(), count + 2);
 }
 
 void TestCatalogue::namesDifferingInCase_areTwoCassettes()
@@ -125,11 +138,10 @@ void TestCatalogue::namesDifferingInCase_areTwoCassettes()
     FilmRecord* const lower = appendRecord(catalogue_, makeRecord(QStringLiteral("abc"), 60));
     FilmRecord* const upper = appendRecord(catalogue_, makeRecord(QStringLiteral("ABC"), 60));
     QVERIFY(!sameTape(*lower, *upper));
-    QVERIFY(hasTapeName(*upper, u"ABC"));
-    QVERIFY(!hasTapeName(*upper, u"abc"));
-    QVERIFY(!hasTapeName(*upper, u"ABC "));
-    QCOMPARE(catalogue_.findCassette(u"ABC"), upper);
-    catalogue_.removeCassette(u"abc");
+    QCOMPARE(catalogue_.cassettes().size(), 2u);
+    QCOMPARE(cassetteNamed(catalogue_, u"ABC"_s).firstRecord(), upper);
+    QCOMPARE(catalogue_.findCassette(u"ABC "), nullptr);
+    catalogue_.removeCassette(cassetteNamed(catalogue_, u"abc"_s));
     QCOMPARE(order(catalogue_), QStringList{QStringLiteral("ABC:")});
 }
 
@@ -141,126 +153,175 @@ void TestCatalogue::unmappableOrOverlongName_matchesNothing()
     QCOMPARE(catalogue_.findCassette(u"Tape \u0100"), nullptr);
     QVERIFY(catalogue_.findCassette(u"Tape ?"));
     QCOMPARE(catalogue_.findCassette(QString(51, u'n')), nullptr);
-    catalogue_.removeCassette(QString(51, u'n'));
-    QCOMPARE(catalogue_.recordCount(), 2);
+    QVERIFY(catalogue_.findCassette(QString(50, u'n')));
 }
 
-void TestCatalogue::insertAfterCassette_linksBehindTheRun_data()
+void TestCatalogue::addFilm_placedWhereAsked_data()
 {
-    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QString>("cassette");
+    QTest::addColumn<QString>("before"); // the film the new one goes before; empty: behind the last
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("first of an inner run")
-        << "a1" << QStringList{"A:a1", "A:a2", "A:new", "B:b1", "C:c1", "C:c2"};
-    QTest::newRow("last of an inner run")
-        << "a2" << QStringList{"A:a1", "A:a2", "A:new", "B:b1", "C:c1", "C:c2"};
-    QTest::newRow("one-record run") << "b1" << QStringList{"A:a1", "A:a2", "B:b1", "B:new", "C:c1", "C:c2"};
-    QTest::newRow("last run becomes tail")
-        << "c1" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2", "C:new"};
+    const QStringList three{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
+    QTest::newRow("inner cassette") << three << "A"
+                                    << "" << QStringList{"A:a1", "A:a2", "A:new", "B:b1", "C:c1", "C:c2"};
+    QTest::newRow("one-film cassette") << three << "B"
+                                       << "" << QStringList{"A:a1", "A:a2", "B:b1", "B:new", "C:c1", "C:c2"};
+    QTest::newRow("last cassette becomes tail")
+        << three << "C"
+        << "" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2", "C:new"};
+    QTest::newRow("before the head") << three << "A"
+                                     << "a1" << QStringList{"A:new", "A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
+    QTest::newRow("before an inner film")
+        << three << "C"
+        << "c2" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:new", "C:c2"};
+    // A cassette split by the archive: behind its last record, so that it is its last film.
+    QTest::newRow("split cassette") << QStringList{"A:a1", "B:b1", "A:a2", "C:c1"} << "A"
+                                    << "" << QStringList{"A:a1", "B:b1", "A:a2", "A:new", "C:c1"};
+    QTest::newRow("empty cassette") << QStringList{"A:a1", "E:", "C:c1"} << "E"
+                                    << "" << QStringList{"A:a1", "E:new", "C:c1"};
 }
 
-void TestCatalogue::insertAfterCassette_linksBehindTheRun()
+void TestCatalogue::addFilm_placedWhereAsked()
 {
-    QFETCH(QString, anchor);
+    QFETCH(QStringList, records);
+    QFETCH(QString, cassette);
+    QFETCH(QString, before);
     QFETCH(QStringList, expected);
-    fillThreeCassettes(catalogue_);
-    FilmRecord* const r = recordNamed(catalogue_, anchor);
+    fill(catalogue_, records);
+    const qint32 films = catalogue_.filmTotal();
     FilmRecord* const added =
-        catalogue_.insertAfterCassette(r, film(tapeNameText(*r), QStringLiteral("new")));
+        catalogue_.addFilm(cassetteNamed(catalogue_, cassette), makeRecord(u"ignored"_s, 1, u"new"_s, 30),
+                           before.isEmpty() ? nullptr : recordNamed(catalogue_, before));
     QCOMPARE(order(catalogue_), expected);
-    QCOMPARE(catalogue_.recordCount(), 6);
-    QCOMPARE(catalogue_.tail() == added, anchor.startsWith(u'c'));
+    QCOMPARE(tapeNameText(*added), cassette);
+    QCOMPARE(int(added->tapeLength), 240);
+    QCOMPARE(catalogue_.filmTotal(), films + 1);
+    QCOMPARE(catalogue_.tail() == added, expected.constLast() == cassette + u":new"_s);
+    int place = 0; // of the new film among its cassette's
+    for (qsizetype i = 0; i <= expected.indexOf(cassette + u":new"_s); ++i)
+        place += expected[i].startsWith(cassette + u':') ? 1 : 0;
+    QCOMPARE(cassetteNamed(catalogue_, cassette).filmIndexOf(added), place);
 }
 
-void TestCatalogue::insertBeforeHead_makesNewHead()
-{
-    fillThreeCassettes(catalogue_);
-    FilmRecord* const oldTail = catalogue_.tail();
-    FilmRecord* const added = catalogue_.insertBefore(catalogue_.head(), film(QStringLiteral("A"), u"a0"_s));
-    QCOMPARE(catalogue_.head(), added);
-    QCOMPARE(catalogue_.tail(), oldTail);
-    catalogue_.insertBefore(recordNamed(catalogue_, QStringLiteral("c2")),
-                            film(QStringLiteral("C"), u"cx"_s));
-    QCOMPARE(order(catalogue_), (QStringList{"A:a0", "A:a1", "A:a2", "B:b1", "C:c1", "C:cx", "C:c2"}));
-}
-
-void TestCatalogue::unlink_keepsListAndDropsCursor_data()
+void TestCatalogue::removeFilm_lastOneStaysAsPlaceholder_data()
 {
     QTest::addColumn<QStringList>("films");
-    QTest::addColumn<QString>("unlinked");
+    QTest::addColumn<QString>("removed");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("only record") << QStringList{"x"} << "x" << QStringList{};
+    QTest::newRow("only film") << QStringList{"x"} << "x" << QStringList{"T:x"};
     QTest::newRow("head") << QStringList{"x", "y", "z"} << "x" << QStringList{"T:y", "T:z"};
     QTest::newRow("middle") << QStringList{"x", "y", "z"} << "y" << QStringList{"T:x", "T:z"};
     QTest::newRow("tail") << QStringList{"x", "y", "z"} << "z" << QStringList{"T:x", "T:y"};
 }
 
-void TestCatalogue::unlink_keepsListAndDropsCursor()
+void TestCatalogue::removeFilm_lastOneStaysAsPlaceholder()
 {
     QFETCH(QStringList, films);
-    QFETCH(QString, unlinked);
+    QFETCH(QString, removed);
     QFETCH(QStringList, expected);
     for (const QString& f : films)
         catalogue_.appendRecord(film(QStringLiteral("T"), f));
-    FilmRecord* const x = recordNamed(catalogue_, unlinked);
-    catalogue_.setCursor(x);
-    catalogue_.unlinkRecord(x);
+    catalogue_.removeFilm(*recordNamed(catalogue_, removed));
     QCOMPARE(order(catalogue_), expected);
-    QCOMPARE(catalogue_.cursor(), nullptr);
-    QCOMPARE(catalogue_.isEmpty(), expected.isEmpty());
+    const Cassette& tape = cassetteNamed(catalogue_, u"T"_s);
+    QCOMPARE(tape.filmCount(), int(films.size()) - 1);
+    QCOMPARE(catalogue_.filmTotal(), int(films.size()) - 1);
+    QCOMPARE(tape.firstRecord()->isPlaceholder(), films.size() == 1);
 }
 
-void TestCatalogue::removeCassette_unlinksItsWholeRun_data()
+void TestCatalogue::removeCassette_unlinksEveryRecordOfIt_data()
 {
+    QTest::addColumn<QStringList>("records");
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("first") << "A" << QStringList{"B:b1", "C:c1", "C:c2"};
-    QTest::newRow("inner") << "B" << QStringList{"A:a1", "A:a2", "C:c1", "C:c2"};
-    QTest::newRow("last") << "C" << QStringList{"A:a1", "A:a2", "B:b1"};
-    QTest::newRow("unknown") << "D" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
+    const QStringList three{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
+    QTest::newRow("first") << three << "A" << QStringList{"B:b1", "C:c1", "C:c2"};
+    QTest::newRow("inner") << three << "B" << QStringList{"A:a1", "A:a2", "C:c1", "C:c2"};
+    QTest::newRow("last") << three << "C" << QStringList{"A:a1", "A:a2", "B:b1"};
+    QTest::newRow("split") << QStringList{"A:a1", "B:b1", "A:a2"} << "A" << QStringList{"B:b1"};
 }
 
-void TestCatalogue::removeCassette_unlinksItsWholeRun()
+void TestCatalogue::removeCassette_unlinksEveryRecordOfIt()
 {
+    QFETCH(QStringList, records);
     QFETCH(QString, tape);
     QFETCH(QStringList, expected);
-    fillThreeCassettes(catalogue_);
-    catalogue_.setCursor(recordNamed(catalogue_, QStringLiteral("a2")));
-    catalogue_.removeCassette(tape);
+    fill(catalogue_, records);
+    catalogue_.removeCassette(cassetteNamed(catalogue_, tape));
     QCOMPARE(order(catalogue_), expected);
-    QCOMPARE(catalogue_.cursor() == nullptr, tape == u"A");
+    QCOMPARE(catalogue_.findCassette(tape), nullptr);
+    QCOMPARE(catalogue_.filmTotal(), int(expected.size()));
     // Removing the rest one by one ends with an empty list.
-    for (const QString& t : {u"A"_s, u"B"_s, u"C"_s})
-        catalogue_.removeCassette(t);
+    while (!catalogue_.cassettes().empty())
+        catalogue_.removeCassette(*catalogue_.cassettes().front());
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(catalogue_.tail(), nullptr);
 }
 
 void TestCatalogue::renameCassette_changesEveryRecordOfIt()
 {
-    fillThreeCassettes(catalogue_);
+    fill(catalogue_, {"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"});
     const QString longName = QString(50, u'L');
-    catalogue_.renameCassette(u"A", longName + u"ong"_s, 70000);
+    Cassette& a = cassetteNamed(catalogue_, u"A"_s);
+    catalogue_.renameCassette(a, longName + u"ong"_s, 70000);
     QCOMPARE(order(catalogue_),
              (QStringList{longName + u":a1"_s, longName + u":a2"_s, "B:b1", "C:c1", "C:c2"}));
+    QCOMPARE(catalogue_.findCassette(longName), &a);
+    QCOMPARE(catalogue_.findCassette(u"A"_s), nullptr);
     QCOMPARE(catalogue_.head()->tapeLength, quint16{70000 & 0xFFFF});
     QCOMPARE(catalogue_.head()->next->tapeLength, quint16{70000 & 0xFFFF});
     QCOMPARE(catalogue_.tail()->tapeLength, quint16{240});
-    // Renaming onto a name in use merges nothing by itself: the records just carry the name.
-    catalogue_.renameCassette(u"B", u"C", 100);
-    QCOMPARE(catalogue_.cassetteSummary(*catalogue_.tail()).filmCount, 3);
+    // Renamed onto a name in use, the records carry one name: one cassette, the renamed one.
+    Cassette& b = cassetteNamed(catalogue_, u"B"_s);
+    catalogue_.renameCassette(b, u"C"_s, 100);
+    QCOMPARE(catalogue_.findCassette(u"C"_s), &b);
+    QCOMPARE(b.filmCount(), 3);
+    QCOMPARE(b.length(), 100);
+    QCOMPARE(catalogue_.cassettes().size(), 2u);
+    QCOMPARE(order(catalogue_),
+             (QStringList{longName + u":a1"_s, longName + u":a2"_s, "C:b1", "C:c1", "C:c2"}));
+}
+
+// Each operation tells what it changed, and a cassette about to go is still whole when told.
+void TestCatalogue::operations_tellTheirListeners()
+{
+    QStringList told;
+    const QObject listener;
+    connect(&catalogue_, &Catalogue::cassetteAdded, &listener,
+            [&](Cassette* c) { told << u"added "_s + c->name(); });
+    connect(&catalogue_, &Catalogue::cassetteChanged, &listener,
+            [&](Cassette* c) { told << u"changed %1 %2"_s.arg(c->name()).arg(c->filmCount()); });
+    connect(&catalogue_, &Catalogue::cassetteAboutToBeRemoved, &listener,
+            [&](Cassette* c) { told << u"removing %1 %2"_s.arg(c->name()).arg(c->records().size()); });
+    connect(&catalogue_, &Catalogue::filmChanged, &listener,
+            [&](FilmRecord* f) { told << u"film "_s + text(f->filmName); });
+    connect(&catalogue_, &Catalogue::filmAboutToBeRemoved, &listener,
+            [&](FilmRecord* f) { told << u"removing film "_s + text(f->filmName); });
+    connect(&catalogue_, &Catalogue::totalsChanged, &listener,
+            [&] { told << u"totals %1"_s.arg(catalogue_.filmTotal()); });
+
+    Cassette* const tape = catalogue_.createCassette(u"T"_s, 120);
+    FilmRecord* const first = catalogue_.addFilm(*tape, makeRecord({}, 0, u"one"_s, 30));
+    catalogue_.addFilm(*tape, makeRecord({}, 0, u"two"_s, 30));
+    catalogue_.updateFilm(*first, makeRecord({}, 0, u"uno"_s, 40));
+    catalogue_.removeFilm(*first);
+    catalogue_.removeCassette(*tape);
+    QCOMPARE(told,
+             (QStringList{u"added T"_s, u"totals 0"_s, u"changed T 1"_s, u"totals 1"_s, u"changed T 2"_s,
+                          u"totals 2"_s, u"film uno"_s, u"changed T 2"_s, u"removing film uno"_s,
+                          u"changed T 1"_s, u"totals 1"_s, u"removing T 1"_s, u"totals 0"_s}));
 }
 
 void TestCatalogue::releaseAll_emptiesTheList()
 {
-    fillThreeCassettes(catalogue_);
-    catalogue_.setCursor(catalogue_.tail());
-    catalogue_.setFilmTotal(5);
+    fill(catalogue_, {"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"});
     catalogue_.releaseAll();
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(catalogue_.tail(), nullptr);
-    QCOMPARE(catalogue_.cursor(), nullptr);
     QCOMPARE(catalogue_.recordCount(), 0);
     QCOMPARE(catalogue_.filmTotal(), 0);
+    QVERIFY(catalogue_.cassettes().empty());
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -42,6 +42,8 @@ private:
     int pick(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
     Entry newEntry(const QString& tape);
     std::unique_ptr<FilmRecord> recordOf(Entry& e) const;
+    int filmsOf(const QString& tape) const;
+    void addToModel(const QString& tape, Entry e, std::size_t at);
     void step();
     void compareWithModel();
     void saveAndReload(const QString& path);
@@ -49,7 +51,6 @@ private:
     std::mt19937 random_;
     Catalogue catalogue_;
     std::vector<Entry> model_;
-    FilmRecord* cursor_ = nullptr;
     int filmCounter_ = 0;
 };
 
@@ -72,6 +73,30 @@ std::unique_ptr<FilmRecord> TestCatalogueRandom::recordOf(Entry& e) const
     return r;
 }
 
+// Films of tape in the model.
+int TestCatalogueRandom::filmsOf(const QString& tape) const
+{
+    return int(std::count_if(model_.begin(), model_.end(),
+                             [&tape](const Entry& e) { return e.tape == tape && e.filmLength > 0; }));
+}
+
+// The model's side of addFilm(): into the placeholder of a cassette without films, else at `at`.
+void TestCatalogueRandom::addToModel(const QString& tape, Entry e, std::size_t at)
+{
+    Entry& first =
+        *std::find_if(model_.begin(), model_.end(), [&tape](const Entry& x) { return x.tape == tape; });
+    if (filmsOf(tape) == 0) {
+        Entry& placeholder = first;
+        placeholder.film = e.film;
+        placeholder.filmLength = e.filmLength;
+        placeholder.longplay = e.longplay;
+        return;
+    }
+    // A new film's record takes the length its cassette's first record carries.
+    e.tapeLength = first.tapeLength;
+    model_.insert(model_.begin() + std::ptrdiff_t(at), e);
+}
+
 void TestCatalogueRandom::step()
 {
     const int size = static_cast<int>(model_.size());
@@ -79,61 +104,79 @@ void TestCatalogueRandom::step()
     const QString& tape = kTapes[pick(static_cast<int>(kTapes.size()))];
     // Growth outweighs removal until the list is long enough to exercise the walks.
     const bool grown = size > 150;
-    std::discrete_distribution<int> operations{3, 3, 3, 1, 2, 1, grown ? 6.0 : 2.0, grown ? 2.0 : 0.5};
+    std::discrete_distribution<int> operations{4, 1, 3, 3, 2, 1, 2, grown ? 6.0 : 1.0, grown ? 0.2 : 0.05};
     const int operation = size == 0 ? 0 : operations(random_);
+    const auto asFields = [](const Entry& e) {
+        return testsupport::makeRecord({}, 0, e.film, e.filmLength, e.longplay);
+    };
     switch (operation) {
-    case 0: {
+    case 0: { // a record as an archive brings it
         Entry e = newEntry(tape);
         catalogue_.appendRecord(recordOf(e));
         model_.push_back(e);
         break;
     }
-    case 1: {
-        FilmRecord* const anchor = model_[at].record;
-        Entry e = newEntry(model_[at].tape);
-        catalogue_.insertAfterCassette(anchor, recordOf(e));
-        int last = at;
-        while (last + 1 < size && model_[last + 1].tape == model_[at].tape)
-            ++last;
-        model_.insert(model_.begin() + last + 1, e);
+    case 1: { // a new cassette's placeholder, also under a name in use
+        Entry e = newEntry(tape);
+        e.filmLength = 0;
+        e.film.clear();
+        e.longplay = 0;
+        Cassette* const created = catalogue_.createCassette(tape, e.tapeLength);
+        e.record = created->records().back();
+        model_.push_back(e);
         break;
     }
-    case 2: {
-        Entry e = newEntry(pick(2) ? model_[at].tape : tape);
-        catalogue_.insertBefore(model_[at].record, recordOf(e));
-        model_.insert(model_.begin() + at, e);
+    case 2: { // a film behind its cassette's last record
+        const QString name = model_[std::size_t(at)].tape;
+        Entry e = newEntry(name);
+        e.filmLength = quint16(std::max<int>(e.filmLength, 1));
+        const auto last =
+            std::find_if(model_.rbegin(), model_.rend(), [&name](const Entry& x) { return x.tape == name; });
+        const auto behind = std::size_t(model_.rend() - last);
+        FilmRecord* const added = catalogue_.addFilm(*catalogue_.findCassette(name), asFields(e));
+        e.record = added;
+        addToModel(name, e, behind);
         break;
     }
-    case 3:
-        catalogue_.setCursor(cursor_ = model_[at].record);
+    case 3: { // a film inserted before a film of its cassette
+        const Entry& target = model_[std::size_t(at)];
+        if (target.filmLength == 0)
+            break;
+        const QString name = target.tape;
+        Entry e = newEntry(name);
+        e.filmLength = quint16(std::max<int>(e.filmLength, 1));
+        e.record = catalogue_.addFilm(*catalogue_.findCassette(name), asFields(e), target.record);
+        addToModel(name, e, std::size_t(at));
         break;
-    case 4: {
-        FilmRecord* const x = model_[at].record;
-        const FilmRecord* found = nullptr;
+    }
+    case 4: { // lookups and counts against the model
+        const Entry& x = model_[std::size_t(at)];
+        const auto first =
+            std::find_if(model_.begin(), model_.end(), [&tape](const Entry& e) { return e.tape == tape; });
+        const Cassette* found = catalogue_.findCassette(tape);
+        QCOMPARE(found ? found->firstRecord() : nullptr, first == model_.end() ? nullptr : first->record);
+        const auto own =
+            std::find_if(model_.begin(), model_.end(), [&x](const Entry& e) { return e.tape == x.tape; });
+        qint64 half = 2 * qint64{own->tapeLength};
+        int films = 0;
         for (const Entry& e : model_) {
-            if (e.tape == tape) {
-                found = e.record;
-                break;
-            }
-        }
-        QCOMPARE(catalogue_.findCassette(tape), found);
-        TapeSummary expected;
-        qint64 half = 2 * qint64{model_[at].tapeLength};
-        for (const Entry& e : model_) {
-            if (e.tape == model_[at].tape && e.filmLength > 0) {
-                ++expected.filmCount;
+            if (e.tape == x.tape && e.filmLength > 0) {
+                ++films;
                 half -= qint64{((e.longplay ^ 1) & 0x7F) + 1} * e.filmLength;
             }
         }
-        const TapeSummary summary = catalogue_.cassetteSummary(*x);
-        QCOMPARE(summary.filmCount, expected.filmCount);
-        QCOMPARE(summary.remainingMinutes, static_cast<int>(half / 2));
+        const Cassette& cassette = *catalogue_.cassetteOf(*x.record);
+        QCOMPARE(cassette.filmCount(), films);
+        QCOMPARE(cassette.remainingMinutes(), static_cast<int>(half / 2));
         break;
     }
-    case 5: {
+    case 5: { // a renamed cassette, perhaps onto a name in use
+        Cassette* const cassette = catalogue_.findCassette(tape);
+        if (!cassette)
+            break;
         const QString newName = kTapes[pick(static_cast<int>(kTapes.size()))];
         const int length = pick(70000);
-        catalogue_.renameCassette(tape, newName, length);
+        catalogue_.renameCassette(*cassette, newName, length);
         for (Entry& e : model_) {
             if (e.tape == tape) {
                 e.tape = newName;
@@ -142,21 +185,33 @@ void TestCatalogueRandom::step()
         }
         break;
     }
-    case 6: {
-        if (model_[at].record == cursor_)
-            cursor_ = nullptr;
-        catalogue_.unlinkRecord(model_[at].record);
-        model_.erase(model_.begin() + at);
+    case 6: { // a film changed
+        Entry& e = model_[std::size_t(at)];
+        if (e.filmLength == 0)
+            break;
+        const Entry changed = newEntry(e.tape);
+        e.film = changed.film;
+        e.filmLength = quint16(std::max<int>(changed.filmLength, 1));
+        e.longplay = changed.longplay;
+        catalogue_.updateFilm(*e.record, asFields(e));
+        break;
+    }
+    case 7: { // a film removed; the last of its cassette stays as its placeholder
+        Entry& e = model_[std::size_t(at)];
+        if (e.filmLength == 0)
+            break;
+        const bool last = filmsOf(e.tape) == 1;
+        catalogue_.removeFilm(*e.record);
+        if (last)
+            e.filmLength = 0;
+        else
+            model_.erase(model_.begin() + at);
         break;
     }
     default: {
-        catalogue_.removeCassette(tape);
-        const auto removed = [&tape](const Entry& e) { return e.tape == tape; };
-        const auto cursorEntry = std::find_if(model_.begin(), model_.end(),
-                                              [this](const Entry& e) { return e.record == cursor_; });
-        if (cursorEntry != model_.end() && removed(*cursorEntry))
-            cursor_ = nullptr;
-        std::erase_if(model_, removed);
+        if (Cassette* const cassette = catalogue_.findCassette(tape))
+            catalogue_.removeCassette(*cassette);
+        std::erase_if(model_, [&tape](const Entry& e) { return e.tape == tape; });
         break;
     }
     }
@@ -166,7 +221,6 @@ void TestCatalogueRandom::compareWithModel()
 {
     QCOMPARE(testsupport::listFault(catalogue_), QString());
     QCOMPARE(catalogue_.recordCount(), static_cast<qsizetype>(model_.size()));
-    QCOMPARE(catalogue_.cursor(), cursor_);
     const FilmRecord* r = catalogue_.head();
     for (const Entry& e : model_) {
         QCOMPARE(r, e.record);
@@ -192,7 +246,6 @@ void TestCatalogueRandom::saveAndReload(const QString& path)
         e.record = r;
         r = r->next;
     }
-    cursor_ = nullptr;
     compareWithModel();
 }
 

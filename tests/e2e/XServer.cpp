@@ -17,10 +17,11 @@ bool XServer::start(const QString& xvfb, const QString& logFile, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     // -displayfd: the server takes the first free display and writes its number to our pipe once it
-    // is ready for clients. -noreset: the many short xdotool clients must not reset it.
+    // is ready for clients. -noreset: the many short xdotool clients must not reset it. -ardelay: no
+    // key repeats itself while a busy machine holds back the release of a key sent as pressed.
     process_.setProgram(xvfb);
     process_.setArguments({u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1024x768x24"_s, u"-nolisten"_s,
-                           u"tcp"_s, u"-noreset"_s});
+                           u"tcp"_s, u"-noreset"_s, u"-ardelay"_s, u"60000"_s});
     process_.setStandardErrorFile(logFile);
     tieToDriver(process_);
     process_.start();

@@ -122,21 +122,38 @@ bool XdoTool::waitUntilGone(const QString& title, int timeoutMs)
     }
 }
 
+// Gives window the focus unless it has it: focusing it again would make the toolkit see it lose
+// and regain the focus, and a key arriving in between would go astray.
+QStringList XdoTool::focusing(const QString& window)
+{
+    const Result focused = run({u"getwindowfocus"_s}, kCommandMs);
+    if (focused.ran && focused.exitCode == 0 && QString::fromLatin1(focused.output).trimmed() == window)
+        return {};
+    return {u"windowfocus"_s, u"--sync"_s, window};
+}
+
 bool XdoTool::pressKeys(const QString& window, const QStringList& keys)
 {
-    return runChecked(
-        QStringList{u"windowfocus"_s, u"--sync"_s, window, u"key"_s, u"--delay"_s, kKeyDelayMs} + keys);
+    // A button answers its Alt shortcut with an animated click that lands a tenth of a second later;
+    // the next key waits for it, or it would reach the focus the click is about to move.
+    QStringList arguments = focusing(window);
+    for (const QString& key : keys) {
+        arguments += {u"key"_s, u"--delay"_s, kKeyDelayMs, key};
+        if (key.startsWith(u"alt+"_s))
+            arguments += {u"sleep"_s, u"0.25"_s};
+    }
+    return runChecked(arguments);
 }
 
 bool XdoTool::typeText(const QString& window, const QString& text)
 {
-    return runChecked({u"windowfocus"_s, u"--sync"_s, window, u"type"_s, u"--delay"_s, kKeyDelayMs, text});
+    return runChecked(focusing(window) + QStringList{u"type"_s, u"--delay"_s, kKeyDelayMs, text});
 }
 
 bool XdoTool::pressWithShiftHeld(const QString& window, const QString& key)
 {
-    return runChecked({u"windowfocus"_s, u"--sync"_s, window, u"keydown"_s, u"shift"_s, u"sleep"_s, u"0.2"_s,
-                       u"key"_s, key, u"sleep"_s, u"0.2"_s, u"keyup"_s, u"shift"_s});
+    return runChecked(focusing(window) + QStringList{u"keydown"_s, u"shift"_s, u"sleep"_s, u"0.2"_s, u"key"_s,
+                                                     key, u"sleep"_s, u"0.2"_s, u"keyup"_s, u"shift"_s});
 }
 
 QStringList XdoTool::visibleTitles()

@@ -46,6 +46,7 @@ private:
         QByteArray errorOutput;
     };
     Result run(const QStringList& arguments, int timeoutMs);
+    QStringList focusing(const QString& window);
     bool runChecked(const QStringList& arguments);
 
     QString xdotool_;

@@ -130,10 +130,8 @@ void TestCsv::skippedRows_data()
     QTest::newRow("no cassette name") << row(",100") << 4 << u"The cassette name is empty"_s;
     QTest::newRow("name too long") << row(QByteArray(51, 'n') + ",100") << 4
                                    << u"Cassette is longer than 50"_s;
-    QTest::newRow("letter case only")
-        << row("KRIMIS,100") << 4 << u"cassette \"Krimis\" in letter case only"_s;
     QTest::newRow("cassette length") << row("Neu,0") << 4 << u"cassette length \"0\""_s;
-    QTest::newRow("year 0") << row("Neu,100", "0") << 4 << u"year \"0\""_s;
+    QTest::newRow("year over 65535") << row("Neu,100", "65536") << 4 << u"year \"65536\""_s;
     QTest::newRow("no year") << row("Neu,100", "") << 4 << u"year \"\""_s;
     QTest::newRow("length no number") << row("Neu,100", "1990", "90 min") << 4 << u"length \"90 min\""_s;
     QTest::newRow("length over 65535") << row("Neu,100", "1990", "65536") << 4 << u"length \"65536\""_s;
@@ -307,7 +305,6 @@ void TestCsv::import_goesBehindEachCassettesLastFilm()
     appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a1"_s, 10));
     appendRecord(catalogue, makeRecord(u"B"_s, 600));
     appendRecord(catalogue, makeRecord(u"A"_s, 600, u"a2"_s, 20));
-    catalogue.setFilmTotal(2);
     const QByteArray csv = exchange::csvHeader().join(u',').toUtf8() + "\r\n" +
                            row("A,1", "1990", "30", "a3") + row("B,1", "1990", "40", "b1") +
                            row("B,1", "1990", "50", "b2");

@@ -102,14 +102,14 @@ void TestSheets::cassetteSheetPdf_holdsCounterRangesTitlesAndName()
     const QString longTitle = u"Dr. Seltsam oder: Wie ich lernte, die Bombe zu lieben und keine Sorgen"_s;
     catalogue::Catalogue catalogue;
     testsupport::appendRecord(catalogue, makeRecord(u"Andere Kassette"_s, 180, u"Nicht auf dem Blatt"_s, 90));
-    const catalogue::FilmRecord* anchor = testsupport::appendRecord(
-        catalogue, makeRecord(u"Krimis für Sonntag"_s, 240, u"Der dritte Mann"_s, 104));
+    testsupport::appendRecord(catalogue, makeRecord(u"Krimis für Sonntag"_s, 240, u"Der dritte Mann"_s, 104));
     testsupport::appendRecord(catalogue, makeRecord(u"Krimis für Sonntag"_s, 240, longTitle, 93, 1));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"sheet.pdf"_s);
-    QVERIFY(!exchange::writeSheetsPdf(path, {exchange::gatherCassette(catalogue, *anchor)},
-                                      exchange::SheetKind::CassetteSheet));
+    QVERIFY(!exchange::writeSheetsPdf(
+        path, {exchange::gatherCassette(*catalogue.findCassette(u"Krimis für Sonntag"_s))},
+        exchange::SheetKind::CassetteSheet));
     const QString text = testsupport::pdfText(path);
 
     // 240 minutes hold 104 normal and 93 long-play ones with 89 1/2 to spare.

@@ -73,7 +73,6 @@ void fillBase(Catalogue& catalogue)
     add("Krimis", 240, "Der dritte Mann", 104);
     add("Voll", 60, "Lang", 59);
     add("Leer", 180, "", 0);
-    catalogue.setFilmTotal(3);
 }
 
 bool isControl(QChar c, bool memo)
@@ -100,7 +99,8 @@ void checkRecord(const FilmRecord& r)
               r.director.length <= 70 && r.genre.length <= 70,
           "a planned text is longer than its field");
     check(r.actors[400] == 0 && r.story[600] == 0, "a planned memo has no terminator");
-    check(isValidYear(r.year) && isValidLength(r.filmLength), "a planned year or length is out of range");
+    // A year of 0 is no year, as old archives and their exports hold it.
+    check(isValidLength(r.filmLength), "a planned length is out of range");
     check(r.longplay <= 1 && r.blackWhite <= 1 && r.seen <= 1 && r.deletable <= 1,
           "a planned flag is not 0 or 1");
     checkText(r.tapeName, false);
@@ -185,12 +185,12 @@ void checkPlan(const exchange::CsvText& file)
         qint64 used = 0;
     };
     QHash<QByteArray, Tape> tapes;
-    QSet<QString> folded;
     for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        Tape& tape = tapes[bytesOf(tapeNameBytes(*r))];
-        tape.length = r->tapeLength;
-        tape.used += qint64{timeFactor(*r)} * r->filmLength;
-        folded.insert(tapeNameText(*r).toCaseFolded());
+        const QByteArray key = bytesOf(tapeNameBytes(*r));
+        // A cassette's length is that of its first record.
+        if (!tapes.contains(key))
+            tapes[key].length = r->tapeLength;
+        tapes[key].used += qint64{timeFactor(*r)} * r->filmLength;
     }
 
     exchange::ImportPlan plan = exchange::planImport(catalogue, file, headerNames());
@@ -219,8 +219,6 @@ void checkPlan(const exchange::CsvText& file)
         check(cassette.isNew != tapes.contains(key), "a cassette is new and there, or neither");
         if (cassette.isNew) {
             check(isValidLength(cassette.length), "a new cassette's length is out of range");
-            check(!folded.contains(cassette.name.toCaseFolded()), "a new name differs in letter case only");
-            folded.insert(cassette.name.toCaseFolded());
             tapes.insert(key, {cassette.length, 0});
             placeholdersAdded += cassette.films.empty() ? 1 : 0;
         } else {
@@ -312,7 +310,7 @@ void checkBuiltCatalogue(const std::uint8_t* data, std::size_t size)
 {
     Bytes bytes(data, size);
     std::vector<QByteArray> names;
-    QHash<QString, std::size_t> byFolded;
+    QHash<QByteArray, std::size_t> byName;
     std::vector<std::vector<std::unique_ptr<FilmRecord>>> cassettes;
     const unsigned count = 1 + bytes.next() % 8;
     for (unsigned i = 0; i < count && !bytes.atEnd(); ++i) {
@@ -322,14 +320,13 @@ void checkBuiltCatalogue(const std::uint8_t* data, std::size_t size)
             QByteArray name = bytes.text(kTapeNameCapacity, false);
             if (cp1252::decode(name.constData(), name.size()).trimmed().isEmpty())
                 name.prepend('N').truncate(kTapeNameCapacity);
-            // Names that differ in letter case only are one cassette to the import.
-            const QString key = cp1252::decode(name.constData(), name.size()).toCaseFolded();
-            const auto known = byFolded.constFind(key);
-            if (known != byFolded.constEnd()) {
+            // A cassette is its exact name; names differing in letter case only are two of them.
+            const auto known = byName.constFind(name);
+            if (known != byName.constEnd()) {
                 cassette = *known;
             } else {
                 cassette = names.size();
-                byFolded.insert(key, cassette);
+                byName.insert(name, cassette);
                 names.push_back(name);
                 cassettes.emplace_back();
             }
@@ -353,14 +350,10 @@ void checkBuiltCatalogue(const std::uint8_t* data, std::size_t size)
         cassettes[cassette].push_back(std::move(r));
     }
     Catalogue catalogue;
-    qint32 films = 0;
     for (auto& records : cassettes) {
-        for (auto& r : records) {
+        for (auto& r : records)
             catalogue.appendRecord(std::move(r));
-            ++films;
-        }
     }
-    catalogue.setFilmTotal(films);
     checkRoundTrip(catalogue);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace testsupport {
 
 using catalogue::FilmRecord;
@@ -60,10 +62,14 @@ QString listFault(const catalogue::Catalogue& catalogue)
     if (catalogue.head() && catalogue.head()->prev)
         return QStringLiteral("head has a predecessor");
     qsizetype count = 0;
-    bool cursorLinked = catalogue.cursor() == nullptr;
+    qint32 films = 0;
     for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
         ++count;
-        cursorLinked = cursorLinked || r == catalogue.cursor();
+        films += r->isPlaceholder() ? 0 : 1;
+        const catalogue::Cassette* cassette = catalogue.cassetteOf(*r);
+        if (!cassette ||
+            std::find(cassette->records().begin(), cassette->records().end(), r) == cassette->records().end())
+            return QStringLiteral("record %1 is not filed under its cassette").arg(count);
         if (r->next && r->next->prev != r)
             return QStringLiteral("record %1: next does not point back").arg(count);
         if (!r->next && r != catalogue.tail())
@@ -73,8 +79,33 @@ QString listFault(const catalogue::Catalogue& catalogue)
         return QStringLiteral("%1 records linked, recordCount says %2")
             .arg(count)
             .arg(catalogue.recordCount());
-    if (!cursorLinked)
-        return QStringLiteral("the cursor is not a record of the list");
+    if (films != catalogue.filmTotal())
+        return QStringLiteral("%1 films linked, filmTotal says %2").arg(films).arg(catalogue.filmTotal());
+    // Each cassette: its records in list order, its counts a fresh recount.
+    qsizetype filed = 0;
+    for (const catalogue::Cassette* cassette : catalogue.cassettes()) {
+        const std::vector<FilmRecord*>& records = cassette->records();
+        if (records.empty())
+            return QStringLiteral("the cassette %1 has no record").arg(cassette->name());
+        int filmCount = 0;
+        qint64 used = 0;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (catalogue::tapeNameBytes(*records[i]) != cassette->nameBytes())
+                return QStringLiteral("the cassette %1 holds a record of another name").arg(cassette->name());
+            bool behind = i == 0;
+            for (const FilmRecord* x = records[i]->prev; x && !behind; x = x->prev)
+                behind = x == records[i - 1];
+            if (!behind)
+                return QStringLiteral("the records of %1 are out of list order").arg(cassette->name());
+            filmCount += records[i]->isPlaceholder() ? 0 : 1;
+            used += qint64{catalogue::timeFactor(*records[i])} * records[i]->filmLength;
+        }
+        if (filmCount != cassette->filmCount() || used != cassette->usedHalfMinutes())
+            return QStringLiteral("the counts of %1 are not those of its records").arg(cassette->name());
+        filed += qsizetype(records.size());
+    }
+    if (filed != count)
+        return QStringLiteral("%1 records filed under cassettes, %2 linked").arg(filed).arg(count);
     return {};
 }
 

@@ -30,7 +30,8 @@ bool writeArchive(const QString& path, const std::vector<catalogue::FilmRecord>&
 // Every byte of the file at path; empty when it cannot be read.
 QByteArray readFileBytes(const QString& path);
 
-// What is wrong with the list links and counts of catalogue; empty when they are consistent.
+// What is wrong with the list links, the cassettes and the counts of catalogue, all recounted from the
+// records; empty when they are consistent.
 QString listFault(const catalogue::Catalogue& catalogue);
 
 } // namespace testsupport

@@ -22,9 +22,11 @@ struct WindowFixture
 {
     explicit WindowFixture(const std::vector<catalogue::FilmRecord>& records = {})
     {
-        if (!records.empty())
+        if (!records.empty()) {
             testsupport::writeArchive(archivePath(), records);
-        mainWindow = std::make_unique<windows::MainWindow>(catalogue, archivePath());
+            catalogue::loadArchive(catalogue, archivePath());
+        }
+        mainWindow = std::make_unique<windows::MainWindow>(catalogue);
         cassetteDialog = new windows::CassetteDialog(mainWindow.get());
         mainWindow->setCassetteDialog(cassetteDialog);
     }
@@ -42,8 +44,8 @@ struct WindowFixture
     QStringList row(int index) const
     {
         const ui::ReportList* list = mainWindow->cassetteList();
-        return {list->caption(index), list->subItem(index, 0), list->subItem(index, 1),
-                list->subItem(index, 2)};
+        return {list->caption(index), list->value(index, 1).toString(), list->value(index, 2).toString(),
+                list->value(index, 3).toString()};
     }
 
     QTemporaryDir dir;

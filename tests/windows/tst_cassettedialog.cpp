@@ -169,7 +169,7 @@ void TestCassetteDialog::editCassette_minimumFromRow()
     QCOMPARE(f.cassetteDialog->minimumLength(), minimum);
     QCOMPARE(f.cassetteDialog->windowTitle(), u"Eigenschaften von T"_s);
     QCOMPARE(nameEdit(f.cassetteDialog)->text(), u"T"_s);
-    QCOMPARE(lengthEdit(f.cassetteDialog)->value(), f.list()->subItem(0, 0));
+    QCOMPARE(lengthEdit(f.cassetteDialog)->value(), f.list()->value(0, 1).toString());
     f.cassetteDialog->hide();
 }
 

@@ -43,7 +43,7 @@ private Q_SLOTS:
     void save_checksYearLengthAndRoom();
     void newFilm_isPlacedWhereTheUserAsked_data();
     void newFilm_isPlacedWhereTheUserAsked();
-    void edit_storesEveryFieldAndToldTheObservers();
+    void edit_storesEveryFieldAndTellsTheCatalogueListeners();
     void delete_keepsCassetteAndAnchor_data();
     void delete_keepsCassetteAndAnchor();
     void discardAndClose_whileEditing();
@@ -82,7 +82,7 @@ FilmRecord* TestFilmWindow::addFilm(const QString& tape, const QString& title, i
 
 void TestFilmWindow::open(FilmRecord* anchor)
 {
-    window_->setAnchor(anchor);
+    window_->setCassette(catalogue_.cassetteOf(*anchor), anchor);
     window_->show();
 }
 
@@ -122,7 +122,7 @@ void TestFilmWindow::opensOnAnchor_enablesNavigation()
     QCOMPARE(window_->windowTitle(), u"Serien"_s);
     QCOMPARE(window_->filmCount(), films);
     QCOMPARE(window_->filmIndex(), anchor);
-    QCOMPARE(catalogue_.cursor(), records[std::size_t(anchor - 1)]);
+    QCOMPARE(window_->shownFilm(), records[std::size_t(anchor - 1)]);
     QCOMPARE(field(u"titleEdit"_s), u"Folge %1"_s.arg(anchor));
     QCOMPARE(enabledNavigation(), navigation);
     QVERIFY(button(u"editButton"_s)->isEnabled());
@@ -160,7 +160,6 @@ void TestFilmWindow::stepping_showsEveryFieldAndItsRange()
     first.blackWhite = 1;
     open(testsupport::appendRecord(catalogue_, first));
     addFilm(u"Krimis"_s, u"Zweiter"_s, 100);
-    window_->gatherFilms();
     window_->showFilm(1, false);
 
     QCOMPARE(field(u"yearEdit"_s), u"12345"_s);
@@ -317,7 +316,6 @@ void TestFilmWindow::save_checksYearLengthAndRoom()
         catalogue_, testsupport::makeRecord(u"Band"_s, newFilm ? 180 : 120, u"Heimat"_s, newFilm ? 90 : 60));
     if (!newFilm)
         testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"Band"_s, 120, u"Heimat"_s, 60));
-    catalogue_.setFilmTotal(newFilm ? 1 : 2);
     open(first);
     if (newFilm) {
         window_->newFilm();
@@ -368,10 +366,9 @@ void TestFilmWindow::newFilm_isPlacedWhereTheUserAsked()
     for (int i = 1; i < shown; ++i)
         window_->showNextFilm();
     qint32 panel = -1;
-    window_->setObservers({.cassetteChanged = {},
-                           .filmTotalChanged = [&panel](qint32 total) { panel = total; },
-                           .filmEdited = {},
-                           .filmDeleted = {}});
+    const QObject listener;
+    connect(&catalogue_, &catalogue::Catalogue::totalsChanged, &listener,
+            [&] { panel = catalogue_.filmTotal(); });
     if (insert)
         QTest::keyPress(window_.get(), Qt::Key_Shift);
     window_->newFilm();
@@ -387,16 +384,17 @@ void TestFilmWindow::newFilm_isPlacedWhereTheUserAsked()
     QCOMPARE(catalogue::text(catalogue_.head()->filmName), after.front());
 }
 
-void TestFilmWindow::edit_storesEveryFieldAndToldTheObservers()
+void TestFilmWindow::edit_storesEveryFieldAndTellsTheCatalogueListeners()
 {
     FilmRecord* film = addFilm(u"A"_s, u"Old"_s, 50);
     open(film);
     QStringList told;
-    window_->setObservers(
-        {.cassetteChanged = [&](const FilmRecord& r) { told += u"row "_s + catalogue::tapeNameText(r); },
-         .filmTotalChanged = [&](qint32) { told += u"total"_s; },
-         .filmEdited = [&](const FilmRecord& r) { told += u"edited "_s + catalogue::text(r.filmName); },
-         .filmDeleted = {}});
+    const QObject listener;
+    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, &listener,
+            [&](catalogue::Cassette* cassette) { told += u"row "_s + cassette->name(); });
+    connect(&catalogue_, &catalogue::Catalogue::totalsChanged, &listener, [&] { told += u"total"_s; });
+    connect(&catalogue_, &catalogue::Catalogue::filmChanged, &listener,
+            [&](FilmRecord* r) { told += u"edited "_s + catalogue::text(r->filmName); });
     window_->editOrSave();
     type(u"Neu"_s, 1999, 70, true);
     widget<controls::MemoEdit>(window_.get(), u"actorsEdit"_s)->setPlainText(u"A\nB"_s);
@@ -431,15 +429,13 @@ void TestFilmWindow::delete_keepsCassetteAndAnchor()
     for (int i = 1; i <= films; ++i)
         records.push_back(addFilm(u"A"_s, QString::number(i), 10));
     addFilm(u"B"_s, u"Other"_s, 10);
-    catalogue_.setFilmTotal(films + 1);
     open(records.front());
     for (int i = 1; i < deleted; ++i)
         window_->showNextFilm();
     QStringList gone;
-    window_->setObservers({.cassetteChanged = {},
-                           .filmTotalChanged = {},
-                           .filmEdited = {},
-                           .filmDeleted = [&](const FilmRecord& r) { gone += catalogue::text(r.filmName); }});
+    const QObject listener;
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, &listener,
+            [&](FilmRecord* r) { gone += catalogue::text(r->filmName); });
     testsupport::MessageBoxScript boxes;
     boxes.queue(QMessageBox::Yes);
     window_->deleteOrDiscard();
@@ -501,7 +497,7 @@ void TestFilmWindow::sessionEnd_keepsAFilmThatSaveWouldTake()
     QCOMPARE(window_->saveForSessionEnd(), kept);
     QCOMPARE(boxes.calls().size(), 0);
     QCOMPARE(titlesOf(u"A"_s), kept ? (QStringList{u"First"_s, u"Typed"_s}) : QStringList{u"First"_s});
-    QCOMPARE(catalogue_.filmTotal(), kept ? 1 : 0);
+    QCOMPARE(catalogue_.filmTotal(), kept ? 2 : 1);
 }
 
 QTEST_MAIN(TestFilmWindow)

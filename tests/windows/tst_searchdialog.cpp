@@ -108,7 +108,6 @@ void TestSearchDialog::runs_addUpAndCountTheirOwnHits()
     QCOMPARE(dialog_->search(), hits.size());
     QCOMPARE(titles(), hits + hits);
     QCOMPARE(boxes.lastCall().text, message);
-    QCOMPARE(catalogue_.cursor(), nullptr);
 }
 
 void TestSearchDialog::discard_resetsEverything()
@@ -134,20 +133,29 @@ void TestSearchDialog::rows_followEditedAndDeletedFilms()
     boxes.queue(QMessageBox::Ok);
     dialog_->search();
     dialog_->search(); // every film stands twice
-    catalogue::setText(films_[1]->filmName, u"Zwei neu"_s);
-    films_[1]->filmLength = 75;
-    dialog_->refreshFilm(films_[1]);
+    FilmRecord changed = *films_[1];
+    catalogue::setText(changed.filmName, u"Zwei neu"_s);
+    changed.filmLength = 75;
+    catalogue_.updateFilm(*films_[1], changed);
     QCOMPARE(titles(),
              (QStringList{u"Eins"_s, u"Zwei neu"_s, u"Drei"_s, u"Eins"_s, u"Zwei neu"_s, u"Drei"_s}));
     QCOMPARE(dialog_->resultList()->value(4, 2).toInt(), 75);
-    dialog_->removeFilm(films_[0]);
+    catalogue_.removeFilm(*films_[0]);
     QCOMPARE(titles(), (QStringList{u"Zwei neu"_s, u"Drei"_s, u"Zwei neu"_s, u"Drei"_s}));
+    // A renamed cassette shows its new name; a removed one takes its films' rows.
+    catalogue::Cassette* cassette = catalogue_.cassetteOf(*films_[2]);
+    catalogue_.renameCassette(*cassette, u"Umbenannt"_s, cassette->length());
+    QCOMPARE(dialog_->resultList()->value(1, 1).toString(), u"Umbenannt"_s);
+    catalogue_.removeCassette(*cassette);
+    QVERIFY(titles().size() < 4);
+    QVERIFY(!titles().contains(u"Drei"_s));
 }
 
 void TestSearchDialog::openTape_handsOverTheSelectedHit()
 {
     QList<FilmRecord*> opened;
-    dialog_->setFilmOpener([&opened](FilmRecord* r) { opened += r; });
+    connect(dialog_.get(), &windows::SearchDialog::filmRequested, this,
+            [&opened](FilmRecord* r) { opened += r; });
     testsupport::MessageBoxScript boxes;
     boxes.queue(QMessageBox::Ok);
     dialog_->search();

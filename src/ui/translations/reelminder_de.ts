@@ -67,6 +67,14 @@
         <source>The name %1 holds bytes that are no valid text, so that the file cannot be named exactly; rename it.</source>
         <translation>Der Name %1 enthält Bytes, die kein gültiger Text sind; die Datei kann so nicht genau benannt werden. Benennen Sie sie um.</translation>
     </message>
+    <message>
+        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window.</source>
+        <translation>Fügt die Kassetten und Filme der CSV-Datei &lt;Datei&gt; dem Archiv hinzu, nennt, was hinzugefügt und übersprungen wurde, und endet, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Export and import cannot be done in one run.</source>
+        <translation>Export und Import sind nicht in einem Lauf möglich.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -189,20 +197,12 @@
         <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
     </message>
     <message>
-        <source>The year &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
-    </message>
-    <message>
         <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
         <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
     </message>
     <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
         <translation>Der Film (%1 min.) passt nicht auf die Kassette &quot;%2&quot;: noch %3 min. frei.</translation>
-    </message>
-    <message>
-        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
-        <translation>Die Bezeichnung unterscheidet sich von der Kassette &quot;%1&quot; nur in Groß-/Kleinschreibung.</translation>
     </message>
     <message>
         <source>The first row of the file is not the header row of a catalogue exported as CSV: no comma, semicolon or tab separates its columns. The columns expected are: %1.</source>
@@ -248,6 +248,10 @@
         <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
         <translation>Das Anführungszeichen aus Zeile %1 wird nie geschlossen; ab Zeile %1 wurde nichts gelesen.</translation>
     </message>
+    <message>
+        <source>The year &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 0 bis 65535.</translation>
+    </message>
 </context>
 <context>
     <name>app::AboutDialog</name>
@@ -266,6 +270,69 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>app::ArchiveSession</name>
+    <message>
+        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
+        <translation>Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei (ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;Wollen Sie versuchen es noch einmal zu speichern?&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;</translation>
+    </message>
+    <message>
+        <source>Saving of Archive failed</source>
+        <translation>Archivspeicherung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>app::ImportCommand</name>
+    <message>
+        <source>The archive &quot;%1&quot; is already open in reelMINDER/32; nothing was changed.</source>
+        <translation>Das Archiv &quot;%1&quot; ist bereits in reelMINDER/32 geöffnet; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The last save of the archive &quot;%1&quot; was interrupted; start reelMINDER/32 to restore the copy kept from before it. Nothing was changed.</source>
+        <translation>Das letzte Speichern des Archivs &quot;%1&quot; wurde unterbrochen; starten Sie reelMINDER/32, um die davor erhaltene Kopie wiederherzustellen. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was added; the archive is unchanged.</source>
+        <translation>Nichts wurde hinzugefügt; das Archiv ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be saved (%2); it is unchanged.</source>
+        <translation>Das Archiv &quot;%1&quot; kann nicht gespeichert werden (%2); es ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation>Gelesen als %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s) created.</source>
+        <translation>
+            <numerusform>%n Kassette angelegt.</numerusform>
+            <numerusform>%n Kassetten angelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) added.</source>
+        <translation>
+            <numerusform>%n Film hinzugefügt.</numerusform>
+            <numerusform>%n Filme hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped:</source>
+        <translation>
+            <numerusform>%n Zeile übersprungen:</numerusform>
+            <numerusform>%n Zeilen übersprungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  line %1: %2</source>
+        <translation>  Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -450,6 +517,37 @@
     <message>
         <source>There is already a Tape with the given name. Please enter another one.</source>
         <translation>Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::CsvTransfer</name>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Import fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -846,48 +944,12 @@
         <translation>reelMINDER/32 beenden</translation>
     </message>
     <message>
-        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
-        <translation>Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei (ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.<byte value="xd"/><byte value="xd"/>Wollen Sie versuchen es noch einmal zu speichern?<byte value="xd"/><byte value="xd"/></translation>
-    </message>
-    <message>
-        <source>Saving of Archive failed</source>
-        <translation>Archivspeicherung fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>&amp;Export CSV...</source>
         <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
         <translation>CSV &amp;importieren...</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>CSV exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be written (%2).</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
-    </message>
-    <message>
-        <source>Export failed</source>
-        <translation>Export fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Import CSV</source>
-        <translation>CSV importieren</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>Import failed</source>
-        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>&amp;Print cassette sheet...</source>

@@ -67,6 +67,14 @@
         <source>The name %1 holds bytes that are no valid text, so that the file cannot be named exactly; rename it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export and import cannot be done in one run.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -189,19 +197,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The year &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name differs from the cassette &quot;%1&quot; in letter case only.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -248,6 +248,10 @@
         <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The year &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>app::AboutDialog</name>
@@ -265,6 +269,69 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::ArchiveSession</name>
+    <message>
+        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving of Archive failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::ImportCommand</name>
+    <message>
+        <source>The archive &quot;%1&quot; is already open in reelMINDER/32; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last save of the archive &quot;%1&quot; was interrupted; start reelMINDER/32 to restore the copy kept from before it. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was added; the archive is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be saved (%2); it is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s) created.</source>
+        <translation>
+            <numerusform>%n cassette created.</numerusform>
+            <numerusform>%n cassettes created.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) added.</source>
+        <translation>
+            <numerusform>%n film added.</numerusform>
+            <numerusform>%n films added.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped:</source>
+        <translation>
+            <numerusform>%n row skipped:</numerusform>
+            <numerusform>%n rows skipped:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -449,6 +516,37 @@
     </message>
     <message>
         <source>There is already a Tape with the given name. Please enter another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::CsvTransfer</name>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -846,47 +944,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving of Archive failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Export CSV...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be written (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-#include "catalogue/CassetteFilms.h"
+#include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
@@ -11,7 +11,7 @@ using testsupport::appendRecord;
 using testsupport::makeRecord;
 
 // Where a cassette's films lie, among other cassettes' records, and their counter ranges.
-class TestCassetteFilms final : public QObject
+class TestCassette final : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private:
     Catalogue catalogue_;
 };
 
-void TestCassetteFilms::placesAndRanges_data()
+void TestCassette::placesAndRanges_data()
 {
     QTest::addColumn<QList<int>>("lengths"); // films of cassette "A"; a cassette "B" lies between them
     QTest::addColumn<int>("anchor");         // 1-based film the window opens on
@@ -42,7 +42,7 @@ void TestCassetteFilms::placesAndRanges_data()
     QTest::newRow("past 16 bits") << QList<int>{40000, 40000, 10000} << 3 << u"1333:20-1500:00"_s;
 }
 
-void TestCassetteFilms::placesAndRanges()
+void TestCassette::placesAndRanges()
 {
     QFETCH(QList<int>, lengths);
     QFETCH(int, anchor);
@@ -55,28 +55,29 @@ void TestCassetteFilms::placesAndRanges()
         if (i == 0)
             appendRecord(catalogue_, makeRecord(u"B"_s, 60, u"Other"_s, 500));
     }
-    const CassetteFilms cassette(catalogue_, *films[std::size_t(anchor - 1)]);
+    const Cassette& cassette = *catalogue_.cassetteOf(*films.front());
     QCOMPARE(cassette.filmCount(), lengths.size());
-    QCOMPARE(cassette.anchorIndex(), anchor);
+    QCOMPARE(cassette.filmIndexOf(films[std::size_t(anchor - 1)]), anchor);
     for (int i = 1; i <= lengths.size(); ++i)
         QCOMPARE(cassette.recordAt(i), films[std::size_t(i - 1)]);
     QCOMPARE(cassette.recordAt(int(lengths.size()) + 1), nullptr);
     QCOMPARE(counterRange(cassette.minutesBefore(anchor), lengths[anchor - 1]), range);
 }
 
-void TestCassetteFilms::emptyCassette_hasNoFilmAndStartsAtZero()
+void TestCassette::emptyCassette_hasNoFilmAndStartsAtZero()
 {
     appendRecord(catalogue_, makeRecord(u"A"_s, 120, u"Gone"_s, 90));
     // A placeholder whose film fields still hold an old film is no film.
     FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
-    const CassetteFilms cassette(catalogue_, *placeholder);
+    const Cassette& cassette = *catalogue_.cassetteOf(*placeholder);
     QCOMPARE(cassette.filmCount(), 0);
-    QCOMPARE(cassette.anchorIndex(), 0);
+    QCOMPARE(cassette.filmIndexOf(placeholder), 0);
+    QCOMPARE(cassette.remainingMinutes(), 120);
     QCOMPARE(cassette.minutesBefore(0), 0);
     QCOMPARE(counterRange(0, 0), u"00:00-00:00"_s);
 }
 
-void TestCassetteFilms::memoLineBreaks_data()
+void TestCassette::memoLineBreaks_data()
 {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("memo");
@@ -86,7 +87,7 @@ void TestCassetteFilms::memoLineBreaks_data()
     QTest::newRow("no break") << u"Plain"_s << u"Plain"_s << u"Plain"_s;
 }
 
-void TestCassetteFilms::memoLineBreaks()
+void TestCassette::memoLineBreaks()
 {
     QFETCH(QString, record);
     QFETCH(QString, memo);
@@ -97,5 +98,5 @@ void TestCassetteFilms::memoLineBreaks()
     QCOMPARE(recordLength(memo), memoToRecord(memo).size());
 }
 
-QTEST_GUILESS_MAIN(TestCassetteFilms)
-#include "tst_cassettefilms.moc"
+QTEST_GUILESS_MAIN(TestCassette)
+#include "tst_cassette.moc"

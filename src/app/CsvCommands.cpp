@@ -1,0 +1,167 @@
+#include "app/CsvCommands.h"
+
+#include "app/ArchiveSession.h"
+
+#include "catalogue/Archive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ReplacingFile.h"
+#include "catalogue/FileSystem.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
+#include "ui/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+class CsvExport final
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvExport)
+
+public:
+    static int run(const QString& archivePath, const QString& target);
+};
+
+class ImportCommand final
+{
+    Q_DECLARE_TR_FUNCTIONS(app::ImportCommand)
+
+public:
+    static int run(const QString& archivePath, const QString& source);
+
+private:
+    static void printSummary(const exchange::ImportPlan& plan);
+};
+
+void printError(const QString& text)
+{
+    std::fputs(qPrintable(text + u'\n'), stderr);
+}
+
+void printLine(const QString& text)
+{
+    std::fputs(qPrintable(text + u'\n'), stdout);
+}
+
+int CsvExport::run(const QString& archivePath, const QString& target)
+{
+    const QString shownArchive = QDir::toNativeSeparators(archivePath);
+    catalogue::Catalogue catalogue;
+    const catalogue::LoadResult loaded = catalogue::loadArchive(catalogue, archivePath);
+    // A script must not take an empty file for the catalogue of an archive it never found.
+    if (loaded.status == catalogue::LoadResult::Missing) {
+        printError(tr("There is no archive \"%1\".").arg(shownArchive));
+        return 1;
+    }
+    if (!loaded.readable()) {
+        printError(tr("The archive \"%1\" cannot be read (%2).").arg(shownArchive, loaded.reason));
+        return 1;
+    }
+    if (!loaded.sizeOk)
+        printError(
+            tr("The size of the archive \"%1\" is not correct; a film could be missing.").arg(shownArchive));
+
+    const QByteArray csv = exchange::exportCatalogue(catalogue);
+    if (target == u"-") {
+        if (const auto problem = catalogue::writeStandardOutput(csv)) {
+            printError(tr("The CSV file cannot be written to standard output (%1).").arg(*problem));
+            return 1;
+        }
+        return 0;
+    }
+    if (const auto problem = catalogue::replaceFile(target, csv)) {
+        printError(tr("The CSV file \"%1\" cannot be written (%2).")
+                       .arg(QDir::toNativeSeparators(target), *problem));
+        return 1;
+    }
+    return 0;
+}
+
+int ImportCommand::run(const QString& archivePath, const QString& source)
+{
+    const QString shownArchive = QDir::toNativeSeparators(archivePath);
+    catalogue::Catalogue catalogue;
+    ArchiveSession session(catalogue, archivePath);
+    // The same lock as the windowed program's: never two writers on one archive.
+    if (session.lock() == catalogue::ArchiveLock::InUse) {
+        printError(tr("The archive \"%1\" is already open in reelMINDER/32; nothing was changed.").arg(shownArchive));
+        return 1;
+    }
+    if (session.archiveLock().state() == catalogue::ArchiveLock::Held && session.hasInterruptedSave()) {
+        printError(tr("The last save of the archive \"%1\" was interrupted; start reelMINDER/32 to restore the "
+                      "copy kept from before it. Nothing was changed.")
+                       .arg(shownArchive));
+        return 1;
+    }
+    session.removeLeftovers();
+    const catalogue::LoadResult loaded = session.load();
+    if (!loaded.readable()) {
+        printError(CsvExport::tr("The archive \"%1\" cannot be read (%2).").arg(shownArchive, loaded.reason));
+        return 1;
+    }
+    if (!loaded.sizeOk) {
+        printError(CsvExport::tr("The size of the archive \"%1\" is not correct; a film could be missing.")
+                       .arg(shownArchive));
+    }
+
+    const QString shownSource = QDir::toNativeSeparators(source);
+    const catalogue::FileContents file = catalogue::readRegularFile(source);
+    if (!file.error.isEmpty()) {
+        printError(tr("The file \"%1\" cannot be read (%2).").arg(shownSource, file.error));
+        return 1;
+    }
+    exchange::ImportPlan plan =
+        exchange::planImport(catalogue, exchange::decodeCsvFile(file.bytes),
+                             exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
+    if (!plan.fileError.isEmpty()) {
+        printError(plan.fileError);
+        return 1;
+    }
+    printSummary(plan);
+    if (!plan.addsAnything()) {
+        printError(tr("Nothing was added; the archive is unchanged."));
+        return 1;
+    }
+    exchange::applyImport(catalogue, std::move(plan));
+    // Saved as at the end of a windowed run: beside the archive, its predecessor kept as the backup.
+    const catalogue::SaveResult saved = session.save();
+    if (!saved.saved) {
+        printError(tr("The archive \"%1\" cannot be saved (%2); it is unchanged.").arg(shownArchive, saved.reason));
+        return 1;
+    }
+    return 0;
+}
+
+void ImportCommand::printSummary(const exchange::ImportPlan& plan)
+{
+    printLine(tr("Read as %1.").arg(exchange::encodingName(plan.encoding)));
+    printLine(tr("%n cassette(s) created.", nullptr, plan.newCassetteCount()));
+    printLine(tr("%n film(s) added.", nullptr, plan.filmCount()));
+    if (plan.skipped.empty())
+        return;
+    printLine(tr("%n row(s) skipped:", nullptr, int(plan.skipped.size())));
+    for (const exchange::SkippedRow& row : plan.skipped)
+        printLine(tr("  line %1: %2").arg(row.line).arg(row.reason));
+}
+
+} // namespace
+
+int exportCsv(const QString& archivePath, const QString& target)
+{
+    return CsvExport::run(archivePath, target);
+}
+
+int importCsv(const QString& archivePath, const QString& source)
+{
+    return ImportCommand::run(archivePath, source);
+}
+
+} // namespace app

@@ -1,0 +1,86 @@
+#include "windows/CsvTransfer.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/FileSystem.h"
+#include "catalogue/ReplacingFile.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
+#include "ui/FileDialog.h"
+#include "ui/Language.h"
+#include "ui/MessageBox.h"
+#include "ui/Modal.h"
+#include "windows/ImportSummaryDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace windows {
+
+namespace {
+
+class CsvTransfer final
+{
+    Q_DECLARE_TR_FUNCTIONS(windows::CsvTransfer)
+
+public:
+    static QString filter() { return tr("CSV files (*.csv);;All files (*)"); }
+    static QString exportTitle() { return tr("Export CSV"); }
+    static QString importTitle() { return tr("Import CSV"); }
+    static QString cannotWrite() { return tr("The file \"%1\" cannot be written (%2)."); }
+    static QString cannotRead() { return tr("The file \"%1\" cannot be read (%2)."); }
+    static QString exportFailed() { return tr("Export failed"); }
+    static QString importFailed() { return tr("Import failed"); }
+};
+
+} // namespace
+
+void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue)
+{
+    const QString path = ui::saveFileName(parent, CsvTransfer::exportTitle(), CsvTransfer::filter(),
+                                          QDir::homePath() + u"/ReelMinder.csv"_s, u"csv"_s);
+    if (path.isEmpty())
+        return;
+    const QByteArray csv = exchange::exportCatalogue(catalogue);
+    // Written beside the file and put in its place only when complete: a failure keeps the old file.
+    if (const std::optional<QString> problem = catalogue::replaceFile(path, csv)) {
+        ui::messageBox(parent, CsvTransfer::cannotWrite().arg(QDir::toNativeSeparators(path), *problem),
+                       CsvTransfer::exportFailed(), ui::Icon::Error);
+    }
+}
+
+catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue)
+{
+    const QString path = ui::openFileName(parent, CsvTransfer::importTitle(), CsvTransfer::filter());
+    if (path.isEmpty())
+        return nullptr;
+    // Only a plain file, read without blocking: a FIFO or a device chosen by mistake must not hang
+    // the program, nor fill its memory.
+    const catalogue::FileContents file = catalogue::readRegularFile(path);
+    if (!file.error.isEmpty()) {
+        ui::messageBox(parent, CsvTransfer::cannotRead().arg(QDir::toNativeSeparators(path), file.error),
+                       CsvTransfer::importFailed(), ui::Icon::Error);
+        return nullptr;
+    }
+    exchange::ImportPlan plan = exchange::planImport(
+        catalogue, exchange::decodeCsvFile(file.bytes),
+        exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
+    if (!plan.fileError.isEmpty()) {
+        ui::messageBox(parent, plan.fileError, CsvTransfer::importFailed(), ui::Icon::Error);
+        return nullptr;
+    }
+
+    ImportSummaryDialog summary(parent);
+    summary.setPlan(plan, QFileInfo(path).fileName());
+    if (ui::execModal(&summary) != QDialog::Accepted || plan.cassettes.empty())
+        return nullptr;
+    const QByteArray firstName = catalogue::cp1252::encode(plan.cassettes.front().name);
+    exchange::applyImport(catalogue, std::move(plan));
+    return catalogue.cassette(std::string_view(firstName.constData(), std::size_t(firstName.size())));
+}
+
+} // namespace windows

@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace catalogue {
+class Cassette;
+class Catalogue;
+} // namespace catalogue
+
+// The catalogue as a CSV file and back, with the dialogs around it: the file to write or read, the
+// summary of an import, and the reports of what failed.
+namespace windows {
+
+// The whole catalogue to a CSV file chosen in a save dialog.
+void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue);
+
+// Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed.
+// Returns the first cassette the import created or added films to; null when nothing was added.
+catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue);
+
+} // namespace windows

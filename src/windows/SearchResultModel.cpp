@@ -1,0 +1,126 @@
+#include "windows/SearchResultModel.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+
+namespace windows {
+
+using catalogue::FilmRecord;
+
+SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* parent)
+    : QAbstractTableModel(parent), catalogue_(catalogue), captions_(ColumnCount)
+{
+    connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
+    connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this,
+            [this](FilmRecord* film) { removeRowsWhere([film](const FilmRecord* f) { return f == film; }); });
+    connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
+            [this](catalogue::Cassette* cassette) {
+                removeRowsWhere(
+                    [this, cassette](const FilmRecord* f) { return catalogue_.cassetteOf(*f) == cassette; });
+            });
+    // A renamed cassette: its name stands in the rows of its films.
+    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, [this] {
+        if (!films_.empty())
+            Q_EMIT dataChanged(index(0, TapeColumn), index(rowCount() - 1, TapeColumn), {Qt::DisplayRole});
+    });
+}
+
+int SearchResultModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(films_.size());
+}
+
+int SearchResultModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant SearchResultModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole)
+        return {};
+    const FilmRecord& film = *films_[std::size_t(index.row())];
+    switch (index.column()) {
+    case TitleColumn:
+        return catalogue::text(film.filmName);
+    case TapeColumn:
+        return catalogue::tapeNameText(film);
+    case LengthColumn:
+        return int(film.filmLength);
+    case ActorsColumn:
+        // One actor after another: a row has no room for line breaks.
+        return catalogue::memoFromRecord(catalogue::text(film.actors)).replace(u'\n', QStringLiteral(", "));
+    default:
+        return {};
+    }
+}
+
+QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return captions_.value(section);
+}
+
+Qt::ItemFlags SearchResultModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+void SearchResultModel::setColumnCaptions(const QStringList& captions)
+{
+    captions_ = captions;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void SearchResultModel::appendFilms(const std::vector<FilmRecord*>& films)
+{
+    if (films.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + int(films.size()) - 1);
+    films_.insert(films_.end(), films.begin(), films.end());
+    endInsertRows();
+}
+
+void SearchResultModel::clear()
+{
+    beginResetModel();
+    films_.clear();
+    endResetModel();
+}
+
+FilmRecord* SearchResultModel::filmAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? films_[std::size_t(row)] : nullptr;
+}
+
+void SearchResultModel::changeFilm(FilmRecord* film)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (films_[std::size_t(row)] == film)
+            Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+    }
+}
+
+void SearchResultModel::removeRowsWhere(const auto& gone)
+{
+    // From the end, in runs, so that every row keeps its place until it goes.
+    for (int row = rowCount() - 1; row >= 0;) {
+        if (!gone(films_[std::size_t(row)])) {
+            --row;
+            continue;
+        }
+        int first = row;
+        while (first > 0 && gone(films_[std::size_t(first - 1)]))
+            --first;
+        beginRemoveRows(QModelIndex(), first, row);
+        films_.erase(films_.begin() + first, films_.begin() + row + 1);
+        endRemoveRows();
+        row = first - 1;
+    }
+}
+
+} // namespace windows
