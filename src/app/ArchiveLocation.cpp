@@ -35,8 +35,10 @@ QString chooseArchivePath(const QString& programDir, const QString& userDataDir)
     if (!isInstalledCopy(programDir)) {
         const QString beside = catalogue::archivePath(programDir);
         const QFileInfo archive(beside);
-        // QFileInfo asks the system (access()), so a read-only mount counts as not writable.
-        if (QFileInfo(programDir).isWritable() || (archive.isFile() && archive.isWritable()))
+        // QFileInfo asks the system (access()), so a read-only mount counts as not writable. An
+        // archive lying there is the user's catalogue even where it cannot be saved: it opens with
+        // the write-protection warning rather than an empty catalogue somewhere else.
+        if (QFileInfo(programDir).isWritable() || archive.exists())
             return beside;
     }
     return catalogue::archivePath(userDataDir);

@@ -98,7 +98,7 @@ FilmMatcher::FilmMatcher(const SearchCriteria& criteria)
 
 bool FilmMatcher::matches(const FilmRecord& r) const
 {
-    if (r.filmLength == 0)
+    if (r.isPlaceholder())
         return false;
     const SearchCriteria& c = numbersAndFlags_;
     const auto holds = [](const std::optional<Piece>& piece, std::string_view field) {

@@ -267,7 +267,7 @@ std::optional<QString> CsvImport::number(const CsvRecord& row, CsvColumn column,
     const bool valid = parsed && (column == ColumnYear ? *parsed <= catalogue::kLargestNumber
                                                        : catalogue::isValidLength(*parsed));
     if (!valid)
-        return reason.arg(cell(row, column));
+        return reason.arg(cell(row, column), QString::number(catalogue::kLargestNumber));
     value = int(*parsed);
     return std::nullopt;
 }
@@ -286,12 +286,12 @@ std::optional<QString> CsvImport::flag(const CsvRecord& row, CsvColumn column, q
 std::optional<QString> CsvImport::checkFilm(const CsvRecord& row, FilmRecord& film) const
 {
     int year = 0;
-    if (auto reason = number(row, ColumnYear, tr("The year \"%1\" is not a number from 0 to 65535."), year))
+    if (auto reason = number(row, ColumnYear, tr("The year \"%1\" is not a number from 0 to %2."), year))
         return reason;
     film.year = quint16(year);
     int length = 0;
     if (auto reason =
-            number(row, ColumnLength, tr("The length \"%1\" is not a number from 1 to 65535."), length))
+            number(row, ColumnLength, tr("The length \"%1\" is not a number from 1 to %2."), length))
         return reason;
     film.filmLength = quint16(length);
 
@@ -375,9 +375,8 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     int tapeLength = isNew ? 0 : cassette->tapeLength;
     // A name that differs from another in letter case only is a cassette of its own, as in the archive.
     if (isNew) {
-        if (auto reason =
-                number(row, ColumnCassetteLength,
-                       tr("The cassette length \"%1\" is not a number from 1 to 65535."), tapeLength))
+        if (auto reason = number(row, ColumnCassetteLength,
+                                 tr("The cassette length \"%1\" is not a number from 1 to %2."), tapeLength))
             return reason;
     }
 

@@ -36,7 +36,6 @@ public:
     // Throws ui::Error "Could not set data for '<name>'" (in German "Konnte Daten für '<name>' nicht
     // setzen") when the value cannot be stored.
     void writeInteger(const QString& name, int value);
-    void writeBool(const QString& name, bool value) { writeInteger(name, value ? 1 : 0); }
 
 private:
     void open();

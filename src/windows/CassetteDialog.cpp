@@ -172,8 +172,9 @@ void CassetteDialog::acceptIfValid()
         showError(
             lengthEdit_, tr("Invalid Tapelength"),
             tr("You have entered an invalid value for the Tapelength. You must enter a value between %1 "
-               "and 65535.")
-                .arg(minimumLength_));
+               "and %2.")
+                .arg(minimumLength_)
+                .arg(catalogue::kLargestNumber));
         return;
     }
     // No name may be taken twice, letter case ignored: two rows of one name would merge their

@@ -36,32 +36,18 @@ QStringList GenreNames::inCurrentLanguage()
     return names;
 }
 
-namespace {
-
-QStringList genresIn(quint8 language)
+QStringList genreNames(quint8 language)
 {
     QStringList names;
     ui::withLanguage(language, [&names] { names = GenreNames::inCurrentLanguage(); });
     return names;
 }
 
-} // namespace
-
-QStringList englishGenres()
-{
-    return genresIn(ui::kEnglish);
-}
-
-QStringList germanGenres()
-{
-    return genresIn(ui::kGerman);
-}
-
 void fillGenreLists(quint8 language, const GenreCombos& combos)
 {
     if (combos.search && ui::isLanguage(language)) {
         combos.search->clear();
-        combos.search->addItems(genresIn(language));
+        combos.search->addItems(genreNames(language));
     }
     if (combos.film && combos.search) {
         QStringList items;

@@ -7,9 +7,9 @@ class QComboBox;
 
 namespace windows {
 
-// The genre names offered by the search dialog's and the film window's combo boxes.
-QStringList englishGenres();
-QStringList germanGenres();
+// The genre names a language offers in the search dialog's and the film window's combo boxes, in
+// that language's order.
+QStringList genreNames(quint8 language);
 
 // The two combo boxes that offer the genre list; either may be missing.
 struct GenreCombos

@@ -1,6 +1,10 @@
 #include "app/ArchiveLocation.h"
 #include "app/CommandLine.h"
 #include "catalogue/Archive.h"
+#include "catalogue/ArchiveLock.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "support/Records.h"
 #include "support/Unprivileged.h"
 
 #include <QDir>
@@ -25,7 +29,33 @@ private Q_SLOTS:
     void terminalAnswers();
     void archivePlace_data();
     void archivePlace();
+    void csvRoundTrip_givesBackEveryCassetteAndFilm();
+    void importCsv_refusesWhatItCannotAdd_data();
+    void importCsv_refusesWhatItCannotAdd();
+
+private:
+    // The real program without a display, in a home of its own; its exit status, output on out.
+    int runProgram(const QStringList& arguments, QString* out = nullptr);
+    QTemporaryDir home_;
 };
+
+int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home_.filePath(u"config"_s));
+    environment.insert(u"XDG_DATA_HOME"_s, home_.filePath(u"data"_s));
+    environment.insert(u"LANG"_s, u"C.UTF-8"_s);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(RM_PROGRAM), QStringList{u"--language"_s, u"en"_s} + arguments);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return -1;
+    if (out)
+        *out = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    return program.exitCode();
+}
 
 void TestCommandLine::parse_data()
 {
@@ -122,21 +152,23 @@ void TestCommandLine::terminalAnswers()
 void TestCommandLine::archivePlace_data()
 {
     QTest::addColumn<bool>("folderWritable");
-    QTest::addColumn<bool>("writableArchiveThere");
+    QTest::addColumn<int>("archiveThere"); // 0 none, 1 writable, 2 read-only
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("beside");
 
-    QTest::newRow("writable folder") << true << false << false << true;
-    QTest::newRow("read-only folder") << false << false << false << false;
-    QTest::newRow("read-only folder, writable archive") << false << true << false << true;
-    QTest::newRow("installed, writable folder") << true << false << true << false;
+    QTest::newRow("writable folder") << true << 0 << false << true;
+    QTest::newRow("read-only folder") << false << 0 << false << false;
+    QTest::newRow("read-only folder, writable archive") << false << 1 << false << true;
+    // A write-protected stick: its catalogue, not an empty one elsewhere.
+    QTest::newRow("read-only folder, read-only archive") << false << 2 << false << true;
+    QTest::newRow("installed, archive beside") << true << 1 << true << false;
 }
 
 // As an unprivileged user, for whom folder permissions hold.
 void TestCommandLine::archivePlace()
 {
     QFETCH(bool, folderWritable);
-    QFETCH(bool, writableArchiveThere);
+    QFETCH(int, archiveThere);
     QFETCH(bool, installed);
     QFETCH(bool, beside);
 
@@ -147,11 +179,12 @@ void TestCommandLine::archivePlace()
     if (installed)
         QVERIFY(
             QFile(root.filePath(u"usr/share/applications/reelminder.desktop"_s)).open(QIODevice::WriteOnly));
-    if (writableArchiveThere) {
+    if (archiveThere > 0) {
         QFile archive(catalogue::archivePath(programDir));
         QVERIFY(archive.open(QIODevice::WriteOnly));
-        QVERIFY(archive.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ReadOther | QFileDevice::WriteOther));
+        const auto readable = QFileDevice::ReadOwner | QFileDevice::ReadOther;
+        QVERIFY(archive.setPermissions(
+            archiveThere == 1 ? readable | QFileDevice::WriteOwner | QFileDevice::WriteOther : readable));
     }
     const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                       QFileDevice::ReadOther | QFileDevice::ExeOther;
@@ -162,6 +195,86 @@ void TestCommandLine::archivePlace()
     const int chosenRight = testsupport::runUnprivileged(
         [&] { return app::chooseArchivePath(programDir, userDataDir) == expected ? 0 : 1; });
     QCOMPARE(chosenRight, 0);
+}
+
+// Export, then import into a new archive: the same cassettes and films, every field, in the same
+// order, names differing in letter case only and films without a year among them.
+void TestCommandLine::csvRoundTrip_givesBackEveryCassetteAndFilm()
+{
+    using catalogue::FilmRecord;
+    const auto film = [](const QString& tape, int tapeLength, const QString& title, int length, int year) {
+        FilmRecord r = testsupport::makeRecord(tape, tapeLength, title, length, quint8(year % 2));
+        r.year = quint16(year);
+        catalogue::setText(r.country, u"Österreich"_s);
+        catalogue::setText(r.director, u"=Regie"_s);
+        catalogue::setText(r.genre, u"Komödie"_s);
+        catalogue::setText(r.actors, u"Anna, \"Ben\"\r\nCarla"_s);
+        catalogue::setText(r.story, u"+Erst das, dann jenes; \u20AC 5"_s);
+        r.seen = 1;
+        r.deletable = quint8(length % 2);
+        return r;
+    };
+    const std::vector<FilmRecord> records = {
+        film(u"abc"_s, 240, u"Eins"_s, 90, 1975), film(u"abc"_s, 240, u"Ohne Jahr"_s, 60, 0),
+        film(u"ABC"_s, 180, u"Drei"_s, 101, 2001), testsupport::makeRecord(u"Leer"_s, 120),
+        film(u"Abc "_s, 90, u"-minus"_s, 45, 0)};
+    const QString exported = home_.filePath(u"a.RMA"_s);
+    const QString imported = home_.filePath(u"b.RMA"_s);
+    const QString csv = home_.filePath(u"a.csv"_s);
+    QVERIFY(testsupport::writeArchive(exported, records));
+    QCOMPARE(runProgram({u"--archive"_s, exported, u"--export-csv"_s, csv}), 0);
+    QString summary;
+    QCOMPARE(runProgram({u"--archive"_s, imported, u"--import-csv"_s, csv}, &summary), 0);
+    QVERIFY2(summary.contains(u"4 cassettes created."_s) && summary.contains(u"4 films added."_s),
+             qPrintable(summary));
+
+    catalogue::Catalogue before;
+    catalogue::Catalogue after;
+    QVERIFY(catalogue::loadArchive(before, exported).sizeOk);
+    QVERIFY(catalogue::loadArchive(after, imported).sizeOk);
+    QCOMPARE(after.recordCount(), before.recordCount());
+    for (const FilmRecord *b = before.head(), *a = after.head(); b && a; b = b->next, a = a->next) {
+        FilmRecord expected = *b;
+        FilmRecord actual = *a;
+        expected.prev = expected.next = actual.prev = actual.next = nullptr;
+        QCOMPARE(testsupport::recordImage(actual), testsupport::recordImage(expected));
+    }
+    QVERIFY(QFile::exists(imported));
+}
+
+void TestCommandLine::importCsv_refusesWhatItCannotAdd_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<bool>("held"); // another copy holds the archive
+    QTest::addColumn<QString>("says");
+    const QByteArray header =
+        "Cassette,Cassette length,Title,Year,Country,Length,Director,Actors,Genre,Story,"
+        "Long-play,Black/white,Seen,Deletable\r\n";
+    QTest::newRow("only a header") << header << false << u"Nothing was added"_s;
+    QTest::newRow("no row fits") << header + "Neu,10,Lang,1990,,90,,,,,0,0,0,0\r\n" << false << u"line 2"_s;
+    QTest::newRow("held by another copy") << header + "Neu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n"
+                                          << true << u"already open"_s;
+}
+
+void TestCommandLine::importCsv_refusesWhatItCannotAdd()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(bool, held);
+    QFETCH(QString, says);
+    const QString archive = home_.filePath(u"kept.RMA"_s);
+    const QByteArray kept = testsupport::recordImage(testsupport::makeRecord(u"Alt"_s, 60));
+    QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
+    const QString file = home_.filePath(u"in.csv"_s);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(csv) == csv.size());
+    out.close();
+    catalogue::ArchiveLock otherCopy(archive);
+    if (held)
+        QCOMPARE(otherCopy.acquire(), catalogue::ArchiveLock::Held);
+    QString output;
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output), 1);
+    QVERIFY2(output.contains(says), qPrintable(output));
+    QCOMPARE(testsupport::readFileBytes(archive), kept);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

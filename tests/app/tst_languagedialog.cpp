@@ -159,7 +159,7 @@ void TestLanguageDialog::close_appliesChoice()
     QCOMPARE(languageDialog_->result(),
              chooseGerman ? int(LanguageDialog::German) : int(LanguageDialog::English));
     QCOMPARE(settings_->storedValue(u"Language"_s).toInt(), chooseGerman ? 1 : 0);
-    QCOMPARE(items(search_), chooseGerman ? windows::germanGenres() : windows::englishGenres());
+    QCOMPARE(items(search_), windows::genreNames(chooseGerman ? ui::kGerman : ui::kEnglish));
     QCOMPARE(items(film_), items(search_));
 }
 
@@ -182,8 +182,8 @@ void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
 
 void TestLanguageDialog::genreLists_namesAndExactCopy()
 {
-    const QStringList english = windows::englishGenres();
-    const QStringList german = windows::germanGenres();
+    const QStringList english = windows::genreNames(ui::kEnglish);
+    const QStringList german = windows::genreNames(ui::kGerman);
     QCOMPARE(english.size(), 26);
     QCOMPARE(german.size(), 29);
     QCOMPARE(english.first(), u"Action"_s);

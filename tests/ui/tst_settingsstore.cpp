@@ -92,7 +92,7 @@ private Q_SLOTS:
         store.writeInteger(QStringLiteral("Language"), 1);
         QCOMPARE(settings.storedValue(QStringLiteral("Language")).toString(), QStringLiteral("1"));
 
-        store.writeBool(QStringLiteral("Language"), false);
+        store.writeInteger(QStringLiteral("Language"), 0);
         QCOMPARE(settings.storedValue(QStringLiteral("Language")).toString(), QStringLiteral("0"));
 
         // Read back the way the next start reads it.

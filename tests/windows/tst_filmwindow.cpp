@@ -49,6 +49,8 @@ private Q_SLOTS:
     void discardAndClose_whileEditing();
     void sessionEnd_keepsAFilmThatSaveWouldTake_data();
     void sessionEnd_keepsAFilmThatSaveWouldTake();
+    void shiftReleasedWhileEditing_nextNewAppends_data();
+    void shiftReleasedWhileEditing_nextNewAppends();
 
 private:
     void type(const QString& title, int year, int length, bool longplay = false);
@@ -498,6 +500,42 @@ void TestFilmWindow::sessionEnd_keepsAFilmThatSaveWouldTake()
     QCOMPARE(boxes.calls().size(), 0);
     QCOMPARE(titlesOf(u"A"_s), kept ? (QStringList{u"First"_s, u"Typed"_s}) : QStringList{u"First"_s});
     QCOMPARE(catalogue_.filmTotal(), kept ? 2 : 1);
+}
+
+void TestFilmWindow::shiftReleasedWhileEditing_nextNewAppends_data()
+{
+    QTest::addColumn<bool>("saveInserted"); // else the inserted film is discarded
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("discarded") << false << QStringList{u"A1"_s, u"A2"_s, u"Plain"_s};
+    QTest::newRow("saved") << true << QStringList{u"Inserted"_s, u"A1"_s, u"A2"_s, u"Plain"_s};
+}
+
+// Shift held for Insert and let go while typing: New without Shift is New again, whatever the
+// window saw of the key while New was off.
+void TestFilmWindow::shiftReleasedWhileEditing_nextNewAppends()
+{
+    QFETCH(bool, saveInserted);
+    QFETCH(QStringList, after);
+    open(addFilm(u"A"_s, u"A1"_s, 10));
+    addFilm(u"A"_s, u"A2"_s, 10);
+    addFilm(u"B"_s, u"Other"_s, 10);
+    QTest::keyPress(window_.get(), Qt::Key_Shift);
+    QCOMPARE(button(u"newButton"_s)->text(), u"I&nsert"_s);
+    button(u"newButton"_s)->click();
+    QTest::keyRelease(window_.get(), Qt::Key_Shift);
+    type(u"Inserted"_s, 1999, 5);
+    if (saveInserted)
+        window_->editOrSave();
+    else
+        window_->deleteOrDiscard();
+    QVERIFY(!window_->isEditing());
+
+    QCOMPARE(button(u"newButton"_s)->text(), u"&New"_s);
+    button(u"newButton"_s)->click();
+    type(u"Plain"_s, 2000, 5);
+    window_->editOrSave();
+    QCOMPARE(titlesOf(u"A"_s), after);
+    QCOMPARE(catalogue::text(catalogue_.tail()->filmName), u"Other"_s);
 }
 
 QTEST_MAIN(TestFilmWindow)

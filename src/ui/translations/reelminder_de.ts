@@ -193,14 +193,6 @@
         <translation>Die Kassettenbezeichnung ist leer.</translation>
     </message>
     <message>
-        <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
-    </message>
-    <message>
-        <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis 65535.</translation>
-    </message>
-    <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
         <translation>Der Film (%1 min.) passt nicht auf die Kassette &quot;%2&quot;: noch %3 min. frei.</translation>
     </message>
@@ -249,8 +241,16 @@
         <translation>Das Anführungszeichen aus Zeile %1 wird nie geschlossen; ab Zeile %1 wurde nichts gelesen.</translation>
     </message>
     <message>
-        <source>The year &quot;%1&quot; is not a number from 0 to 65535.</source>
-        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 0 bis 65535.</translation>
+        <source>The year &quot;%1&quot; is not a number from 0 to %2.</source>
+        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>The length &quot;%1&quot; is not a number from 1 to %2.</source>
+        <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 1 to %2.</source>
+        <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis %2.</translation>
     </message>
 </context>
 <context>
@@ -507,16 +507,16 @@
         <translation>Ungültige Kassettenlänge</translation>
     </message>
     <message>
-        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and 65535.</source>
-        <translation>Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen %1 und 65535 angeben.</translation>
-    </message>
-    <message>
         <source>Tapename already exists</source>
         <translation>Kassettenbezeichnung exisiert bereits</translation>
     </message>
     <message>
         <source>There is already a Tape with the given name. Please enter another one.</source>
         <translation>Es existiert bereits eine Kassette mit der angegebenen Bezeichnung. Bitte geben Sie einen anderen an.</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and %2.</source>
+        <translation>Sie haben einen ungültigen Wert für die Kassettenlänge angegeben. Sie müssen einen Wert zwischen %1 und %2 angeben.</translation>
     </message>
 </context>
 <context>

@@ -193,14 +193,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The cassette length &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The length &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -249,7 +241,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The year &quot;%1&quot; is not a number from 0 to 65535.</source>
+        <source>The year &quot;%1&quot; is not a number from 0 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length &quot;%1&quot; is not a number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 1 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,15 +507,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and 65535.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tapename already exists</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>There is already a Tape with the given name. Please enter another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the Tapelength. You must enter a value between %1 and %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
