@@ -8,6 +8,12 @@
 
 namespace catalogue {
 
+Cassette::Cassette(std::string_view nameBytes) : nameBytes_(nameBytes)
+{
+    // Room for the films a household tape holds, so that filling it seldom reallocates.
+    records_.reserve(8);
+}
+
 QString Cassette::name() const
 {
     return cp1252::decode(nameBytes_.data(), qsizetype(nameBytes_.size()));

@@ -17,7 +17,7 @@ namespace catalogue {
 class Cassette final
 {
 public:
-    explicit Cassette(std::string_view nameBytes) : nameBytes_(nameBytes) {}
+    explicit Cassette(std::string_view nameBytes);
 
     // The stored name's bytes: the key that groups records into this cassette.
     std::string_view nameBytes() const { return nameBytes_; }

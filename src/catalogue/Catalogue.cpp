@@ -64,8 +64,28 @@ Catalogue& Catalogue::instance()
     return catalogue;
 }
 
+const std::vector<Cassette*>& Catalogue::cassettes() const
+{
+    ensureIndexed();
+    return order_;
+}
+
+void Catalogue::ensureIndexed() const
+{
+    if (indexed_)
+        return;
+    indexed_ = true;
+    // A household tape holds a few films: a cassette for every few records is room enough.
+    const auto expected = std::size_t(recordCount_ / 4);
+    byName_.reserve(expected);
+    order_.reserve(expected);
+    for (FilmRecord* r = head_; r; r = r->next)
+        file(r, nullptr);
+}
+
 Cassette* Catalogue::cassette(std::string_view nameBytes) const
 {
+    ensureIndexed();
     const auto it = byName_.find(nameBytes);
     return it == byName_.end() ? nullptr : it->second.get();
 }
@@ -123,20 +143,25 @@ void Catalogue::countFilm(const FilmRecord& r, int sign)
         filmTotal_ += sign;
 }
 
-std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* before)
+std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* before) const
 {
     const std::string_view name = tapeNameBytes(*r);
-    auto it = byName_.find(name);
-    const bool isNew = it == byName_.end();
-    if (isNew) {
-        it = byName_.emplace(std::string(name), std::make_unique<Cassette>(name)).first;
-        order_.push_back(it->second.get());
+    // An archive holds a cassette's records one after the other: the cassette of the record before
+    // is the likely one, and saves the look-up.
+    Cassette* cassette = order_.empty() || order_.back()->nameBytes() != name ? nullptr : order_.back();
+    bool isNew = false;
+    if (!cassette) {
+        auto it = byName_.find(name);
+        isNew = it == byName_.end();
+        if (isNew) {
+            it = byName_.emplace(std::string(name), std::make_unique<Cassette>(name)).first;
+            order_.push_back(it->second.get());
+        }
+        cassette = it->second.get();
     }
-    Cassette* const cassette = it->second.get();
     std::vector<FilmRecord*>& records = cassette->records_;
     const auto at = before ? std::find(records.begin(), records.end(), before) : records.end();
     cassette->add(r, std::size_t(at - records.begin()));
-    countFilm(*r, +1);
     return {cassette, isNew};
 }
 
@@ -144,7 +169,9 @@ FilmRecord* Catalogue::appendRecord(std::unique_ptr<FilmRecord> record)
 {
     FilmRecord* const r = record.release();
     link(r, nullptr);
-    file(r, nullptr);
+    countFilm(*r, +1);
+    if (indexed_)
+        file(r, nullptr);
     return r;
 }
 
@@ -162,6 +189,7 @@ void Catalogue::releaseAll()
     filmTotal_ = 0;
     order_.clear();
     byName_.clear();
+    indexed_ = false;
     Q_EMIT catalogueReset();
     Q_EMIT totalsChanged();
 }
@@ -171,8 +199,10 @@ Cassette* Catalogue::createCassette(QStringView name, int length)
     auto record = newRecord();
     setText(record->tapeName, name);
     record->tapeLength = quint16(length & 0xFFFF);
+    ensureIndexed();
     FilmRecord* const r = record.release();
     link(r, nullptr);
+    countFilm(*r, +1);
     const auto [cassette, isNew] = file(r, nullptr);
     if (isNew)
         Q_EMIT cassetteAdded(cassette);
@@ -256,6 +286,7 @@ FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, con
         FilmRecord* const next = before ? const_cast<FilmRecord*>(before) : cassette.records_.back()->next;
         link(film, next);
         file(film, before);
+        countFilm(*film, +1);
     }
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
@@ -283,6 +314,7 @@ void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<Film
         FilmRecord* const film = record.release();
         link(film, last->next);
         file(film, nullptr);
+        countFilm(*film, +1);
     }
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();

@@ -60,7 +60,7 @@ public:
     qint32 filmTotal() const { return filmTotal_; }
 
     // Every cassette, in the order of its first appearance in the list.
-    const std::vector<Cassette*>& cassettes() const { return order_; }
+    const std::vector<Cassette*>& cassettes() const;
     // The cassette of exactly this stored name; null when there is none.
     Cassette* cassette(std::string_view nameBytes) const;
     // The cassette whose name text is exactly name (case-sensitive); null when there is none.
@@ -70,8 +70,9 @@ public:
     // A fresh record, every byte zero, not yet linked.
     static std::unique_ptr<FilmRecord> newRecord();
 
-    // Links a record behind the last one and files it under its cassette, without a signal: for
-    // reading an archive, before anyone listens.
+    // Links a record behind the last one, without a signal: for reading an archive, before anyone
+    // listens. The cassettes of records read into an empty catalogue are found in one walk when they
+    // are first asked for, so that the records lie together in memory and a walk over them stays fast.
     FilmRecord* appendRecord(std::unique_ptr<FilmRecord> record);
     // Frees every record; the catalogue is empty. Tells catalogueReset().
     void releaseAll();
@@ -125,7 +126,8 @@ private:
     void link(FilmRecord* r, FilmRecord* before);
     void unlink(FilmRecord* r);
     // Files r under its cassette at its place in catalogue order; the cassette, and whether it is new.
-    std::pair<Cassette*, bool> file(FilmRecord* r, const FilmRecord* before);
+    std::pair<Cassette*, bool> file(FilmRecord* r, const FilmRecord* before) const;
+    void ensureIndexed() const;
     void dropCassette(Cassette& cassette);
     void countFilm(const FilmRecord& r, int sign);
 
@@ -133,8 +135,10 @@ private:
     FilmRecord* tail_ = nullptr;
     qsizetype recordCount_ = 0;
     qint32 filmTotal_ = 0;
-    CassetteMap byName_;
-    std::vector<Cassette*> order_;
+    // The cassette index: built from the records at first use, then kept by every operation.
+    mutable CassetteMap byName_;
+    mutable std::vector<Cassette*> order_;
+    mutable bool indexed_ = false;
 };
 
 } // namespace catalogue
