@@ -7,7 +7,7 @@
 namespace windows {
 
 CassetteListModel::CassetteListModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue), captions_(ColumnCount)
+    : CaptionedTableModel(ColumnCount, parent), catalogue_(catalogue)
 {
     rebuild();
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this] {
@@ -41,11 +41,6 @@ int CassetteListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(rows_.size());
 }
 
-int CassetteListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant CassetteListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole)
@@ -63,25 +58,6 @@ QVariant CassetteListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-QVariant CassetteListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return captions_.value(section);
-}
-
-Qt::ItemFlags CassetteListModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
-                           : Qt::NoItemFlags;
-}
-
-void CassetteListModel::setColumnCaptions(const QStringList& captions)
-{
-    captions_ = captions;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 catalogue::Cassette* CassetteListModel::cassetteAt(int row) const

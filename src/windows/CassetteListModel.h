@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "windows/CaptionedTableModel.h"
+
 #include <QHash>
-#include <QStringList>
 
 #include <vector>
 
@@ -18,7 +18,7 @@ namespace windows {
 // of the first such cassette, whose numbers it shows: the list finds a row by its name with letter
 // case ignored, so a second row of such a name could never be chosen. A cassette created later gets
 // a row of its own unless a row of its name is there; a removed cassette's row goes.
-class CassetteListModel final : public QAbstractTableModel
+class CassetteListModel final : public CaptionedTableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CassetteListModel)
@@ -36,13 +36,7 @@ public:
     explicit CassetteListModel(catalogue::Catalogue& catalogue, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-    // The column titles, set by the window in its language.
-    void setColumnCaptions(const QStringList& captions);
 
     catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it has none.
@@ -57,7 +51,6 @@ private:
     void removeCassette(catalogue::Cassette* cassette);
 
     catalogue::Catalogue& catalogue_;
-    QStringList captions_;
     std::vector<catalogue::Cassette*> rows_;
     QHash<QString, catalogue::Cassette*> byFoldedName_;     // the rows' names, letter case folded
     QHash<const catalogue::Cassette*, QString> foldedName_; // and back

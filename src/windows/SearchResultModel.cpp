@@ -8,7 +8,7 @@ namespace windows {
 using catalogue::FilmRecord;
 
 SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue), captions_(ColumnCount)
+    : CaptionedTableModel(ColumnCount, parent), catalogue_(catalogue)
 {
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);
@@ -31,11 +31,6 @@ int SearchResultModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(films_.size());
 }
 
-int SearchResultModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant SearchResultModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole)
@@ -54,25 +49,6 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return captions_.value(section);
-}
-
-Qt::ItemFlags SearchResultModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
-                           : Qt::NoItemFlags;
-}
-
-void SearchResultModel::setColumnCaptions(const QStringList& captions)
-{
-    captions_ = captions;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 void SearchResultModel::appendFilms(const std::vector<FilmRecord*>& films)
