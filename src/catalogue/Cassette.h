@@ -30,6 +30,9 @@ public:
     // The free half-minutes halved toward zero; negative when over-full.
     int remainingMinutes() const;
 
+    // Its index in Catalogue::cassettes(), kept up to date by the catalogue.
+    std::size_t position() const { return position_; }
+
     const std::vector<FilmRecord*>& records() const { return records_; }
     FilmRecord* firstRecord() const { return records_.front(); }
 
@@ -52,8 +55,10 @@ private:
     void add(FilmRecord* r, std::size_t at);
     void remove(std::size_t at);
     void count(const FilmRecord& r, int sign);
+    void recount();
 
     std::string nameBytes_;
+    std::size_t position_ = 0;
     std::vector<FilmRecord*> records_;
     int filmCount_ = 0;
     qint64 usedHalfMinutes_ = 0;

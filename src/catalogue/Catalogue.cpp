@@ -5,8 +5,12 @@
 #include "catalogue/RecordText.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <limits>
+#include <type_traits>
+#include <unordered_set>
 
 namespace catalogue {
 
@@ -86,6 +90,36 @@ std::unique_ptr<FilmRecord> Catalogue::newRecord()
     return std::make_unique<FilmRecord>();
 }
 
+namespace {
+
+std::array<char, kRecordSize> imageOf(const FilmRecord& r)
+{
+    std::array<char, kRecordSize> bytes;
+    std::memcpy(bytes.data(), &r, kRecordSize);
+    return bytes;
+}
+
+// Puts items back into v at the indices they had, given ascending: one pass, however many.
+template <typename T> void insertAt(std::vector<T>& v, std::vector<std::pair<std::size_t, T>>& items)
+{
+    if (items.empty())
+        return;
+    const std::size_t first = items.front().first;
+    std::vector<T> tail(std::make_move_iterator(v.begin() + std::ptrdiff_t(first)),
+                        std::make_move_iterator(v.end()));
+    v.resize(first);
+    std::size_t from = 0;
+    for (auto& [index, item] : items) {
+        while (v.size() < index)
+            v.push_back(std::move(tail[from++]));
+        v.push_back(std::move(item));
+    }
+    for (; from < tail.size(); ++from)
+        v.push_back(std::move(tail[from]));
+}
+
+} // namespace
+
 // Links r in front of `before`, or behind the tail when before is null.
 void Catalogue::link(FilmRecord* r, FilmRecord* before)
 {
@@ -102,6 +136,7 @@ void Catalogue::link(FilmRecord* r, FilmRecord* before)
     ++recordCount_;
 }
 
+// Leaves r to whoever takes it.
 void Catalogue::unlink(FilmRecord* r)
 {
     if (r->prev)
@@ -113,14 +148,18 @@ void Catalogue::unlink(FilmRecord* r)
     else
         tail_ = r->prev;
     --recordCount_;
-    // The catalogue owned r since it was linked; this is its one release.
-    const std::unique_ptr<FilmRecord> freed(r);
 }
 
 void Catalogue::countFilm(const FilmRecord& r, int sign)
 {
     if (!r.isPlaceholder())
         filmTotal_ += sign;
+}
+
+void Catalogue::renumber(std::size_t from)
+{
+    for (std::size_t i = from; i < order_.size(); ++i)
+        order_[i]->position_ = i;
 }
 
 std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* before)
@@ -130,6 +169,7 @@ std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* befo
     const bool isNew = it == byName_.end();
     if (isNew) {
         it = byName_.emplace(std::string(name), std::make_unique<Cassette>(name)).first;
+        it->second->position_ = order_.size();
         order_.push_back(it->second.get());
     }
     Cassette* const cassette = it->second.get();
@@ -166,7 +206,31 @@ void Catalogue::releaseAll()
     Q_EMIT totalsChanged();
 }
 
-Cassette* Catalogue::createCassette(QStringView name, int length)
+void Catalogue::rekey(Cassette& cassette, std::string_view name)
+{
+    auto node = byName_.extract(cassette.nameBytes_);
+    cassette.nameBytes_ = std::string(name);
+    node.key() = cassette.nameBytes_;
+    byName_.insert(std::move(node));
+}
+
+std::unique_ptr<Cassette> Catalogue::detach(Cassette& cassette)
+{
+    const std::size_t at = cassette.position_;
+    order_.erase(order_.begin() + std::ptrdiff_t(at));
+    renumber(at);
+    return std::move(byName_.extract(cassette.nameBytes_).mapped());
+}
+
+void Catalogue::reinstate(std::unique_ptr<Cassette> cassette, std::size_t at)
+{
+    order_.insert(order_.begin() + std::ptrdiff_t(at), cassette.get());
+    renumber(at);
+    std::string name = cassette->nameBytes_;
+    byName_.emplace(std::move(name), std::move(cassette));
+}
+
+Cassette* Catalogue::createCassette(QStringView name, int length, Change* change)
 {
     auto record = newRecord();
     setText(record->tapeName, name);
@@ -174,6 +238,8 @@ Cassette* Catalogue::createCassette(QStringView name, int length)
     FilmRecord* const r = record.release();
     link(r, nullptr);
     const auto [cassette, isNew] = file(r, nullptr);
+    if (change)
+        change->steps_.emplace_back(Change::Records{true, {r}, {}});
     if (isNew)
         Q_EMIT cassetteAdded(cassette);
     else
@@ -182,16 +248,31 @@ Cassette* Catalogue::createCassette(QStringView name, int length)
     return cassette;
 }
 
-void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length)
+void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length, Change* change)
 {
+    Change::Rename step;
+    step.cassette = &cassette;
+    step.own = cassette.records_;
+    step.before.reserve(step.own.size());
+    for (const FilmRecord* r : step.own)
+        step.before.push_back({r->tapeName, r->tapeLength});
     auto named = newRecord();
     setText(named->tapeName, name);
-    const auto newLength = quint16(length & 0xFFFF);
-    for (FilmRecord* r : cassette.records_) {
-        r->tapeName = named->tapeName;
-        r->tapeLength = newLength;
+    step.after = {named->tapeName, quint16(length & 0xFFFF)};
+    rename(step);
+    // Without a change to keep it, a cassette that joined this one goes for good here.
+    if (change)
+        change->steps_.emplace_back(std::move(step));
+}
+
+void Catalogue::rename(Change::Rename& step)
+{
+    Cassette& cassette = *step.cassette;
+    for (FilmRecord* r : step.own) {
+        r->tapeName = step.after.name;
+        r->tapeLength = step.after.length;
     }
-    const std::string_view newName = tapeNameBytes(*named);
+    const std::string_view newName = tapeNameBytes(*step.own.front());
     Cassette* const other = this->cassette(newName);
     if (other && other != &cassette) {
         // Both now carry one name: the other cassette's records join this one, in catalogue order.
@@ -199,49 +280,66 @@ void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length)
         // Their records keep their lengths: only the renamed cassette's records took the new one.
         for (FilmRecord* r : other->records_)
             cassette.count(*r, +1);
-        // One walk puts the records of both in catalogue order: they all carry the new name now.
-        cassette.records_.clear();
-        for (FilmRecord* r = head_; r; r = r->next) {
-            if (tapeNameBytes(*r) == tapeNameBytes(*named))
-                cassette.records_.push_back(r);
+        // One walk puts the records of both in catalogue order: they all carry the new name now. Made
+        // again, the join knows that order.
+        if (step.joinedOrder.empty()) {
+            for (FilmRecord* r = head_; r; r = r->next) {
+                if (tapeNameBytes(*r) == newName)
+                    step.joinedOrder.push_back(r);
+            }
         }
-        other->records_.clear();
-        dropCassette(*other);
+        cassette.records_ = step.joinedOrder;
+        step.joined = other;
+        step.joinedAt = other->position_;
+        step.joinedOut = detach(*other);
         Q_EMIT cassetteRemoved();
     }
-    auto node = byName_.extract(cassette.nameBytes_);
-    cassette.nameBytes_ = std::string(newName);
-    node.key() = cassette.nameBytes_;
-    byName_.insert(std::move(node));
+    rekey(cassette, newName);
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
 }
 
-void Catalogue::dropCassette(Cassette& cassette)
+void Catalogue::unrename(Change::Rename& step)
 {
-    order_.erase(std::find(order_.begin(), order_.end(), &cassette));
-    byName_.erase(cassette.nameBytes_);
-}
-
-void Catalogue::removeCassette(Cassette& cassette)
-{
-    Q_EMIT cassetteAboutToBeRemoved(&cassette);
-    for (FilmRecord* r : cassette.records_) {
-        countFilm(*r, -1);
-        unlink(r);
+    Cassette& cassette = *step.cassette;
+    for (std::size_t i = 0; i < step.own.size(); ++i) {
+        step.own[i]->tapeName = step.before[i].name;
+        step.own[i]->tapeLength = step.before[i].length;
     }
-    cassette.records_.clear();
-    dropCassette(cassette);
-    Q_EMIT cassetteRemoved();
+    rekey(cassette, tapeNameBytes(*step.own.front()));
+    if (step.joined) {
+        cassette.records_ = step.own;
+        cassette.recount();
+    }
+    // Renamed back before the other returns: a list keyed by name sees the name free first.
+    Q_EMIT cassetteChanged(&cassette);
+    if (step.joined) {
+        reinstate(std::move(step.joinedOut), step.joinedAt);
+        Q_EMIT cassetteAdded(step.joined);
+    }
     Q_EMIT totalsChanged();
 }
 
-FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before)
+void Catalogue::removeCassette(Cassette& cassette, Change* change)
+{
+    Notes notes;
+    std::vector<FilmRecord*> records = cassette.records_;
+    Change::Taken taken = takeOut(records, notes);
+    tell(notes);
+    // Without a change to keep them, the records and the cassette go for good with `taken`.
+    if (change)
+        change->steps_.emplace_back(Change::Records{false, std::move(records), std::move(taken)});
+}
+
+FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before,
+                               Change* change)
 {
     FilmRecord* film = nullptr;
     if (cassette.filmCount() == 0) {
         // The empty cassette's placeholder takes the film.
         film = cassette.firstRecord();
+        if (change)
+            change->steps_.emplace_back(Change::Image{film, imageOf(*film)});
         cassette.count(*film, -1);
         copyFilmFields(*film, fields);
         cassette.count(*film, +1);
@@ -256,20 +354,26 @@ FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, con
         FilmRecord* const next = before ? const_cast<FilmRecord*>(before) : cassette.records_.back()->next;
         link(film, next);
         file(film, before);
+        if (change)
+            change->steps_.emplace_back(Change::Records{true, {film}, {}});
     }
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
     return film;
 }
 
-void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films)
+void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films,
+                            Change* change)
 {
+    Change::Records added{true, {}, {}};
     for (std::unique_ptr<FilmRecord>& record : films) {
         record->tapeName = cassette.firstRecord()->tapeName;
         record->tapeLength = cassette.firstRecord()->tapeLength;
         FilmRecord* const last = cassette.records_.back();
         if (cassette.filmCount() == 0 && last->isPlaceholder()) {
             // As in the film window: the placeholder takes the first film, every byte of it.
+            if (change)
+                change->steps_.emplace_back(Change::Image{last, imageOf(*last)});
             FilmRecord* const prev = last->prev;
             FilmRecord* const next = last->next;
             cassette.count(*last, -1);
@@ -283,15 +387,21 @@ void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<Film
         FilmRecord* const film = record.release();
         link(film, last->next);
         file(film, nullptr);
+        if (change)
+            added.records.push_back(film);
     }
+    if (change && !added.records.empty())
+        change->steps_.emplace_back(std::move(added));
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
 }
 
-void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields)
+void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields, Change* change)
 {
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
+    if (change)
+        change->steps_.emplace_back(Change::Image{&film, imageOf(film)});
     cassette->count(film, -1);
     countFilm(film, -1);
     copyFilmFields(film, fields);
@@ -301,24 +411,236 @@ void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields)
     Q_EMIT cassetteChanged(cassette);
 }
 
-void Catalogue::removeFilm(FilmRecord& film)
+void Catalogue::removeFilm(FilmRecord& film, Change* change)
 {
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
-    Q_EMIT filmAboutToBeRemoved(&film);
-    countFilm(film, -1);
-    std::vector<FilmRecord*>& records = cassette->records_;
-    const auto at = std::find(records.begin(), records.end(), &film);
-    if (cassette->filmCount() <= 1) {
-        // The cassette's only film: its record stays as the empty cassette's placeholder.
-        cassette->count(film, -1);
-        film.filmLength = 0;
-    } else {
-        cassette->remove(std::size_t(at - records.begin()));
-        unlink(&film);
+    if (cassette->filmCount() > 1) {
+        Notes notes;
+        Change::Taken taken = takeOut({&film}, notes);
+        tell(notes);
+        if (change)
+            change->steps_.emplace_back(Change::Records{false, {&film}, std::move(taken)});
+        return;
     }
+    // The cassette's only film: its record stays as the empty cassette's placeholder.
+    Q_EMIT filmAboutToBeRemoved(&film);
+    if (change)
+        change->steps_.emplace_back(Change::Image{&film, imageOf(film)});
+    countFilm(film, -1);
+    cassette->count(film, -1);
+    film.filmLength = 0;
     Q_EMIT cassetteChanged(cassette);
     Q_EMIT totalsChanged();
+}
+
+Change::Taken Catalogue::takeOut(const std::vector<FilmRecord*>& records, Notes& notes)
+{
+    // How many records each cassette loses, in the order the cassettes are first met, and whose each
+    // record is.
+    struct Loss
+    {
+        Cassette* cassette;
+        std::size_t lost;
+        bool whole;
+    };
+    std::vector<Loss> losses;
+    std::vector<std::size_t> lossOfRecord;
+    lossOfRecord.reserve(records.size());
+    std::unordered_map<const Cassette*, std::size_t> lossOf;
+    for (const FilmRecord* r : records) {
+        Cassette* const cassette = cassetteOf(*r);
+        const auto [it, isNew] = lossOf.try_emplace(cassette, losses.size());
+        if (isNew)
+            losses.push_back({cassette, 0, false});
+        ++losses[it->second].lost;
+        lossOfRecord.push_back(it->second);
+    }
+    std::vector<Cassette*> whole;
+    std::vector<Cassette*> partial;
+    for (Loss& loss : losses) {
+        loss.whole = loss.lost == loss.cassette->records_.size();
+        (loss.whole ? whole : partial).push_back(loss.cassette);
+    }
+    // Told while everything is still in place; the last cassettes first, so a list loses its rows
+    // from the end.
+    std::sort(whole.begin(), whole.end(),
+              [](const Cassette* a, const Cassette* b) { return a->position_ > b->position_; });
+    for (Cassette* cassette : whole)
+        Q_EMIT cassetteAboutToBeRemoved(cassette);
+    std::vector<const FilmRecord*> leaving;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (losses[lossOfRecord[i]].whole)
+            continue;
+        leaving.push_back(records[i]);
+        if (!records[i]->isPlaceholder())
+            Q_EMIT filmAboutToBeRemoved(records[i]);
+    }
+    std::sort(leaving.begin(), leaving.end());
+
+    Change::Taken taken;
+    taken.records.reserve(records.size());
+    for (FilmRecord* r : records) {
+        FilmRecord* const next = r->next;
+        unlink(r);
+        countFilm(*r, -1);
+        taken.records.emplace_back(std::unique_ptr<FilmRecord>(r), next);
+    }
+    for (Cassette* cassette : partial) {
+        Change::Taken::Places places{cassette, {}};
+        std::vector<FilmRecord*>& own = cassette->records_;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < own.size(); ++i) {
+            if (std::binary_search(leaving.begin(), leaving.end(), own[i])) {
+                cassette->count(*own[i], -1);
+                places.at.emplace_back(i, own[i]);
+            } else {
+                own[kept++] = own[i];
+            }
+        }
+        own.resize(kept);
+        taken.places.push_back(std::move(places));
+        notes.changed.push_back(cassette);
+    }
+    if (!whole.empty()) {
+        // One pass takes them out of the order, however many they are.
+        std::reverse(whole.begin(), whole.end());
+        const std::size_t first = whole.front()->position_;
+        std::size_t next = 0;
+        std::size_t kept = first;
+        for (std::size_t i = first; i < order_.size(); ++i) {
+            if (next < whole.size() && order_[i] == whole[next]) {
+                ++next;
+                continue;
+            }
+            order_[kept++] = order_[i];
+        }
+        order_.resize(kept);
+        for (Cassette* cassette : whole) {
+            const std::size_t at = cassette->position_;
+            taken.cassettes.emplace_back(at, std::move(byName_.extract(cassette->nameBytes_).mapped()));
+        }
+        renumber(first);
+        for (std::size_t i = 0; i < whole.size(); ++i)
+            Q_EMIT cassetteRemoved();
+    }
+    return taken;
+}
+
+void Catalogue::putBack(Change::Taken& taken, Notes& notes)
+{
+    // The last one taken out first: each goes before the record that followed it then, which is in
+    // the list again by now.
+    for (auto it = taken.records.rbegin(); it != taken.records.rend(); ++it) {
+        FilmRecord* const r = it->first.release();
+        link(r, it->second);
+        countFilm(*r, +1);
+    }
+    taken.records.clear();
+    for (Change::Taken::Places& places : taken.places) {
+        for (const auto& [index, r] : places.at)
+            places.cassette->count(*r, +1);
+        insertAt(places.cassette->records_, places.at);
+        notes.changed.push_back(places.cassette);
+    }
+    taken.places.clear();
+    if (taken.cassettes.empty())
+        return;
+    std::vector<Cassette*> back;
+    std::vector<std::pair<std::size_t, Cassette*>> at;
+    for (auto& [index, cassette] : taken.cassettes) {
+        back.push_back(cassette.get());
+        at.emplace_back(index, cassette.get());
+        std::string name = cassette->nameBytes_;
+        byName_.emplace(std::move(name), std::move(cassette));
+    }
+    const std::size_t first = at.front().first;
+    insertAt(order_, at);
+    renumber(first);
+    taken.cassettes.clear();
+    // Told in catalogue order, each once the whole catalogue is back in place.
+    for (Cassette* cassette : back)
+        Q_EMIT cassetteAdded(cassette);
+}
+
+void Catalogue::swapImage(Change::Image& image, Notes& notes)
+{
+    FilmRecord& r = *image.record;
+    Cassette* const cassette = cassetteOf(r);
+    Q_ASSERT(cassette);
+    quint16 nextLength = 0;
+    std::memcpy(&nextLength, image.bytes.data() + offsetof(FilmRecord, filmLength), sizeof nextLength);
+    if (!r.isPlaceholder() && nextLength == 0)
+        Q_EMIT filmAboutToBeRemoved(&r);
+    cassette->count(r, -1);
+    countFilm(r, -1);
+    const std::array<char, kRecordSize> current = imageOf(r);
+    std::memcpy(static_cast<void*>(&r), image.bytes.data(), kRecordSize);
+    image.bytes = current;
+    cassette->count(r, +1);
+    countFilm(r, +1);
+    // The name within its length stays: only bytes beyond it, or the film's, differ.
+    Q_ASSERT(cassetteOf(r) == cassette);
+    if (!r.isPlaceholder())
+        Q_EMIT filmChanged(&r);
+    notes.changed.push_back(cassette);
+}
+
+void Catalogue::tell(const Notes& notes)
+{
+    std::unordered_set<const Cassette*> told;
+    for (Cassette* cassette : notes.changed) {
+        // One that went meanwhile was told so already.
+        if (this->cassette(cassette->nameBytes_) == cassette && told.insert(cassette).second)
+            Q_EMIT cassetteChanged(cassette);
+    }
+    Q_EMIT totalsChanged();
+}
+
+void Catalogue::revert(Change& change)
+{
+    Notes notes;
+    for (auto it = change.steps_.rbegin(); it != change.steps_.rend(); ++it) {
+        std::visit(
+            [&](auto& step) {
+                using Step = std::decay_t<decltype(step)>;
+                if constexpr (std::is_same_v<Step, Change::Records>) {
+                    if (step.added)
+                        step.taken = takeOut(step.records, notes);
+                    else
+                        putBack(step.taken, notes);
+                } else if constexpr (std::is_same_v<Step, Change::Image>) {
+                    swapImage(step, notes);
+                } else {
+                    unrename(step);
+                }
+            },
+            *it);
+    }
+    tell(notes);
+}
+
+void Catalogue::reapply(Change& change)
+{
+    Notes notes;
+    for (Change::Step& s : change.steps_) {
+        std::visit(
+            [&](auto& step) {
+                using Step = std::decay_t<decltype(step)>;
+                if constexpr (std::is_same_v<Step, Change::Records>) {
+                    if (step.added)
+                        putBack(step.taken, notes);
+                    else
+                        step.taken = takeOut(step.records, notes);
+                } else if constexpr (std::is_same_v<Step, Change::Image>) {
+                    swapImage(step, notes);
+                } else {
+                    rename(step);
+                }
+            },
+            s);
+    }
+    tell(notes);
 }
 
 } // namespace catalogue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QSet>
 #include <QStringList>
 
 #include <vector>
@@ -54,6 +55,8 @@ private:
     catalogue::Catalogue& catalogue_;
     QStringList captions_;
     std::vector<catalogue::FilmRecord*> films_;
+    // The films listed: an undo may take many films away, most of them never listed.
+    QSet<const catalogue::FilmRecord*> listed_;
 };
 
 } // namespace windows
