@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <variant>
@@ -61,8 +62,9 @@ private:
     // A record's whole image, swapped with the one the record carries at every revert and reapply.
     struct Image
     {
-        FilmRecord* record = nullptr;
-        std::array<char, kRecordSize> bytes{};
+        explicit Image(FilmRecord& r) : record(&r) { std::memcpy(bytes.data(), &r, kRecordSize); }
+        FilmRecord* record;
+        std::array<char, kRecordSize> bytes;
     };
     struct TapeFields
     {
