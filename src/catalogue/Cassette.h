@@ -12,8 +12,8 @@ namespace catalogue {
 
 // One cassette: every record that carries one name, byte for byte, in catalogue order, the
 // placeholder of an empty cassette included. The catalogue owns it and keeps its counts; the object
-// stays the same for the cassette's whole life, through renames and changes of its films, so it
-// identifies the cassette to the windows.
+// stays the same for the cassette's whole life, through renames and changes of its films, and an undo
+// that brings the cassette back brings this object, so it identifies the cassette to the windows.
 class Cassette final
 {
 public:
