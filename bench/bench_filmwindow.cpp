@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,7 +32,8 @@ int main(int argc, char** argv)
 
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);
-    windows::FilmWindow window(catalogue);
+    QUndoStack undoStack;
+    windows::FilmWindow window(catalogue, undoStack);
 
     std::vector<double> opens;
     std::vector<double> steps;

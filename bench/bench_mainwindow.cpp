@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,7 +53,8 @@ int main(int argc, char** argv)
 
         timer.start();
         catalogue::loadArchive(catalogue, catalogue::archivePath(programDir));
-        auto mainWindow = std::make_unique<windows::MainWindow>(catalogue);
+        QUndoStack undoStack;
+        auto mainWindow = std::make_unique<windows::MainWindow>(catalogue, undoStack);
         windows.push_back(elapsedMs(timer));
         if (mainWindow->cassetteList()->rowCount() != kSize.cassettes) {
             std::printf("wrong number of rows: %d\n", mainWindow->cassetteList()->rowCount());

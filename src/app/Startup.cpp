@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +31,10 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
     session_ = std::make_unique<ArchiveSession>(catalogue, archivePath);
     if (!session_->open())
         return;
-    mainWindow_ = std::make_unique<windows::MainWindow>(catalogue);
+    undoStack_ = std::make_unique<QUndoStack>();
+    // Records released or read anew leave nothing to take back.
+    QObject::connect(&catalogue, &catalogue::Catalogue::catalogueReset, undoStack_.get(), &QUndoStack::clear);
+    mainWindow_ = std::make_unique<windows::MainWindow>(catalogue, *undoStack_);
     mainWindow_->setArchiveSaver(session_.get());
     sessionEnd_ = new SessionEnd(
         [this] {
@@ -39,7 +43,7 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
             return session_->saveForSessionEnd();
         },
         mainWindow_.get());
-    filmWindow_ = new windows::FilmWindow(catalogue, mainWindow_.get());
+    filmWindow_ = new windows::FilmWindow(catalogue, *undoStack_, mainWindow_.get());
     cassetteDialog_ = new windows::CassetteDialog(mainWindow_.get());
     searchDialog_ = new windows::SearchDialog(catalogue, mainWindow_.get());
     aboutDialog_ = new AboutDialog(mainWindow_.get());
@@ -82,6 +86,7 @@ windows::GenreCombos Startup::genreCombos() const
 Startup::~Startup()
 {
     mainWindow_.reset();
+    undoStack_.reset();
     session_.reset();
     settings_.reset();
 }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+class QUndoStack;
+
 namespace catalogue {
 class Cassette;
 struct FilmRecord;
@@ -50,6 +52,7 @@ public:
 
     ui::SettingsStore& settings() const { return *settings_; }
     ArchiveSession& session() const { return *session_; }
+    QUndoStack& undoStack() const { return *undoStack_; }
     windows::MainWindow& mainWindow() const { return *mainWindow_; }
     windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
@@ -64,6 +67,8 @@ private:
 
     std::unique_ptr<ui::SettingsStore> settings_;
     std::unique_ptr<ArchiveSession> session_;
+    // Every change of the run, for undo and redo; the windows push onto it.
+    std::unique_ptr<QUndoStack> undoStack_;
     std::unique_ptr<windows::MainWindow> mainWindow_;
     // Owned by the main window as Qt children.
     windows::FilmWindow* filmWindow_ = nullptr;

@@ -86,6 +86,14 @@ void Cassette::count(const FilmRecord& r, int sign)
     usedHalfMinutes_ += sign * qint64{timeFactor(r)} * r.filmLength;
 }
 
+void Cassette::recount()
+{
+    filmCount_ = 0;
+    usedHalfMinutes_ = 0;
+    for (const FilmRecord* r : records_)
+        count(*r, +1);
+}
+
 QString counterRange(qint64 startMinutes, qint64 lengthMinutes)
 {
     const auto clock = [](qint64 minutes) {

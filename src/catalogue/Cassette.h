@@ -12,8 +12,8 @@ namespace catalogue {
 
 // One cassette: every record that carries one name, byte for byte, in catalogue order, the
 // placeholder of an empty cassette included. The catalogue owns it and keeps its counts; the object
-// stays the same for the cassette's whole life, through renames and changes of its films, so it
-// identifies the cassette to the windows.
+// stays the same for the cassette's whole life, through renames and changes of its films, and an undo
+// that brings the cassette back brings this object, so it identifies the cassette to the windows.
 class Cassette final
 {
 public:
@@ -29,6 +29,9 @@ public:
     qint64 usedHalfMinutes() const { return usedHalfMinutes_; }
     // The free half-minutes halved toward zero; negative when over-full.
     int remainingMinutes() const;
+
+    // Its index in Catalogue::cassettes(), kept up to date by the catalogue.
+    std::size_t position() const { return position_; }
 
     const std::vector<FilmRecord*>& records() const { return records_; }
     FilmRecord* firstRecord() const { return records_.front(); }
@@ -52,8 +55,10 @@ private:
     void add(FilmRecord* r, std::size_t at);
     void remove(std::size_t at);
     void count(const FilmRecord& r, int sign);
+    void recount();
 
     std::string nameBytes_;
+    std::size_t position_ = 0;
     std::vector<FilmRecord*> records_;
     int filmCount_ = 0;
     qint64 usedHalfMinutes_ = 0;

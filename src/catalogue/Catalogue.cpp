@@ -64,25 +64,6 @@ Catalogue& Catalogue::instance()
     return catalogue;
 }
 
-const std::vector<Cassette*>& Catalogue::cassettes() const
-{
-    ensureIndexed();
-    return order_;
-}
-
-void Catalogue::ensureIndexed() const
-{
-    if (indexed_)
-        return;
-    indexed_ = true;
-    // A household tape holds a few films: a cassette for every few records is room enough.
-    const auto expected = std::size_t(recordCount_ / 4);
-    byName_.reserve(expected);
-    order_.reserve(expected);
-    for (FilmRecord* r = head_; r; r = r->next)
-        file(r, nullptr);
-}
-
 Cassette* Catalogue::cassette(std::string_view nameBytes) const
 {
     ensureIndexed();
@@ -122,6 +103,7 @@ void Catalogue::link(FilmRecord* r, FilmRecord* before)
     ++recordCount_;
 }
 
+// Leaves r to whoever takes it.
 void Catalogue::unlink(FilmRecord* r)
 {
     if (r->prev)
@@ -133,8 +115,6 @@ void Catalogue::unlink(FilmRecord* r)
     else
         tail_ = r->prev;
     --recordCount_;
-    // The catalogue owned r since it was linked; this is its one release.
-    const std::unique_ptr<FilmRecord> freed(r);
 }
 
 void Catalogue::countFilm(const FilmRecord& r, int sign)
@@ -143,18 +123,26 @@ void Catalogue::countFilm(const FilmRecord& r, int sign)
         filmTotal_ += sign;
 }
 
+void Catalogue::renumber(std::size_t from)
+{
+    for (std::size_t i = from; i < order_.size(); ++i)
+        order_[i]->position_ = i;
+}
+
 std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* before) const
 {
     const std::string_view name = tapeNameBytes(*r);
     // An archive holds a cassette's records one after the other: the cassette of the record before
     // is the likely one, and saves the look-up.
-    Cassette* cassette = order_.empty() || order_.back()->nameBytes() != name ? nullptr : order_.back();
+    Cassette* cassette =
+        !before && !order_.empty() && order_.back()->nameBytes() == name ? order_.back() : nullptr;
     bool isNew = false;
     if (!cassette) {
         auto it = byName_.find(name);
         isNew = it == byName_.end();
         if (isNew) {
             it = byName_.emplace(std::string(name), std::make_unique<Cassette>(name)).first;
+            it->second->position_ = order_.size();
             order_.push_back(it->second.get());
         }
         cassette = it->second.get();
@@ -163,6 +151,25 @@ std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* befo
     const auto at = before ? std::find(records.begin(), records.end(), before) : records.end();
     cassette->add(r, std::size_t(at - records.begin()));
     return {cassette, isNew};
+}
+
+void Catalogue::ensureIndexed() const
+{
+    if (indexed_)
+        return;
+    indexed_ = true;
+    // A household tape holds a few films: a cassette for every few records is room enough.
+    const auto expected = std::size_t(recordCount_ / 4);
+    byName_.reserve(expected);
+    order_.reserve(expected);
+    for (FilmRecord* r = head_; r; r = r->next)
+        file(r, nullptr);
+}
+
+const std::vector<Cassette*>& Catalogue::cassettes() const
+{
+    ensureIndexed();
+    return order_;
 }
 
 FilmRecord* Catalogue::appendRecord(std::unique_ptr<FilmRecord> record)
@@ -194,16 +201,42 @@ void Catalogue::releaseAll()
     Q_EMIT totalsChanged();
 }
 
-Cassette* Catalogue::createCassette(QStringView name, int length)
+void Catalogue::rekey(Cassette& cassette, std::string_view name)
 {
+    auto node = byName_.extract(cassette.nameBytes_);
+    cassette.nameBytes_ = std::string(name);
+    node.key() = cassette.nameBytes_;
+    byName_.insert(std::move(node));
+}
+
+std::unique_ptr<Cassette> Catalogue::detach(Cassette& cassette)
+{
+    const std::size_t at = cassette.position_;
+    order_.erase(order_.begin() + std::ptrdiff_t(at));
+    renumber(at);
+    return std::move(byName_.extract(cassette.nameBytes_).mapped());
+}
+
+void Catalogue::reinstate(std::unique_ptr<Cassette> cassette, std::size_t at)
+{
+    order_.insert(order_.begin() + std::ptrdiff_t(at), cassette.get());
+    renumber(at);
+    std::string name = cassette->nameBytes_;
+    byName_.emplace(std::move(name), std::move(cassette));
+}
+
+Cassette* Catalogue::createCassette(QStringView name, int length, Change* change)
+{
+    ensureIndexed();
     auto record = newRecord();
     setText(record->tapeName, name);
     record->tapeLength = quint16(length & 0xFFFF);
-    ensureIndexed();
     FilmRecord* const r = record.release();
     link(r, nullptr);
     countFilm(*r, +1);
     const auto [cassette, isNew] = file(r, nullptr);
+    if (change)
+        change->steps_.emplace_back(Change::Records{true, {r}, {}});
     if (isNew)
         Q_EMIT cassetteAdded(cassette);
     else
@@ -212,16 +245,31 @@ Cassette* Catalogue::createCassette(QStringView name, int length)
     return cassette;
 }
 
-void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length)
+void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length, Change* change)
 {
+    Change::Rename step;
+    step.cassette = &cassette;
+    step.own = cassette.records_;
+    step.before.reserve(step.own.size());
+    for (const FilmRecord* r : step.own)
+        step.before.push_back({r->tapeName, r->tapeLength});
     auto named = newRecord();
     setText(named->tapeName, name);
-    const auto newLength = quint16(length & 0xFFFF);
-    for (FilmRecord* r : cassette.records_) {
-        r->tapeName = named->tapeName;
-        r->tapeLength = newLength;
+    step.after = {named->tapeName, quint16(length & 0xFFFF)};
+    rename(step);
+    // Without a change to keep it, a cassette that joined this one goes for good here.
+    if (change)
+        change->steps_.emplace_back(std::move(step));
+}
+
+void Catalogue::rename(Change::Rename& step)
+{
+    Cassette& cassette = *step.cassette;
+    for (FilmRecord* r : step.own) {
+        r->tapeName = step.after.name;
+        r->tapeLength = step.after.length;
     }
-    const std::string_view newName = tapeNameBytes(*named);
+    const std::string_view newName = tapeNameBytes(*step.own.front());
     Cassette* const other = this->cassette(newName);
     if (other && other != &cassette) {
         // Both now carry one name: the other cassette's records join this one, in catalogue order.
@@ -229,49 +277,45 @@ void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length)
         // Their records keep their lengths: only the renamed cassette's records took the new one.
         for (FilmRecord* r : other->records_)
             cassette.count(*r, +1);
-        // One walk puts the records of both in catalogue order: they all carry the new name now.
-        cassette.records_.clear();
-        for (FilmRecord* r = head_; r; r = r->next) {
-            if (tapeNameBytes(*r) == tapeNameBytes(*named))
-                cassette.records_.push_back(r);
+        // One walk puts the records of both in catalogue order: they all carry the new name now. Made
+        // again, the join knows that order.
+        if (step.joinedOrder.empty()) {
+            for (FilmRecord* r = head_; r; r = r->next) {
+                if (tapeNameBytes(*r) == newName)
+                    step.joinedOrder.push_back(r);
+            }
         }
-        other->records_.clear();
-        dropCassette(*other);
+        cassette.records_ = step.joinedOrder;
+        step.joined = other;
+        step.joinedAt = other->position_;
+        step.joinedOut = detach(*other);
         Q_EMIT cassetteRemoved();
     }
-    auto node = byName_.extract(cassette.nameBytes_);
-    cassette.nameBytes_ = std::string(newName);
-    node.key() = cassette.nameBytes_;
-    byName_.insert(std::move(node));
+    rekey(cassette, newName);
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
 }
 
-void Catalogue::dropCassette(Cassette& cassette)
+void Catalogue::removeCassette(Cassette& cassette, Change* change)
 {
-    order_.erase(std::find(order_.begin(), order_.end(), &cassette));
-    byName_.erase(cassette.nameBytes_);
+    Notes notes;
+    std::vector<FilmRecord*> records = cassette.records_;
+    Change::Taken taken = takeOut(records, notes);
+    tell(notes);
+    // Without a change to keep them, the records and the cassette go for good with `taken`.
+    if (change)
+        change->steps_.emplace_back(Change::Records{false, std::move(records), std::move(taken)});
 }
 
-void Catalogue::removeCassette(Cassette& cassette)
-{
-    Q_EMIT cassetteAboutToBeRemoved(&cassette);
-    for (FilmRecord* r : cassette.records_) {
-        countFilm(*r, -1);
-        unlink(r);
-    }
-    cassette.records_.clear();
-    dropCassette(cassette);
-    Q_EMIT cassetteRemoved();
-    Q_EMIT totalsChanged();
-}
-
-FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before)
+FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before,
+                               Change* change)
 {
     FilmRecord* film = nullptr;
     if (cassette.filmCount() == 0) {
         // The empty cassette's placeholder takes the film.
         film = cassette.firstRecord();
+        if (change)
+            change->steps_.emplace_back(Change::Image(*film));
         cassette.count(*film, -1);
         copyFilmFields(*film, fields);
         cassette.count(*film, +1);
@@ -287,20 +331,26 @@ FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, con
         link(film, next);
         file(film, before);
         countFilm(*film, +1);
+        if (change)
+            change->steps_.emplace_back(Change::Records{true, {film}, {}});
     }
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
     return film;
 }
 
-void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films)
+void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films,
+                            Change* change)
 {
+    Change::Records added{true, {}, {}};
     for (std::unique_ptr<FilmRecord>& record : films) {
         record->tapeName = cassette.firstRecord()->tapeName;
         record->tapeLength = cassette.firstRecord()->tapeLength;
         FilmRecord* const last = cassette.records_.back();
         if (cassette.filmCount() == 0 && last->isPlaceholder()) {
             // As in the film window: the placeholder takes the first film, every byte of it.
+            if (change)
+                change->steps_.emplace_back(Change::Image(*last));
             FilmRecord* const prev = last->prev;
             FilmRecord* const next = last->next;
             cassette.count(*last, -1);
@@ -315,15 +365,21 @@ void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<Film
         link(film, last->next);
         file(film, nullptr);
         countFilm(*film, +1);
+        if (change)
+            added.records.push_back(film);
     }
+    if (change && !added.records.empty())
+        change->steps_.emplace_back(std::move(added));
     Q_EMIT cassetteChanged(&cassette);
     Q_EMIT totalsChanged();
 }
 
-void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields)
+void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields, Change* change)
 {
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
+    if (change)
+        change->steps_.emplace_back(Change::Image(film));
     cassette->count(film, -1);
     countFilm(film, -1);
     copyFilmFields(film, fields);
@@ -333,22 +389,25 @@ void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields)
     Q_EMIT cassetteChanged(cassette);
 }
 
-void Catalogue::removeFilm(FilmRecord& film)
+void Catalogue::removeFilm(FilmRecord& film, Change* change)
 {
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
-    Q_EMIT filmAboutToBeRemoved(&film);
-    countFilm(film, -1);
-    std::vector<FilmRecord*>& records = cassette->records_;
-    const auto at = std::find(records.begin(), records.end(), &film);
-    if (cassette->filmCount() <= 1) {
-        // The cassette's only film: its record stays as the empty cassette's placeholder.
-        cassette->count(film, -1);
-        film.filmLength = 0;
-    } else {
-        cassette->remove(std::size_t(at - records.begin()));
-        unlink(&film);
+    if (cassette->filmCount() > 1) {
+        Notes notes;
+        Change::Taken taken = takeOut({&film}, notes);
+        tell(notes);
+        if (change)
+            change->steps_.emplace_back(Change::Records{false, {&film}, std::move(taken)});
+        return;
     }
+    // The cassette's only film: its record stays as the empty cassette's placeholder.
+    Q_EMIT filmAboutToBeRemoved(&film);
+    if (change)
+        change->steps_.emplace_back(Change::Image(film));
+    countFilm(film, -1);
+    cassette->count(film, -1);
+    film.filmLength = 0;
     Q_EMIT cassetteChanged(cassette);
     Q_EMIT totalsChanged();
 }

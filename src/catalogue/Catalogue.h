@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Cassette.h"
+#include "catalogue/Change.h"
 #include "catalogue/FilmRecord.h"
 
 #include <QObject>
@@ -79,26 +80,36 @@ public:
 
     // A new, empty cassette: its placeholder record behind the last record. A name some cassette
     // already has adds the placeholder to that cassette, as the archive would read it.
-    Cassette* createCassette(QStringView name, int length);
+    //
+    // With a change given, this and each operation below adds to it what takes it back exactly.
+    Cassette* createCassette(QStringView name, int length, Change* change = nullptr);
     // Every record of the cassette takes the new name (cut to the field) and length. Should another
     // cassette already have the name, the two become one, this one, as the archive would read them;
     // the other's records keep their lengths.
-    void renameCassette(Cassette& cassette, QStringView name, int length);
-    // Frees every record of the cassette; the cassette object goes with them.
-    void removeCassette(Cassette& cassette);
+    void renameCassette(Cassette& cassette, QStringView name, int length, Change* change = nullptr);
+    // Takes every record of the cassette out; the cassette goes with them.
+    void removeCassette(Cassette& cassette, Change* change = nullptr);
 
     // Adds a film of `fields` (see copyFilmFields()) to the cassette: into the placeholder of an empty
     // cassette, before the record `before` of the cassette when one is given, else behind the
     // cassette's last record. Returns the film's record.
-    FilmRecord* addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before = nullptr);
+    FilmRecord* addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before = nullptr,
+                        Change* change = nullptr);
     // Adds ready records as films behind the cassette's last record (the first one into the
     // placeholder of an empty cassette), each taking the cassette's name and length: many at once,
     // told once.
-    void appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films);
+    void appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films,
+                     Change* change = nullptr);
     // Gives a film new fields (see copyFilmFields()).
-    void updateFilm(FilmRecord& film, const FilmRecord& fields);
+    void updateFilm(FilmRecord& film, const FilmRecord& fields, Change* change = nullptr);
     // Takes a film away; the last film of a cassette stays as its placeholder.
-    void removeFilm(FilmRecord& film);
+    void removeFilm(FilmRecord& film, Change* change = nullptr);
+
+    // Takes back what the operations recorded in change did, the newest step first, on the catalogue
+    // as they left it; and makes it again on the catalogue as they found it. Both tell what they do
+    // through the usual signals.
+    void revert(Change& change);
+    void reapply(Change& change);
 
 Q_SIGNALS:
     // Everything is new: the records were replaced or released.
@@ -123,13 +134,33 @@ private:
     };
     using CassetteMap = std::unordered_map<std::string, std::unique_ptr<Cassette>, NameHash, std::equal_to<>>;
 
+    // Cassettes whose records or counts changed, told together once the work is done.
+    struct Notes
+    {
+        std::vector<Cassette*> changed;
+    };
+
     void link(FilmRecord* r, FilmRecord* before);
     void unlink(FilmRecord* r);
     // Files r under its cassette at its place in catalogue order; the cassette, and whether it is new.
     std::pair<Cassette*, bool> file(FilmRecord* r, const FilmRecord* before) const;
     void ensureIndexed() const;
-    void dropCassette(Cassette& cassette);
     void countFilm(const FilmRecord& r, int sign);
+    void renumber(std::size_t from);
+    void rekey(Cassette& cassette, std::string_view name);
+    std::unique_ptr<Cassette> detach(Cassette& cassette);
+    void reinstate(std::unique_ptr<Cassette> cassette, std::size_t at);
+
+    // Takes records out of the list and their cassettes, telling first what goes; a cassette losing
+    // every record goes with them, its records still filed under it.
+    Change::Taken takeOut(const std::vector<FilmRecord*>& records, Notes& notes);
+    // Puts records taken out back at their places, their cassettes with them.
+    void putBack(Change::Taken& taken, Notes& notes);
+    void swapImage(Change::Image& image, Notes& notes);
+    // Gives the cassette's records the new name and length, joining a cassette of that name.
+    void rename(Change::Rename& rename);
+    void unrename(Change::Rename& rename);
+    void tell(const Notes& notes);
 
     FilmRecord* head_ = nullptr;
     FilmRecord* tail_ = nullptr;

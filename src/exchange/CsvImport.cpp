@@ -442,12 +442,12 @@ ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file
     return CsvImport(catalogue, headerNames).plan(file);
 }
 
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan)
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change)
 {
     for (PlannedCassette& planned : plan.cassettes) {
         const QByteArray name = catalogue::cp1252::encode(planned.name);
         catalogue::Cassette* cassette =
-            planned.isNew ? catalogue.createCassette(planned.name, planned.length)
+            planned.isNew ? catalogue.createCassette(planned.name, planned.length, change)
                           : catalogue.cassette(std::string_view(name.constData(), std::size_t(name.size())));
         if (!cassette)
             continue; // the cassette has gone since the plan was made
@@ -457,7 +457,7 @@ void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan)
         films.reserve(planned.films.size());
         for (ImportedFilm& film : planned.films)
             films.push_back(std::move(film.record));
-        catalogue.appendFilms(*cassette, std::move(films));
+        catalogue.appendFilms(*cassette, std::move(films), change);
     }
 }
 

@@ -13,7 +13,8 @@
 
 namespace catalogue {
 class Catalogue;
-}
+class Change;
+} // namespace catalogue
 
 // Bringing a CSV file of the export's format into the catalogue, in two steps: a plan, worked out
 // without changing anything, and its application, which adds everything at once.
@@ -66,7 +67,8 @@ ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file
                       const std::vector<QStringList>& headerNames);
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
-// since; the plan's records move into the catalogue.
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan);
+// since; the plan's records move into the catalogue. With a change given, it records all of it, to
+// be taken back as one.
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change = nullptr);
 
 } // namespace exchange

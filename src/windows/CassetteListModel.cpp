@@ -28,11 +28,11 @@ void CassetteListModel::rebuild()
     foldedName_.clear();
     for (catalogue::Cassette* cassette : catalogue_.cassettes()) {
         const QString folded = cassette->name().toCaseFolded();
-        if (byFoldedName_.contains(folded))
-            continue;
-        byFoldedName_.insert(folded, cassette);
+        std::vector<catalogue::Cassette*>& named = byFoldedName_[folded];
+        named.push_back(cassette);
         foldedName_.insert(cassette, folded);
-        rows_.push_back(cassette);
+        if (named.size() == 1)
+            rows_.push_back(cassette);
     }
 }
 
@@ -65,59 +65,106 @@ catalogue::Cassette* CassetteListModel::cassetteAt(int row) const
     return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)] : nullptr;
 }
 
+// The rows keep the catalogue's order, so the place of a cassette is found by its position there.
+std::vector<catalogue::Cassette*>::const_iterator
+CassetteListModel::placeOf(const catalogue::Cassette* cassette) const
+{
+    return std::lower_bound(
+        rows_.begin(), rows_.end(), cassette->position(),
+        [](const catalogue::Cassette* row, std::size_t position) { return row->position() < position; });
+}
+
 int CassetteListModel::rowOf(const catalogue::Cassette* cassette) const
 {
-    const auto it = std::find(rows_.begin(), rows_.end(), cassette);
-    return it == rows_.end() ? -1 : int(it - rows_.begin());
+    if (!cassette)
+        return -1;
+    const auto it = placeOf(cassette);
+    return it == rows_.end() || *it != cassette ? -1 : int(it - rows_.begin());
 }
 
 int CassetteListModel::findRow(const QString& name) const
 {
-    return rowOf(byFoldedName_.value(name.toCaseFolded()));
+    const auto it = byFoldedName_.constFind(name.toCaseFolded());
+    return it == byFoldedName_.cend() ? -1 : rowOf(it->front());
 }
 
-void CassetteListModel::addCassette(catalogue::Cassette* cassette)
+void CassetteListModel::addRowFor(catalogue::Cassette* cassette)
 {
-    const QString folded = cassette->name().toCaseFolded();
-    if (byFoldedName_.contains(folded))
-        return;
-    const int row = int(rows_.size());
+    const int row = int(placeOf(cassette) - rows_.begin());
     beginInsertRows(QModelIndex(), row, row);
-    rows_.push_back(cassette);
-    byFoldedName_.insert(folded, cassette);
-    foldedName_.insert(cassette, folded);
+    rows_.insert(rows_.begin() + row, cassette);
     endInsertRows();
 }
 
-void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
+void CassetteListModel::dropRowOf(const catalogue::Cassette* cassette)
 {
-    const int row = rowOf(cassette);
-    if (row < 0)
-        return;
-    // A renamed cassette is found by its new name.
-    const QString folded = cassette->name().toCaseFolded();
-    const QString old = foldedName_.value(cassette);
-    if (folded != old) {
-        if (byFoldedName_.value(old) == cassette)
-            byFoldedName_.remove(old);
-        if (!byFoldedName_.contains(folded))
-            byFoldedName_.insert(folded, cassette);
-        foldedName_.insert(cassette, folded);
-    }
-    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
-}
-
-void CassetteListModel::removeCassette(catalogue::Cassette* cassette)
-{
-    const QString folded = foldedName_.take(cassette);
     const int row = rowOf(cassette);
     if (row < 0)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     rows_.erase(rows_.begin() + row);
-    if (byFoldedName_.value(folded) == cassette)
-        byFoldedName_.remove(folded);
     endRemoveRows();
+}
+
+void CassetteListModel::join(catalogue::Cassette* cassette, const QString& folded)
+{
+    std::vector<catalogue::Cassette*>& named = byFoldedName_[folded];
+    const auto at = std::lower_bound(
+        named.begin(), named.end(), cassette->position(),
+        [](const catalogue::Cassette* c, std::size_t position) { return c->position() < position; });
+    const bool first = at == named.begin();
+    named.insert(at, cassette);
+    foldedName_.insert(cassette, folded);
+    if (!first)
+        return;
+    if (named.size() > 1)
+        dropRowOf(named[1]);
+    addRowFor(cassette);
+}
+
+void CassetteListModel::leave(catalogue::Cassette* cassette, const QString& folded)
+{
+    foldedName_.remove(cassette);
+    const auto group = byFoldedName_.find(folded);
+    if (group == byFoldedName_.end())
+        return;
+    std::vector<catalogue::Cassette*>& named = *group;
+    const auto at = std::find(named.begin(), named.end(), cassette);
+    if (at == named.end())
+        return;
+    const bool first = at == named.begin();
+    named.erase(at);
+    if (!first)
+        return;
+    dropRowOf(cassette);
+    if (named.empty())
+        byFoldedName_.erase(group);
+    else
+        addRowFor(named.front());
+}
+
+void CassetteListModel::addCassette(catalogue::Cassette* cassette)
+{
+    join(cassette, cassette->name().toCaseFolded());
+}
+
+void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
+{
+    // A renamed cassette is found by its new name, and may gain or lose a row by it.
+    const QString folded = cassette->name().toCaseFolded();
+    const QString old = foldedName_.value(cassette);
+    if (folded != old) {
+        leave(cassette, old);
+        join(cassette, folded);
+    }
+    const int row = rowOf(cassette);
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void CassetteListModel::removeCassette(catalogue::Cassette* cassette)
+{
+    leave(cassette, foldedName_.value(cassette));
 }
 
 } // namespace windows

@@ -16,8 +16,10 @@ namespace windows {
 // The main window's rows: one per cassette, in the order of the cassettes' first records, with its
 // length, film count and remaining time. Names that differ in letter case only share one row, that
 // of the first such cassette, whose numbers it shows: the list finds a row by its name with letter
-// case ignored, so a second row of such a name could never be chosen. A cassette created later gets
-// a row of its own unless a row of its name is there; a removed cassette's row goes.
+// case ignored, so a second row of such a name could never be chosen. The rows follow the catalogue's
+// signals and are always those the catalogue would give afresh: a cassette gets its row at its place
+// in the catalogue's order (one put back by an undo where it was), and when the cassette holding a
+// row goes or takes another name, the next cassette of its name gets the row.
 class CassetteListModel final : public CaptionedTableModel
 {
     Q_OBJECT
@@ -46,14 +48,22 @@ public:
 
 private:
     void rebuild();
+    // Where the cassette's row is, or would go: the rows keep the catalogue's order.
+    std::vector<catalogue::Cassette*>::const_iterator placeOf(const catalogue::Cassette* cassette) const;
     void addCassette(catalogue::Cassette* cassette);
     void changeCassette(catalogue::Cassette* cassette);
     void removeCassette(catalogue::Cassette* cassette);
+    // Files the cassette under its folded name; the first of a name holds its row.
+    void join(catalogue::Cassette* cassette, const QString& folded);
+    void leave(catalogue::Cassette* cassette, const QString& folded);
+    void addRowFor(catalogue::Cassette* cassette);
+    void dropRowOf(const catalogue::Cassette* cassette);
 
     catalogue::Catalogue& catalogue_;
     std::vector<catalogue::Cassette*> rows_;
-    QHash<QString, catalogue::Cassette*> byFoldedName_;     // the rows' names, letter case folded
-    QHash<const catalogue::Cassette*, QString> foldedName_; // and back
+    // Every cassette by its name with letter case folded, in catalogue order, and back.
+    QHash<QString, std::vector<catalogue::Cassette*>> byFoldedName_;
+    QHash<const catalogue::Cassette*, QString> foldedName_;
 };
 
 } // namespace windows

@@ -11,6 +11,7 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
+#include "windows/CatalogueCommands.h"
 #include "windows/ImportSummaryDialog.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue)
     }
 }
 
-catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue)
+catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack)
 {
     const QString path = ui::openFileName(parent, CsvTransfer::importTitle(), CsvTransfer::filter());
     if (path.isEmpty())
@@ -79,7 +80,7 @@ catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue)
     if (ui::execModal(&summary) != QDialog::Accepted || plan.cassettes.empty())
         return nullptr;
     const QByteArray firstName = catalogue::cp1252::encode(plan.cassettes.front().name);
-    exchange::applyImport(catalogue, std::move(plan));
+    windows::applyImport(undoStack, catalogue, std::move(plan), QFileInfo(path).fileName());
     return catalogue.cassette(std::string_view(firstName.constData(), std::size_t(firstName.size())));
 }
 

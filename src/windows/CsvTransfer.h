@@ -1,5 +1,6 @@
 #pragma once
 
+class QUndoStack;
 class QWidget;
 
 namespace catalogue {
@@ -14,8 +15,9 @@ namespace windows {
 // The whole catalogue to a CSV file chosen in a save dialog.
 void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue);
 
-// Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed.
-// Returns the first cassette the import created or added films to; null when nothing was added.
-catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue);
+// Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed,
+// as one step of undoStack. Returns the first cassette the import created or added films to; null
+// when nothing was added.
+catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack);
 
 } // namespace windows

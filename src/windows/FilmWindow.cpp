@@ -10,6 +10,8 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
+#include "windows/CatalogueCommands.h"
+#include "windows/UndoActions.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +26,10 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 using catalogue::FilmRecord;
 using namespace Qt::StringLiterals;
@@ -65,8 +71,8 @@ void showBlankOr(controls::NumEdit* edit, bool editing, const QString& startValu
 
 } // namespace
 
-FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue)
+FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, QWidget* parent)
+    : QDialog(parent, ui::kFixedDialog), catalogue_(catalogue), undoStack_(undoStack)
 {
     setObjectName(u"filmWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::FilmWindow);
@@ -243,6 +249,20 @@ void FilmWindow::createControls()
     onClick(nextButton_, &FilmWindow::showNextFilm);
     onClick(lastButton_, &FilmWindow::showLastFilm);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Shortcuts only: the window has no menu, and its fields' own menus undo their typing.
+    undoActions_ = new UndoActions(undoStack_, this);
+    addAction(undoActions_->undoAction());
+    addAction(undoActions_->redoAction());
+    connect(undoActions_, &UndoActions::aboutToStep, this, [this] {
+        beforeStep_.clear();
+        if (cassette_)
+            std::copy_if(cassette_->records().begin(), cassette_->records().end(),
+                         std::back_inserter(beforeStep_),
+                         [](const FilmRecord* r) { return !r->isPlaceholder(); });
+    });
+    connect(undoActions_, &UndoActions::stepped, this,
+            [this] { ui::guarded(this, [this] { showReturnedFilm(); }); });
 }
 
 void FilmWindow::retranslate()
@@ -261,6 +281,7 @@ void FilmWindow::retranslate()
     seenCheck_->setText(tr("S&een"));
     deletableCheck_->setText(tr("Dele&table"));
     closeButton_->setText(tr("Cl&ose"));
+    undoActions_->retranslate();
     if (editing_) {
         editButton_->setText(tr("Sa&ve"));
         deleteButton_->setText(tr("&Discard"));
@@ -343,8 +364,27 @@ void FilmWindow::followCassette(catalogue::Cassette* cassette)
     setWindowTitle(cassette_->name());
     if (editing_)
         return;
-    filmIndex_ = shown_ ? cassette_->filmIndexOf(shown_) : qMin(filmIndex_, cassette_->filmCount());
+    // A film that moved to another cassette (an undone rename splits two) counts as gone from here.
+    const int shownIndex = shown_ ? cassette_->filmIndexOf(shown_) : 0;
+    if (shownIndex == 0)
+        shown_ = nullptr;
+    filmIndex_ = shownIndex > 0 ? shownIndex : qMin(filmIndex_, cassette_->filmCount());
     showFilm(filmIndex_, false);
+}
+
+// A film an undo or redo brought to the cassette is shown, so that the user sees what came back.
+void FilmWindow::showReturnedFilm()
+{
+    const std::vector<FilmRecord*> before = std::exchange(beforeStep_, {});
+    if (!cassette_ || editing_)
+        return;
+    for (FilmRecord* r : cassette_->records()) {
+        if (!r->isPlaceholder() && std::find(before.begin(), before.end(), r) == before.end()) {
+            filmIndex_ = cassette_->filmIndexOf(r);
+            showFilm(filmIndex_, false);
+            return;
+        }
+    }
 }
 
 void FilmWindow::forgetFilm(FilmRecord* film)
@@ -381,6 +421,8 @@ void FilmWindow::showFilm(int index, bool editing)
     editing_ = editing;
 
     setFieldLook(editing);
+    // While editing, Ctrl+Z is the fields' own.
+    undoActions_->setAvailable(!editing);
 
     newButton_->setEnabled(!editing);
     const int filmCount = this->filmCount();
@@ -563,9 +605,9 @@ void FilmWindow::storeEditedFilm()
     if (newMode_) {
         // Inserted, the new film takes the shown one's place, which moves one on; else it is the last.
         const FilmRecord* before = insertMode_ ? shown_ : nullptr;
-        shown_ = catalogue_.addFilm(*cassette_, fields, before);
+        shown_ = windows::addFilm(undoStack_, catalogue_, *cassette_, fields, before);
     } else if (edited_) {
-        catalogue_.updateFilm(*edited_, fields);
+        windows::updateFilm(undoStack_, catalogue_, *edited_, fields);
     }
     filmIndex_ = shown_ ? cassette_->filmIndexOf(shown_) : 0;
     showFilm(filmIndex_, false);
@@ -596,7 +638,7 @@ void FilmWindow::deleteFilm()
                        ui::Icon::Question, ui::kYesNo, QMessageBox::No);
     // Removed, the window stays where the film was (followCassette()).
     if (answer == QMessageBox::Yes)
-        catalogue_.removeFilm(*shown_);
+        windows::removeFilm(undoStack_, catalogue_, *shown_);
     else
         showFilm(filmIndex_, false);
 }

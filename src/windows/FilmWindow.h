@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -10,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class QUndoStack;
 
 namespace catalogue {
 class Cassette;
@@ -23,18 +25,21 @@ class NumEdit;
 
 namespace windows {
 
+class UndoActions;
+
 // The films of one cassette, one at a time in tape order, with their places on the tape. Browsing
 // shows a film read-only; editing (a new film or a change) makes the fields writable. Every handler
 // ends in showFilm(), which takes the shown film, fills the fields and sets the look. Changes go
-// through the catalogue's operations; the window follows the catalogue's signals, its own changes
-// and those made elsewhere alike.
+// through the catalogue's operations, as steps of the run's undo stack, which Ctrl+Z, Ctrl+Shift+Z and
+// Ctrl+Y step through while the window browses; the window follows the catalogue's signals, its own
+// changes and those made elsewhere alike.
 class FilmWindow final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FilmWindow)
 
 public:
-    explicit FilmWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
+    FilmWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, QWidget* parent = nullptr);
     ~FilmWindow() override;
 
     // The cassette to show, and the film to open on (its first film when none is given). Set before
@@ -68,6 +73,7 @@ public:
     int filmIndex() const { return filmIndex_; }
     bool isEditing() const { return editing_; }
     QComboBox* genreCombo() const { return genreCombo_; }
+    UndoActions* undoActions() const { return undoActions_; }
 
 public Q_SLOTS:
     // A change under way keeps the window open: Escape and the close box do nothing then.
@@ -87,6 +93,7 @@ private:
     void followCassette(catalogue::Cassette* cassette);
     void forgetFilm(catalogue::FilmRecord* film);
     void forgetCassette(catalogue::Cassette* cassette);
+    void showReturnedFilm();
     void setFieldLook(bool editing);
     void fillFields(const catalogue::FilmRecord* film, bool editing);
     struct InputProblem
@@ -104,6 +111,7 @@ private:
     void showError(QWidget* field, const QString& caption, const QString& text);
 
     catalogue::Catalogue& catalogue_;
+    QUndoStack& undoStack_;
     catalogue::Cassette* cassette_ = nullptr;
     const catalogue::FilmRecord* openingFilm_ = nullptr;
     catalogue::FilmRecord* shown_ = nullptr;
@@ -111,7 +119,8 @@ private:
     bool editing_ = false;
     bool newMode_ = false;
     bool insertMode_ = false;
-    catalogue::FilmRecord* edited_ = nullptr; // the film an Edit changes
+    catalogue::FilmRecord* edited_ = nullptr;        // the film an Edit changes
+    std::vector<catalogue::FilmRecord*> beforeStep_; // the cassette's films before an undo or redo
 
     QLineEdit* titleEdit_;
     controls::NumEdit* yearEdit_;
@@ -145,6 +154,7 @@ private:
     QPushButton* previousButton_;
     QPushButton* nextButton_;
     QPushButton* lastButton_;
+    UndoActions* undoActions_;
 };
 
 } // namespace windows

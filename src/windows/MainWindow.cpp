@@ -22,8 +22,10 @@
 #include "windows/ArchiveSaver.h"
 #include "windows/CassetteDialog.h"
 #include "windows/CassetteListModel.h"
+#include "windows/CatalogueCommands.h"
 #include "windows/CsvTransfer.h"
 #include "windows/SheetOutput.h"
+#include "windows/UndoActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,6 +40,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace windows {
@@ -48,11 +52,11 @@ constexpr int kColumnWidths[] = {160, 42, 61, 88};
 
 } // namespace
 
-MainWindow::MainWindow(catalogue::Catalogue& catalogue, QWidget* parent)
+MainWindow::MainWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      catalogue_(catalogue), cassetteModel_(new CassetteListModel(catalogue, this))
+      catalogue_(catalogue), undoStack_(undoStack), cassetteModel_(new CassetteListModel(catalogue, this))
 {
     createControls();
     // The status bar counts what the catalogue holds, whoever changed it.
@@ -171,10 +175,34 @@ void MainWindow::createControls()
     });
 }
 
-// Printing, export and import have no button: they are the cassette list's context menu, with
-// shortcuts that work anywhere in the window.
+// Undo and redo, printing, export and import have no button: they are the cassette list's context
+// menu, with shortcuts that work anywhere in the window.
 void MainWindow::addListActions()
 {
+    const auto addSeparator = [this] {
+        auto* const separator = new QAction(this);
+        separator->setSeparator(true);
+        cassetteList_->addAction(separator);
+    };
+    undoActions_ = new UndoActions(undoStack_, this);
+    cassetteList_->addAction(undoActions_->undoAction());
+    cassetteList_->addAction(undoActions_->redoAction());
+    addSeparator();
+    // A cassette that an undo or redo brings back is selected, so that the user sees where it went.
+    connect(undoActions_, &UndoActions::aboutToStep, this, [this] {
+        stepping_ = true;
+        returned_ = nullptr;
+    });
+    connect(cassetteModel_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int) {
+                if (stepping_ && !returned_)
+                    returned_ = cassetteModel_->cassetteAt(first);
+            });
+    connect(undoActions_, &UndoActions::stepped, this, [this] {
+        stepping_ = false;
+        if (returned_)
+            cassetteList_->setSelectedRow(cassetteModel_->rowOf(std::exchange(returned_, nullptr)));
+    });
     const auto addAction = [this](const QString& name, const QKeySequence& shortcut,
                                   void (MainWindow::*handler)()) {
         auto* action = ui::named(new QAction(this), name);
@@ -190,9 +218,7 @@ void MainWindow::addListActions()
                                  &MainWindow::printCatalogueList);
     sheetPdfAction_ = addAction(u"sheetPdfAction"_s, {}, &MainWindow::saveCassetteSheetAsPdf);
     listPdfAction_ = addAction(u"listPdfAction"_s, {}, &MainWindow::saveCatalogueListAsPdf);
-    auto* const separator = new QAction(this);
-    separator->setSeparator(true);
-    cassetteList_->addAction(separator);
+    addSeparator();
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
     cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -233,6 +259,7 @@ void MainWindow::retranslate()
     listPdfAction_->setText(tr("Catalogue &list as PDF..."));
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
+    undoActions_->retranslate();
     fitColumns();
     updateStatusBar();
 }
@@ -282,7 +309,8 @@ void MainWindow::createCassette()
     cassetteDialog_->setMode(CassetteDialog::NewCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    catalogue_.createCassette(cassetteDialog_->acceptedName(), cassetteDialog_->length());
+    windows::createCassette(undoStack_, catalogue_, cassetteDialog_->acceptedName(),
+                            cassetteDialog_->length());
 }
 
 void MainWindow::openCassette()
@@ -301,7 +329,8 @@ void MainWindow::editCassette()
     cassetteDialog_->setMode(CassetteDialog::EditCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    catalogue_.renameCassette(*cassette, cassetteDialog_->acceptedName(), cassetteDialog_->length());
+    windows::editCassette(undoStack_, catalogue_, *cassette, cassetteDialog_->acceptedName(),
+                          cassetteDialog_->length());
 }
 
 void MainWindow::deleteCassette()
@@ -314,7 +343,7 @@ void MainWindow::deleteCassette()
         ui::messageBox(this, tr("Do you really want do delete the Videotape \"%1\"?").arg(cassette->name()),
                        tr("Deleting of a Videotape"), ui::Icon::Question, ui::kYesNo, QMessageBox::No);
     if (answer == QMessageBox::Yes)
-        catalogue_.removeCassette(*cassette);
+        windows::deleteCassette(undoStack_, catalogue_, *cassette);
 }
 
 void MainWindow::searchFilms()
@@ -329,7 +358,7 @@ void MainWindow::exportCsv()
 
 void MainWindow::importCsv()
 {
-    windows::importCsv(this, catalogue_);
+    windows::importCsv(this, catalogue_, undoStack_);
 }
 
 void MainWindow::printCassetteSheet()

@@ -7,6 +7,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QStatusBar;
+class QUndoStack;
 
 namespace catalogue {
 class Cassette;
@@ -23,17 +24,19 @@ namespace windows {
 class ArchiveSaver;
 class CassetteDialog;
 class CassetteListModel;
+class UndoActions;
 
 // The main window: one row per cassette with its length, film count and remaining time, a status
 // bar counting cassettes and films, and the buttons that create, open, edit and delete cassettes.
-// The rows are a model over the catalogue and follow its signals.
+// The rows are a model over the catalogue and follow its signals. Its changes go on the run's undo
+// stack, which the cassette list's context menu and Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y step through.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
+    MainWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Created after the main window, so handed in afterwards.
@@ -42,6 +45,8 @@ public:
     void setArchiveSaver(ArchiveSaver* saver) { saver_ = saver; }
 
     catalogue::Catalogue& catalogue() const { return catalogue_; }
+    QUndoStack& undoStack() const { return undoStack_; }
+    UndoActions* undoActions() const { return undoActions_; }
     ui::ReportList* cassetteList() const { return cassetteList_; }
     CassetteListModel* cassetteModel() const { return cassetteModel_; }
     // The cassette of the selected row; null when no row is selected.
@@ -88,6 +93,7 @@ private:
     catalogue::Cassette* selectedCassetteOrWarn(const QString& text);
 
     catalogue::Catalogue& catalogue_;
+    QUndoStack& undoStack_;
     CassetteListModel* cassetteModel_;
     ui::ReportList* cassetteList_;
     QLabel* cassettesLabel_;
@@ -107,6 +113,9 @@ private:
     QAction* printListAction_;
     QAction* sheetPdfAction_;
     QAction* listPdfAction_;
+    UndoActions* undoActions_ = nullptr;
+    bool stepping_ = false;                   // an undo or redo is under way
+    catalogue::Cassette* returned_ = nullptr; // the first cassette it brought back
 
     CassetteDialog* cassetteDialog_ = nullptr;
     ArchiveSaver* saver_ = nullptr;

@@ -12,8 +12,10 @@ SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* p
 {
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);
-    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this,
-            [this](FilmRecord* film) { removeRowsWhere([film](const FilmRecord* f) { return f == film; }); });
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this](FilmRecord* film) {
+        if (listed_.contains(film))
+            removeRowsWhere([film](const FilmRecord* f) { return f == film; });
+    });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
             [this](catalogue::Cassette* cassette) {
                 removeRowsWhere(
@@ -58,6 +60,8 @@ void SearchResultModel::appendFilms(const std::vector<FilmRecord*>& films)
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + int(films.size()) - 1);
     films_.insert(films_.end(), films.begin(), films.end());
+    for (const FilmRecord* film : films)
+        listed_.insert(film);
     endInsertRows();
 }
 
@@ -65,6 +69,7 @@ void SearchResultModel::clear()
 {
     beginResetModel();
     films_.clear();
+    listed_.clear();
     endResetModel();
 }
 
@@ -93,6 +98,8 @@ void SearchResultModel::removeRowsWhere(const auto& gone)
         while (first > 0 && gone(films_[std::size_t(first - 1)]))
             --first;
         beginRemoveRows(QModelIndex(), first, row);
+        for (int gone = first; gone <= row; ++gone)
+            listed_.remove(films_[std::size_t(gone)]);
         films_.erase(films_.begin() + first, films_.begin() + row + 1);
         endRemoveRows();
         row = first - 1;

@@ -2,6 +2,8 @@
 
 #include "windows/CaptionedTableModel.h"
 
+#include <QSet>
+
 #include <vector>
 
 namespace catalogue {
@@ -46,6 +48,8 @@ private:
 
     catalogue::Catalogue& catalogue_;
     std::vector<catalogue::FilmRecord*> films_;
+    // The films listed: an undo may take many films away, most of them never listed.
+    QSet<const catalogue::FilmRecord*> listed_;
 };
 
 } // namespace windows

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <memory>
 #include <vector>
@@ -26,7 +27,7 @@ struct WindowFixture
             testsupport::writeArchive(archivePath(), records);
             catalogue::loadArchive(catalogue, archivePath());
         }
-        mainWindow = std::make_unique<windows::MainWindow>(catalogue);
+        mainWindow = std::make_unique<windows::MainWindow>(catalogue, undoStack);
         cassetteDialog = new windows::CassetteDialog(mainWindow.get());
         mainWindow->setCassetteDialog(cassetteDialog);
     }
@@ -50,6 +51,7 @@ struct WindowFixture
 
     QTemporaryDir dir;
     catalogue::Catalogue catalogue;
+    QUndoStack undoStack;
     std::unique_ptr<windows::MainWindow> mainWindow;
     windows::CassetteDialog* cassetteDialog = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 
 using catalogue::FilmRecord;
 using namespace Qt::StringLiterals;
@@ -62,13 +63,14 @@ private:
     QString enabledNavigation() const;
 
     catalogue::Catalogue catalogue_;
+    QUndoStack undoStack_;
     std::unique_ptr<windows::FilmWindow> window_;
 };
 
 void TestFilmWindow::init()
 {
     ui::setLanguage(0);
-    window_ = std::make_unique<windows::FilmWindow>(catalogue_);
+    window_ = std::make_unique<windows::FilmWindow>(catalogue_, undoStack_);
 }
 
 void TestFilmWindow::cleanup()

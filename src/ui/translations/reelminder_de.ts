@@ -520,6 +520,49 @@
     </message>
 </context>
 <context>
+    <name>windows::CatalogueCommand</name>
+    <message>
+        <source>create cassette &quot;%1&quot;</source>
+        <translation>Anlegen der Kassette „%1“</translation>
+    </message>
+    <message>
+        <source>rename cassette &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Umbenennen der Kassette „%1“ in „%2“</translation>
+    </message>
+    <message>
+        <source>change length of cassette &quot;%1&quot;</source>
+        <translation>Ändern der Länge der Kassette „%1“</translation>
+    </message>
+    <message>
+        <source>edit cassette &quot;%1&quot;</source>
+        <translation>Bearbeiten der Kassette „%1“</translation>
+    </message>
+    <message>
+        <source>delete cassette &quot;%1&quot;</source>
+        <translation>Löschen der Kassette „%1“</translation>
+    </message>
+    <message>
+        <source>add film &quot;%1&quot;</source>
+        <translation>Hinzufügen des Films „%1“</translation>
+    </message>
+    <message>
+        <source>insert film &quot;%1&quot;</source>
+        <translation>Einfügen des Films „%1“</translation>
+    </message>
+    <message>
+        <source>edit film &quot;%1&quot;</source>
+        <translation>Ändern des Films „%1“</translation>
+    </message>
+    <message>
+        <source>delete film &quot;%1&quot;</source>
+        <translation>Löschen des Films „%1“</translation>
+    </message>
+    <message>
+        <source>import of &quot;%1&quot;</source>
+        <translation>Import von „%1“</translation>
+    </message>
+</context>
+<context>
     <name>windows::CsvTransfer</name>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -1103,6 +1146,25 @@
     <message>
         <source>Saving as PDF failed</source>
         <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::UndoActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 &amp;wiederholen</translation>
     </message>
 </context>
 </TS>
