@@ -80,14 +80,16 @@ void Cassette::count(const FilmRecord& r, int sign)
     usedHalfMinutes_ += sign * qint64{timeFactor(r)} * r.filmLength;
 }
 
+QString counterPosition(qint64 minutes)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString counterRange(qint64 startMinutes, qint64 lengthMinutes)
 {
-    const auto clock = [](qint64 minutes) {
-        return QStringLiteral("%1:%2")
-            .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-            .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-    };
-    return clock(startMinutes) + QLatin1Char('-') + clock(startMinutes + lengthMinutes);
+    return counterPosition(startMinutes) + QLatin1Char('-') + counterPosition(startMinutes + lengthMinutes);
 }
 
 } // namespace catalogue
