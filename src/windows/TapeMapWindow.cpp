@@ -33,7 +33,11 @@ TapeMapWindow::TapeMapWindow(catalogue::Catalogue& catalogue, QWidget* parent)
     retranslate();
 }
 
-TapeMapWindow::~TapeMapWindow() = default;
+TapeMapWindow::~TapeMapWindow()
+{
+    // The dialog hides its children as it goes; the map must not tell a window that is half gone.
+    map_->disconnect(this);
+}
 
 void TapeMapWindow::createControls()
 {
