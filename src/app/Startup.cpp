@@ -9,10 +9,13 @@
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
 #include "windows/CassetteDialog.h"
+#include "windows/DuplicatesWindow.h"
 #include "windows/FilmWindow.h"
+#include "windows/FindSpaceWindow.h"
 #include "windows/GenreLists.h"
 #include "windows/MainWindow.h"
 #include "windows/SearchDialog.h"
+#include "windows/TapeMapWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -65,8 +68,36 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
                          openFilmWindow(catalogue.cassetteOf(*film), film);
                      });
 
+    createTools();
+
     readLanguage(language);
     windows::fillGenreLists(ui::language(), genreCombos());
+}
+
+// The tape tools stay open beside the main window: asked for again, a tool comes to the front.
+void Startup::createTools()
+{
+    catalogue::Catalogue& catalogue = catalogue::Catalogue::instance();
+    findSpaceWindow_ = new windows::FindSpaceWindow(catalogue, mainWindow_.get());
+    tapeMapWindow_ = new windows::TapeMapWindow(catalogue, mainWindow_.get());
+    duplicatesWindow_ = new windows::DuplicatesWindow(catalogue, mainWindow_.get());
+    const auto raise = [](QWidget* tool) {
+        tool->show();
+        tool->raise();
+        tool->activateWindow();
+    };
+    QObject::connect(mainWindow_.get(), &windows::MainWindow::findSpaceRequested, findSpaceWindow_,
+                     [this, raise] { raise(findSpaceWindow_); });
+    QObject::connect(mainWindow_.get(), &windows::MainWindow::tapeMapRequested, tapeMapWindow_,
+                     [this, raise] { raise(tapeMapWindow_); });
+    QObject::connect(mainWindow_.get(), &windows::MainWindow::duplicatesRequested, duplicatesWindow_,
+                     [this, raise] { raise(duplicatesWindow_); });
+    const auto open = [this](catalogue::Cassette* cassette, catalogue::FilmRecord* film) {
+        openFilmWindow(cassette, film);
+    };
+    QObject::connect(findSpaceWindow_, &windows::FindSpaceWindow::filmWindowRequested, filmWindow_, open);
+    QObject::connect(tapeMapWindow_, &windows::TapeMapWindow::filmWindowRequested, filmWindow_, open);
+    QObject::connect(duplicatesWindow_, &windows::DuplicatesWindow::filmWindowRequested, filmWindow_, open);
 }
 
 void Startup::openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film)

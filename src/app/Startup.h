@@ -20,6 +20,9 @@ class SearchDialog;
 struct GenreCombos;
 class MainWindow;
 class CassetteDialog;
+class FindSpaceWindow;
+class TapeMapWindow;
+class DuplicatesWindow;
 } // namespace windows
 
 namespace app {
@@ -59,9 +62,13 @@ public:
     windows::FilmWindow& filmWindow() const { return *filmWindow_; }
     windows::SearchDialog& searchDialog() const { return *searchDialog_; }
     LanguageDialog& languageDialog() const { return *languageDialog_; }
+    windows::FindSpaceWindow& findSpaceWindow() const { return *findSpaceWindow_; }
+    windows::TapeMapWindow& tapeMapWindow() const { return *tapeMapWindow_; }
+    windows::DuplicatesWindow& duplicatesWindow() const { return *duplicatesWindow_; }
 
 private:
     void openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void createTools();
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 
@@ -76,6 +83,9 @@ private:
     windows::CassetteDialog* cassetteDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     LanguageDialog* languageDialog_ = nullptr;
+    windows::FindSpaceWindow* findSpaceWindow_ = nullptr;
+    windows::TapeMapWindow* tapeMapWindow_ = nullptr;
+    windows::DuplicatesWindow* duplicatesWindow_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
 };
 

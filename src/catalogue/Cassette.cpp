@@ -94,14 +94,16 @@ void Cassette::recount()
         count(*r, +1);
 }
 
+QString counterPosition(qint64 minutes)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString counterRange(qint64 startMinutes, qint64 lengthMinutes)
 {
-    const auto clock = [](qint64 minutes) {
-        return QStringLiteral("%1:%2")
-            .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-            .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-    };
-    return clock(startMinutes) + QLatin1Char('-') + clock(startMinutes + lengthMinutes);
+    return counterPosition(startMinutes) + QLatin1Char('-') + counterPosition(startMinutes + lengthMinutes);
 }
 
 } // namespace catalogue

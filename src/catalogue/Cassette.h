@@ -64,8 +64,9 @@ private:
     qint64 usedHalfMinutes_ = 0;
 };
 
+// A place on the tape in playing time, "hh:mm"; hours take as many digits as they need.
+QString counterPosition(qint64 minutes);
 // A film's place on the tape in playing time, "hh:mm-hh:mm": from start to start + length minutes.
-// Hours take as many digits as they need.
 QString counterRange(qint64 startMinutes, qint64 lengthMinutes);
 
 } // namespace catalogue

@@ -59,9 +59,14 @@ bool flagHolds(const std::optional<bool>& wanted, quint8 flag)
 QByteArray foldCase(std::string_view bytes)
 {
     QByteArray folded(qsizetype(bytes.size()), Qt::Uninitialized);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        folded[qsizetype(i)] = static_cast<char>(kFolded[static_cast<unsigned char>(bytes[i])]);
+    foldCase(bytes, folded.data());
     return folded;
+}
+
+void foldCase(std::string_view bytes, char* out)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[i] = static_cast<char>(kFolded[static_cast<unsigned char>(bytes[i])]);
 }
 
 std::optional<FilmMatcher::Piece> FilmMatcher::pieceOf(const QString& text)

@@ -14,6 +14,8 @@ namespace catalogue {
 // Letter case folded on Windows-1252 bytes, the one way the search compares texts: a-z become A-Z
 // and ä ö ü become Ä Ö Ü; every other byte (ß, other accented letters) stays as it is.
 QByteArray foldCase(std::string_view bytes);
+// The same into out, which holds bytes.size() bytes: for many texts without an allocation each.
+void foldCase(std::string_view bytes, char* out);
 
 // What a search asks for. Empty texts, a number 0 and an unset flag place no condition.
 struct SearchCriteria

@@ -68,6 +68,25 @@ void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, i
         flexible->setFixedHeight(qMax(minimumHeight, designedHeight - excess));
 }
 
+void sizeToScreen(QWidget* window, QSize preferred)
+{
+    const auto [screen, frame] = placementOf(window);
+    QSize size = preferred.expandedTo(window->minimumSizeHint());
+    if (screen) {
+        const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+        size = size.boundedTo(room);
+    }
+    window->resize(size);
+}
+
+void reactivate(QWidget* window)
+{
+    if (!window || !window->isVisible())
+        return;
+    window->raise();
+    window->activateWindow();
+}
+
 QFrame* horizontalBevel(QWidget* parent)
 {
     auto* bevel = new QFrame(parent);

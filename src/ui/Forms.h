@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <Qt>
 
@@ -14,6 +15,11 @@ inline constexpr Qt::WindowFlags kFixedDialog = Qt::Dialog | Qt::MSWindowsFixedS
                                                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                 Qt::WindowCloseButtonHint;
 
+// A window of its own beside the main window, as the tools are: a title bar, a system menu, a
+// maximise and a close box, and a size the user may change.
+inline constexpr Qt::WindowFlags kToolWindow = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+
 // Moves window, frame included, to the centre of its owner's screen (its own when it has no owner),
 // with the size its layout gives it now. A window larger than the screen keeps its top left corner
 // on it. Meant for a show handler, once the captions are set.
@@ -23,6 +29,14 @@ void centreOnScreen(QWidget* window);
 // included, would be taller than the available area of its screen, but never below minimumHeight.
 // Meant for a show handler, before centreOnScreen().
 void fitHeightToScreen(QWidget* window, QWidget* flexible, int designedHeight, int minimumHeight);
+
+// Gives a window whose size the user may change the size it would like, as far as its owner's screen
+// holds it, frame included. Meant for its first show, before centreOnScreen().
+void sizeToScreen(QWidget* window, QSize preferred);
+
+// Brings a window that is still shown back to the front and gives it the focus: for a window that
+// opened a modal one, which hands the focus to its own owner when it closes.
+void reactivate(QWidget* window);
 
 // widget, given the object name by which tests and style sheets find it.
 template <class Widget> Widget* named(Widget* widget, const QString& name)

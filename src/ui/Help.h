@@ -15,6 +15,9 @@ enum class HelpTopic
     FilmWindow,
     CassetteDialog,
     SearchDialog,
+    FindSpace,
+    TapeMap,
+    Duplicates,
 };
 
 // The name of a topic's page ("main-window"); empty for None.

@@ -2,6 +2,7 @@
 
 #include "ui/ReportDelegate.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
@@ -111,6 +112,22 @@ void ReportList::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         Q_EMIT rowDoubleClicked();
     }
+}
+
+int fitColumnsToCaptions(QTreeView* view, const QList<int>& designedWidths)
+{
+    QHeaderView* const header = view->header();
+    const QFontMetrics metrics(header->font());
+    const int padding = 2 * metrics.averageCharWidth() + 8;
+    int total = 2 * view->frameWidth();
+    for (qsizetype column = 0; column < designedWidths.size(); ++column) {
+        const QString caption =
+            view->model() ? view->model()->headerData(int(column), Qt::Horizontal).toString() : QString();
+        const int width = qMax(designedWidths.at(column), metrics.horizontalAdvance(caption) + padding);
+        header->resizeSection(int(column), width);
+        total += width;
+    }
+    return total;
 }
 
 } // namespace ui

@@ -47,4 +47,8 @@ private:
     ReportDelegate* delegate_;
 };
 
+// Gives each column of view its designed width, or more where its caption needs more; returns the
+// width of the rows and the frame around them.
+int fitColumnsToCaptions(QTreeView* view, const QList<int>& designedWidths);
+
 } // namespace ui

@@ -221,6 +221,13 @@ void MainWindow::addListActions()
     addSeparator();
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
+    addSeparator();
+    findSpaceAction_ =
+        addAction(u"findSpaceAction"_s, QKeySequence(Qt::CTRL | Qt::Key_G), &MainWindow::findSpace);
+    tapeMapAction_ =
+        addAction(u"tapeMapAction"_s, QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::showTapeMap);
+    duplicatesAction_ =
+        addAction(u"duplicatesAction"_s, QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::findDuplicates);
     cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -260,6 +267,9 @@ void MainWindow::retranslate()
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
     undoActions_->retranslate();
+    findSpaceAction_->setText(tr("Find &space..."));
+    tapeMapAction_->setText(tr("Tape &map..."));
+    duplicatesAction_->setText(tr("D&uplicates..."));
     fitColumns();
     updateStatusBar();
 }
@@ -268,17 +278,9 @@ void MainWindow::retranslate()
 // The names never widen it: a name too long for its column is cut, so the numbers stay in view.
 void MainWindow::fitColumns()
 {
-    const QFontMetrics headerMetrics(cassetteList_->header()->font());
-    const int padding = 2 * headerMetrics.averageCharWidth() + 8;
-    int total = 0;
-    for (int column = 0; column < 4; ++column) {
-        const int needed = headerMetrics.horizontalAdvance(cassetteList_->columnCaption(column)) + padding;
-        const int width = qMax(kColumnWidths[column], needed);
-        cassetteList_->header()->resizeSection(column, width);
-        total += width;
-    }
-    cassetteList_->setFixedWidth(total + 2 * cassetteList_->frameWidth() +
-                                 cassetteList_->verticalScrollBar()->sizeHint().width());
+    const int rows = ui::fitColumnsToCaptions(
+        cassetteList_, {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
+    cassetteList_->setFixedWidth(rows + cassetteList_->verticalScrollBar()->sizeHint().width());
 }
 
 void MainWindow::updateStatusBar()
@@ -393,6 +395,21 @@ void MainWindow::saveCatalogueListAsPdf()
 void MainWindow::showAbout()
 {
     Q_EMIT aboutRequested();
+}
+
+void MainWindow::findSpace()
+{
+    Q_EMIT findSpaceRequested();
+}
+
+void MainWindow::showTapeMap()
+{
+    Q_EMIT tapeMapRequested();
+}
+
+void MainWindow::findDuplicates()
+{
+    Q_EMIT duplicatesRequested();
 }
 
 bool MainWindow::confirmExit()

@@ -72,12 +72,19 @@ public:
     void saveCatalogueListAsPdf();
     void showAbout();
     bool confirmExit();
+    // The tape tools, each a window of its own beside this one.
+    void findSpace();
+    void showTapeMap();
+    void findDuplicates();
 
 Q_SIGNALS:
     // The film window, on a cassette and, when one is given, on one of its films.
     void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
     void searchRequested();
     void aboutRequested();
+    void findSpaceRequested();
+    void tapeMapRequested();
+    void duplicatesRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,6 +123,9 @@ private:
     UndoActions* undoActions_ = nullptr;
     bool stepping_ = false;                   // an undo or redo is under way
     catalogue::Cassette* returned_ = nullptr; // the first cassette it brought back
+    QAction* findSpaceAction_;
+    QAction* tapeMapAction_;
+    QAction* duplicatesAction_;
 
     CassetteDialog* cassetteDialog_ = nullptr;
     ArchiveSaver* saver_ = nullptr;

@@ -102,6 +102,8 @@ private Q_SLOTS:
     void edit_renamesEveryRecordAndRecomputesRow();
     void openAndEdit_cassetteRemovedElsewhere_warnNothingSelected();
     void open_asksForTheSelectedCassette();
+    void toolShortcuts_askForTheirWindowFromAnywhere_data();
+    void toolShortcuts_askForTheirWindowFromAnywhere();
     void exit_answeredNoKeepsRunning_YesSavesArchive();
 };
 
@@ -518,6 +520,42 @@ void TestMainWindow::open_asksForTheSelectedCassette()
     QVERIFY(requested.first().first);
     QCOMPARE(catalogue::text(requested.first().first->firstRecord()->filmName), u"b1"_s);
     QCOMPARE(requested.first().second, nullptr);
+}
+
+void TestMainWindow::toolShortcuts_askForTheirWindowFromAnywhere_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("tool"); // find space, tape map, duplicates
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("find space, in the list") << QKeySequence(u"Ctrl+G"_s) << 0 << u"cassetteList"_s;
+    QTest::newRow("tape map, on a button") << QKeySequence(u"Ctrl+M"_s) << 1 << u"newButton"_s;
+    QTest::newRow("duplicates, in the list") << QKeySequence(u"Ctrl+D"_s) << 2 << u"cassetteList"_s;
+}
+
+void TestMainWindow::toolShortcuts_askForTheirWindowFromAnywhere()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, tool);
+    QFETCH(QString, focus);
+    WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10)});
+    QSignalSpy findSpace(f.mainWindow.get(), &windows::MainWindow::findSpaceRequested);
+    QSignalSpy tapeMap(f.mainWindow.get(), &windows::MainWindow::tapeMapRequested);
+    QSignalSpy duplicates(f.mainWindow.get(), &windows::MainWindow::duplicatesRequested);
+    f.mainWindow->show();
+    f.mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+    // Each is also an entry of the list's context menu, and no other entry shares its keys.
+    int entries = 0;
+    for (const QAction* action : f.list()->actions())
+        entries += action->shortcut() == keys ? 1 : 0;
+    QCOMPARE(entries, 1);
+
+    QWidget* target = f.mainWindow->findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QTest::keySequence(target, keys);
+    QCOMPARE((QList<qsizetype>{findSpace.size(), tapeMap.size(), duplicates.size()}),
+             (QList<qsizetype>{tool == 0, tool == 1, tool == 2}));
 }
 
 // The save itself belongs to the archive session (see the start-up tests); the window asks it once,

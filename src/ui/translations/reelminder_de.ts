@@ -594,6 +594,62 @@
     </message>
 </context>
 <context>
+    <name>windows::DuplicatesModel</name>
+    <message numerus="yes">
+        <source>%n recording(s)</source>
+        <translation>
+            <numerusform>%n Aufnahme</numerusform>
+            <numerusform>%n Aufnahmen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>windows::DuplicatesWindow</name>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doppelte Filme</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Counter range</source>
+        <translation>Zählerbereich</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Long-play</source>
+        <translation>Longplay</translation>
+    </message>
+    <message>
+        <source>&amp;Open film</source>
+        <translation>Film ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Films recorded more than once: %n group(s)</source>
+        <translation>
+            <numerusform>Mehrfach aufgenommene Filme: %n &amp;Gruppe</numerusform>
+            <numerusform>Mehrfach aufgenommene Filme: %n &amp;Gruppen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>windows::FilmWindow</name>
     <message>
         <source>&amp;Filmname:</source>
@@ -706,6 +762,64 @@
     <message>
         <source>Deleting of a Film</source>
         <translation>Löschen eines Filmes</translation>
+    </message>
+</context>
+<context>
+    <name>windows::FindSpaceWindow</name>
+    <message>
+        <source>Find Space</source>
+        <translation>Platz suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Length of the recording:</source>
+        <translation>&amp;Länge der Aufnahme:</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation>L&amp;ongplay</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Free (min.)</source>
+        <translation>Frei (Min.)</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Beginnt bei</translation>
+    </message>
+    <message>
+        <source>Left after (min.)</source>
+        <translation>Danach frei (Min.)</translation>
+    </message>
+    <message>
+        <source>&amp;Open tape</source>
+        <translation>Kassette ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Enter the length of the recording in minutes.</source>
+        <translation>Geben Sie die Länge der Aufnahme in Minuten ein.</translation>
+    </message>
+    <message>
+        <source>No tape has room for a recording of this length.</source>
+        <translation>Auf keiner Kassette ist Platz für eine Aufnahme dieser Länge.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n &amp;tape(s) with room for it:</source>
+        <translation>
+            <numerusform>%n &amp;Kassette mit Platz dafür:</numerusform>
+            <numerusform>%n &amp;Kassetten mit Platz dafür:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1136,18 @@
         <source>Catalogue list</source>
         <translation>Katalogliste</translation>
     </message>
+    <message>
+        <source>Find &amp;space...</source>
+        <translation>Platz &amp;suchen...</translation>
+    </message>
+    <message>
+        <source>Tape &amp;map...</source>
+        <translation>Band&amp;übersicht...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicates...</source>
+        <translation>D&amp;oppelte Filme...</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1146,6 +1272,79 @@
     <message>
         <source>Saving as PDF failed</source>
         <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapView</name>
+    <message>
+        <source>Counter: %1</source>
+        <translation>Zähler: %1</translation>
+    </message>
+    <message>
+        <source>%1 min, long-play</source>
+        <translation>%1 Min., Longplay</translation>
+    </message>
+    <message>
+        <source>%1 min, normal play</source>
+        <translation>%1 Min., normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation>Länge: %1 Min.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over-full by %1 min</source>
+        <translation>Um %1 Min. überfüllt</translation>
+    </message>
+    <message>
+        <source>Free: %1 min, or %2 min in long-play</source>
+        <translation>Frei: %1 Min., in Longplay %2 Min.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapWindow</name>
+    <message>
+        <source>Tape Map</source>
+        <translation>Bandübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation>&amp;Name enthält:</translation>
+    </message>
+    <message>
+        <source>Tape map</source>
+        <translation>Bandübersicht</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>Long-play film</source>
+        <translation>Longplay-Film</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Over-full</source>
+        <translation>Überfüllt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Tapes shown: %1</source>
+        <translation>Angezeigte &amp;Kassetten: %1</translation>
     </message>
 </context>
 <context>

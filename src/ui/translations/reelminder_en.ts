@@ -594,6 +594,62 @@
     </message>
 </context>
 <context>
+    <name>windows::DuplicatesModel</name>
+    <message numerus="yes">
+        <source>%n recording(s)</source>
+        <translation>
+            <numerusform>%n recording</numerusform>
+            <numerusform>%n recordings</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>windows::DuplicatesWindow</name>
+    <message>
+        <source>Duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Films recorded more than once: %n group(s)</source>
+        <translation>
+            <numerusform>&amp;Films recorded more than once: %n group</numerusform>
+            <numerusform>&amp;Films recorded more than once: %n groups</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>windows::FilmWindow</name>
     <message>
         <source>&amp;Filmname:</source>
@@ -706,6 +762,64 @@
     <message>
         <source>Deleting of a Film</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::FindSpaceWindow</name>
+    <message>
+        <source>Find Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length of the recording:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free (min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left after (min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the length of the recording in minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tape has room for a recording of this length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n &amp;tape(s) with room for it:</source>
+        <translation>
+            <numerusform>%n &amp;tape with room for it:</numerusform>
+            <numerusform>%n &amp;tapes with room for it:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1136,18 @@
         <source>Catalogue list</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find &amp;space...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape &amp;map...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplicates...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1145,6 +1271,79 @@
     </message>
     <message>
         <source>Saving as PDF failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapView</name>
+    <message>
+        <source>Counter: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min, long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min, normal play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n film</numerusform>
+            <numerusform>%n films</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over-full by %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free: %1 min, or %2 min in long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapWindow</name>
+    <message>
+        <source>Tape Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name contains:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-play film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over-full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tapes shown: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,145 @@
+#include "catalogue/DuplicateFilms.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/FilmSearch.h"
+#include "catalogue/NameOrder.h"
+
+#include <QCollatorSortKey>
+
+#include <algorithm>
+#include <string_view>
+
+namespace catalogue {
+namespace {
+
+struct Copy
+{
+    std::size_t hash; // of the title's key
+    quint32 order;    // place in the catalogue
+    quint16 year;
+    FilmRecord* film;
+};
+
+std::string_view trimmedTitle(const FilmRecord& film)
+{
+    std::string_view title(film.filmName.chars,
+                           std::min<std::size_t>(film.filmName.length, sizeof film.filmName.chars));
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!title.empty() && blank(title.front()))
+        title.remove_prefix(1);
+    while (!title.empty() && blank(title.back()))
+        title.remove_suffix(1);
+    return title;
+}
+
+// Groups of one title: each known year's films with the films of no year, or those alone when no
+// year is known; only groups of two or more.
+void splitByYear(std::vector<Copy> copies, const QString& title, std::vector<DuplicateGroup>& groups)
+{
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const Copy& a, const Copy& b) { return a.year < b.year; });
+    const auto known = std::find_if(copies.begin(), copies.end(), [](const Copy& c) { return c.year != 0; });
+    const std::vector<Copy> unknown(copies.begin(), known);
+    const auto add = [&](int year, std::vector<Copy> members) {
+        if (members.size() < 2)
+            return;
+        std::sort(members.begin(), members.end(),
+                  [](const Copy& a, const Copy& b) { return a.order < b.order; });
+        DuplicateGroup group{title, year, {}};
+        group.films.reserve(members.size());
+        for (const Copy& c : members)
+            group.films.push_back(c.film);
+        groups.push_back(std::move(group));
+    };
+    if (known == copies.end()) {
+        add(0, unknown);
+        return;
+    }
+    for (auto run = known; run != copies.end();) {
+        const auto end =
+            std::find_if(run, copies.end(), [year = run->year](const Copy& c) { return c.year != year; });
+        std::vector<Copy> members(run, end);
+        members.insert(members.end(), unknown.begin(), unknown.end());
+        add(run->year, std::move(members));
+        run = end;
+    }
+}
+
+// The copies of one title, with what orders the titles.
+struct Title
+{
+    QString shown;
+    QCollatorSortKey sortKey;
+    QByteArray key;
+    std::vector<Copy> copies;
+};
+
+} // namespace
+
+QByteArray titleKey(const FilmRecord& film)
+{
+    return foldCase(trimmedTitle(film));
+}
+
+std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
+{
+    // Every titled film by the hash of its key: one pass and one sort, without an allocation per film.
+    std::vector<Copy> copies;
+    copies.reserve(std::size_t(catalogue.filmTotal()));
+    char folded[sizeof FilmRecord::filmName.chars];
+    quint32 order = 0;
+    for (FilmRecord* r = catalogue.head(); r; r = r->next, ++order) {
+        if (r->isPlaceholder())
+            continue;
+        const std::string_view title = trimmedTitle(*r);
+        if (title.empty())
+            continue;
+        foldCase(title, folded);
+        copies.push_back({std::hash<std::string_view>()({folded, title.size()}), order, r->year, r});
+    }
+    std::sort(copies.begin(), copies.end(), [](const Copy& a, const Copy& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.order < b.order;
+    });
+
+    // Runs of one hash hold one title, unless two keys share the hash: those are told apart by their keys.
+    const QCollator collator = nameCollator();
+    std::vector<Title> titles;
+    for (auto run = copies.begin(); run != copies.end();) {
+        const auto end =
+            std::find_if(run, copies.end(), [hash = run->hash](const Copy& c) { return c.hash != hash; });
+        if (end - run >= 2) {
+            std::vector<std::pair<QByteArray, Copy>> keyed;
+            for (auto c = run; c != end; ++c)
+                keyed.emplace_back(titleKey(*c->film), *c);
+            std::stable_sort(keyed.begin(), keyed.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            for (auto same = keyed.begin(); same != keyed.end();) {
+                const auto last =
+                    std::find_if(same, keyed.end(), [&](const auto& k) { return k.first != same->first; });
+                if (last - same >= 2) {
+                    const std::string_view first = trimmedTitle(*same->second.film);
+                    QString shown = cp1252::decode(first.data(), qsizetype(first.size()));
+                    QCollatorSortKey sortKey = collator.sortKey(shown);
+                    Title title{std::move(shown), std::move(sortKey), same->first, {}};
+                    for (auto k = same; k != last; ++k)
+                        title.copies.push_back(k->second);
+                    titles.push_back(std::move(title));
+                }
+                same = last;
+            }
+        }
+        run = end;
+    }
+    std::sort(titles.begin(), titles.end(), [](const Title& a, const Title& b) {
+        const int order = a.sortKey.compare(b.sortKey);
+        return order != 0 ? order < 0 : a.key < b.key;
+    });
+
+    std::vector<DuplicateGroup> groups;
+    for (Title& title : titles)
+        splitByYear(std::move(title.copies), title.shown, groups);
+    return groups;
+}
+
+} // namespace catalogue

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/FilmRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace catalogue {
+
+class Catalogue;
+
+// Films that seem to be one film recorded more than once.
+struct DuplicateGroup
+{
+    // The title as the group's first film has it, without the blanks around it.
+    QString title;
+    // The year its films share; 0 when none of them has one.
+    int year = 0;
+    // Two or more, in catalogue order.
+    std::vector<FilmRecord*> films;
+};
+
+// What a film's title is compared by: folded as the search folds it (FilmSearch.h), without the
+// blanks around it.
+QByteArray titleKey(const FilmRecord& film);
+
+// Every group of films whose titles have one key and whose years agree where both are known, on one
+// cassette or on several; a film without a title is never part of one. A film without a year
+// belongs with the films of each year of its title, and so may stand in more than one group. Groups
+// come in title order (see nameCollator()), a title's groups by year.
+std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue);
+
+} // namespace catalogue

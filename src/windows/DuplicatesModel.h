@@ -1,0 +1,79 @@
+#pragma once
+
+#include "catalogue/DuplicateFilms.h"
+
+#include <QAbstractItemModel>
+#include <QStringList>
+
+#include <vector>
+
+class QTimer;
+
+namespace catalogue {
+class Catalogue;
+struct FilmRecord;
+} // namespace catalogue
+
+namespace windows {
+
+// The films recorded more than once (catalogue::findDuplicates()), as a tree: a row per group with its
+// title, year and number of recordings, and under it a row per film with its title, year, cassette,
+// counter range, length and long-play flag. Changes of the catalogue are gathered and the groups made
+// anew once the event loop comes round; a film or cassette that goes takes its rows with it at once.
+// It keeps nothing and does nothing while its window is closed.
+class DuplicatesModel final : public QAbstractItemModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DuplicatesModel)
+
+public:
+    enum Column
+    {
+        TitleColumn,
+        YearColumn,
+        TapeColumn,
+        CounterColumn,
+        LengthColumn,
+        LongplayColumn,
+        ColumnCount
+    };
+
+    explicit DuplicatesModel(catalogue::Catalogue& catalogue, QObject* parent = nullptr);
+    ~DuplicatesModel() override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The column titles, set by the window in its language.
+    void setColumnCaptions(const QStringList& captions);
+
+    int groupCount() const { return int(groups_.size()); }
+    const catalogue::DuplicateGroup& group(int row) const { return groups_[std::size_t(row)]; }
+    // The film of a film's row, or the first film of a group's row; null for no row.
+    catalogue::FilmRecord* filmAt(const QModelIndex& index) const;
+    // The first row of the film; invalid when it is in no group.
+    QModelIndex indexOf(const catalogue::FilmRecord* film) const;
+
+    // Makes the groups anew now rather than once the event loop comes round.
+    void refresh();
+    // Groups while its window is open; closed, it forgets them until it opens again.
+    void setActive(bool active);
+
+private:
+    QVariant groupData(const catalogue::DuplicateGroup& group, int column) const;
+    QVariant filmData(const catalogue::FilmRecord& film, int column, int role) const;
+    void removeFilmsWhere(const auto& gone);
+
+    catalogue::Catalogue& catalogue_;
+    QTimer* refreshTimer_;
+    QStringList captions_;
+    std::vector<catalogue::DuplicateGroup> groups_;
+    bool active_ = false;
+};
+
+} // namespace windows
