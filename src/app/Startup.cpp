@@ -13,8 +13,10 @@
 #include "windows/FilmWindow.h"
 #include "windows/FindSpaceWindow.h"
 #include "windows/GenreLists.h"
+#include "windows/LabelDialog.h"
 #include "windows/MainWindow.h"
 #include "windows/SearchDialog.h"
+#include "windows/StatisticsWindow.h"
 #include "windows/TapeMapWindow.h"
 
 #include <QApplication>
@@ -92,6 +94,15 @@ void Startup::createTools()
                      [this, raise] { raise(tapeMapWindow_); });
     QObject::connect(mainWindow_.get(), &windows::MainWindow::duplicatesRequested, duplicatesWindow_,
                      [this, raise] { raise(duplicatesWindow_); });
+    statisticsWindow_ = new windows::StatisticsWindow(catalogue, mainWindow_.get());
+    QObject::connect(mainWindow_.get(), &windows::MainWindow::statisticsRequested, statisticsWindow_,
+                     [this, raise] { raise(statisticsWindow_); });
+    labelDialog_ = new windows::LabelDialog(catalogue, *settings_, mainWindow_.get());
+    QObject::connect(mainWindow_.get(), &windows::MainWindow::labelsRequested, labelDialog_,
+                     [this](catalogue::Cassette* selected) {
+                         labelDialog_->prepare(selected);
+                         ui::execModal(labelDialog_);
+                     });
     const auto open = [this](catalogue::Cassette* cassette, catalogue::FilmRecord* film) {
         openFilmWindow(cassette, film);
     };

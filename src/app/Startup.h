@@ -23,6 +23,8 @@ class CassetteDialog;
 class FindSpaceWindow;
 class TapeMapWindow;
 class DuplicatesWindow;
+class StatisticsWindow;
+class LabelDialog;
 } // namespace windows
 
 namespace app {
@@ -65,6 +67,8 @@ public:
     windows::FindSpaceWindow& findSpaceWindow() const { return *findSpaceWindow_; }
     windows::TapeMapWindow& tapeMapWindow() const { return *tapeMapWindow_; }
     windows::DuplicatesWindow& duplicatesWindow() const { return *duplicatesWindow_; }
+    windows::StatisticsWindow& statisticsWindow() const { return *statisticsWindow_; }
+    windows::LabelDialog& labelDialog() const { return *labelDialog_; }
 
 private:
     void openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
@@ -86,6 +90,8 @@ private:
     windows::FindSpaceWindow* findSpaceWindow_ = nullptr;
     windows::TapeMapWindow* tapeMapWindow_ = nullptr;
     windows::DuplicatesWindow* duplicatesWindow_ = nullptr;
+    windows::StatisticsWindow* statisticsWindow_ = nullptr;
+    windows::LabelDialog* labelDialog_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
 };
 

@@ -22,10 +22,15 @@ struct TopicPage
     const char16_t* page;
 };
 constexpr TopicPage kPages[] = {
-    {HelpTopic::MainWindow, u"main-window"},         {HelpTopic::FilmWindow, u"film-window"},
-    {HelpTopic::CassetteDialog, u"cassette-dialog"}, {HelpTopic::SearchDialog, u"search-dialog"},
-    {HelpTopic::FindSpace, u"find-space"},           {HelpTopic::TapeMap, u"tape-map"},
+    {HelpTopic::MainWindow, u"main-window"},
+    {HelpTopic::FilmWindow, u"film-window"},
+    {HelpTopic::CassetteDialog, u"cassette-dialog"},
+    {HelpTopic::SearchDialog, u"search-dialog"},
+    {HelpTopic::FindSpace, u"find-space"},
+    {HelpTopic::TapeMap, u"tape-map"},
     {HelpTopic::Duplicates, u"duplicates"},
+    {HelpTopic::Statistics, u"statistics"},
+    {HelpTopic::Labels, u"labels"},
 };
 
 HelpViewer* viewerFor(QWidget* parent)

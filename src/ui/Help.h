@@ -18,6 +18,8 @@ enum class HelpTopic
     FindSpace,
     TapeMap,
     Duplicates,
+    Statistics,
+    Labels,
 };
 
 // The name of a topic's page ("main-window"); empty for None.

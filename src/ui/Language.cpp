@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QString>
@@ -125,6 +126,12 @@ void setLanguage(quint8 language)
 bool isLanguage(quint8 language)
 {
     return language < kLanguageCount;
+}
+
+QLocale localeOf(quint8 language)
+{
+    return language == kGerman ? QLocale(QLocale::German, QLocale::Germany)
+                               : QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
 const QTranslator* translator(quint8 language)

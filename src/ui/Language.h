@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QLocale;
 class QString;
 class QTranslator;
 
@@ -27,6 +28,9 @@ void setLanguage(quint8 language);
 
 // True when the byte stands for a language the program has a translation for.
 bool isLanguage(quint8 language);
+
+// How numbers are written in language: "1,5" in German. English for a byte no language has.
+QLocale localeOf(quint8 language);
 
 // The program's translation of language, loaded but not necessarily installed: for texts wanted in
 // another language than the program's without telling any window. Null for a byte no language has.

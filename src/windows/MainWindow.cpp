@@ -218,6 +218,8 @@ void MainWindow::addListActions()
                                  &MainWindow::printCatalogueList);
     sheetPdfAction_ = addAction(u"sheetPdfAction"_s, {}, &MainWindow::saveCassetteSheetAsPdf);
     listPdfAction_ = addAction(u"listPdfAction"_s, {}, &MainWindow::saveCatalogueListAsPdf);
+    labelsAction_ =
+        addAction(u"labelsAction"_s, QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::printLabels);
     addSeparator();
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
@@ -228,6 +230,8 @@ void MainWindow::addListActions()
         addAction(u"tapeMapAction"_s, QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::showTapeMap);
     duplicatesAction_ =
         addAction(u"duplicatesAction"_s, QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::findDuplicates);
+    statisticsAction_ =
+        addAction(u"statisticsAction"_s, QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showStatistics);
     cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -270,6 +274,8 @@ void MainWindow::retranslate()
     findSpaceAction_->setText(tr("Find &space..."));
     tapeMapAction_->setText(tr("Tape &map..."));
     duplicatesAction_->setText(tr("D&uplicates..."));
+    statisticsAction_->setText(tr("S&tatistics..."));
+    labelsAction_->setText(tr("Print la&bels..."));
     fitColumns();
     updateStatusBar();
 }
@@ -294,7 +300,8 @@ void MainWindow::showCounts(int tapes, qint32 films, bool any)
     filmCountLabel_->setText(tr("%n Film(s)", nullptr, films));
     for (QPushButton* button : {openButton_, editButton_, deleteButton_, searchButton_})
         button->setEnabled(any);
-    for (QAction* action : {printSheetAction_, printListAction_, sheetPdfAction_, listPdfAction_})
+    for (QAction* action :
+         {printSheetAction_, printListAction_, sheetPdfAction_, listPdfAction_, labelsAction_})
         action->setEnabled(any);
 }
 
@@ -410,6 +417,16 @@ void MainWindow::showTapeMap()
 void MainWindow::findDuplicates()
 {
     Q_EMIT duplicatesRequested();
+}
+
+void MainWindow::showStatistics()
+{
+    Q_EMIT statisticsRequested();
+}
+
+void MainWindow::printLabels()
+{
+    Q_EMIT labelsRequested(selectedCassette());
 }
 
 bool MainWindow::confirmExit()

@@ -76,6 +76,9 @@ public:
     void findSpace();
     void showTapeMap();
     void findDuplicates();
+    // The collection in figures and charts, a window of its own; labels for the selected tape or all.
+    void showStatistics();
+    void printLabels();
 
 Q_SIGNALS:
     // The film window, on a cassette and, when one is given, on one of its films.
@@ -85,6 +88,9 @@ Q_SIGNALS:
     void findSpaceRequested();
     void tapeMapRequested();
     void duplicatesRequested();
+    void statisticsRequested();
+    // The label dialog, with the selected tape (null when none) ticked.
+    void labelsRequested(catalogue::Cassette* selected);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -126,6 +132,8 @@ private:
     QAction* findSpaceAction_;
     QAction* tapeMapAction_;
     QAction* duplicatesAction_;
+    QAction* statisticsAction_;
+    QAction* labelsAction_;
 
     CassetteDialog* cassetteDialog_ = nullptr;
     ArchiveSaver* saver_ = nullptr;

@@ -350,6 +350,51 @@
     </message>
 </context>
 <context>
+    <name>exchange::LabelDocument</name>
+    <message>
+        <source>Spine labels</source>
+        <translation>Rückenetiketten</translation>
+    </message>
+    <message>
+        <source>Face labels</source>
+        <translation>Frontetiketten</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more film(s)</source>
+        <translation>
+            <numerusform>… und %n weiterer Film</numerusform>
+            <numerusform>… und %n weitere Filme</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>exchange::LabelSheets</name>
+    <message>
+        <source>A4, VHS spine labels</source>
+        <translation>A4, VHS-Rückenetiketten</translation>
+    </message>
+    <message>
+        <source>A4, VHS face labels</source>
+        <translation>A4, VHS-Frontetiketten</translation>
+    </message>
+    <message>
+        <source>A4, labels 3 x 7</source>
+        <translation>A4, Etiketten 3 x 7</translation>
+    </message>
+    <message>
+        <source>Letter, VHS spine labels</source>
+        <translation>Letter, VHS-Rückenetiketten</translation>
+    </message>
+    <message>
+        <source>Letter, labels 2 x 5</source>
+        <translation>Letter, Etiketten 2 x 5</translation>
+    </message>
+    <message>
+        <source>Letter, labels 3 x 10</source>
+        <translation>Letter, Etiketten 3 x 10</translation>
+    </message>
+</context>
+<context>
     <name>exchange::SheetPainter</name>
     <message>
         <source>%1 min</source>
@@ -422,6 +467,122 @@
     <message>
         <source>The PDF document could not be started.</source>
         <translation>Das PDF-Dokument konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::StatisticsTexts</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 % (%2)</source>
+        <translation>%1 % (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (on &quot;%2&quot;)</source>
+        <translation>%1 (auf &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation>Kassetten</translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <source>Free in normal mode</source>
+        <translation>Frei im Normalmodus</translation>
+    </message>
+    <message>
+        <source>Free in long-play mode</source>
+        <translation>Frei in Longplay</translation>
+    </message>
+    <message>
+        <source>Films per tape, on average</source>
+        <translation>Filme je Kassette, im Mittel</translation>
+    </message>
+    <message>
+        <source>Most films on one tape</source>
+        <translation>Meiste Filme auf einer Kassette</translation>
+    </message>
+    <message>
+        <source>Long-play films</source>
+        <translation>Longplay-Filme</translation>
+    </message>
+    <message>
+        <source>Black-and-white films</source>
+        <translation>Schwarzweißfilme</translation>
+    </message>
+    <message>
+        <source>Films seen</source>
+        <translation>Gesehene Filme</translation>
+    </message>
+    <message>
+        <source>Films to be deleted</source>
+        <translation>Löschbare Filme</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>No genre</source>
+        <translation>Ohne Genre</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade, such as the 1950s</comment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>Unknown year</source>
+        <translation>Jahr unbekannt</translation>
+    </message>
+    <message>
+        <source>Over-full</source>
+        <translation>Überfüllt</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Films per genre</source>
+        <translation>Filme je Genre</translation>
+    </message>
+    <message>
+        <source>Films per decade of production</source>
+        <translation>Filme je Jahrzehnt der Produktion</translation>
+    </message>
+    <message>
+        <source>Tapes by how full they are</source>
+        <translation>Kassetten nach Füllstand</translation>
+    </message>
+    <message>
+        <source>0–25 %</source>
+        <translation>0–25 %</translation>
+    </message>
+    <message>
+        <source>25–50 %</source>
+        <translation>25–50 %</translation>
+    </message>
+    <message>
+        <source>50–75 %</source>
+        <translation>50–75 %</translation>
+    </message>
+    <message>
+        <source>75–100 %</source>
+        <translation>75–100 %</translation>
     </message>
 </context>
 <context>
@@ -591,6 +752,37 @@
     <message>
         <source>Import failed</source>
         <translation>Import fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::DocumentOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;%2</translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
+        <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1197,142 @@
     </message>
 </context>
 <context>
+    <name>windows::LabelDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation>Kassetten</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Only the tic&amp;ked tapes:</source>
+        <translation>Nur die an&amp;gekreuzten Kassetten:</translation>
+    </message>
+    <message>
+        <source>Spi&amp;ne labels</source>
+        <translation>&amp;Rückenetiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Face labels</source>
+        <translation>&amp;Frontetiketten</translation>
+    </message>
+    <message>
+        <source>Start at la&amp;bel:</source>
+        <translation>Beginnen bei Etikett &amp;Nr.:</translation>
+    </message>
+    <message>
+        <source>Draw the &amp;edges of the labels</source>
+        <translation>&amp;Umrisse der Etiketten zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation>&amp;Vorschau...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;All tapes (%1)</source>
+        <translation>&amp;Alle Kassetten (%1)</translation>
+    </message>
+    <message>
+        <source>of %1 on the first sheet</source>
+        <translation>von %1 auf dem ersten Bogen</translation>
+    </message>
+    <message>
+        <source>The labels do not fit on the paper.</source>
+        <translation>Die Etiketten passen nicht auf das Papier.</translation>
+    </message>
+    <message>
+        <source>No tape chosen.</source>
+        <translation>Keine Kassette gewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s)</source>
+        <translation>
+            <numerusform>%n Etikett</numerusform>
+            <numerusform>%n Etiketten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>on %n sheet(s)</source>
+        <translation>
+            <numerusform>auf %n Bogen</numerusform>
+            <numerusform>auf %n Bögen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>windows::LabelSheetEditor</name>
+    <message>
+        <source>Label sheet</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Bogen:</translation>
+    </message>
+    <message>
+        <source>Pape&amp;r:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>Brei&amp;te:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Col&amp;umns:</source>
+        <translation>&amp;Spalten:</translation>
+    </message>
+    <message>
+        <source>R&amp;ows:</source>
+        <translation>&amp;Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation>&amp;Linker Rand:</translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation>&amp;Oberer Rand:</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal gap:</source>
+        <translation>Abstand &amp;waagerecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical gap:</source>
+        <translation>Abstand s&amp;enkrecht:</translation>
+    </message>
+    <message>
+        <source>My own sheet</source>
+        <translation>Eigener Bogen</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>US Letter</translation>
+    </message>
+</context>
+<context>
     <name>windows::MainWindow</name>
     <message>
         <source>&amp;Videotapes:</source>
@@ -1148,6 +1476,14 @@
         <source>D&amp;uplicates...</source>
         <translation>D&amp;oppelte Filme...</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistik...</translation>
+    </message>
+    <message>
+        <source>Print la&amp;bels...</source>
+        <translation>Eti&amp;ketten drucken...</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1272,6 +1608,29 @@
     <message>
         <source>Saving as PDF failed</source>
         <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>

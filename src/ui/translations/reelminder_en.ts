@@ -350,6 +350,51 @@
     </message>
 </context>
 <context>
+    <name>exchange::LabelDocument</name>
+    <message>
+        <source>Spine labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more film(s)</source>
+        <translation>
+            <numerusform>… and %n more film</numerusform>
+            <numerusform>… and %n more films</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>exchange::LabelSheets</name>
+    <message>
+        <source>A4, VHS spine labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4, VHS face labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4, labels 3 x 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter, VHS spine labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter, labels 2 x 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter, labels 3 x 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>exchange::SheetPainter</name>
     <message>
         <source>%1 min</source>
@@ -421,6 +466,122 @@
     </message>
     <message>
         <source>The PDF document could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>exchange::StatisticsTexts</name>
+    <message>
+        <source>%1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (on &quot;%2&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free in normal mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free in long-play mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films per tape, on average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most films on one tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-play films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black-and-white films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films to be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No genre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade, such as the 1950s</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over-full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films per genre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films per decade of production</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapes by how full they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0–25 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25–50 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50–75 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>75–100 %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -590,6 +751,37 @@
     </message>
     <message>
         <source>Import failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::DocumentOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1005,6 +1197,142 @@
     </message>
 </context>
 <context>
+    <name>windows::LabelDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the tic&amp;ked tapes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spi&amp;ne labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Face labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at la&amp;bel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw the &amp;edges of the labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All tapes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of %1 on the first sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The labels do not fit on the paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tape chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s)</source>
+        <translation>
+            <numerusform>%n label</numerusform>
+            <numerusform>%n labels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>on %n sheet(s)</source>
+        <translation>
+            <numerusform>on %n sheet</numerusform>
+            <numerusform>on %n sheets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>windows::LabelSheetEditor</name>
+    <message>
+        <source>Label sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pape&amp;r:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col&amp;umns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Left margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal gap:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vertical gap:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My own sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::MainWindow</name>
     <message>
         <source>&amp;Videotapes:</source>
@@ -1148,6 +1476,14 @@
         <source>D&amp;uplicates...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print la&amp;bels...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1271,6 +1607,29 @@
     </message>
     <message>
         <source>Saving as PDF failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

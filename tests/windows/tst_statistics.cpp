@@ -1,0 +1,252 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "support/ModalScript.h"
+#include "support/PdfText.h"
+#include "support/Records.h"
+#include "support/TempSettings.h"
+#include "support/Widgets.h"
+#include "ui/Language.h"
+#include "ui/SettingsStore.h"
+#include "windows/LabelDialog.h"
+#include "windows/LabelSheetEditor.h"
+#include "windows/StatisticsChart.h"
+#include "windows/StatisticsWindow.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using catalogue::FilmRecord;
+using testsupport::makeRecord;
+using testsupport::widget;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+FilmRecord film(const QString& tape, int tapeLength, const QString& title, int length, int year,
+                const QString& genre, quint8 longplay = 0, quint8 blackWhite = 0, quint8 seen = 0,
+                quint8 deletable = 0)
+{
+    FilmRecord r = makeRecord(tape, tapeLength, title, length, longplay);
+    r.year = quint16(year);
+    catalogue::setText(r.genre, genre);
+    r.blackWhite = blackWhite;
+    r.seen = seen;
+    r.deletable = deletable;
+    return r;
+}
+
+// The chart's bars as "label=count", in its order.
+QString bars(const windows::StatisticsChart* chart)
+{
+    QStringList shown;
+    for (qsizetype i = 0; i < chart->categories().size(); ++i)
+        shown.append(u"%1=%2"_s.arg(chart->categories()[i]).arg(chart->values()[i]));
+    return shown.join(u' ');
+}
+
+QString figure(const windows::StatisticsWindow& window, int row)
+{
+    return widget<QLabel>(&window, u"figureValue%1"_s.arg(row))->text();
+}
+
+} // namespace
+
+class TestStatistics final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void window_showsFiguresAndChartsOfTheLanguage_data();
+    void window_showsFiguresAndChartsOfTheLanguage();
+    void window_followsTheCatalogueOnlyWhileOpen();
+    void labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered();
+    void labels_ownSheetIsRefusedUntilItFitsThenRemembered();
+
+private:
+    catalogue::Catalogue catalogue_;
+    QTemporaryDir home_;
+};
+
+void TestStatistics::initTestCase()
+{
+    // The file dialog starts in the documents folder: a temporary one, not the user's.
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toLocal8Bit());
+}
+
+// Five tapes: two films each on "Krimis" and "Komödien", one over-full, one empty, one of
+// documentaries; genres English and German, in other letter case and with blanks, and none.
+void TestStatistics::init()
+{
+    ui::setLanguage(ui::kEnglish);
+    for (const FilmRecord& r :
+         {film(u"Krimis"_s, 240, u"Der dritte Mann"_s, 104, 1949, u"Thriller"_s, 0, 1, 1),
+          film(u"Krimis"_s, 240, u"M"_s, 93, 1931, u" krimi "_s, 1, 1),
+          film(u"Komödien"_s, 180, u"Ohne Jahr"_s, 90, 0, u"Comedy"_s),
+          film(u"Komödien"_s, 180, u"Otto"_s, 60, 1985, u"KOMÖDIE"_s, 0, 0, 1, 1),
+          film(u"Zu voll"_s, 60, u"Zu lang"_s, 90, 1987, u""_s), makeRecord(u"Leer"_s, 120),
+          film(u"Dokus"_s, 100, u"Wale"_s, 30, 2003, u"Documentary"_s, 1)})
+        testsupport::appendRecord(catalogue_, r);
+}
+
+void TestStatistics::cleanup()
+{
+    catalogue_.releaseAll();
+    ui::setLanguage(ui::kEnglish);
+}
+
+void TestStatistics::window_showsFiguresAndChartsOfTheLanguage_data()
+{
+    QTest::addColumn<quint8>("language");
+    QTest::addColumn<QStringList>("figures"); // recorded, free, free in long-play, average, most, long-play
+    QTest::addColumn<QString>("genres");
+    QTest::addColumn<QString>("decades");
+    // 467 minutes recorded; free 89 + 30 + 0 (over-full) + 120 + 85 minutes, twice as much in long-play.
+    QTest::newRow("English: no Krimi, Comedy one of the list")
+        << ui::kEnglish
+        << QStringList{u"7.8 h"_s, u"5.4 h"_s, u"10.8 h"_s, u"1.2"_s, u"2 (on \"Krimis\")"_s, u"33.3 % (2)"_s}
+        << u"Comedy=1 Documentary=1 Thriller=1 Other=2 No genre=1"_s
+        << u"1930s=1 1940s=1 1950s=0 1960s=0 1970s=0 1980s=2 1990s=0 2000s=1 Unknown year=1"_s;
+    QTest::newRow("German: Krimi and Komödie, Comedy and Documentary other")
+        << ui::kGerman << QStringList{u"7,8 Std."_s, u"5,4 Std."_s,           u"10,8 Std."_s,
+                                      u"1,2"_s,      u"2 (auf \"Krimis\")"_s, u"33,3 % (2)"_s}
+        << u"Komödie=1 Krimi=1 Thriller=1 Sonstige=2 Ohne Genre=1"_s
+        << u"1930er=1 1940er=1 1950er=0 1960er=0 1970er=0 1980er=2 1990er=0 2000er=1 Jahr unbekannt=1"_s;
+}
+
+void TestStatistics::window_showsFiguresAndChartsOfTheLanguage()
+{
+    QFETCH(quint8, language);
+    QFETCH(QStringList, figures);
+    QFETCH(QString, genres);
+    QFETCH(QString, decades);
+    windows::StatisticsWindow window(catalogue_);
+    window.show();
+    // A change of language while open counts by the new genre list.
+    ui::setLanguage(language);
+
+    QCOMPARE(figure(window, 0), u"5"_s);
+    QCOMPARE(figure(window, 1), u"6"_s);
+    QCOMPARE((QStringList{figure(window, 2), figure(window, 3), figure(window, 4), figure(window, 5),
+                          figure(window, 6), figure(window, 7)}),
+             figures);
+    QCOMPARE(bars(window.genreChart()), genres);
+    QCOMPARE(bars(window.decadeChart()), decades);
+    // Empty and 30 of 100 minutes in long-play; 301 of 480 half-minutes; 300 of 360; 180 of 120.
+    QCOMPARE(window.fullnessChart()->values(), (QList<int>{2, 0, 1, 1, 1}));
+}
+
+void TestStatistics::window_followsTheCatalogueOnlyWhileOpen()
+{
+    windows::StatisticsWindow window(catalogue_);
+    window.show();
+    catalogue::Cassette* empty = catalogue_.findCassette(u"Leer");
+    catalogue_.addFilm(*empty, film(u""_s, 0, u"Neu"_s, 90, 1999, u"Drama"_s));
+    catalogue_.addFilm(*empty, film(u""_s, 0, u"Noch einer"_s, 60, 1999, u"Drama"_s, 1));
+    // Counted once the event loop comes round, not at each change.
+    QCOMPARE(figure(window, 1), u"6"_s);
+    QTRY_COMPARE(figure(window, 1), u"8"_s);
+    QVERIFY(bars(window.genreChart()).startsWith(u"Drama=2 "_s));
+    QCOMPARE(window.fullnessChart()->values(), (QList<int>{1, 0, 1, 2, 1}));
+
+    window.hide();
+    catalogue_.removeFilm(*catalogue_.findCassette(u"Leer")->records().front());
+    QTest::qWait(20);
+    QCOMPARE(figure(window, 1), u"8"_s);
+    window.show();
+    QCOMPARE(figure(window, 1), u"7"_s);
+}
+
+void TestStatistics::labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered()
+{
+    const testsupport::TempSettings temp;
+    ui::SettingsStore settings;
+    windows::LabelDialog dialog(catalogue_, settings);
+    dialog.prepare(catalogue_.findCassette(u"Komödien"));
+    dialog.show();
+    QVERIFY(widget<QRadioButton>(&dialog, u"tickedRadio"_s)->isChecked());
+    QCOMPARE(dialog.chosenCassettes().size(), std::size_t(1));
+    // Face labels take the face sheet on the same paper.
+    widget<QRadioButton>(&dialog, u"faceRadio"_s)->setChecked(true);
+    QCOMPARE(dialog.options().sheet, exchange::builtInLabelSheets()[1].sheet);
+    // Ticking a second tape keeps choosing the ticked ones.
+    widget<QListWidget>(&dialog, u"tapeList"_s)->item(0)->setCheckState(Qt::Checked);
+    QCOMPARE(dialog.chosenCassettes().size(), std::size_t(2));
+    QCOMPARE(widget<QLabel>(&dialog, u"summaryLabel"_s)->text(), u"2 labels on 1 sheet"_s);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"labels.pdf"_s);
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    widget<QPushButton>(&dialog, u"pdfButton"_s)->click();
+
+    const QString text = testsupport::pdfText(path);
+    for (const QString& expected :
+         {u"Krimis"_s, u"00:00-01:44"_s, u"Der dritte Mann"_s, u"Komödien"_s, u"01:30-02:30"_s, u"Otto"_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" missing from\n"_s + text));
+    QVERIFY(!text.contains(u"Dokus"_s));
+    QCOMPARE(temp.storedValue(u"LabelKind"_s).toInt(), int(exchange::LabelKind::Face));
+    QCOMPARE(temp.storedValue(u"LabelSheet"_s).toInt(), 1);
+
+    // Opened again: face labels, no tape selected, so all of them.
+    windows::LabelDialog again(catalogue_, settings);
+    again.prepare(nullptr);
+    QVERIFY(widget<QRadioButton>(&again, u"faceRadio"_s)->isChecked());
+    QCOMPARE(again.chosenCassettes().size(), catalogue_.cassettes().size());
+}
+
+void TestStatistics::labels_ownSheetIsRefusedUntilItFitsThenRemembered()
+{
+    const testsupport::TempSettings temp;
+    ui::SettingsStore settings;
+    windows::LabelDialog dialog(catalogue_, settings);
+    dialog.prepare(nullptr);
+    dialog.show();
+    auto* sheets = widget<QComboBox>(&dialog, u"sheetCombo"_s);
+    auto* width = widget<QDoubleSpinBox>(&dialog, u"widthEdit"_s);
+    QVERIFY(!width->isEnabled());
+    sheets->setCurrentIndex(sheets->count() - 1);
+    QVERIFY(width->isEnabled());
+    width->setValue(100);
+    widget<QSpinBox>(&dialog, u"columnsEdit"_s)->setValue(3);
+    widget<QSpinBox>(&dialog, u"rowsEdit"_s)->setValue(2);
+    auto* pdf = widget<QPushButton>(&dialog, u"pdfButton"_s);
+    QVERIFY(!pdf->isEnabled());
+    QCOMPARE(widget<QLabel>(&dialog, u"summaryLabel"_s)->text(), u"The labels do not fit on the paper."_s);
+
+    widget<QSpinBox>(&dialog, u"columnsEdit"_s)->setValue(2);
+    auto* start = widget<QSpinBox>(&dialog, u"startEdit"_s);
+    QCOMPARE(start->maximum(), 4);
+    start->setValue(4);
+    QVERIFY(pdf->isEnabled());
+    // Five tapes from the last of four labels: one on the first sheet, four on the second.
+    QCOMPARE(widget<QLabel>(&dialog, u"summaryLabel"_s)->text(), u"5 labels on 2 sheets"_s);
+
+    QTemporaryDir dir;
+    testsupport::ModalScript modal;
+    modal.queueFile(dir.filePath(u"own.pdf"_s));
+    pdf->click();
+    QCOMPARE(testsupport::pdfText(dir.filePath(u"own.pdf"_s)).count(u'\f'), 2);
+
+    windows::LabelDialog again(catalogue_, settings);
+    again.prepare(nullptr);
+    const exchange::LabelSheet sheet = again.options().sheet;
+    QCOMPARE(sheet.labelWidth, 100.0);
+    QCOMPARE(sheet.columns, 2);
+    QCOMPARE(sheet.rows, 2);
+    // Every use starts at the first label again.
+    QCOMPARE(again.options().startAt, 1);
+}
+
+QTEST_MAIN(TestStatistics)
+#include "tst_statistics.moc"
