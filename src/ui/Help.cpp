@@ -22,10 +22,9 @@ struct TopicPage
     const char16_t* page;
 };
 constexpr TopicPage kPages[] = {
-    {HelpTopic::MainWindow, u"main-window"},
-    {HelpTopic::FilmWindow, u"film-window"},
-    {HelpTopic::CassetteDialog, u"cassette-dialog"},
-    {HelpTopic::SearchDialog, u"search-dialog"},
+    {HelpTopic::MainWindow, u"main-window"},         {HelpTopic::FilmWindow, u"film-window"},
+    {HelpTopic::CassetteDialog, u"cassette-dialog"}, {HelpTopic::SearchDialog, u"search-dialog"},
+    {HelpTopic::PrintPreview, u"print-preview"},
 };
 
 HelpViewer* viewerFor(QWidget* parent)

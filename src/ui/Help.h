@@ -15,6 +15,7 @@ enum class HelpTopic
     FilmWindow,
     CassetteDialog,
     SearchDialog,
+    PrintPreview,
 };
 
 // The name of a topic's page ("main-window"); empty for None.

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,8 @@ class NumEdit;
 namespace windows {
 
 // The films of one cassette, one at a time in tape order, with their places on the tape. Browsing
-// shows a film read-only; editing (a new film or a change) makes the fields writable. Every handler
+// shows a film read-only, and Page Up, Page Down, Ctrl+Home and Ctrl+End step through the films as
+// the arrow buttons do; editing (a new film or a change) makes the fields writable. Every handler
 // ends in showFilm(), which takes the shown film, fills the fields and sets the look. Changes go
 // through the catalogue's operations; the window follows the catalogue's signals, its own changes
 // and those made elsewhere alike.
@@ -84,6 +86,7 @@ private:
     void createControls();
     void retranslate();
     void setNewButtonForShift(bool shiftHeld);
+    bool stepByKey(const QKeyEvent& key);
     void followCassette(catalogue::Cassette* cassette);
     void forgetFilm(catalogue::FilmRecord* film);
     void forgetCassette(catalogue::Cassette* cassette);

@@ -55,8 +55,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<ui::HelpTopic>("topic");
         QTest::addColumn<bool>("german");
-        for (const ui::HelpTopic topic : {ui::HelpTopic::MainWindow, ui::HelpTopic::FilmWindow,
-                                          ui::HelpTopic::CassetteDialog, ui::HelpTopic::SearchDialog}) {
+        for (const ui::HelpTopic topic :
+             {ui::HelpTopic::MainWindow, ui::HelpTopic::FilmWindow, ui::HelpTopic::CassetteDialog,
+              ui::HelpTopic::SearchDialog, ui::HelpTopic::PrintPreview}) {
             const QByteArray page = ui::helpPageName(topic).toLatin1();
             QTest::addRow("%s en", page.constData()) << topic << false;
             QTest::addRow("%s de", page.constData()) << topic << true;
