@@ -3,6 +3,7 @@
 #include "exchange/SheetDocument.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -15,8 +16,10 @@ namespace {
 
 // Room around and between the pages, in device-independent pixels.
 constexpr int kDeskMargin = 12;
-// The pictures kept beyond those in view, in pixels of the screen: some 64 MB.
+// The pictures kept beyond those in view, in pixels of the screen: some 64 MB. A page larger than a
+// quarter of that at the present zoom is painted straight into the view instead.
 constexpr qint64 kKeptPixels = qint64(16) << 20;
+constexpr qint64 kPicturePixels = kKeptPixels / 4;
 constexpr double kSmallestZoom = 0.1;
 constexpr double kLargestZoom = 8;
 
@@ -186,32 +189,42 @@ void PageView::forgetPictures()
 
 // The picture of a page at the present zoom: kept from before, or painted now. Pictures not in view
 // are let go, the oldest first, once they take more than their share of memory.
-const QImage& PageView::picture(int page, const std::vector<int>& inView)
+// Paints page on painter, whose coordinates put the paper's top left corner at the origin in pixels
+// of the view.
+void PageView::paintPage(QPainter& painter, int page)
+{
+    const QPageLayout& layout = document_->pageLayout();
+    const double scale =
+        pageSize().width() / layout.fullRectPixels(exchange::SheetDocument::kUnitsPerInch).width();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    painter.translate(layout.paintRectPixels(exchange::SheetDocument::kUnitsPerInch).topLeft());
+    document_->paintPage(painter, page);
+    ++paintedPages_;
+}
+
+// The picture of a page at the present zoom: kept from before, or painted now. Pictures not in view
+// are let go, the oldest first, once they take more than their share of memory. Null for a page too
+// large to keep at this zoom.
+const QImage* PageView::picture(int page, const std::vector<int>& inView)
 {
     for (KeptPage& kept : kept_) {
         if (kept.page == page)
-            return kept.picture;
+            return &kept.picture;
     }
     const double ratio = devicePixelRatioF();
-    const QSizeF size = pageSize();
-    QImage image(qMax(1, int(std::ceil(size.width() * ratio))),
-                 qMax(1, int(std::ceil(size.height() * ratio))), QImage::Format_ARGB32_Premultiplied);
+    const QSize size = (pageSize() * ratio).toSize().expandedTo(QSize(1, 1));
+    qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > kPicturePixels)
+        return nullptr;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
+    image.setDevicePixelRatio(ratio);
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const double scale =
-            size.width() * ratio /
-            document_->pageLayout().fullRectPixels(exchange::SheetDocument::kUnitsPerInch).width();
-        painter.scale(scale, scale);
-        painter.translate(
-            document_->pageLayout().paintRectPixels(exchange::SheetDocument::kUnitsPerInch).topLeft());
-        document_->paintPage(painter, page);
+        paintPage(painter, page);
     }
-    image.setDevicePixelRatio(ratio);
-    ++paintedPages_;
 
-    qint64 pixels = qint64(image.width()) * image.height();
     for (const KeptPage& kept : kept_)
         pixels += qint64(kept.picture.width()) * kept.picture.height();
     for (auto it = kept_.begin(); it != kept_.end() && pixels > kKeptPixels;) {
@@ -223,10 +236,10 @@ const QImage& PageView::picture(int page, const std::vector<int>& inView)
         it = kept_.erase(it);
     }
     kept_.push_back({page, std::move(image)});
-    return kept_.back().picture;
+    return &kept_.back().picture;
 }
 
-void PageView::paintEvent(QPaintEvent*)
+void PageView::paintEvent(QPaintEvent* event)
 {
     if (!document_ || document_->pageCount() == 0)
         return;
@@ -245,7 +258,17 @@ void PageView::paintEvent(QPaintEvent*)
         const QRectF rect = pageRect(page);
         // A shadow below and to the right, as paper lies on a desk.
         painter.fillRect(rect.translated(3, 3), palette().color(QPalette::Shadow));
-        painter.drawImage(rect.topLeft(), picture(page, inView));
+        if (const QImage* image = picture(page, inView)) {
+            painter.drawImage(rect.topLeft(), *image);
+        } else {
+            // At a large zoom only the part of the page in view is painted, and nothing is kept.
+            painter.fillRect(rect, Qt::white);
+            painter.save();
+            painter.setClipRect(rect.intersected(QRectF(event->rect())));
+            painter.translate(rect.topLeft());
+            paintPage(painter, page);
+            painter.restore();
+        }
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace exchange {
 class SheetDocument;
 }
@@ -13,7 +15,8 @@ namespace windows {
 
 // The pages of a sheet document one below the other on a grey desk, at a zoom. A page is painted when
 // it comes into view; the pictures of the pages painted last are kept, up to a bound, so that
-// scrolling back is quick and the memory stays small however many pages there are.
+// scrolling back is quick and the memory stays small however many pages there are and whatever the
+// zoom.
 class PageView final : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -45,7 +48,8 @@ public:
     // Scrolls page's top into view.
     void showPage(int page);
 
-    // Pages painted since the document was set, and the pictures of pages kept now.
+    // Pages painted since the document was set (a page painted again counts again), and the pictures of
+    // pages kept now.
     int paintedPageCount() const { return paintedPages_; }
     int keptPageCount() const { return int(kept_.size()); }
 
@@ -76,7 +80,8 @@ private:
     void applyFit();
     void updateScrollBars();
     QRectF pageRect(int page) const;
-    const QImage& picture(int page, const std::vector<int>& inView);
+    void paintPage(QPainter& painter, int page);
+    const QImage* picture(int page, const std::vector<int>& inView);
     void forgetPictures();
     void tellCurrentPage();
 

@@ -144,8 +144,8 @@ void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPage
         if (QTest::qWaitFor([view] { return view->paintedPageCount() > 0; }))
             paintedAtFirst = view->paintedPageCount();
         pages = preview->pageCount();
-        // At four times the paper's size a picture takes most of what the view may keep.
-        view->setZoom(4);
+        // At twice the paper's size four pictures take what the view may keep.
+        view->setZoom(2);
         for (int page = 0; page < pages; page += 3) {
             preview->showPage(page);
             view->repaint();
@@ -166,7 +166,7 @@ void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPage
     QCOMPARE(pages, pdfPages.size());
     QVERIFY2(paintedAtFirst >= 1 && paintedAtFirst <= 2, qPrintable(QString::number(paintedAtFirst)));
     QCOMPARE(lastShown, pages - 1 - (pages - 1) % 3);
-    QVERIFY2(keptAtMost <= 3, qPrintable(QString::number(keptAtMost)));
+    QVERIFY2(keptAtMost >= 2 && keptAtMost <= 5, qPrintable(QString::number(keptAtMost)));
     QCOMPARE(testsupport::pdfText(printed).split(u'\f', Qt::SkipEmptyParts), pdfPages);
 }
 
