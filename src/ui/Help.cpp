@@ -25,7 +25,7 @@ constexpr TopicPage kPages[] = {
     {HelpTopic::MainWindow, u"main-window"},         {HelpTopic::FilmWindow, u"film-window"},
     {HelpTopic::CassetteDialog, u"cassette-dialog"}, {HelpTopic::SearchDialog, u"search-dialog"},
     {HelpTopic::FindSpace, u"find-space"},           {HelpTopic::TapeMap, u"tape-map"},
-    {HelpTopic::Duplicates, u"duplicates"},
+    {HelpTopic::Duplicates, u"duplicates"},          {HelpTopic::PrintPreview, u"print-preview"},
 };
 
 HelpViewer* viewerFor(QWidget* parent)

@@ -18,6 +18,7 @@ enum class HelpTopic
     FindSpace,
     TapeMap,
     Duplicates,
+    PrintPreview,
 };
 
 // The name of a topic's page ("main-window"); empty for None.
