@@ -7,6 +7,7 @@
 #include "catalogue/Catalogue.h"
 #include "exchange/LabelDocument.h"
 #include "exchange/SheetData.h"
+#include "exchange/SheetPainter.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ double writeLabels(const catalogue::Catalogue& catalogue, exchange::LabelKind ki
     exchange::LabelDocument labels(exchange::gatherCatalogue(catalogue),
                                    {exchange::builtInLabelSheets()[sheet].sheet, kind, 1, false});
     pages = labels.pageCount();
-    if (exchange::writeDocumentPdf(path, labels).outcome != exchange::PaintOutcome::Painted)
+    if (exchange::writeSheetsPdf(path, labels).status != catalogue::WriteOutcome::Written)
         return -1;
     return elapsedMs(timer);
 }

@@ -48,7 +48,8 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         if (exchange::writeSheetsPdf(listPath, exchange::gatherCatalogue(catalogue),
-                                     exchange::SheetKind::CatalogueList)) {
+                                     exchange::SheetKind::CatalogueList)
+                .status != catalogue::WriteOutcome::Written) {
             std::printf("the catalogue list was not written\n");
             return 1;
         }
@@ -56,7 +57,8 @@ int main(int argc, char** argv)
 
         timer.start();
         if (exchange::writeSheetsPdf(sheetPath, {exchange::gatherCassette(*middle)},
-                                     exchange::SheetKind::CassetteSheet)) {
+                                     exchange::SheetKind::CassetteSheet)
+                .status != catalogue::WriteOutcome::Written) {
             std::printf("the cassette sheet was not written\n");
             return 1;
         }

@@ -3,9 +3,11 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
+#include "catalogue/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -21,6 +23,11 @@ namespace {
 // compare bytes or cut the first column must skip these three bytes (Python: encoding "utf-8-sig");
 // the import accepts files with and without them.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+// Cassettes exported between two reports of progress, and bytes written between two.
+constexpr std::size_t kProgressStep = 256;
+constexpr qsizetype kWriteChunk = qsizetype(1) << 20;
+// How much of writing the file building its bytes takes; the rest is writing them.
+constexpr double kBuildShare = 0.6;
 
 QString flag(quint8 value)
 {
@@ -82,6 +89,12 @@ private:
 
 QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
 {
+    return *exportCatalogue(catalogue, catalogue::Progress());
+}
+
+std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
+                                          const catalogue::Progress& progress)
+{
     Utf8Texts utf8;
     CsvWriter csv(kByteOrderMark);
     csv.reserve(catalogue.recordCount() * 800); // a film with texts of usual length takes some 700 bytes
@@ -90,7 +103,11 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
     csv.endRow();
 
     // A cassette is every record of one stored name, byte for byte, as the film window steps through them.
-    for (const catalogue::Cassette* tape : catalogue.cassettes()) {
+    const std::vector<catalogue::Cassette*>& cassettes = catalogue.cassettes();
+    for (std::size_t i = 0; i < cassettes.size(); ++i) {
+        if (i % kProgressStep == 0 && !progress.advance(qint64(i), qint64(cassettes.size())))
+            return std::nullopt;
+        const catalogue::Cassette* tape = cassettes[i];
         const QString cassette = tape->name();
         const QString cassetteLength = QString::number(tape->length());
         qint64 minutes = 0; // the counter position before the next film
@@ -126,7 +143,34 @@ QByteArray exportCatalogue(const catalogue::Catalogue& catalogue)
             csv.endRow();
         }
     }
+    if (!progress.report(1))
+        return std::nullopt;
     return csv.takeBytes();
+}
+
+catalogue::WriteOutcome writeCatalogueCsv(const QString& path, const catalogue::Catalogue& catalogue,
+                                          const catalogue::Progress& progress)
+{
+    const std::optional<QByteArray> csv = exportCatalogue(catalogue, progress.part(0, kBuildShare));
+    if (!csv)
+        return {catalogue::WriteOutcome::Cancelled, {}};
+    const catalogue::Progress writing = progress.part(kBuildShare, 1);
+    catalogue::ReplacingFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return catalogue::WriteOutcome::failed(file.errorString());
+    for (qsizetype at = 0; at < csv->size(); at += kWriteChunk) {
+        const qsizetype size = std::min(kWriteChunk, csv->size() - at);
+        // A failed write is told by commit(), with its reason.
+        if (file.write(csv->constData() + at, size) != size)
+            break;
+        if (!writing.advance(at + size, csv->size())) {
+            file.discard();
+            return {catalogue::WriteOutcome::Cancelled, {}};
+        }
+    }
+    if (!file.commit())
+        return catalogue::WriteOutcome::failed(file.errorString());
+    return {};
 }
 
 } // namespace exchange

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "catalogue/Progress.h"
+
 #include <QByteArray>
+#include <QString>
+
+#include <optional>
 
 namespace catalogue {
 class Catalogue;
@@ -13,5 +18,13 @@ namespace exchange {
 // the order of their first record. An empty cassette is one row with its name and length only. Texts
 // that a spreadsheet would take for a formula get the text mark in front (see needsTextMark()).
 QByteArray exportCatalogue(const catalogue::Catalogue& catalogue);
+// The same, telling progress cassette by cassette; nothing when progress was told to stop.
+std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
+                                          const catalogue::Progress& progress);
+
+// Writes the export of catalogue to a file at path, replaced only once every byte is on the disk: a
+// cancelled or failed export leaves the file as it was.
+catalogue::WriteOutcome writeCatalogueCsv(const QString& path, const catalogue::Catalogue& catalogue,
+                                          const catalogue::Progress& progress = {});
 
 } // namespace exchange

@@ -21,13 +21,16 @@ namespace exchange {
 
 namespace {
 
+// Rows read between two reports of progress.
+constexpr int kProgressStep = 512;
+
 class CsvImport final
 {
     Q_DECLARE_TR_FUNCTIONS(CsvImport)
 
 public:
     CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QStringList>& headerNames);
-    ImportPlan plan(const CsvText& file);
+    std::optional<ImportPlan> plan(const CsvText& file, const catalogue::Progress& progress);
 
 private:
     // What the catalogue holds of a cassette, or what the plan holds of a new one.
@@ -128,7 +131,7 @@ CsvImport::CsvImport(const catalogue::Catalogue& catalogue, const std::vector<QS
     }
 }
 
-ImportPlan CsvImport::plan(const CsvText& file)
+std::optional<ImportPlan> CsvImport::plan(const CsvText& file, const catalogue::Progress& progress)
 {
     plan_.encoding = file.encoding;
     badBytes_ = &file.badBytes;
@@ -136,10 +139,14 @@ ImportPlan CsvImport::plan(const CsvText& file)
     if (!reader)
         return std::move(plan_);
     CsvRecord record;
-    while (reader->next(record)) {
+    for (int rows = 0; reader->next(record); ++rows) {
+        if (rows % kProgressStep == 0 && !progress.advance(record.begin, file.text.size()))
+            return std::nullopt;
         if (std::optional<QString> reason = checkRow(record))
             plan_.skipped.push_back({record.line, std::move(*reason)});
     }
+    if (!progress.report(1))
+        return std::nullopt;
     return std::move(plan_);
 }
 
@@ -439,12 +446,23 @@ int ImportPlan::filmCount() const
 ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
                       const std::vector<QStringList>& headerNames)
 {
-    return CsvImport(catalogue, headerNames).plan(file);
+    return *CsvImport(catalogue, headerNames).plan(file, catalogue::Progress());
 }
 
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change)
+std::optional<ImportPlan> planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
+                                     const std::vector<QStringList>& headerNames,
+                                     const catalogue::Progress& progress)
 {
-    for (PlannedCassette& planned : plan.cassettes) {
+    return CsvImport(catalogue, headerNames).plan(file, progress);
+}
+
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change,
+                 const catalogue::Progress& progress)
+{
+    for (std::size_t i = 0; i < plan.cassettes.size(); ++i) {
+        if (i % kProgressStep == 0)
+            progress.advance(qint64(i), qint64(plan.cassettes.size()));
+        PlannedCassette& planned = plan.cassettes[i];
         const QByteArray name = catalogue::cp1252::encode(planned.name);
         catalogue::Cassette* cassette =
             planned.isNew ? catalogue.createCassette(planned.name, planned.length, change)

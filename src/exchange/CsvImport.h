@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FilmRecord.h"
+#include "catalogue/Progress.h"
 #include "exchange/CsvText.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace catalogue {
@@ -65,10 +67,15 @@ struct ImportPlan
 // text cell starting with the text mark loses exactly one (see needsTextMark()).
 ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
                       const std::vector<QStringList>& headerNames);
+// The same, telling progress as the rows are read; nothing when progress was told to stop.
+std::optional<ImportPlan> planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
+                                     const std::vector<QStringList>& headerNames,
+                                     const catalogue::Progress& progress);
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
 // since; the plan's records move into the catalogue. With a change given, it records all of it, to
-// be taken back as one.
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change = nullptr);
+// be taken back as one. Tells progress cassette by cassette; it cannot stop halfway.
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change = nullptr,
+                 const catalogue::Progress& progress = {});
 
 } // namespace exchange

@@ -42,7 +42,7 @@ public:
 
 } // namespace
 
-// A font as the device draws it: its metrics and its glyphs.
+// A font as the labels are measured in it, in units of the page: its metrics and its glyphs.
 struct LabelFont
 {
     LabelFont(const QFont& font, const QPaintDevice& device)
@@ -58,18 +58,11 @@ struct LabelFont
     }
 };
 
-// The fonts of the labels at one resolution, each made once.
+// The fonts of the labels, each made once.
 class LabelFonts final
 {
 public:
-    LabelFonts(int dpiX, int dpiY) : dpiX_(dpiX), dpiY_(dpiY) {}
-
-    bool suits(const QPaintDevice& device) const
-    {
-        return device.logicalDpiX() == dpiX_ && device.logicalDpiY() == dpiY_;
-    }
-
-    LabelFont& font(double points, bool bold, const QPaintDevice& device)
+    LabelFont& font(double points, bool bold)
     {
         const auto key = std::make_pair(qRound(points * 10), bold);
         auto it = fonts_.find(key);
@@ -77,32 +70,33 @@ public:
             QFont font = QGuiApplication::font();
             font.setPointSizeF(double(key.first) / 10);
             font.setBold(bold);
-            it = fonts_.emplace(key, std::make_unique<LabelFont>(font, device)).first;
+            it = fonts_.emplace(key, std::make_unique<LabelFont>(font, device_)).first;
         }
         return *it->second;
     }
 
 private:
-    int dpiX_;
-    int dpiY_;
+    const LayoutDevice device_;
     std::map<std::pair<int, bool>, std::unique_ptr<LabelFont>> fonts_;
 };
 
 namespace {
 
-// Paints the labels of one page, in device pixels.
+constexpr double kUnitsPerMm = PagedDocument::kUnitsPerInch / 25.4;
+
+QRectF toUnits(const QRectF& mm)
+{
+    return {mm.x() * kUnitsPerMm, mm.y() * kUnitsPerMm, mm.width() * kUnitsPerMm, mm.height() * kUnitsPerMm};
+}
+
+// Paints the labels of one page, in units of the page.
 class LabelPainter final
 {
 public:
-    LabelPainter(QPainter& painter, const QPaintDevice& device, LabelFonts& fonts)
-        : painter_(painter), device_(device), fonts_(fonts), pxPerMmX_(device.logicalDpiX() / 25.4),
-          pxPerMmY_(device.logicalDpiY() / 25.4)
-    {}
-
-    QRectF toDevice(const QRectF& mm) const
-    {
-        return {mm.x() * pxPerMmX_, mm.y() * pxPerMmY_, mm.width() * pxPerMmX_, mm.height() * pxPerMmY_};
-    }
+    LabelPainter(QPainter& painter, LabelFonts& fonts) : painter_(painter), fonts_(fonts) {}
+    ~LabelPainter() { glyphs_.draw(painter_); }
+    LabelPainter(const LabelPainter&) = delete;
+    LabelPainter& operator=(const LabelPainter&) = delete;
 
     void paintSpine(const SheetCassette& cassette, const QRectF& labelMm);
     void paintFace(const SheetCassette& cassette, const QRectF& labelMm);
@@ -111,53 +105,60 @@ public:
 private:
     void drawText(LabelFont& font, double x, double baseline, const QString& text)
     {
-        GlyphRow row(painter_, font.shaper.glyphFont());
-        painter_.setFont(font.font);
-        row.add(x, baseline, font.shaper.shape(text), text);
-        row.draw();
+        drawShaped(font, x, baseline, font.shaper.shape(text), text);
+    }
+    // The glyphs of a page go out together, one run per font; a text with a letter the font lacks goes
+    // to the painter at once, whose fonts fall back to one that has it.
+    void drawShaped(LabelFont& font, double x, double baseline, const TextShaper::Shaped& shaped,
+                    const QString& text)
+    {
+        if (!shaped.asText) {
+            glyphs_.add(font.shaper.glyphFont(), x, baseline, shaped);
+            return;
+        }
+        painter_.setFont(fontForPainter(font.font, painter_));
+        painter_.drawText(QPointF(x, baseline), text);
     }
 
     QPainter& painter_;
-    const QPaintDevice& device_;
     LabelFonts& fonts_;
-    const double pxPerMmX_;
-    const double pxPerMmY_;
+    GlyphRuns glyphs_;
 };
 
 void LabelPainter::paintSpine(const SheetCassette& cassette, const QRectF& labelMm)
 {
     const double padding = std::min(kPaddingMm, labelMm.height() * 0.15);
-    const QRectF inner = toDevice(labelMm.adjusted(padding, padding, -padding, -padding));
+    const QRectF inner = toUnits(labelMm.adjusted(padding, padding, -padding, -padding));
     const double points =
         std::clamp((labelMm.height() - 2 * padding) * kPointsPerMm * 0.55, kSmallestPoints, kSpineMostPoints);
-    LabelFont& name = fonts_.font(points, true, device_);
-    LabelFont& titles = fonts_.font(points, false, device_);
+    LabelFont& name = fonts_.font(points, true);
+    LabelFont& titles = fonts_.font(points, false);
     const SpineText text =
-        spineText(cassette, inner.width(), kGapMm * 2 * pxPerMmX_, name.width(), titles.width());
+        spineText(cassette, inner.width(), kGapMm * 2 * kUnitsPerMm, name.width(), titles.width());
     const double baseline = inner.top() +
                             (inner.height() - name.metrics.ascent() - name.metrics.descent()) / 2 +
                             name.metrics.ascent();
     drawText(name, inner.left(), baseline, text.name);
     if (!text.titles.isEmpty())
-        drawText(titles, inner.left() + name.shaper.shape(text.name).width + kGapMm * 2 * pxPerMmX_, baseline,
+        drawText(titles, inner.left() + name.shaper.shape(text.name).width + kGapMm * 2 * kUnitsPerMm, baseline,
                  text.titles);
 }
 
 void LabelPainter::paintFace(const SheetCassette& cassette, const QRectF& labelMm)
 {
     const double padding = std::min(kPaddingMm, labelMm.height() * 0.08);
-    const QRectF inner = toDevice(labelMm.adjusted(padding, padding, -padding, -padding));
+    const QRectF inner = toUnits(labelMm.adjusted(padding, padding, -padding, -padding));
     const double innerPoints = (labelMm.height() - 2 * padding) * kPointsPerMm;
     LabelFont& name =
-        fonts_.font(std::clamp(innerPoints / 4, kSmallestPoints, kFaceNamePoints), true, device_);
-    const double ruleGap = kGapMm * pxPerMmY_;
+        fonts_.font(std::clamp(innerPoints / 4, kSmallestPoints, kFaceNamePoints), true);
+    const double ruleGap = kGapMm * kUnitsPerMm;
     const double bodyHeight = inner.height() - name.metrics.height() - ruleGap;
 
     // The largest size that shows every film; else the smallest, with as many as it holds.
     LabelFont* body = nullptr;
     int maxLines = 0;
     for (const double points : kFaceBodyPoints) {
-        body = &fonts_.font(points, false, device_);
+        body = &fonts_.font(points, false);
         maxLines = std::max(0, int((bodyHeight + body->metrics.leading()) / body->metrics.lineSpacing()));
         if (maxLines >= int(cassette.films.size()))
             break;
@@ -166,36 +167,30 @@ void LabelPainter::paintFace(const SheetCassette& cassette, const QRectF& labelM
     for (const SheetFilm& film : cassette.films)
         counterWidth = std::max(
             counterWidth, body->shaper.shaped(catalogue::counterRange(film.startMinutes, film.length)).width);
-    const double gap = kGapMm * pxPerMmX_;
+    const double gap = kGapMm * kUnitsPerMm;
     const FaceText text = faceText(cassette, maxLines, inner.width(), inner.width() - counterWidth - gap,
                                    name.width(), body->width());
 
     drawText(name, inner.left(), inner.top() + name.metrics.ascent(), text.name);
     const double ruleY = inner.top() + name.metrics.height() + ruleGap / 2;
-    painter_.setPen(QPen(Qt::black, kRuleMm * pxPerMmY_));
+    painter_.setPen(QPen(Qt::black, kRuleMm * kUnitsPerMm));
     painter_.drawLine(QPointF(inner.left(), ruleY), QPointF(inner.right(), ruleY));
 
-    // A letter the font lacks is drawn as text at once, in the painter's font.
-    painter_.setFont(body->font);
-    GlyphRow row(painter_, body->shaper.glyphFont());
     double baseline = inner.top() + name.metrics.height() + ruleGap + body->metrics.ascent();
     for (const FaceLine& line : text.lines) {
-        row.add(inner.left(), baseline, body->shaper.shaped(line.counter), line.counter);
-        row.add(inner.left() + counterWidth + gap, baseline, body->shaper.shape(line.title), line.title);
+        drawShaped(*body, inner.left(), baseline, body->shaper.shaped(line.counter), line.counter);
+        drawText(*body, inner.left() + counterWidth + gap, baseline, line.title);
         baseline += body->metrics.lineSpacing();
     }
-    if (text.hiddenFilms > 0) {
-        const QString more = LabelTexts::moreFilms(text.hiddenFilms);
-        row.add(inner.left() + counterWidth + gap, baseline, body->shaper.shape(more), more);
-    }
-    row.draw();
+    if (text.hiddenFilms > 0)
+        drawText(*body, inner.left() + counterWidth + gap, baseline, LabelTexts::moreFilms(text.hiddenFilms));
 }
 
 void LabelPainter::paintOutline(const QRectF& labelMm)
 {
-    painter_.setPen(QPen(QColor(160, 160, 160), kRuleMm * pxPerMmX_));
+    painter_.setPen(QPen(QColor(160, 160, 160), kRuleMm * kUnitsPerMm));
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(toDevice(labelMm));
+    painter_.drawRect(toUnits(labelMm));
 }
 
 } // namespace
@@ -219,11 +214,11 @@ QPageLayout LabelDocument::pageLayout() const
                        QPageLayout::Millimeter);
 }
 
-void LabelDocument::paintPage(QPainter& painter, const QPaintDevice& device, int page)
+void LabelDocument::paintPage(QPainter& painter, int page)
 {
-    if (!fonts_ || !fonts_->suits(device))
-        fonts_ = std::make_unique<LabelFonts>(device.logicalDpiX(), device.logicalDpiY());
-    LabelPainter labels(painter, device, *fonts_);
+    if (!fonts_)
+        fonts_ = std::make_unique<LabelFonts>();
+    LabelPainter labels(painter, *fonts_);
     painter.setPen(Qt::black);
     for (const PlacedLabel& label : placement_.labelsOn(page)) {
         if (options_.outlines)

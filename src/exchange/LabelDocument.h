@@ -30,7 +30,7 @@ public:
     QString title() const override;
     QPageLayout pageLayout() const override;
     int pageCount() const override { return placement_.pageCount(); }
-    void paintPage(QPainter& painter, const QPaintDevice& device, int page) override;
+    void paintPage(QPainter& painter, int page) override;
 
     const LabelPlacement& placement() const { return placement_; }
 
@@ -38,7 +38,7 @@ private:
     std::vector<SheetCassette> cassettes_;
     Options options_;
     LabelPlacement placement_;
-    // Glyphs of the fonts at the resolution last painted at: a job paints many pages on one device.
+    // The fonts and their glyphs, made once for every page.
     std::unique_ptr<LabelFonts> fonts_;
 };
 

@@ -1,63 +1,51 @@
 #include "exchange/PagedDocument.h"
 
-#include "catalogue/ReplacingFile.h"
-
-#include <QCoreApplication>
-#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
-using namespace Qt::StringLiterals;
+#include <climits>
 
 namespace exchange {
 
-PaintOutcome paintDocument(QPagedPaintDevice& device, PagedDocument& document, const PageProgress& progress)
+std::unique_ptr<PagedDocument> PagedDocument::onPaper(const QPageLayout&, const catalogue::Progress&) const
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return PaintOutcome::Failed;
-    const int pages = document.pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (progress && !progress(page, pages)) {
-            painter.end();
-            return PaintOutcome::Cancelled;
-        }
-        if (page > 0)
-            device.newPage();
-        painter.save();
-        document.paintPage(painter, device, page);
-        painter.restore();
-    }
-    return painter.end() ? PaintOutcome::Painted : PaintOutcome::Failed;
+    return nullptr;
 }
 
-PdfOutcome writeDocumentPdf(const QString& path, PagedDocument& document, const PageProgress& progress)
+int LayoutDevice::metric(PaintDeviceMetric metric) const
 {
-    catalogue::ReplacingFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {PaintOutcome::Failed, file.errorString()};
-    PaintOutcome outcome = PaintOutcome::Failed;
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(u"reelMINDER/32"_s);
-        writer.setTitle(document.title());
-        writer.setPageLayout(document.pageLayout());
-        outcome = paintDocument(writer, document, progress);
+    constexpr double mmPerUnit = 25.4 / PagedDocument::kUnitsPerInch;
+    switch (metric) {
+    case PdmWidth:
+        return size_.width();
+    case PdmHeight:
+        return size_.height();
+    case PdmWidthMM:
+        return qRound(size_.width() * mmPerUnit);
+    case PdmHeightMM:
+        return qRound(size_.height() * mmPerUnit);
+    case PdmNumColors:
+        return INT_MAX;
+    case PdmDepth:
+        return 32;
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return PagedDocument::kUnitsPerInch;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return int(devicePixelRatioFScale());
+    default:
+        return QPaintDevice::metric(metric);
     }
-    switch (outcome) {
-    case PaintOutcome::Painted:
-        break;
-    case PaintOutcome::Cancelled:
-        file.discard();
-        return {outcome, std::nullopt};
-    case PaintOutcome::Failed:
-        file.discard();
-        return {outcome, QCoreApplication::translate("exchange::SheetPainter",
-                                                     "The PDF document could not be started.")};
-    }
-    if (!file.commit())
-        return {PaintOutcome::Failed, file.errorString()};
-    return {};
+}
+
+QFont fontForPainter(const QFont& font, const QPainter& painter)
+{
+    QFont sized = font;
+    sized.setPointSizeF(font.pointSizeF() * PagedDocument::kUnitsPerInch / painter.device()->logicalDpiY());
+    return sized;
 }
 
 } // namespace exchange

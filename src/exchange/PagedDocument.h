@@ -1,64 +1,69 @@
 #pragma once
 
+#include "catalogue/Progress.h"
+
+#include <QFont>
 #include <QPageLayout>
+#include <QPaintDevice>
+#include <QSize>
 #include <QString>
 
-#include <functional>
-#include <optional>
+#include <memory>
 
-class QPagedPaintDevice;
-class QPaintDevice;
 class QPainter;
 
 namespace exchange {
 
-// A document laid out before anything is painted: its paper, how many pages it has, and any one page
-// painted on its own, so that a preview may paint only the pages in view and a long job may report
-// its progress page by page.
+// A document laid out as pages before anything is painted: the cassette sheets, the catalogue list,
+// labels, the statistics page. Everything is measured at one resolution, whatever the device, so that
+// a printer, a PDF file and a preview on the screen get the same pages; and painting one page costs
+// that page only, so that a preview can paint the pages as they come into view.
 class PagedDocument
 {
 public:
+    // Units of the page: the resolution documents are laid out in, finer than any printer's dots.
+    static constexpr int kUnitsPerInch = 1200;
+
     PagedDocument() = default;
     virtual ~PagedDocument() = default;
     PagedDocument(const PagedDocument&) = delete;
     PagedDocument& operator=(const PagedDocument&) = delete;
 
-    // The title a PDF file carries.
+    // The title a PDF file and a print job carry.
     virtual QString title() const = 0;
     // Paper and margins. A document whose margins are zero places its parts on the paper itself
-    // (labels on a label sheet) and is to be printed on the full page.
+    // (labels on a label sheet) and is printed on the full page.
     virtual QPageLayout pageLayout() const = 0;
     // At least one.
     virtual int pageCount() const = 0;
-    // Paints page (0-based) with painter, open on device: the origin is the top left corner of the
-    // page layout's paint rectangle, one unit a device pixel, device.width() x device.height() its size.
-    // Any device will do, a printer, a PDF writer or a picture of one page for a preview.
-    virtual void paintPage(QPainter& painter, const QPaintDevice& device, int page) = 0;
+    // Paints page (0-based). The painter's coordinates are units of the page, from the top left corner
+    // of the printable area; its device may have any resolution.
+    virtual void paintPage(QPainter& painter, int page) = 0;
+
+    // The same document laid out on other paper; null when progress was told to stop. A document
+    // made for its paper (a label sheet) keeps it: it cannot be laid out again.
+    virtual bool followsPaper() const { return false; }
+    virtual std::unique_ptr<PagedDocument> onPaper(const QPageLayout& pageLayout,
+                                                   const catalogue::Progress& progress) const;
 };
 
-// Told before each page is painted (0-based, of pageCount); returning false stops the job.
-using PageProgress = std::function<bool(int page, int pageCount)>;
-
-enum class PaintOutcome
+// Answers only questions of size, at the units of the page: what documents are measured on, so that
+// no device's resolution changes where a line breaks.
+class LayoutDevice final : public QPaintDevice
 {
-    Painted,
-    Failed, // no painter could be opened on the device, or the file could not be written
-    Cancelled,
+public:
+    explicit LayoutDevice(QSize size = {}) : size_(size) {}
+    QPaintEngine* paintEngine() const override { return nullptr; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    QSize size_;
 };
 
-// Paints every page of document on device, which is set up for it already.
-PaintOutcome paintDocument(QPagedPaintDevice& device, PagedDocument& document,
-                           const PageProgress& progress = {});
-
-struct PdfOutcome
-{
-    PaintOutcome outcome = PaintOutcome::Painted;
-    // What went wrong when the file was not written, and not because the job was cancelled.
-    std::optional<QString> problem;
-};
-
-// Writes document to a PDF file at path, on its own paper. The file is replaced only once the whole
-// document is on disk (see catalogue::ReplacingFile); a cancelled job leaves it as it was.
-PdfOutcome writeDocumentPdf(const QString& path, PagedDocument& document, const PageProgress& progress = {});
+// font, measured on a LayoutDevice, sized for painter so that its text comes out in units of the page
+// whatever the painter's device.
+QFont fontForPainter(const QFont& font, const QPainter& painter);
 
 } // namespace exchange

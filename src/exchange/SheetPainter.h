@@ -1,32 +1,40 @@
 #pragma once
 
+#include "catalogue/Progress.h"
 #include "exchange/SheetData.h"
+#include "exchange/PagedDocument.h"
+#include "exchange/SheetDocument.h"
 
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
 
-// The cassette sheet and the catalogue list on paper: painted on any paged device, a printer or a
-// PDF writer, in the language of the installed translation.
+// The cassette sheet, the catalogue list, labels and the statistics page on paper: painted on a
+// printer or written to a PDF file, page after page, from their layout (a PagedDocument).
 namespace exchange {
 
-enum class SheetKind
+enum class PaintResult
 {
-    CassetteSheet, // one cassette, to go into its box
-    CatalogueList, // every cassette
+    Painted,
+    Cancelled,  // progress was told to stop; the pages so far have been painted
+    NotStarted, // no painter could be opened on the device
 };
 
-// Paints cassettes on device, page after page, within the paint rectangle of its page layout. An
-// empty list gives one page that says so. False when no painter could be opened on the device.
-bool paintSheets(QPagedPaintDevice& device, const std::vector<SheetCassette>& cassettes, SheetKind kind);
+// Paints the pages first to last (0-based, both included; last -1 for the last page) of document on
+// device, whose page layout should be the document's. Reports each page to progress.
+PaintResult paintSheets(QPagedPaintDevice& device, PagedDocument& document, int first = 0, int last = -1,
+                        const catalogue::Progress& progress = {});
 
-// Writes the sheets to a PDF file at path (A4). The file is replaced only once the whole document is
-// on disk, unless only the file, not its folder, is writable. Returns what went wrong, or nothing when
-// the file was written.
-std::optional<QString> writeSheetsPdf(const QString& path, const std::vector<SheetCassette>& cassettes,
-                                      SheetKind kind);
+// Writes the pages first to last of document to a PDF file at path, on the document's paper. The file
+// is replaced only once the whole document is on disk (unless only the file, not its folder, is
+// writable); a cancelled or failed write leaves it as it was.
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, PagedDocument& document, int first = 0,
+                                       int last = -1, const catalogue::Progress& progress = {});
+
+// Lays out cassettes on A4 (defaultSheetPageLayout()) and writes every page to a PDF file at path.
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, std::vector<SheetCassette> cassettes,
+                                       SheetKind kind, const catalogue::Progress& progress = {});
 
 } // namespace exchange

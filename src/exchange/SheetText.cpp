@@ -4,11 +4,13 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace exchange {
 
-TextShaper::TextShaper(const QFont& font, const QPaintDevice* device) : metrics_(font, device)
+TextShaper::TextShaper(const QFont& font, const QPaintDevice* device) : font_(font), metrics_(font, device)
 {
     // The font the device draws with, fallbacks and resolution settled: taken from a laid-out sample.
     QTextLayout sample(u"0 "_s, font, device);
@@ -31,6 +33,8 @@ TextShaper::Shaped TextShaper::shape(const QString& text) const
         return s;
     }
     const QList<QPointF> advances = glyphFont_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
+    s.indexes.reserve(indexes.size());
+    s.positions.reserve(indexes.size());
     double x = 0;
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         if (indexes[i] != spaceGlyph_) {
@@ -43,6 +47,17 @@ TextShaper::Shaped TextShaper::shape(const QString& text) const
     return s;
 }
 
+double TextShaper::width(const QString& text) const
+{
+    const QList<quint32> indexes = glyphFont_.glyphIndexesForString(text);
+    if (!glyphFont_.isValid() || indexes.contains(0))
+        return metrics_.horizontalAdvance(text);
+    double width = 0;
+    for (const QPointF& advance : glyphFont_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances))
+        width += advance.x();
+    return width;
+}
+
 const TextShaper::Shaped& TextShaper::shaped(const QString& text)
 {
     auto it = shapedTexts_.find(text);
@@ -51,28 +66,34 @@ const TextShaper::Shaped& TextShaper::shaped(const QString& text)
     return *it;
 }
 
-void GlyphRow::add(double x, double baseline, const TextShaper::Shaped& shaped, const QString& text)
+void GlyphRuns::add(const QRawFont& font, double x, double baseline, const TextShaper::Shaped& shaped)
 {
-    if (shaped.asText) {
-        painter_.drawText(QPointF(x, baseline), text);
-        return;
+    Run* run = nullptr;
+    for (Run& r : runs_) {
+        if (r.font == &font)
+            run = &r;
     }
-    indexes_.append(shaped.indexes);
+    if (!run)
+        run = &runs_.emplace_back(Run{&font, {}, {}});
+    run->indexes.append(shaped.indexes);
+    const double y = std::round(baseline);
     for (const QPointF& position : shaped.positions)
-        positions_.append(QPointF(position.x() + x, baseline));
+        run->positions.append(QPointF(std::round(position.x() + x), y));
 }
 
-void GlyphRow::draw()
+void GlyphRuns::draw(QPainter& painter)
 {
-    if (indexes_.isEmpty())
-        return;
-    QGlyphRun glyphs;
-    glyphs.setRawFont(font_);
-    glyphs.setGlyphIndexes(indexes_);
-    glyphs.setPositions(positions_);
-    painter_.drawGlyphRun(QPointF(0, 0), glyphs);
-    indexes_.clear();
-    positions_.clear();
+    for (Run& run : runs_) {
+        if (run.indexes.isEmpty())
+            continue;
+        QGlyphRun glyphs;
+        glyphs.setRawFont(*run.font);
+        glyphs.setGlyphIndexes(run.indexes);
+        glyphs.setPositions(run.positions);
+        painter.drawGlyphRun(QPointF(0, 0), glyphs);
+        run.indexes.clear();
+        run.positions.clear();
+    }
 }
 
 } // namespace exchange

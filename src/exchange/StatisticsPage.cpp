@@ -95,11 +95,12 @@ double widest(const QFontMetricsF& metrics, const auto& items, const auto& textO
 class StatisticsPainter final
 {
 public:
-    StatisticsPainter(QPainter& painter, const QPaintDevice& device, const StatisticsContent& content)
+    // The page is measured on device, and painted in its units whatever the painter's device.
+    StatisticsPainter(QPainter& painter, const LayoutDevice& device, const StatisticsContent& content)
         : painter_(painter), content_(content), heading_(sized(kHeadingPoints, true)),
           body_(sized(kBodyPoints)), chart_(sized(kChartPoints)), chartTitle_(sized(kBodyPoints, true)),
           headingMetrics_(heading_, &device), bodyMetrics_(body_, &device), chartMetrics_(chart_, &device),
-          size_(device.width(), device.height()), dpi_(device.logicalDpiY())
+          size_(device.width(), device.height())
     {}
 
     void paint()
@@ -115,9 +116,9 @@ public:
             widest(chartMetrics_, content_.fullness, barLabel)};
         const StatisticsPlaces places = layoutStatisticsPage(content_, metrics);
 
-        painter_.setFont(heading_);
+        painter_.setFont(fontForPainter(heading_, painter_));
         painter_.drawText(places.title, Qt::AlignLeft | Qt::AlignTop, StatisticsTexts::pageTitle());
-        painter_.setFont(body_);
+        painter_.setFont(fontForPainter(body_, painter_));
         painter_.drawText(places.title, Qt::AlignRight | Qt::AlignTop,
                           u"reelMINDER/32 \u00B7 %1"_s.arg(QDate::currentDate().toString(Qt::ISODate)));
         for (std::size_t i = 0; i < content_.figures.size(); ++i) {
@@ -135,9 +136,9 @@ private:
     void paintChart(const ChartPlace& chart, const std::vector<ChartBar>& bars, const QString& title,
                     bool upright)
     {
-        painter_.setFont(chartTitle_);
+        painter_.setFont(fontForPainter(chartTitle_, painter_));
         painter_.drawText(chart.title, Qt::AlignLeft | Qt::AlignTop, title);
-        painter_.setFont(chart_);
+        painter_.setFont(fontForPainter(chart_, painter_));
         for (std::size_t i = 0; i < bars.size(); ++i) {
             const ChartPlace::Bar& place = chart.bars[i];
             painter_.fillRect(place.bar, kBarFill);
@@ -164,7 +165,7 @@ private:
                 painter_.drawText(place.label, Qt::AlignHCenter | Qt::AlignTop, bars[i].label);
             }
         }
-        painter_.setPen(QPen(kAxis, kRulePoints * dpi_ / 72));
+        painter_.setPen(QPen(kAxis, kRulePoints * PagedDocument::kUnitsPerInch / 72));
         if (upright)
             painter_.drawLine(chart.plot.bottomLeft(), chart.plot.bottomRight());
         else
@@ -182,7 +183,6 @@ private:
     const QFontMetricsF bodyMetrics_;
     const QFontMetricsF chartMetrics_;
     const QSizeF size_;
-    const double dpi_;
 };
 
 } // namespace
@@ -234,10 +234,12 @@ QPageLayout StatisticsDocument::pageLayout() const
                        QPageLayout::Millimeter);
 }
 
-void StatisticsDocument::paintPage(QPainter& painter, const QPaintDevice& device, int page)
+void StatisticsDocument::paintPage(QPainter& painter, int page)
 {
-    if (page == 0)
-        StatisticsPainter(painter, device, content_).paint();
+    if (page != 0)
+        return;
+    const LayoutDevice device(pageLayout().paintRectPixels(kUnitsPerInch).size());
+    StatisticsPainter(painter, device, content_).paint();
 }
 
 } // namespace exchange

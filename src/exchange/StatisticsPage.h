@@ -60,7 +60,7 @@ public:
     QString title() const override;
     QPageLayout pageLayout() const override;
     int pageCount() const override { return 1; }
-    void paintPage(QPainter& painter, const QPaintDevice& device, int page) override;
+    void paintPage(QPainter& painter, int page) override;
 
 private:
     StatisticsContent content_;

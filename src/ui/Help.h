@@ -20,6 +20,7 @@ enum class HelpTopic
     Duplicates,
     Statistics,
     Labels,
+    PrintPreview,
 };
 
 // The name of a topic's page ("main-window"); empty for None.

@@ -2,13 +2,48 @@
 
 #include "ui/ReportDelegate.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 
 namespace ui {
+namespace {
+
+// Many styles fill the focus frame of a row with a tint of the selection colour, which reads as a
+// selection. The rows of a report list get a plain dotted frame instead: over a selected row it shows
+// the focus, on an unselected one nothing that looks chosen. Set on report lists only, so every focus
+// frame it draws is a row's.
+class FocusFrameStyle final : public QProxyStyle
+{
+public:
+    // The application's style underneath, whichever it is.
+    FocusFrameStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_FrameFocusRect) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        const bool selected = option->state & State_Selected;
+        painter->setPen(QPen(option->palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1,
+                             Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter->restore();
+    }
+};
+
+} // namespace
 
 ReportList::ReportList(QWidget* parent) : QTreeView(parent), delegate_(new ReportDelegate(this))
 {
@@ -32,6 +67,10 @@ ReportList::ReportList(QWidget* parent) : QTreeView(parent), delegate_(new Repor
     colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      colours.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(colours);
+
+    auto* const focusStyle = new FocusFrameStyle;
+    focusStyle->setParent(this);
+    setStyle(focusStyle);
 }
 
 ReportList::~ReportList() = default;

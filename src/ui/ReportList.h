@@ -8,9 +8,10 @@ namespace ui {
 class ReportDelegate;
 
 // A report-style view over a table model: rows of a caption and columns, single selection, no
-// sorting, selection kept visible without focus. The delegate shows numbers as plain digits and
-// cuts a text too wide for its column with "…", showing it whole as a tooltip. The model owns the
-// rows; the window asks the model, never the cells, what a row stands for.
+// sorting, selection kept visible without focus. A row that has the keyboard focus without being
+// selected shows a dotted frame only, so that nothing looks selected that is not. The delegate shows numbers
+// as plain digits and cuts a text too wide for its column with "…", showing it whole as a tooltip. The model
+// owns the rows; the window asks the model, never the cells, what a row stands for.
 class ReportList final : public QTreeView
 {
     Q_OBJECT

@@ -154,10 +154,10 @@ void removeFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::F
 }
 
 void applyImport(QUndoStack& stack, catalogue::Catalogue& catalogue, exchange::ImportPlan plan,
-                 const QString& fileName)
+                 const QString& fileName, const catalogue::Progress& progress)
 {
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::Import, fileName);
-    exchange::applyImport(catalogue, std::move(plan), &command->change());
+    exchange::applyImport(catalogue, std::move(plan), &command->change(), progress);
     CatalogueCommand::push(stack, std::move(command));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Change.h"
+#include "catalogue/Progress.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -90,6 +91,6 @@ void updateFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::F
 void removeFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::FilmRecord& film);
 // Everything the plan adds, as one step named after the file it came from.
 void applyImport(QUndoStack& stack, catalogue::Catalogue& catalogue, exchange::ImportPlan plan,
-                 const QString& fileName);
+                 const QString& fileName, const catalogue::Progress& progress = {});
 
 } // namespace windows

@@ -3,11 +3,11 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/FileSystem.h"
-#include "catalogue/ReplacingFile.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
 #include "ui/FileDialog.h"
+#include "ui/JobProgress.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
@@ -36,22 +36,30 @@ public:
     static QString cannotRead() { return tr("The file \"%1\" cannot be read (%2)."); }
     static QString exportFailed() { return tr("Export failed"); }
     static QString importFailed() { return tr("Import failed"); }
+    static QString writing() { return tr("Writing the CSV file..."); }
+    static QString reading() { return tr("Reading the CSV file..."); }
+    static QString adding() { return tr("Adding the films..."); }
 };
 
 } // namespace
 
-void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue)
+QString exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue)
 {
     const QString path = ui::saveFileName(parent, CsvTransfer::exportTitle(), CsvTransfer::filter(),
                                           QDir::homePath() + u"/ReelMinder.csv"_s, u"csv"_s);
     if (path.isEmpty())
-        return;
-    const QByteArray csv = exchange::exportCatalogue(catalogue);
+        return {};
     // Written beside the file and put in its place only when complete: a failure keeps the old file.
-    if (const std::optional<QString> problem = catalogue::replaceFile(path, csv)) {
-        ui::messageBox(parent, CsvTransfer::cannotWrite().arg(QDir::toNativeSeparators(path), *problem),
+    catalogue::WriteOutcome outcome;
+    {
+        ui::JobProgress job(parent, CsvTransfer::exportTitle(), CsvTransfer::writing());
+        outcome = exchange::writeCatalogueCsv(path, catalogue, job.progress());
+    }
+    if (outcome.status == catalogue::WriteOutcome::Failed) {
+        ui::messageBox(parent, CsvTransfer::cannotWrite().arg(QDir::toNativeSeparators(path), outcome.reason),
                        CsvTransfer::exportFailed(), ui::Icon::Error);
     }
+    return outcome.status == catalogue::WriteOutcome::Written ? path : QString();
 }
 
 catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack)
@@ -67,9 +75,18 @@ catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue,
                        CsvTransfer::importFailed(), ui::Icon::Error);
         return nullptr;
     }
-    exchange::ImportPlan plan = exchange::planImport(
-        catalogue, exchange::decodeCsvFile(file.bytes),
-        exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
+    std::optional<exchange::ImportPlan> planned;
+    {
+        ui::JobProgress job(parent, CsvTransfer::importTitle(), CsvTransfer::reading());
+        planned = exchange::planImport(
+            catalogue, exchange::decodeCsvFile(file.bytes),
+            exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}),
+            job.progress());
+    }
+    // Cancelled: nothing was planned, and nothing changed.
+    if (!planned)
+        return nullptr;
+    exchange::ImportPlan& plan = *planned;
     if (!plan.fileError.isEmpty()) {
         ui::messageBox(parent, plan.fileError, CsvTransfer::importFailed(), ui::Icon::Error);
         return nullptr;
@@ -80,7 +97,12 @@ catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue,
     if (ui::execModal(&summary) != QDialog::Accepted || plan.cassettes.empty())
         return nullptr;
     const QByteArray firstName = catalogue::cp1252::encode(plan.cassettes.front().name);
-    windows::applyImport(undoStack, catalogue, std::move(plan), QFileInfo(path).fileName());
+    {
+        // Once confirmed, the import goes through whole: no Cancel halfway. It is one step to undo.
+        ui::JobProgress job(parent, CsvTransfer::importTitle(), CsvTransfer::adding(), false);
+        windows::applyImport(undoStack, catalogue, std::move(plan), QFileInfo(path).fileName(),
+                             job.progress());
+    }
     return catalogue.cassette(std::string_view(firstName.constData(), std::size_t(firstName.size())));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QUndoStack;
 class QWidget;
 
@@ -9,11 +11,13 @@ class Catalogue;
 } // namespace catalogue
 
 // The catalogue as a CSV file and back, with the dialogs around it: the file to write or read, the
-// summary of an import, and the reports of what failed.
+// progress of a long file (which may be cancelled: the file, or the catalogue, then stays as it was),
+// the summary of an import, and the reports of what failed.
 namespace windows {
 
-// The whole catalogue to a CSV file chosen in a save dialog.
-void exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue);
+// The whole catalogue to a CSV file chosen in a save dialog. Returns the file written; empty when none
+// was (cancelled, or failed and reported).
+QString exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue);
 
 // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed,
 // as one step of undoStack. Returns the first cassette the import created or added films to; null

@@ -338,6 +338,11 @@ void FilmWindow::hideEvent(QHideEvent* event)
 bool FilmWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
+    if (press && !editing_) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget)) && stepByKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
     if ((press || event->type() == QEvent::KeyRelease) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) {
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -347,6 +352,28 @@ bool FilmWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// While browsing, Page Up and Page Down step to the previous and the next film, Ctrl+Home and Ctrl+End
+// to the first and the last, wherever the focus is in the window: the keys press the arrow buttons,
+// and do nothing where those are off. True when the key was one of them.
+bool FilmWindow::stepByKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    QPushButton* button = nullptr;
+    if (modifiers == Qt::NoModifier && key.key() == Qt::Key_PageUp)
+        button = previousButton_;
+    else if (modifiers == Qt::NoModifier && key.key() == Qt::Key_PageDown)
+        button = nextButton_;
+    else if (modifiers == Qt::ControlModifier && key.key() == Qt::Key_Home)
+        button = firstButton_;
+    else if (modifiers == Qt::ControlModifier && key.key() == Qt::Key_End)
+        button = lastButton_;
+    if (!button)
+        return false;
+    if (button->isEnabled())
+        button->click();
+    return true;
 }
 
 // With films on the cassette, Shift turns New into Insert: the new film goes before the shown one.

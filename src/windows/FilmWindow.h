@@ -6,6 +6,7 @@
 #include <vector>
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,7 +29,8 @@ namespace windows {
 class UndoActions;
 
 // The films of one cassette, one at a time in tape order, with their places on the tape. Browsing
-// shows a film read-only; editing (a new film or a change) makes the fields writable. Every handler
+// shows a film read-only, and Page Up, Page Down, Ctrl+Home and Ctrl+End step through the films as
+// the arrow buttons do; editing (a new film or a change) makes the fields writable. Every handler
 // ends in showFilm(), which takes the shown film, fills the fields and sets the look. Changes go
 // through the catalogue's operations, as steps of the run's undo stack, which Ctrl+Z, Ctrl+Shift+Z and
 // Ctrl+Y step through while the window browses; the window follows the catalogue's signals, its own
@@ -90,6 +92,7 @@ private:
     void createControls();
     void retranslate();
     void setNewButtonForShift(bool shiftHeld);
+    bool stepByKey(const QKeyEvent& key);
     void followCassette(catalogue::Cassette* cassette);
     void forgetFilm(catalogue::FilmRecord* film);
     void forgetCassette(catalogue::Cassette* cassette);

@@ -5,7 +5,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
-#include "windows/DocumentOutput.h"
+#include "windows/SheetOutput.h"
 #include "windows/LabelSettings.h"
 #include "windows/LabelSheetEditor.h"
 
@@ -239,14 +239,14 @@ void LabelDialog::update()
     pdfButton_->setEnabled(usable && count > 0);
 }
 
-exchange::LabelDocument LabelDialog::document() const
+std::unique_ptr<exchange::LabelDocument> LabelDialog::document() const
 {
     std::vector<exchange::SheetCassette> cassettes;
     const std::vector<const catalogue::Cassette*> chosen = chosenCassettes();
     cassettes.reserve(chosen.size());
     for (const catalogue::Cassette* cassette : chosen)
         cassettes.push_back(exchange::gatherCassette(*cassette));
-    return exchange::LabelDocument(std::move(cassettes), options());
+    return std::make_unique<exchange::LabelDocument>(std::move(cassettes), options());
 }
 
 void LabelDialog::remember()
@@ -258,8 +258,7 @@ void LabelDialog::preview()
 {
     if (!previewButton_->isEnabled())
         return;
-    exchange::LabelDocument labels = document();
-    previewDocument(this, labels);
+    previewDocument(this, document());
     remember();
 }
 
@@ -267,8 +266,8 @@ void LabelDialog::saveAsPdf()
 {
     if (!pdfButton_->isEnabled())
         return;
-    exchange::LabelDocument labels = document();
-    if (saveDocumentAsPdf(this, labels, labels.title()))
+    const std::unique_ptr<exchange::LabelDocument> labels = document();
+    if (!saveDocumentAsPdf(this, *labels, labels->title()).isEmpty())
         remember();
 }
 

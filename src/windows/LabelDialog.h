@@ -60,7 +60,7 @@ private:
     // The labels' count, the start's range and whether there is anything to print.
     void update();
     void suitSheetToKind();
-    exchange::LabelDocument document() const;
+    std::unique_ptr<exchange::LabelDocument> document() const;
     void remember();
 
     catalogue::Catalogue& catalogue_;

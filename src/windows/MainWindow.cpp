@@ -29,11 +29,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -49,6 +51,8 @@ namespace {
 
 // Designed widths of the four columns; a column grows when its caption needs more.
 constexpr int kColumnWidths[] = {160, 42, 61, 88};
+// How long a note stays in the status bar.
+constexpr int kNoteMs = 6000;
 
 } // namespace
 
@@ -232,7 +236,26 @@ void MainWindow::addListActions()
         addAction(u"duplicatesAction"_s, QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::findDuplicates);
     statisticsAction_ =
         addAction(u"statisticsAction"_s, QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showStatistics);
-    cassetteList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // The menu opens without a modal loop of its own: by the right button or the Menu key on the list,
+    // and by Shift+F10 anywhere in the window, as in most desktop programs.
+    listMenu_ = ui::named(new QMenu(this), u"listMenu"_s);
+    listMenu_->addActions(cassetteList_->actions());
+    cassetteList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(cassetteList_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
+    auto* const menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    menuKey->setObjectName(u"listMenuShortcut"_s);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QModelIndex row = cassetteList_->model()->index(cassetteList_->selectedRow(), 0);
+        const QRect rect = cassetteList_->visualRect(row);
+        showListMenu(row.isValid() && cassetteList_->viewport()->rect().intersects(rect) ? rect.bottomLeft()
+                                                                                         : QPoint(0, 0));
+    });
+}
+
+void MainWindow::showListMenu(const QPoint& pos)
+{
+    listMenu_->popup(cassetteList_->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -318,8 +341,8 @@ void MainWindow::createCassette()
     cassetteDialog_->setMode(CassetteDialog::NewCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    windows::createCassette(undoStack_, catalogue_, cassetteDialog_->acceptedName(),
-                            cassetteDialog_->length());
+    selectCassette(windows::createCassette(undoStack_, catalogue_, cassetteDialog_->acceptedName(),
+                                           cassetteDialog_->length()));
 }
 
 void MainWindow::openCassette()
@@ -340,6 +363,18 @@ void MainWindow::editCassette()
         return;
     windows::editCassette(undoStack_, catalogue_, *cassette, cassetteDialog_->acceptedName(),
                           cassetteDialog_->length());
+    selectCassette(cassette);
+}
+
+void MainWindow::selectCassette(const catalogue::Cassette* cassette)
+{
+    if (!cassette)
+        return;
+    // A name that differs from another only in letter case shares that one's row.
+    int row = cassetteModel_->rowOf(cassette);
+    if (row < 0)
+        row = cassetteModel_->findRow(cassette->name());
+    cassetteList_->setSelectedRow(row);
 }
 
 void MainWindow::deleteCassette()
@@ -362,12 +397,27 @@ void MainWindow::searchFilms()
 
 void MainWindow::exportCsv()
 {
-    windows::exportCsv(this, catalogue_);
+    noteWritten(tr("CSV file written: %1"), windows::exportCsv(this, catalogue_));
 }
 
 void MainWindow::importCsv()
 {
-    windows::importCsv(this, catalogue_, undoStack_);
+    selectCassette(windows::importCsv(this, catalogue_, undoStack_));
+}
+
+void MainWindow::showNote(const QString& text)
+{
+    statusBar_->showMessage(text, kNoteMs);
+}
+
+// Names the file just written, its folder shortened in the middle where the status bar is too narrow.
+void MainWindow::noteWritten(const QString& text, const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QFontMetrics metrics(statusBar_->font());
+    const int room = statusBar_->width() - metrics.horizontalAdvance(text.arg(QString())) - 24;
+    showNote(text.arg(metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, qMax(room, 80))));
 }
 
 void MainWindow::printCassetteSheet()
@@ -388,15 +438,18 @@ void MainWindow::saveCassetteSheetAsPdf()
         selectedCassetteOrWarn(tr("Please select first the tape that you want to save as PDF."));
     if (!cassette)
         return;
-    exchange::SheetCassette sheet = exchange::gatherCassette(*cassette);
-    const QString name = sheet.name;
-    saveSheetsAsPdf(this, {std::move(sheet)}, exchange::SheetKind::CassetteSheet, name);
+    std::vector<exchange::SheetCassette> sheet;
+    sheet.push_back(exchange::gatherCassette(*cassette));
+    const QString name = sheet.front().name;
+    noteWritten(tr("PDF file written: %1"),
+                saveSheetsAsPdf(this, std::move(sheet), exchange::SheetKind::CassetteSheet, name));
 }
 
 void MainWindow::saveCatalogueListAsPdf()
 {
-    saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList,
-                    tr("Catalogue list"));
+    noteWritten(tr("PDF file written: %1"),
+                saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_),
+                                exchange::SheetKind::CatalogueList, tr("Catalogue list")));
 }
 
 void MainWindow::showAbout()

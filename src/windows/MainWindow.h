@@ -5,6 +5,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 class QUndoStack;
@@ -56,14 +57,16 @@ public:
     void retranslate();
     void updateStatusBar();
 
+    // Creates a cassette from the cassette dialog; the new cassette's row is selected.
     void createCassette();
     void openCassette();
     void editCassette();
     void deleteCassette();
     void searchFilms();
-    // The whole catalogue to a CSV file chosen in a save dialog.
+    // The whole catalogue to a CSV file chosen in a save dialog; the status bar names the file written.
     void exportCsv();
-    // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed.
+    // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed;
+    // the first cassette the import added to is selected.
     void importCsv();
     // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
     void printCassetteSheet();
@@ -79,6 +82,12 @@ public:
     // The collection in figures and charts, a window of its own; labels for the selected tape or all.
     void showStatistics();
     void printLabels();
+    // The cassette list's context menu, at pos in the list's viewport (Shift+F10 and the Menu key: at
+    // the selected row).
+    void showListMenu(const QPoint& pos);
+    QMenu* listMenu() const { return listMenu_; }
+    // A short note in the status bar for a few seconds, in place of the counts.
+    void showNote(const QString& text);
 
 Q_SIGNALS:
     // The film window, on a cassette and, when one is given, on one of its films.
@@ -102,6 +111,9 @@ private:
     void addListActions();
     void fitColumns();
     void showCounts(int tapes, qint32 films, bool any);
+    // Selects the row of cassette and scrolls it into view.
+    void selectCassette(const catalogue::Cassette* cassette);
+    void noteWritten(const QString& text, const QString& path);
     // The selected row's cassette; null, after a warning, when no row is selected.
     catalogue::Cassette* selectedCassetteOrWarn(const QString& text);
 
@@ -134,6 +146,7 @@ private:
     QAction* duplicatesAction_;
     QAction* statisticsAction_;
     QAction* labelsAction_;
+    QMenu* listMenu_;
 
     CassetteDialog* cassetteDialog_ = nullptr;
     ArchiveSaver* saver_ = nullptr;

@@ -1,18 +1,16 @@
 #include "windows/SheetOutput.h"
 
+#include "exchange/SheetPainter.h"
 #include "ui/FileDialog.h"
+#include "ui/JobProgress.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
+#include "windows/SheetPreview.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QScreen>
+#include <QPageLayout>
 #include <QStandardPaths>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -29,16 +27,8 @@ public:
     static QString pdfFilter() { return tr("PDF documents (*.pdf)"); }
     static QString failureText() { return tr("The PDF file \"%1\" could not be written:\r\r%2"); }
     static QString failureCaption() { return tr("Saving as PDF failed"); }
-};
-
-// A long catalogue takes a moment to lay out and paint.
-class WaitCursor final
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    static QString layingOut() { return tr("Laying out the pages..."); }
+    static QString writing() { return tr("Writing the PDF file..."); }
 };
 
 // A cassette name as a file name: the characters no file system takes become '_'.
@@ -52,50 +42,91 @@ QString fileNameFor(const QString& name)
     return (fileName.isEmpty() ? u"reelMINDER"_s : fileName) + u".pdf"_s;
 }
 
+// Where to save a PDF file; empty when the user cancelled.
+QString askPdfPath(QWidget* parent, const QString& suggestedName)
+{
+    return ui::saveFileName(parent, SheetOutput::saveTitle(), SheetOutput::pdfFilter(),
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' +
+                                fileNameFor(suggestedName),
+                            u"pdf"_s);
+}
+
+void reportFailure(QWidget* parent, const QString& path, const QString& reason)
+{
+    ui::messageBox(parent, SheetOutput::failureText().arg(QDir::toNativeSeparators(path), reason),
+                   SheetOutput::failureCaption(), ui::Icon::Error);
+}
+
 } // namespace
 
-void previewSheets(QWidget* parent, const std::vector<exchange::SheetCassette>& cassettes,
-                   exchange::SheetKind kind)
+std::unique_ptr<exchange::SheetDocument> layOutSheets(QWidget* parent,
+                                                      std::vector<exchange::SheetCassette> cassettes,
+                                                      exchange::SheetKind kind, const QPageLayout& pageLayout,
+                                                      const QString& caption)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(u"printPreview"_s);
-    preview.setWindowTitle(SheetOutput::previewTitle());
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-        const WaitCursor wait;
-        exchange::paintSheets(*target, cassettes, kind);
-    });
-    // Room for a whole page at a readable size, and for the whole tool bar where the screen allows.
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        const int width = std::max(available.width() * 3 / 5, preview.sizeHint().width());
-        preview.resize(std::min(width, available.width()), available.height() * 9 / 10);
+    ui::JobProgress job(parent, caption, SheetOutput::layingOut());
+    return exchange::SheetDocument::layOut(std::move(cassettes), kind, pageLayout, job.progress());
+}
+
+std::unique_ptr<exchange::PagedDocument> layOutAgain(QWidget* parent, const exchange::PagedDocument& document,
+                                                     const QPageLayout& pageLayout, const QString& caption)
+{
+    ui::JobProgress job(parent, caption, SheetOutput::layingOut());
+    return document.onPaper(pageLayout, job.progress());
+}
+
+bool writePdf(QWidget* parent, exchange::PagedDocument& document, const QString& path, int first, int last,
+              const QString& caption)
+{
+    catalogue::WriteOutcome outcome;
+    {
+        ui::JobProgress job(parent, caption, SheetOutput::writing());
+        outcome = exchange::writeSheetsPdf(path, document, first, last, job.progress());
     }
+    if (outcome.status == catalogue::WriteOutcome::Failed)
+        reportFailure(parent, path, outcome.reason);
+    return outcome.status == catalogue::WriteOutcome::Written;
+}
+
+void previewSheets(QWidget* parent, std::vector<exchange::SheetCassette> cassettes, exchange::SheetKind kind)
+{
+    std::unique_ptr<exchange::SheetDocument> document = layOutSheets(
+        parent, std::move(cassettes), kind, exchange::defaultSheetPageLayout(), SheetOutput::previewTitle());
+    if (!document)
+        return;
+    SheetPreview preview(std::move(document), parent);
     ui::execModal(&preview);
 }
 
-bool saveSheetsAsPdf(QWidget* parent, const std::vector<exchange::SheetCassette>& cassettes,
-                     exchange::SheetKind kind, const QString& suggestedName)
+QString saveSheetsAsPdf(QWidget* parent, std::vector<exchange::SheetCassette> cassettes,
+                        exchange::SheetKind kind, const QString& suggestedName)
 {
-    const QString path =
-        ui::saveFileName(parent, SheetOutput::saveTitle(), SheetOutput::pdfFilter(),
-                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' +
-                             fileNameFor(suggestedName),
-                         u"pdf"_s);
+    const QString path = askPdfPath(parent, suggestedName);
     if (path.isEmpty())
-        return false;
+        return {};
 
-    std::optional<QString> problem;
+    catalogue::WriteOutcome outcome;
     {
-        const WaitCursor wait;
-        problem = exchange::writeSheetsPdf(path, cassettes, kind);
+        ui::JobProgress job(parent, SheetOutput::saveTitle(), SheetOutput::writing());
+        outcome = exchange::writeSheetsPdf(path, std::move(cassettes), kind, job.progress());
     }
-    if (problem) {
-        ui::messageBox(parent, SheetOutput::failureText().arg(QDir::toNativeSeparators(path), *problem),
-                       SheetOutput::failureCaption(), ui::Icon::Error);
-        return false;
-    }
-    return true;
+    if (outcome.status == catalogue::WriteOutcome::Failed)
+        reportFailure(parent, path, outcome.reason);
+    return outcome.status == catalogue::WriteOutcome::Written ? path : QString();
+}
+
+void previewDocument(QWidget* parent, std::unique_ptr<exchange::PagedDocument> document)
+{
+    SheetPreview preview(std::move(document), parent);
+    ui::execModal(&preview);
+}
+
+QString saveDocumentAsPdf(QWidget* parent, exchange::PagedDocument& document, const QString& suggestedName)
+{
+    const QString path = askPdfPath(parent, suggestedName);
+    if (path.isEmpty())
+        return {};
+    return writePdf(parent, document, path, 0, -1, SheetOutput::saveTitle()) ? path : QString();
 }
 
 } // namespace windows

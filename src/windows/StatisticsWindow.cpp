@@ -7,7 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
-#include "windows/DocumentOutput.h"
+#include "windows/SheetOutput.h"
 #include "windows/GenreLists.h"
 #include "windows/StatisticsChart.h"
 
@@ -164,8 +164,7 @@ void StatisticsWindow::print()
 {
     if (refreshTimer_->isActive())
         refresh();
-    exchange::StatisticsDocument document(content_);
-    previewDocument(this, document);
+    previewDocument(this, std::make_unique<exchange::StatisticsDocument>(content_));
     ui::reactivate(this);
 }
 

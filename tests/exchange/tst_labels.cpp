@@ -3,6 +3,7 @@
 #include "exchange/LabelDocument.h"
 #include "exchange/LabelText.h"
 #include "exchange/SheetData.h"
+#include "exchange/SheetPainter.h"
 #include "exchange/StatisticsPage.h"
 #include "support/PdfText.h"
 #include "support/Records.h"
@@ -76,7 +77,6 @@ private Q_SLOTS:
     void faceText_countsTheFilmsThatDoNotFit();
     void pdf_holdsWhatThePageShows_data();
     void pdf_holdsWhatThePageShows();
-    void pdf_cancelledJob_leavesTheFileAsItWas();
 };
 
 // A sheet of 2 x 2 labels 10 x 5, 3 and 4 from the paper's edges, 1 apart across and 2 down.
@@ -257,9 +257,8 @@ void TestLabels::pdf_holdsWhatThePageShows()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.pdf"_s);
-    const exchange::PdfOutcome outcome = exchange::writeDocumentPdf(path, *output);
-    QCOMPARE(outcome.outcome, exchange::PaintOutcome::Painted);
-    QVERIFY(!outcome.problem);
+    const catalogue::WriteOutcome outcome = exchange::writeSheetsPdf(path, *output);
+    QVERIFY2(outcome.status == catalogue::WriteOutcome::Written, qPrintable(outcome.reason));
 
     const QStringList pdfPages = testsupport::pdfText(path).split(u'\f', Qt::SkipEmptyParts);
     if (document == u"statistics") {
@@ -274,30 +273,6 @@ void TestLabels::pdf_holdsWhatThePageShows()
         const QString text = pdfPages[page].trimmed();
         QVERIFY2(text.simplified() == QString(pages[page]).simplified(), qPrintable(text));
     }
-}
-
-void TestLabels::pdf_cancelledJob_leavesTheFileAsItWas()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"labels.pdf"_s);
-    QFile before(path);
-    QVERIFY(before.open(QIODevice::WriteOnly));
-    before.write("the labels of last week");
-    before.close();
-    std::vector<exchange::SheetCassette> cassettes(40, cassette(u"Krimis"_s, {u"M"_s}));
-    exchange::LabelDocument labels(std::move(cassettes), {exchange::builtInLabelSheets().front().sheet,
-                                                          exchange::LabelKind::Spine, 1, false});
-    QList<int> asked;
-    const exchange::PdfOutcome outcome = exchange::writeDocumentPdf(path, labels, [&](int page, int pages) {
-        asked.append(page);
-        return page < 1 && pages == 3;
-    });
-
-    QCOMPARE(outcome.outcome, exchange::PaintOutcome::Cancelled);
-    QVERIFY(!outcome.problem);
-    QCOMPARE(asked, (QList<int>{0, 1}));
-    QCOMPARE(testsupport::readFileBytes(path), QByteArray("the labels of last week"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"labels.pdf"_s});
 }
 
 QTEST_MAIN(TestLabels)

@@ -1,5 +1,8 @@
 #include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
+#include "exchange/LineBreak.h"
 #include "exchange/SheetData.h"
+#include "exchange/SheetDocument.h"
 #include "exchange/SheetLayout.h"
 #include "exchange/SheetPainter.h"
 #include "support/PdfText.h"
@@ -7,6 +10,7 @@
 #include "ui/Language.h"
 
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +58,9 @@ private Q_SLOTS:
     void layout_cassetteThatDoesNotFitStartsANewPage();
     void cassetteSheetPdf_holdsCounterRangesTitlesAndName_data();
     void cassetteSheetPdf_holdsCounterRangesTitlesAndName();
+    void breakLines_keepsWordsWholeAndHyphenatesTooLongOnes_data();
+    void breakLines_keepsWordsWholeAndHyphenatesTooLongOnes();
+    void pdf_followsTheLayoutPageForPage_atAnyResolution();
 };
 
 // Headings 10 high, column titles 5, film rows 10, cassettes 5 apart.
@@ -107,9 +114,11 @@ void TestSheets::cassetteSheetPdf_holdsCounterRangesTitlesAndName()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"sheet.pdf"_s);
-    QVERIFY(!exchange::writeSheetsPdf(
-        path, {exchange::gatherCassette(*catalogue.findCassette(u"Krimis für Sonntag"_s))},
-        exchange::SheetKind::CassetteSheet));
+    QCOMPARE(exchange::writeSheetsPdf(
+                 path, {exchange::gatherCassette(*catalogue.findCassette(u"Krimis für Sonntag"_s))},
+                 exchange::SheetKind::CassetteSheet)
+                 .status,
+             catalogue::WriteOutcome::Written);
     const QString text = testsupport::pdfText(path);
 
     // 240 minutes hold 104 normal and 93 long-play ones with 89 1/2 to spare.
@@ -119,6 +128,92 @@ void TestSheets::cassetteSheetPdf_holdsCounterRangesTitlesAndName()
     for (const QString& word : longTitle.split(u' '))
         QVERIFY2(text.contains(word), qPrintable(word + u" of the long title missing"_s));
     QVERIFY(!text.contains(u"Nicht auf dem Blatt"_s));
+}
+
+// Widths by the character, so that the lines can be written down.
+void TestSheets::breakLines_keepsWordsWholeAndHyphenatesTooLongOnes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("fits") << u"Der dritte Mann"_s << 20.0 << QStringList{u"Der dritte Mann"_s};
+    QTest::newRow("at a space") << u"Der dritte Mann"_s << 10.0 << QStringList{u"Der dritte"_s, u"Mann"_s};
+    QTest::newRow("a word longer than the column, with a hyphen")
+        << u"Literaturverfilmung"_s << 12.0 << QStringList{u"Literaturve-"_s, u"rfilmung"_s};
+    QTest::newRow("a long word starts a line of its own")
+        << u"Ein Literaturverfilmungsklassiker"_s << 12.0
+        << QStringList{u"Ein"_s, u"Literaturve-"_s, u"rfilmungskl-"_s, u"assiker"_s};
+    QTest::newRow("after a hyphen of the word, and no second one")
+        << u"Science-Fiction-Komödie"_s << 16.0 << QStringList{u"Science-Fiction-"_s, u"Komödie"_s};
+    QTest::newRow("two letters at least go on")
+        << u"Dokumentarfilm"_s << 13.0 << QStringList{u"Dokumentarfi-"_s, u"lm"_s};
+    QTest::newRow("line breaks and tabs are spaces")
+        << u" Der\r\n dritte\tMann "_s << 10.0 << QStringList{u"Der dritte"_s, u"Mann"_s};
+    QTest::newRow("a column narrower than a letter still ends")
+        << u"abc"_s << 0.5 << QStringList{u"a-"_s, u"b-"_s, u"c"_s};
+    QTest::newRow("nothing") << QString() << 5.0 << QStringList{QString()};
+}
+
+void TestSheets::breakLines_keepsWordsWholeAndHyphenatesTooLongOnes()
+{
+    QFETCH(QString, text);
+    QFETCH(double, width);
+    QFETCH(QStringList, lines);
+    QCOMPARE(exchange::breakLines(text, width, [](const QString& line) { return double(line.size()); }),
+             lines);
+}
+
+// The PDF has the layout's pages, each with the cassettes the layout put on it, whatever the
+// resolution it is painted at: the breaks are the layout's, not the device's.
+void TestSheets::pdf_followsTheLayoutPageForPage_atAnyResolution()
+{
+    ui::setLanguage(ui::kEnglish);
+    catalogue::Catalogue catalogue;
+    for (int c = 0; c < 40; ++c) {
+        const QString name = u"Kassette %1"_s.arg(c);
+        testsupport::appendRecord(catalogue, makeRecord(name, 9000, u"Film %1-0"_s.arg(c), 90));
+        for (int f = 1; f < (c % 7) * 6 + 1; ++f) {
+            catalogue::FilmRecord film = makeRecord(
+                name, 9000, u"Film %1-%2 oder die lange Geschichte eines Titels"_s.arg(c).arg(f), 90);
+            catalogue::setText(film.genre, u"Literaturverfilmung"_s);
+            testsupport::appendRecord(catalogue, film);
+        }
+    }
+    const std::unique_ptr<exchange::SheetDocument> document = exchange::SheetDocument::layOut(
+        exchange::gatherCatalogue(catalogue), exchange::SheetKind::CatalogueList,
+        exchange::defaultSheetPageLayout());
+    QVERIFY(document);
+    QVERIFY(document->pageCount() > 5);
+
+    QTemporaryDir dir;
+    const QString fine = dir.filePath(u"fine.pdf"_s);
+    QCOMPARE(exchange::writeSheetsPdf(fine, *document).status, catalogue::WriteOutcome::Written);
+    const QString coarse = dir.filePath(u"coarse.pdf"_s);
+    {
+        QPdfWriter writer(coarse);
+        writer.setResolution(300);
+        writer.setPageLayout(document->pageLayout());
+        QCOMPARE(exchange::paintSheets(writer, *document), exchange::PaintResult::Painted);
+    }
+
+    const QStringList pages = testsupport::pdfText(fine).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), document->pageCount());
+    QCOMPARE(testsupport::pdfText(coarse).split(u'\f', Qt::SkipEmptyParts), pages);
+    for (int page = 0; page < document->pageCount(); ++page) {
+        for (const PagePart& part : document->pages()[std::size_t(page)]) {
+            const QString name = u"Kassette %1"_s.arg(part.cassette);
+            if (part.kind == PagePart::Heading || part.kind == PagePart::ContinuedHeading)
+                QVERIFY2(pages[page].contains(name),
+                         qPrintable(name + u" not on page "_s + QString::number(page)));
+            if (part.kind == PagePart::ContinuedHeading)
+                QVERIFY(pages[page].contains(u"(continued)"_s));
+            if (part.kind == PagePart::Film) {
+                const QString title = u"Film %1-%2"_s.arg(part.cassette).arg(part.film);
+                QVERIFY2(pages[page].contains(title),
+                         qPrintable(title + u" not on page "_s + QString::number(page)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestSheets)

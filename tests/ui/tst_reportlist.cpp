@@ -186,6 +186,40 @@ private Q_SLOTS:
         QCOMPARE(clicked.size(), 2);
         QCOMPARE(list.selectedRow(), -1);
     }
+
+    // A list that takes the focus with nothing selected marks its first row as focused, not chosen: no
+    // tint of the selection colour. Space then selects it.
+    void focusedRowWithoutSelection_looksUnselected()
+    {
+        ShownRows shown;
+        ui::ReportList& list = shown.list;
+        list.resize(300, 200);
+        shown.add({{QStringLiteral("first")}, {QStringLiteral("second")}, {QStringLiteral("third")}});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list.currentIndex().isValid());
+        QCOMPARE(list.selectedRow(), -1);
+
+        const QRect row = list.visualRect(list.model()->index(0, 0));
+        const QImage image = list.viewport()
+                                 ->grab(QRect(0, row.top(), list.viewport()->width(), row.height()))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QColor highlight = list.palette().color(QPalette::Active, QPalette::Highlight);
+        QVERIFY(highlight.blue() > highlight.red() + 32); // what a tint of it looks like
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                QVERIFY2(
+                    pixel.blue() <= pixel.red() + 8,
+                    qPrintable(QStringLiteral("tinted pixel at %1,%2: %3").arg(x).arg(y).arg(pixel.name())));
+            }
+        }
+
+        QTest::keyClick(&list, Qt::Key_Space);
+        QCOMPARE(list.selectedRow(), 0);
+    }
 };
 
 QTEST_MAIN(tst_ReportList)

@@ -7,9 +7,13 @@
 #include "windows/ImportSummaryDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 using testsupport::makeRecord;
 using testsupport::widget;
@@ -27,7 +31,33 @@ private Q_SLOTS:
     void import_summaryNamesTheEncoding_data();
     void import_summaryNamesTheEncoding();
     void export_unwritableFile_isReported();
+    void import_selectsTheFirstCassetteItAddedTo();
+    void export_namesTheFileInTheStatusBarForAWhile();
+    void cancelled_leavesFileAndCatalogueAsTheyWere_data();
+    void cancelled_leavesFileAndCatalogueAsTheyWere();
 };
+
+namespace {
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+// Cancels the progress dialog of owner as soon as the job lets events through, before anything can
+// show: the way the Cancel button stops it.
+void cancelProgressOf(QWidget* owner)
+{
+    QTimer::singleShot(0, owner, [owner] {
+        if (auto* progress = owner->findChild<QProgressDialog*>(u"progressDialog"_s))
+            progress->cancel();
+    });
+}
+
+} // namespace
 
 void TestExchange::import_addsOnlyWhenConfirmed_data()
 {
@@ -119,6 +149,97 @@ void TestExchange::export_unwritableFile_isReported()
     QCOMPARE(boxes.callCount(), 1);
     QCOMPARE(boxes.lastCall().caption, u"Export failed"_s);
     QVERIFY(boxes.lastCall().text.contains(u"out.csv"_s));
+}
+
+void TestExchange::import_selectsTheFirstCassetteItAddedTo()
+{
+    std::vector<catalogue::FilmRecord> records;
+    for (int i = 0; i < 40; ++i)
+        records.push_back(makeRecord(u"Tape %1"_s.arg(i), 240, u"Film"_s, 60));
+    WindowFixture fixture(records);
+    fixture.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fixture.mainWindow.get()));
+    fixture.list()->setSelectedRow(0);
+    const QString path =
+        writeFile(fixture.dir.filePath(u"import.csv"_s), exchange::csvHeader().join(u',').toUtf8() +
+                                                             "\r\nNeu,60,,Eins,1990,D,30,,,,,0,0,0,0\r\n"
+                                                             "Tape 2,240,,Zwei,1990,D,30,,,,,0,0,0,0\r\n");
+    QVERIFY(!path.isEmpty());
+
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    modal.queue([](QDialog*) { return int(QDialog::Accepted); });
+    widget<QAction>(fixture.mainWindow.get(), u"importAction"_s)->trigger();
+
+    QCOMPARE(fixture.list()->rowCount(), 41);
+    QCOMPARE(fixture.list()->selectedRow(), 40);
+    const QRect row = fixture.list()->visualRect(fixture.list()->model()->index(40, 0));
+    QVERIFY(fixture.list()->viewport()->rect().contains(row));
+}
+
+// The note stands in place of the counts, which come back when it goes.
+void TestExchange::export_namesTheFileInTheStatusBarForAWhile()
+{
+    WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
+    fixture.mainWindow->retranslate();
+    fixture.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fixture.mainWindow.get()));
+    const QString path = fixture.dir.filePath(u"out.csv"_s);
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    widget<QAction>(fixture.mainWindow.get(), u"exportAction"_s)->trigger();
+
+    QVERIFY(QFile::exists(path));
+    auto* statusBar = widget<QStatusBar>(fixture.mainWindow.get(), u"statusBar"_s);
+    QVERIFY2(statusBar->currentMessage().startsWith(u"CSV file written: "_s),
+             qPrintable(statusBar->currentMessage()));
+    QVERIFY(statusBar->currentMessage().endsWith(u"out.csv"_s));
+    QLabel* films = fixture.label(u"filmCountLabel"_s);
+    QVERIFY(!films->isVisible());
+    statusBar->clearMessage(); // what its time running out does
+    QVERIFY(films->isVisible());
+    QCOMPARE(films->text(), u"1 Film"_s);
+}
+
+void TestExchange::cancelled_leavesFileAndCatalogueAsTheyWere_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("export") << u"exportAction"_s;
+    QTest::newRow("import") << u"importAction"_s;
+    QTest::newRow("catalogue list as PDF") << u"listPdfAction"_s;
+}
+
+// Cancelled, a job leaves no trace: the file it would write keeps what it held, the catalogue what it
+// held, and no message or note appears.
+void TestExchange::cancelled_leavesFileAndCatalogueAsTheyWere()
+{
+    QFETCH(QString, action);
+    std::vector<catalogue::FilmRecord> records;
+    for (int i = 0; i < 50; ++i)
+        records.push_back(makeRecord(u"Tape %1"_s.arg(i), 240, u"Film %1"_s.arg(i), 60));
+    WindowFixture fixture(records);
+    fixture.mainWindow->retranslate();
+    const QByteArray before = action == u"importAction"_s ? exchange::csvHeader().join(u',').toUtf8() +
+                                                                "\r\nNeu,60,,Eins,1990,D,30,,,,,0,0,0,0\r\n"
+                                                          : QByteArray("what the file held before");
+    const QString path = writeFile(fixture.dir.filePath(u"file"_s), before);
+    QVERIFY(!path.isEmpty());
+
+    const QDir dir(fixture.dir.path());
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
+    testsupport::ModalScript modal;
+    testsupport::MessageBoxScript boxes;
+    modal.queueFile(path);
+    cancelProgressOf(fixture.mainWindow.get());
+    widget<QAction>(fixture.mainWindow.get(), action)->trigger();
+
+    QCOMPARE(modal.opened(), QStringList{u"fileDialog"_s});
+    QCOMPARE(testsupport::readFileBytes(path), before);
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), files);
+    QCOMPARE(fixture.catalogue.recordCount(), 50);
+    QCOMPARE(fixture.list()->rowCount(), 50);
+    QCOMPARE(widget<QStatusBar>(fixture.mainWindow.get(), u"statusBar"_s)->currentMessage(), QString());
+    QVERIFY(!fixture.mainWindow->findChild<QProgressDialog*>());
 }
 
 QTEST_MAIN(TestExchange)

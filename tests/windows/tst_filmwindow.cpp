@@ -52,6 +52,8 @@ private Q_SLOTS:
     void sessionEnd_keepsAFilmThatSaveWouldTake();
     void shiftReleasedWhileEditing_nextNewAppends_data();
     void shiftReleasedWhileEditing_nextNewAppends();
+    void keys_stepAsTheArrowButtonsDo_data();
+    void keys_stepAsTheArrowButtonsDo();
 
 private:
     void type(const QString& title, int year, int length, bool longplay = false);
@@ -538,6 +540,59 @@ void TestFilmWindow::shiftReleasedWhileEditing_nextNewAppends()
     window_->editOrSave();
     QCOMPARE(titlesOf(u"A"_s), after);
     QCOMPARE(catalogue::text(catalogue_.tail()->filmName), u"Other"_s);
+}
+
+// Page Up, Page Down, Ctrl+Home and Ctrl+End while browsing, wherever the focus is, and only where the
+// arrow buttons are on; while editing they are the fields' own.
+void TestFilmWindow::keys_stepAsTheArrowButtonsDo_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<int>("to");
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    QTest::newRow("Page Down: next") << 2 << u"newButton"_s << int(Qt::Key_PageDown) << none << false << 3;
+    QTest::newRow("Page Up: previous") << 2 << u"newButton"_s << int(Qt::Key_PageUp) << none << false << 1;
+    QTest::newRow("Ctrl+End: last") << 1 << u"newButton"_s << int(Qt::Key_End) << ctrl << false << 4;
+    QTest::newRow("Ctrl+Home: first") << 4 << u"newButton"_s << int(Qt::Key_Home) << ctrl << false << 1;
+    QTest::newRow("Page Up on the first: off")
+        << 1 << u"newButton"_s << int(Qt::Key_PageUp) << none << false << 1;
+    QTest::newRow("Page Down on the last: off")
+        << 4 << u"newButton"_s << int(Qt::Key_PageDown) << none << false << 4;
+    QTest::newRow("from a read-only field") << 2 << u"titleEdit"_s << int(Qt::Key_End) << ctrl << false << 4;
+    QTest::newRow("from the story") << 2 << u"storyEdit"_s << int(Qt::Key_PageDown) << none << false << 3;
+    QTest::newRow("Home without Ctrl: the field's")
+        << 3 << u"titleEdit"_s << int(Qt::Key_Home) << none << false << 3;
+    QTest::newRow("while editing: the field's")
+        << 2 << u"titleEdit"_s << int(Qt::Key_PageDown) << none << true << 2;
+}
+
+void TestFilmWindow::keys_stepAsTheArrowButtonsDo()
+{
+    QFETCH(int, from);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, editing);
+    QFETCH(int, to);
+    std::vector<FilmRecord*> films;
+    for (int i = 1; i <= 4; ++i)
+        films.push_back(addFilm(u"Serien"_s, u"Folge %1"_s.arg(i), 45));
+    open(films[std::size_t(from - 1)]);
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    if (editing)
+        button(u"editButton"_s)->click();
+    QWidget* target = widget<QWidget>(window_.get(), focus);
+    target->setFocus();
+
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+
+    QCOMPARE(window_->filmIndex(), to);
+    QCOMPARE(window_->isEditing(), editing);
+    QCOMPARE(field(u"titleEdit"_s), u"Folge %1"_s.arg(to));
 }
 
 QTEST_MAIN(TestFilmWindow)

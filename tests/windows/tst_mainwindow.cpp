@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -105,6 +106,9 @@ private Q_SLOTS:
     void toolShortcuts_askForTheirWindowFromAnywhere_data();
     void toolShortcuts_askForTheirWindowFromAnywhere();
     void exit_answeredNoKeepsRunning_YesSavesArchive();
+    void newOrRenamed_selectsItsRowInView_data();
+    void newOrRenamed_selectsItsRowInView();
+    void shiftF10_opensTheListMenuAtTheSelectedRow();
 };
 
 void TestMainWindow::statusBar_countsTapesAndFilmsInBothLanguages_data()
@@ -358,7 +362,7 @@ void TestMainWindow::newCassette_appendsPlaceholderAndRow()
     QCOMPARE(modal.opened(), QStringList{u"cassetteDialog"_s});
     QCOMPARE(f.list()->rowCount(), 2);
     QCOMPARE(f.row(1), (QStringList{u"Neue Kassette"_s, u"195"_s, u"0"_s, u"195"_s}));
-    QCOMPARE(f.list()->selectedRow(), 0);
+    QCOMPARE(f.list()->selectedRow(), 1);
     const FilmRecord* added = f.catalogue.tail();
     QCOMPARE(catalogue::tapeNameText(*added), u"Neue Kassette"_s);
     QCOMPARE(added->tapeLength, quint16(195));
@@ -588,6 +592,63 @@ void TestMainWindow::exit_answeredNoKeepsRunning_YesSavesArchive()
     // Closed once, the window goes without asking again.
     QVERIFY(f.mainWindow->close());
     QCOMPARE(saver.owners.size(), 1);
+}
+
+void TestMainWindow::newOrRenamed_selectsItsRowInView_data()
+{
+    QTest::addColumn<bool>("create");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("row");
+    // Forty cassettes, the list scrolled to its top: the last rows are out of view.
+    QTest::newRow("new, at the end") << true << u"Neu"_s << 40;
+    QTest::newRow("renamed, out of view") << false << u"Anders"_s << 35;
+}
+
+void TestMainWindow::newOrRenamed_selectsItsRowInView()
+{
+    QFETCH(bool, create);
+    QFETCH(QString, name);
+    QFETCH(int, row);
+    std::vector<FilmRecord> records;
+    for (int i = 0; i < 40; ++i)
+        records.push_back(makeRecord(u"Tape %1"_s.arg(i, 2, 10, QLatin1Char('0')), 240, u"Film"_s, 60));
+    WindowFixture f(records);
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
+    f.list()->setSelectedRow(create ? 0 : row);
+    f.list()->scrollToTop();
+
+    testsupport::ModalScript modal;
+    answerCassetteDialog(modal, name, 120);
+    if (create)
+        f.mainWindow->createCassette();
+    else
+        f.mainWindow->editCassette();
+
+    QCOMPARE(f.list()->selectedRow(), row);
+    QCOMPARE(f.list()->caption(row).toCaseFolded(), name.toCaseFolded());
+    const QRect shown = f.list()->visualRect(f.list()->model()->index(row, 0));
+    QVERIFY(f.list()->viewport()->rect().contains(shown));
+}
+
+// Shift+F10, where the Menu key or the right button would open it: the one menu that holds printing,
+// PDF and CSV, without a modal loop of its own.
+void TestMainWindow::shiftF10_opensTheListMenuAtTheSelectedRow()
+{
+    WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10), makeRecord(u"B"_s, 100, u"b1"_s, 10)});
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+    f.list()->setSelectedRow(1);
+    f.button(u"searchButton"_s)->setFocus();
+    QTest::keyClick(f.button(u"searchButton"_s), Qt::Key_F10, Qt::ShiftModifier);
+
+    QMenu* menu = f.mainWindow->listMenu();
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(menu->actions().contains(widget<QAction>(f.mainWindow.get(), u"printListAction"_s)));
+    QVERIFY(menu->actions().contains(widget<QAction>(f.mainWindow.get(), u"exportAction"_s)));
+    const QRect row = f.list()->visualRect(f.list()->model()->index(1, 0));
+    QCOMPARE(menu->pos(), f.list()->viewport()->mapToGlobal(row.bottomLeft()));
+    menu->close();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,12 +5,14 @@
 #include "support/PdfText.h"
 #include "support/TempSettings.h"
 #include "ui/Language.h"
+#include "windows/PageView.h"
+#include "windows/SheetPreview.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 
 using testsupport::makeRecord;
@@ -38,7 +40,7 @@ private Q_SLOTS:
     void listAsPdf_unwritableFile_isReportedAsAnError();
     void sheetCommands_withoutSelection_warnAndOpenNothing_data();
     void sheetCommands_withoutSelection_warnAndOpenNothing();
-    void catalogueList_opensInThePreviewOverItsPages();
+    void catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPages();
 
 private:
     QTemporaryDir home_;
@@ -111,27 +113,61 @@ void TestSheetOutput::sheetCommands_withoutSelection_warnAndOpenNothing()
     QVERIFY(modal.opened().isEmpty());
 }
 
-void TestSheetOutput::catalogueList_opensInThePreviewOverItsPages()
+// The preview paints the pages in view only, keeps few pictures however far it is scrolled, and shows
+// the pages of the PDF file; printed to a file through the print dialog, it gives that file's pages.
+void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPages()
 {
+    const testsupport::TempSettings settings;
     std::vector<catalogue::FilmRecord> records = twoCassettes();
-    // Enough films for a second page on any paper.
-    for (int i = 0; i < 120; ++i)
-        records.push_back(makeRecord(u"Zweite Kassette"_s, 240, u"Folge %1"_s.arg(i + 1), 1));
+    for (int c = 0; c < 60; ++c) {
+        for (int f = 0; f < 10; ++f)
+            records.push_back(makeRecord(u"Kassette %1"_s.arg(c), 1200, u"Film %1-%2"_s.arg(c).arg(f), 90));
+    }
     WindowFixture f(records);
     f.mainWindow->retranslate();
+    const QString listPdf = f.dir.filePath(u"list.pdf"_s);
+    const QString printed = f.dir.filePath(u"printed.pdf"_s);
     testsupport::ModalScript modal;
+    modal.queueFile(listPdf);
+    testsupport::widget<QAction>(f.mainWindow.get(), u"listPdfAction"_s)->trigger();
+    const QStringList pdfPages = testsupport::pdfText(listPdf).split(u'\f', Qt::SkipEmptyParts);
+    QVERIFY(pdfPages.size() > 10);
+
     int pages = 0;
-    modal.queue([&](QDialog* dialog) {
-        dialog->show();
-        if (const auto* preview = dialog->findChild<QPrintPreviewWidget*>())
-            pages = preview->pageCount();
-        dialog->hide();
+    int paintedAtFirst = 0;
+    int keptAtMost = 0;
+    int lastShown = -1;
+    modal.queue([&](QDialog* dialog) -> int {
+        auto* preview = qobject_cast<windows::SheetPreview*>(dialog);
+        preview->show();
+        windows::PageView* view = preview->pageView();
+        if (QTest::qWaitFor([view] { return view->paintedPageCount() > 0; }))
+            paintedAtFirst = view->paintedPageCount();
+        pages = preview->pageCount();
+        // At twice the paper's size four pictures take what the view may keep.
+        view->setZoom(2);
+        for (int page = 0; page < pages; page += 3) {
+            preview->showPage(page);
+            view->repaint();
+            keptAtMost = std::max(keptAtMost, view->keptPageCount());
+        }
+        lastShown = preview->currentPage();
+        preview->print();
+        preview->hide();
         return int(QDialog::Rejected);
+    });
+    modal.queue([&](QDialog* dialog) {
+        qobject_cast<QPrintDialog*>(dialog)->printer()->setOutputFileName(printed);
+        return int(QDialog::Accepted);
     });
     testsupport::widget<QAction>(f.mainWindow.get(), u"printListAction"_s)->trigger();
 
-    QCOMPARE(modal.opened(), QStringList{u"printPreview"_s});
-    QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    QCOMPARE(modal.opened(), (QStringList{u"fileDialog"_s, u"printPreview"_s, u"printDialog"_s}));
+    QCOMPARE(pages, pdfPages.size());
+    QVERIFY2(paintedAtFirst >= 1 && paintedAtFirst <= 2, qPrintable(QString::number(paintedAtFirst)));
+    QCOMPARE(lastShown, pages - 1 - (pages - 1) % 3);
+    QVERIFY2(keptAtMost >= 2 && keptAtMost <= 5, qPrintable(QString::number(keptAtMost)));
+    QCOMPARE(testsupport::pdfText(printed).split(u'\f', Qt::SkipEmptyParts), pdfPages);
 }
 
 QTEST_MAIN(TestSheetOutput)

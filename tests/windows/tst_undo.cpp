@@ -40,10 +40,10 @@ FilmRecord oddRecord(const QString& tape, int tapeLength, const QString& film, i
 }
 
 // Films of a planned import: "Name:count" per cassette, ten minutes each.
-exchange::ImportPlan importPlan(const catalogue::Catalogue& catalogue, const QString& spec)
+exchange::ImportPlan importPlan(const catalogue::Catalogue& catalogue, const QString& cassettes)
 {
     exchange::ImportPlan plan;
-    for (const QString& part : spec.split(u',')) {
+    for (const QString& part : cassettes.split(u',')) {
         const QStringList nameCount = part.split(u':');
         const catalogue::Cassette* existing = catalogue.findCassette(nameCount[0]);
         exchange::PlannedCassette planned{nameCount[0], existing ? existing->length() : 600, !existing, {}};

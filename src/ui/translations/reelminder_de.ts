@@ -395,7 +395,7 @@
     </message>
 </context>
 <context>
-    <name>exchange::SheetPainter</name>
+    <name>exchange::SheetDocument</name>
     <message>
         <source>%1 min</source>
         <translation>%1 Min.</translation>
@@ -403,6 +403,42 @@
     <message>
         <source>LP</source>
         <translation>LP</translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation>Länge: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Remaining time: %1 min</source>
+        <translation>Restzeit: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Films: %1</source>
+        <translation>Filme: %1</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation>Keine Filme auf dieser Kassette.</translation>
+    </message>
+    <message>
+        <source>The catalogue holds no tapes.</source>
+        <translation>Der Katalog enthält keine Kassetten.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Cassette sheet</source>
+        <translation>Kassettenblatt</translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
+        <translation>Katalogliste</translation>
     </message>
     <message>
         <source>Counter</source>
@@ -428,42 +464,9 @@
         <source>Director</source>
         <translation>Regie</translation>
     </message>
-    <message>
-        <source>The catalogue holds no tapes.</source>
-        <translation>Der Katalog enthält keine Kassetten.</translation>
-    </message>
-    <message>
-        <source>Length: %1 min</source>
-        <translation>Länge: %1 Min.</translation>
-    </message>
-    <message>
-        <source>Remaining time: %1 min</source>
-        <translation>Restzeit: %1 Min.</translation>
-    </message>
-    <message>
-        <source>Films: %1</source>
-        <translation>Filme: %1</translation>
-    </message>
-    <message>
-        <source>(continued)</source>
-        <translation>(Fortsetzung)</translation>
-    </message>
-    <message>
-        <source>No films on this tape.</source>
-        <translation>Keine Filme auf dieser Kassette.</translation>
-    </message>
-    <message>
-        <source>Cassette sheet</source>
-        <translation>Kassettenblatt</translation>
-    </message>
-    <message>
-        <source>Catalogue list</source>
-        <translation>Katalogliste</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Seite %1 von %2</translation>
-    </message>
+</context>
+<context>
+    <name>exchange::SheetPainter</name>
     <message>
         <source>The PDF document could not be started.</source>
         <translation>Das PDF-Dokument konnte nicht angelegt werden.</translation>
@@ -753,36 +756,17 @@
         <source>Import failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
-</context>
-<context>
-    <name>windows::DocumentOutput</name>
     <message>
-        <source>Print preview</source>
-        <translation>Druckvorschau</translation>
+        <source>Writing the CSV file...</source>
+        <translation>Die CSV-Datei wird geschrieben...</translation>
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
+        <source>Reading the CSV file...</source>
+        <translation>Die CSV-Datei wird gelesen...</translation>
     </message>
     <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF-Dokumente (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;%2</translation>
-    </message>
-    <message>
-        <source>Saving as PDF failed</source>
-        <translation>Speichern als PDF fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Adding the films...</source>
+        <translation>Die Filme werden hinzugefügt...</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1468,14 @@
         <source>Print la&amp;bels...</source>
         <translation>Eti&amp;ketten drucken...</translation>
     </message>
+    <message>
+        <source>CSV file written: %1</source>
+        <translation>CSV-Datei geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation>PDF-Datei geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1608,6 +1600,101 @@
     <message>
         <source>Saving as PDF failed</source>
         <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Laying out the pages...</source>
+        <translation>Die Seiten werden umbrochen...</translation>
+    </message>
+    <message>
+        <source>Writing the PDF file...</source>
+        <translation>Die PDF-Datei wird geschrieben...</translation>
+    </message>
+</context>
+<context>
+    <name>windows::SheetPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Page set&amp;up...</source>
+        <translation>Seite ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>&amp;Seite:</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Es wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>Der Drucker &quot;%1&quot; ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation>Drucken fehlgeschlagen</translation>
     </message>
 </context>
 <context>

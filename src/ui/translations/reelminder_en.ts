@@ -395,13 +395,49 @@
     </message>
 </context>
 <context>
-    <name>exchange::SheetPainter</name>
+    <name>exchange::SheetDocument</name>
     <message>
         <source>%1 min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining time: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue holds no tapes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cassette sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -428,42 +464,9 @@
         <source>Director</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The catalogue holds no tapes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Length: %1 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remaining time: %1 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Films: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(continued)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No films on this tape.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cassette sheet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Catalogue list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
+</context>
+<context>
+    <name>exchange::SheetPainter</name>
     <message>
         <source>The PDF document could not be started.</source>
         <translation type="unfinished"></translation>
@@ -753,35 +756,16 @@
         <source>Import failed</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>windows::DocumentOutput</name>
     <message>
-        <source>Print preview</source>
+        <source>Writing the CSV file...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save as PDF</source>
+        <source>Reading the CSV file...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving as PDF failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
+        <source>Adding the films...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1484,6 +1468,14 @@
         <source>Print la&amp;bels...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>CSV file written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1607,6 +1599,101 @@
     </message>
     <message>
         <source>Saving as PDF failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laying out the pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the PDF file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::SheetPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page set&amp;up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
