@@ -140,8 +140,8 @@ void LabelPainter::paintSpine(const SheetCassette& cassette, const QRectF& label
                             name.metrics.ascent();
     drawText(name, inner.left(), baseline, text.name);
     if (!text.titles.isEmpty())
-        drawText(titles, inner.left() + name.shaper.shape(text.name).width + kGapMm * 2 * kUnitsPerMm, baseline,
-                 text.titles);
+        drawText(titles, inner.left() + name.shaper.shape(text.name).width + kGapMm * 2 * kUnitsPerMm,
+                 baseline, text.titles);
 }
 
 void LabelPainter::paintFace(const SheetCassette& cassette, const QRectF& labelMm)
@@ -149,8 +149,7 @@ void LabelPainter::paintFace(const SheetCassette& cassette, const QRectF& labelM
     const double padding = std::min(kPaddingMm, labelMm.height() * 0.08);
     const QRectF inner = toUnits(labelMm.adjusted(padding, padding, -padding, -padding));
     const double innerPoints = (labelMm.height() - 2 * padding) * kPointsPerMm;
-    LabelFont& name =
-        fonts_.font(std::clamp(innerPoints / 4, kSmallestPoints, kFaceNamePoints), true);
+    LabelFont& name = fonts_.font(std::clamp(innerPoints / 4, kSmallestPoints, kFaceNamePoints), true);
     const double ruleGap = kGapMm * kUnitsPerMm;
     const double bodyHeight = inner.height() - name.metrics.height() - ruleGap;
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/Progress.h"
-#include "exchange/SheetData.h"
 #include "exchange/PagedDocument.h"
+#include "exchange/SheetData.h"
 #include "exchange/SheetDocument.h"
 
 #include <QString>

@@ -5,9 +5,9 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
-#include "windows/SheetOutput.h"
 #include "windows/LabelSettings.h"
 #include "windows/LabelSheetEditor.h"
+#include "windows/SheetOutput.h"
 
 #include <QCheckBox>
 #include <QEvent>

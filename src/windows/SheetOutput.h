@@ -11,9 +11,9 @@
 class QPageLayout;
 class QWidget;
 
-// The printed sheets, and every other document laid out as pages, on their way out: a print preview to print from, or a PDF file. Long catalogues
-// show their progress and can be cancelled; the dialogs open through ui::execModal(), so tests answer
-// them without a modal loop.
+// The printed sheets, and every other document laid out as pages, on their way out: a print preview to print
+// from, or a PDF file. Long catalogues show their progress and can be cancelled; the dialogs open through
+// ui::execModal(), so tests answer them without a modal loop.
 namespace windows {
 
 // Lays out cassettes on the paper of pageLayout, with a progress dialog over parent titled caption;

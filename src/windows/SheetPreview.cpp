@@ -314,7 +314,8 @@ bool SheetPreview::layOutForPrinter(const QString& caption)
 {
     if (!document_->followsPaper() || printer_->pageLayout().isEquivalentTo(document_->pageLayout()))
         return true;
-    std::unique_ptr<exchange::PagedDocument> document = layOutAgain(this, *document_, printer_->pageLayout(), caption);
+    std::unique_ptr<exchange::PagedDocument> document =
+        layOutAgain(this, *document_, printer_->pageLayout(), caption);
     if (!document)
         return false;
     setDocument(std::move(document));

@@ -7,8 +7,8 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
-#include "windows/SheetOutput.h"
 #include "windows/GenreLists.h"
+#include "windows/SheetOutput.h"
 #include "windows/StatisticsChart.h"
 
 #include <QEvent>
