@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -67,10 +66,10 @@ public:
         const auto key = std::make_pair(qRound(points * 10), bold);
         auto it = fonts_.find(key);
         if (it == fonts_.end()) {
-            QFont font = QGuiApplication::font();
-            font.setPointSizeF(double(key.first) / 10);
-            font.setBold(bold);
-            it = fonts_.emplace(key, std::make_unique<LabelFont>(font, device_)).first;
+            it = fonts_
+                     .emplace(key,
+                              std::make_unique<LabelFont>(pageFont(double(key.first) / 10, bold), device_))
+                     .first;
         }
         return *it->second;
     }

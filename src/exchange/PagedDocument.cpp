@@ -1,5 +1,6 @@
 #include "exchange/PagedDocument.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <climits>
@@ -39,6 +40,15 @@ int LayoutDevice::metric(PaintDeviceMetric metric) const
     default:
         return QPaintDevice::metric(metric);
     }
+}
+
+QFont pageFont(double points, bool bold, bool italic)
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
 }
 
 QFont fontForPainter(const QFont& font, const QPainter& painter)

@@ -62,6 +62,9 @@ private:
     QSize size_;
 };
 
+// The program's font at a size in points, as documents are measured in it.
+QFont pageFont(double points, bool bold = false, bool italic = false);
+
 // font, measured on a LayoutDevice, sized for painter so that its text comes out in units of the page
 // whatever the painter's device.
 QFont fontForPainter(const QFont& font, const QPainter& painter);

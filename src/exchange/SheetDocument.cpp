@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QGuiApplication>
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -59,15 +58,6 @@ struct FilmLines
         return int(std::max({qsizetype(1), title.size(), genre.size(), director.size()}));
     }
 };
-
-QFont sized(double points, bool bold = false, bool italic = false)
-{
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 // Whether a one-line field holds line breaks, tabs or runs of spaces that a sheet shows as one space.
 bool needsSimplifying(const QString& text)
@@ -161,15 +151,15 @@ SheetDocument::Measured::Measured(std::vector<SheetCassette> cassettes, SheetKin
                                   const QPageLayout& pageLayout)
     : cassettes_(std::move(cassettes)), kind_(kind), pageLayout_(pageLayout),
       paintRect_(pageLayout.paintRectPixels(kUnitsPerInch)), device_(paintRect_.size()),
-      body_(sized(kBodyPoints), &device_), bold_(sized(kBodyPoints, true), &device_),
-      italic_(sized(kBodyPoints, false, true), &device_), heading_(sized(kHeadingPoints, true), &device_),
-      footer_(sized(kFooterPoints), &device_), width_(paintRect_.width()),
-      footerHeight_(footer_.metrics().lineSpacing() * 2), contentHeight_(paintRect_.height() - footerHeight_),
-      padding_(body_.metrics().lineSpacing() * 0.4), minutesText_(tr("%1 min")), longPlayText_(tr("LP")),
-      lengthText_(tr("Length: %1 min")), remainingText_(tr("Remaining time: %1 min")),
-      filmsText_(tr("Films: %1")), continuedText_(tr("(continued)")),
-      noFilmsText_(tr("No films on this tape.")), noCassettesText_(tr("The catalogue holds no tapes.")),
-      pageText_(tr("Page %1 of %2")),
+      body_(pageFont(kBodyPoints), &device_), bold_(pageFont(kBodyPoints, true), &device_),
+      italic_(pageFont(kBodyPoints, false, true), &device_),
+      heading_(pageFont(kHeadingPoints, true), &device_), footer_(pageFont(kFooterPoints), &device_),
+      width_(paintRect_.width()), footerHeight_(footer_.metrics().lineSpacing() * 2),
+      contentHeight_(paintRect_.height() - footerHeight_), padding_(body_.metrics().lineSpacing() * 0.4),
+      minutesText_(tr("%1 min")), longPlayText_(tr("LP")), lengthText_(tr("Length: %1 min")),
+      remainingText_(tr("Remaining time: %1 min")), filmsText_(tr("Films: %1")),
+      continuedText_(tr("(continued)")), noFilmsText_(tr("No films on this tape.")),
+      noCassettesText_(tr("The catalogue holds no tapes.")), pageText_(tr("Page %1 of %2")),
       footerText_(u"reelMINDER/32 \u00B7 %1 \u00B7 %2"_s.arg(
           kind == SheetKind::CassetteSheet ? tr("Cassette sheet") : tr("Catalogue list"),
           QDate::currentDate().toString(Qt::ISODate)))

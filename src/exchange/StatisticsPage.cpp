@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -76,14 +75,6 @@ ChartPlace placeLying(const std::vector<ChartBar>& bars, const QRectF& rect, dou
     return chart;
 }
 
-QFont sized(double points, bool bold = false)
-{
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 double widest(const QFontMetricsF& metrics, const auto& items, const auto& textOf)
 {
     double width = 0;
@@ -97,10 +88,10 @@ class StatisticsPainter final
 public:
     // The page is measured on device, and painted in its units whatever the painter's device.
     StatisticsPainter(QPainter& painter, const LayoutDevice& device, const StatisticsContent& content)
-        : painter_(painter), content_(content), heading_(sized(kHeadingPoints, true)),
-          body_(sized(kBodyPoints)), chart_(sized(kChartPoints)), chartTitle_(sized(kBodyPoints, true)),
-          headingMetrics_(heading_, &device), bodyMetrics_(body_, &device), chartMetrics_(chart_, &device),
-          size_(device.width(), device.height())
+        : painter_(painter), content_(content), heading_(pageFont(kHeadingPoints, true)),
+          body_(pageFont(kBodyPoints)), chart_(pageFont(kChartPoints)),
+          chartTitle_(pageFont(kBodyPoints, true)), headingMetrics_(heading_, &device),
+          bodyMetrics_(body_, &device), chartMetrics_(chart_, &device), size_(device.width(), device.height())
     {}
 
     void paint()
