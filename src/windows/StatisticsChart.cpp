@@ -36,11 +36,13 @@ int tickStep(int most)
 
 } // namespace
 
+// The chart is handed to the view as it is made: a view made without one makes a chart of its own, which
+// setChart() would then let go without deleting.
 StatisticsChart::StatisticsChart(Direction direction, QWidget* parent)
-    : QChartView(parent), direction_(direction), set_(new QBarSet(QString())),
+    : QChartView(new QChart, parent), direction_(direction), set_(new QBarSet(QString())),
       categoryAxis_(new QBarCategoryAxis), valueAxis_(new QValueAxis)
 {
-    auto* chart = new QChart;
+    QChart* const chart = this->chart();
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
@@ -67,7 +69,6 @@ StatisticsChart::StatisticsChart(Direction direction, QWidget* parent)
     chart->addAxis(valueAxis_, lying ? Qt::AlignBottom : Qt::AlignLeft);
     series_->attachAxis(categoryAxis_);
     series_->attachAxis(valueAxis_);
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
     setMinimumSize(kLeastSize);
