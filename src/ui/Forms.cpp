@@ -1,6 +1,7 @@
 #include "ui/Forms.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
@@ -85,6 +86,19 @@ void reactivate(QWidget* window)
         return;
     window->raise();
     window->activateWindow();
+}
+
+void nameAfterLabel(QWidget* view, const QLabel& label)
+{
+    QString name;
+    const QString caption = label.text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&&" stands for an '&' of the text; a lone '&' marks the accelerator.
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        name += caption[i];
+    }
+    view->setAccessibleName(name);
 }
 
 QFrame* horizontalBevel(QWidget* parent)

@@ -5,6 +5,7 @@
 #include <Qt>
 
 class QFrame;
+class QLabel;
 class QWidget;
 
 // Small pieces every window of the program shares.
@@ -44,6 +45,10 @@ template <class Widget> Widget* named(Widget* widget, const QString& name)
     widget->setObjectName(name);
     return widget;
 }
+
+// A list or table is not named after its buddy label for a screen reader, as a field is: it takes the
+// label's caption (without the accelerator's '&') as its name. Called again whenever the caption changes.
+void nameAfterLabel(QWidget* view, const QLabel& label);
 
 // A sunken horizontal line that separates parts of a window.
 QFrame* horizontalBevel(QWidget* parent);

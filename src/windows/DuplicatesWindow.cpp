@@ -109,6 +109,7 @@ void DuplicatesWindow::retranslate()
 void DuplicatesWindow::showCount()
 {
     countLabel_->setText(tr("&Films recorded more than once: %n group(s)", nullptr, model_->groupCount()));
+    ui::nameAfterLabel(groupView_, *countLabel_);
 }
 
 void DuplicatesWindow::changeEvent(QEvent* event)

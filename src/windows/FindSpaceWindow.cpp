@@ -187,6 +187,7 @@ void FindSpaceWindow::showCount()
         countLabel_->setText(tr("No tape has room for a recording of this length."));
     else
         countLabel_->setText(tr("%n &tape(s) with room for it:", nullptr, fits));
+    ui::nameAfterLabel(fitList_, *countLabel_);
 }
 
 catalogue::Cassette* FindSpaceWindow::selectedCassette() const

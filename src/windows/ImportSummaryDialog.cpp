@@ -120,10 +120,12 @@ void ImportSummaryDialog::retranslate()
     // Garbled names in the list are explained here: a file saved in another encoding than it was read in.
     encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
     addedLabel_->setText(tr("&What will be added:"));
+    ui::nameAfterLabel(addedList_, *addedLabel_);
     added_->setCaptions({tr("Cassette"), tr("Films"), tr("Cassette is")});
     for (int row = 0; row < rowIsNew_.size(); ++row)
         added_->setValue(row, 2, rowIsNew_[row] ? tr("created") : tr("already there"));
     skippedLabel_->setText(tr("&Skipped rows:"));
+    ui::nameAfterLabel(skippedList_, *skippedLabel_);
     skipped_->setCaptions({tr("Line"), tr("Reason")});
     importButton_->setText(tr("&Import"));
     cancelButton_->setText(tr("&Cancel"));

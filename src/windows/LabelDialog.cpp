@@ -143,6 +143,8 @@ void LabelDialog::retranslate()
     findChild<QGroupBox*>(u"tapesBox"_s)->setTitle(tr("Tapes"));
     findChild<QGroupBox*>(u"labelsBox"_s)->setTitle(tr("Labels"));
     tickedRadio_->setText(tr("Only the tic&ked tapes:"));
+    // A list has no caption of its own to be found by; it is the group's.
+    tapeList_->setAccessibleName(tr("Tapes"));
     spineRadio_->setText(tr("Spi&ne labels"));
     faceRadio_->setText(tr("&Face labels"));
     startLabel_->setText(tr("Start at la&bel:"));

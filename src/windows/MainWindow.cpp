@@ -279,6 +279,7 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::retranslate()
 {
     cassettesLabel_->setText(tr("&Videotapes:"));
+    ui::nameAfterLabel(cassetteList_, *cassettesLabel_);
     cassetteModel_->setColumnCaptions({tr("Tape"), tr("Length"), tr("No. of films"), tr("Remaining Time")});
     newButton_->setText(tr("&New"));
     openButton_->setText(tr("&Open"));

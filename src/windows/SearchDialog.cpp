@@ -211,6 +211,8 @@ void SearchDialog::retranslate()
 {
     setWindowTitle(tr("Search a film"));
     criteriaBox_->setTitle(tr("Searchcriterions"));
+    // The hits have no caption on the form; a screen reader calls them what the message about them does.
+    resultList_->setAccessibleName(tr("Searchresult"));
     titleLabel_->setText(tr("&Filmname:"));
     yearLabel_->setText(tr("&Productionyear:"));
     countryLabel_->setText(tr("Produced &in:"));

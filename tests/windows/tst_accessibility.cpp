@@ -1,0 +1,143 @@
+#include "catalogue/Cassette.h"
+#include "catalogue/Catalogue.h"
+#include "exchange/SheetDocument.h"
+#include "support/Records.h"
+#include "support/TempSettings.h"
+#include "ui/Language.h"
+#include "ui/SettingsStore.h"
+#include "windows/CassetteDialog.h"
+#include "windows/DuplicatesWindow.h"
+#include "windows/FilmWindow.h"
+#include "windows/FindSpaceWindow.h"
+#include "windows/ImportSummaryDialog.h"
+#include "windows/LabelDialog.h"
+#include "windows/MainWindow.h"
+#include "windows/SearchDialog.h"
+#include "windows/SheetPreview.h"
+#include "windows/StatisticsWindow.h"
+#include "windows/TapeMapWindow.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextEdit>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
+Q_DECLARE_METATYPE(WindowMaker)
+
+// A screen reader finds every control a user can reach by its name: a button by its caption, a field
+// by its buddy label, a list by the name it is given. Each window is asked in both languages.
+class TestAccessibility final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyControl_hasAName_data();
+    void everyControl_hasAName();
+
+private:
+    catalogue::Catalogue catalogue_;
+    QUndoStack undoStack_;
+    testsupport::TempSettings temp_;
+    std::unique_ptr<ui::SettingsStore> settings_;
+};
+
+void TestAccessibility::initTestCase()
+{
+    settings_ = std::make_unique<ui::SettingsStore>();
+    catalogue::Cassette* const tape = catalogue_.createCassette(u"Krimis"_s, 240);
+    catalogue_.addFilm(*tape, testsupport::makeRecord(u"Krimis"_s, 240, u"Heat"_s, 170));
+    catalogue_.addFilm(*tape, testsupport::makeRecord(u"Krimis"_s, 240, u"M"_s, 99));
+}
+
+void TestAccessibility::cleanupTestCase()
+{
+    catalogue_.releaseAll();
+}
+
+// A control the user reaches by Tab or by a click: not a part of another one (the line edit of a spin
+// box) and not a view's scroll bar.
+static bool isControl(const QWidget* w)
+{
+    if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(w->window()))
+        return false;
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p))
+            return false;
+    }
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QTextEdit*>(w);
+}
+
+void TestAccessibility::everyControl_hasAName_data()
+{
+    QTest::addColumn<WindowMaker>("make");
+    const std::pair<const char*, WindowMaker> windows[] = {
+        {"main window", [this] { return std::make_unique<windows::MainWindow>(catalogue_, undoStack_); }},
+        {"film window",
+         [this] {
+             auto window = std::make_unique<windows::FilmWindow>(catalogue_, undoStack_);
+             window->setCassette(catalogue_.cassettes().front());
+             return window;
+         }},
+        {"cassette dialog", [] { return std::make_unique<windows::CassetteDialog>(); }},
+        {"search dialog", [this] { return std::make_unique<windows::SearchDialog>(catalogue_); }},
+        {"find space", [this] { return std::make_unique<windows::FindSpaceWindow>(catalogue_); }},
+        {"tape map", [this] { return std::make_unique<windows::TapeMapWindow>(catalogue_); }},
+        {"duplicates", [this] { return std::make_unique<windows::DuplicatesWindow>(catalogue_); }},
+        {"statistics", [this] { return std::make_unique<windows::StatisticsWindow>(catalogue_); }},
+        {"labels", [this] { return std::make_unique<windows::LabelDialog>(catalogue_, *settings_); }},
+        {"import summary", [] { return std::make_unique<windows::ImportSummaryDialog>(); }},
+        {"print preview",
+         [] {
+             return std::make_unique<windows::SheetPreview>(exchange::SheetDocument::layOut(
+                 {{u"Krimis"_s, 240, 10, {}}}, exchange::SheetKind::CassetteSheet,
+                 exchange::defaultSheetPageLayout()));
+         }},
+    };
+    for (const auto& [name, make] : windows) {
+        QTest::addRow("%s, English", name) << make;
+        QTest::addRow("%s, German", name) << make;
+    }
+}
+
+void TestAccessibility::everyControl_hasAName()
+{
+    QFETCH(WindowMaker, make);
+    ui::setLanguage(QString::fromLatin1(QTest::currentDataTag()).endsWith(u"German"_s) ? ui::kGerman
+                                                                                       : ui::kEnglish);
+    const std::unique_ptr<QWidget> window = make();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    int controls = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!isControl(w))
+            continue;
+        ++controls;
+        QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(accessible);
+        const QString name = accessible->text(QAccessible::Name).trimmed();
+        QVERIFY2(!name.isEmpty(), qPrintable(u"%1 \"%2\" has no name"_s.arg(
+                                      QString::fromLatin1(w->metaObject()->className()), w->objectName())));
+    }
+    QVERIFY(controls > 0);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
