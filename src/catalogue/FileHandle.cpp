@@ -1,5 +1,6 @@
 #include "FileHandle.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -33,7 +34,38 @@ QByteArray nativePath(const QString& path)
 
 QString systemErrorText(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    // The English texts are the system's own, so that the program reads the same in English with or
+    // without a translation.
+    const char* usual = nullptr;
+    switch (error) {
+    case ENOSPC:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "No space left on device");
+        break;
+    case EDQUOT:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Disk quota exceeded");
+        break;
+    case EROFS:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Read-only file system");
+        break;
+    case EACCES:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Permission denied");
+        break;
+    case EPERM:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Operation not permitted");
+        break;
+    case ENOENT:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "No such file or directory");
+        break;
+    case EISDIR:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Is a directory");
+        break;
+    case EIO:
+        usual = QT_TRANSLATE_NOOP("catalogue::SystemError", "Input/output error");
+        break;
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+    return QCoreApplication::translate("catalogue::SystemError", usual);
 }
 
 } // namespace catalogue

@@ -31,7 +31,9 @@ private:
 // The path as the system's calls take it.
 QByteArray nativePath(const QString& path);
 
-// The system's own text for an errno value, such as "No space left on device".
+// What went wrong, for an errno value: the usual reasons (no space, quota, read-only, permission, not
+// found, a folder, an input/output error) in the program's language, anything rarer in the system's
+// own words, such as "Too many open files".
 QString systemErrorText(int error);
 
 } // namespace catalogue

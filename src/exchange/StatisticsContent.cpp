@@ -88,7 +88,7 @@ StatisticsContent statisticsContent(const CollectionStatistics& statistics, cons
                                     const QLocale& locale)
 {
     return {FigureTexts::figures(statistics, locale), FigureTexts::genres(statistics, genreNames),
-            FigureTexts::decades(statistics), FigureTexts::fullness(statistics)};
+            FigureTexts::decades(statistics), FigureTexts::fullness(statistics), locale};
 }
 
 } // namespace exchange

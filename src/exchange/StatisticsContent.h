@@ -35,6 +35,8 @@ struct StatisticsContent
     std::vector<ChartBar> decades;
     // One bar per band of fullness, empty bands too, from the emptiest.
     std::vector<ChartBar> fullness;
+    // How the bars' counts are written: whole numbers, grouped as the language groups them.
+    QLocale locale;
 };
 
 class StatisticsTexts final

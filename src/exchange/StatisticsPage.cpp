@@ -136,7 +136,7 @@ private:
             painter_.drawText(
                 place.value,
                 (upright ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter),
-                QString::number(bars[i].value));
+                content_.locale.toString(bars[i].value));
             if (!upright) {
                 painter_.drawText(
                     place.label, Qt::AlignLeft | Qt::AlignVCenter,

@@ -3,7 +3,9 @@
 #include "ui/Forms.h"
 #include "ui/Language.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,12 +22,40 @@ class CentredMessageBox final : public QMessageBox
 public:
     using QMessageBox::QMessageBox;
 
+    // Only a click on a button (or its key) closes the box: Escape, Alt+F4 and the close button do not.
+    void requireAnswer()
+    {
+        answerRequired_ = true;
+        setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+
 protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
         centreOnScreen(this);
     }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (answerRequired_ && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (answerRequired_ && clickedButton() == nullptr) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool answerRequired_ = false;
 };
 
 MessageBoxHandler& installedHandler()
@@ -92,7 +122,10 @@ Button messageBox(QWidget* owner, const QString& text, const QString& caption, I
         yes = box.addButton(QCoreApplication::translate("ui::MessageBox", "&Yes"), QMessageBox::YesRole);
         no = box.addButton(QCoreApplication::translate("ui::MessageBox", "&No"), QMessageBox::NoRole);
         box.setDefaultButton(defaultButton == QMessageBox::No ? no : yes);
-        box.setEscapeButton(no);
+        if (icon == Icon::Error)
+            box.requireAnswer();
+        else
+            box.setEscapeButton(no);
     } else {
         ok = box.addButton(QCoreApplication::translate("ui::MessageBox", "OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);

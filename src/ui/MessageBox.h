@@ -25,7 +25,9 @@ inline constexpr Buttons kYesNo = Buttons(QMessageBox::Yes) | QMessageBox::No;
 
 // A modal message box over owner with the given buttons (QMessageBox::Ok, or Yes and No), labelled in
 // the program's language; returns the button that closed it. Return presses defaultButton; Escape
-// answers No on a Yes/No box, OK otherwise.
+// answers No on a question, OK on a box with OK alone. An error with Yes and No (whether to try saving
+// again) takes only an explicit answer: there No loses the run's work, so neither Escape nor the
+// window's close button may give it.
 Button messageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon,
                   Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +59,7 @@ StatisticsChart::StatisticsChart(Direction direction, QWidget* parent)
     series_->setLabelsVisible(true);
     series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series_->setLabelsFormat(u"@value"_s);
+    series_->setLabelsPrecision(std::numeric_limits<int>::digits10 + 1);
     chart->addSeries(series_);
     valueAxis_->setLabelFormat(u"%d"_s);
     valueAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -82,8 +84,12 @@ void StatisticsChart::setTitle(const QString& title)
     setAccessibleName(title);
 }
 
-void StatisticsChart::setBars(const std::vector<exchange::ChartBar>& bars)
+void StatisticsChart::setBars(const std::vector<exchange::ChartBar>& bars, const QLocale& locale)
 {
+    // The bars' labels are written as doubles, six digits at most unless told otherwise ("1.00005e+06");
+    // in the chart's locale they are grouped as the axis is.
+    chart()->setLocalizeNumbers(true);
+    chart()->setLocale(locale);
     QStringList categories;
     QList<int> values;
     int most = 0;

@@ -33,7 +33,8 @@ public:
     ~StatisticsChart() override;
 
     void setTitle(const QString& title);
-    void setBars(const std::vector<exchange::ChartBar>& bars);
+    // The counts are written as locale writes whole numbers.
+    void setBars(const std::vector<exchange::ChartBar>& bars, const QLocale& locale);
 
     // What the chart shows, in the order given to setBars().
     QStringList categories() const { return categories_; }

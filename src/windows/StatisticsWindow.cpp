@@ -155,9 +155,9 @@ void StatisticsWindow::showContent()
         figureCaptions_[qsizetype(i)]->setText(content_.figures[i].caption + u':');
         figureValues_[qsizetype(i)]->setText(content_.figures[i].value);
     }
-    genreChart_->setBars(content_.genres);
-    decadeChart_->setBars(content_.decades);
-    fullnessChart_->setBars(content_.fullness);
+    genreChart_->setBars(content_.genres, content_.locale);
+    decadeChart_->setBars(content_.decades, content_.locale);
+    fullnessChart_->setBars(content_.fullness, content_.locale);
 }
 
 void StatisticsWindow::print()

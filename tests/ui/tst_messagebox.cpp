@@ -170,8 +170,6 @@ private Q_SLOTS:
                                                         << QStringLiteral("&Nein") << int(QMessageBox::No);
         QTest::newRow("de retry, Enter answers Ja") << 1 << int(Retry) << int(Qt::Key_Return) << german
                                                     << QStringLiteral("&Ja") << int(QMessageBox::Yes);
-        QTest::newRow("en retry, Escape answers No") << 0 << int(Retry) << int(Qt::Key_Escape) << english
-                                                     << QStringLiteral("&Yes") << int(QMessageBox::No);
         QTest::newRow("en warning, Escape answers OK")
             << 0 << int(Warning) << int(Qt::Key_Escape) << ok << QStringLiteral("OK") << int(QMessageBox::Ok);
         QTest::newRow("de error, Enter answers OK")
@@ -200,6 +198,47 @@ private Q_SLOTS:
         QCOMPARE(shown.defaultButton, defaultButton);
     }
 
+    // Escape, Alt+F4 or the close button on the save retry would end the program without saving.
+    void realBox_saveRetry_closesOnlyOnAnExplicitAnswer_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Yes") << QStringLiteral("&Yes") << int(QMessageBox::Yes);
+        QTest::newRow("No") << QStringLiteral("&No") << int(QMessageBox::No);
+    }
+
+    void realBox_saveRetry_closesOnlyOnAnExplicitAnswer()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        bool stayedOpen = false;
+        bool closeButton = true;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* const window : QApplication::topLevelWidgets()) {
+                auto* const box = qobject_cast<QMessageBox*>(window);
+                if (box == nullptr || !box->isVisible())
+                    continue;
+                poll.stop();
+                closeButton = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+                QTest::keyClick(box, Qt::Key_Escape);
+                box->close();
+                stayedOpen = box->isVisible();
+                for (QAbstractButton* const answer : box->buttons()) {
+                    if (answer->text() == button)
+                        answer->click();
+                }
+                return;
+            }
+        });
+        poll.start();
+        QCOMPARE(int(show(nullptr, QStringLiteral("Try again?"), QStringLiteral("Saving failed"), Retry)),
+                 result);
+        QVERIFY(stayedOpen);
+        QVERIFY(!closeButton);
+    }
+
     void realBox_iconFollowsKind_data()
     {
         QTest::addColumn<int>("kind");
@@ -216,7 +255,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(int, icon);
         ShownBox shown;
-        runRealBox(nullptr, QStringLiteral("Text"), kind, Qt::Key_Escape, shown);
+        runRealBox(nullptr, QStringLiteral("Text"), kind, Qt::Key_Return, shown);
         QVERIFY(shown.found);
         QCOMPARE(int(shown.icon), icon);
     }

@@ -14,6 +14,9 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,6 +72,8 @@ private Q_SLOTS:
     void window_showsFiguresAndChartsOfTheLanguage_data();
     void window_showsFiguresAndChartsOfTheLanguage();
     void window_followsTheCatalogueOnlyWhileOpen();
+    void chart_writesCountsAsWholeGroupedNumbers_data();
+    void chart_writesCountsAsWholeGroupedNumbers();
     void labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered();
     void labels_ownSheetIsRefusedUntilItFitsThenRemembered();
 
@@ -165,6 +170,32 @@ void TestStatistics::window_followsTheCatalogueOnlyWhileOpen()
     QCOMPARE(figure(window, 1), u"8"_s);
     window.show();
     QCOMPARE(figure(window, 1), u"7"_s);
+}
+
+void TestStatistics::chart_writesCountsAsWholeGroupedNumbers_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("en") << int(ui::kEnglish) << u"1,000,053"_s;
+    QTest::newRow("de") << int(ui::kGerman) << u"1.000.053"_s;
+}
+
+void TestStatistics::chart_writesCountsAsWholeGroupedNumbers()
+{
+    QFETCH(int, language);
+    QFETCH(QString, count);
+    windows::StatisticsChart chart(windows::StatisticsChart::Direction::Lying);
+    chart.resize(600, 300);
+    chart.setBars({{u"Drama"_s, 1000053}, {u"Krimi"_s, 7}}, ui::localeOf(quint8(language)));
+    chart.grab();
+    QStringList labels;
+    for (const QGraphicsItem* item : chart.scene()->items()) {
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            labels.append(text->toPlainText());
+        else if (const auto* simple = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
+            labels.append(simple->text());
+    }
+    QVERIFY2(labels.contains(count), qPrintable(labels.join(u" | ")));
 }
 
 void TestStatistics::labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered()

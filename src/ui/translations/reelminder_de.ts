@@ -276,7 +276,7 @@
     <name>app::ArchiveSession</name>
     <message>
         <source>The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is probably write-protected.<byte value="xd"/><byte value="xd"/>Do you want to try to save it again?<byte value="xd"/><byte value="xd"/></source>
-        <translation>Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei (ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;Wollen Sie versuchen es noch einmal zu speichern?&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;</translation>
+        <translation>Das Archiv konnte nicht gespeichert werden. Vermutlich ist die Archivdatei (ReelMinder-Archiv.RMA) oder der Datenträger schreibgeschützt.<byte value="xd"/><byte value="xd"/>Wollen Sie versuchen es noch einmal zu speichern?<byte value="xd"/><byte value="xd"/></translation>
     </message>
     <message>
         <source>Saving of Archive failed</source>
@@ -347,6 +347,41 @@
             <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
             <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::SystemError</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
     </message>
 </context>
 <context>

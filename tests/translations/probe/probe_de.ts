@@ -8,6 +8,15 @@
         <translation>Entfernt &amp; fort</translation>
     </message>
     <message>
+        <source>Two<byte value="xd"/><byte value="xd"/>paragraphs</source>
+        <translation>Zwei&lt;byte value=&quot;xd&quot;/&gt;&lt;byte value=&quot;xd&quot;/&gt;Absätze</translation>
+    </message>
+    <message>
+        <source>One
+line break</source>
+        <translation>Ein Zeilenumbruch</translation>
+    </message>
+    <message>
         <source>Translated</source>
         <translation>Übersetzt</translation>
     </message>

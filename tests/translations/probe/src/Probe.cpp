@@ -5,4 +5,6 @@ void probe()
 {
     QCoreApplication::translate("Probe", "Translated");
     QCoreApplication::translate("Probe", "Never translated");
+    QCoreApplication::translate("Probe", "Two\r\rparagraphs");
+    QCoreApplication::translate("Probe", "One\nline break");
 }
