@@ -41,15 +41,17 @@ std::optional<QString> ArchiveSession::restoreInterruptedSave()
     return inPlaceCopyOf(archivePath_).restore();
 }
 
-void ArchiveSession::forgetInterruptedSave()
+std::optional<QString> ArchiveSession::setInterruptedCopyAside()
 {
-    inPlaceCopyOf(archivePath_).forget();
+    return inPlaceCopyOf(archivePath_).setAside();
 }
 
 void ArchiveSession::removeLeftovers()
 {
-    if (lock_.state() == catalogue::ArchiveLock::Held)
-        catalogue::removeSaveLeftovers(archivePath_);
+    if (lock_.state() != catalogue::ArchiveLock::Held)
+        return;
+    catalogue::removeSaveLeftovers(archivePath_);
+    inPlaceCopyOf(archivePath_).removeLeftovers();
 }
 
 catalogue::LoadResult ArchiveSession::load()
@@ -78,23 +80,33 @@ bool ArchiveSession::open()
     }
     if (lock_.state() == catalogue::ArchiveLock::Held && hasInterruptedSave()) {
         // A save in place that never ended may have left the archive half written.
-        const QString copy = QDir::toNativeSeparators(inPlaceCopyOf(archivePath_).copyPath());
+        const catalogue::InPlaceCopy inPlaceCopy = inPlaceCopyOf(archivePath_);
+        const QString copy = QDir::toNativeSeparators(inPlaceCopy.copyPath());
         const ui::Button answer = ui::messageBox(
             nullptr,
             u"Das letzte Speichern des Archivs \"%1\" wurde unterbrochen; das Archiv kann unvollständig "
             u"sein. Eine Kopie des Archivs von vor diesem Speichern ist erhalten (%2). Soll sie "
-            u"wiederhergestellt werden?\r\rThe last save of the archive \"%1\" was interrupted; the "
-            u"archive may be incomplete. A copy of the archive from before that save was kept (%2). Do "
-            u"you want to restore it?"_s.arg(path, copy),
+            u"wiederhergestellt werden? Ja schreibt die Kopie über das Archiv. Nein lässt das Archiv, wie es "
+            u"ist; die Kopie bleibt dann als \"%3\" erhalten, bis Sie sie löschen.\r\rThe last save of the "
+            u"archive \"%1\" was interrupted; the archive may be incomplete. A copy of the archive from "
+            u"before that save was kept (%2). Do you want to restore it? Yes writes the copy over the "
+            u"archive. No leaves the archive as it is; the copy then stays as \"%3\" until you remove "
+            u"it."_s.arg(path, copy, QDir::toNativeSeparators(inPlaceCopy.asidePath())),
             u"Speichern unterbrochen/Save interrupted"_s, ui::Icon::Question, ui::kYesNo);
         if (answer != QMessageBox::Yes) {
-            forgetInterruptedSave();
+            // Should the copy not move, the marker stays, and no save replaces the copy.
+            static_cast<void>(setInterruptedCopyAside());
         } else if (const std::optional<QString> problem = restoreInterruptedSave()) {
-            ui::messageBox(nullptr,
-                           u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter \"%2\" "
-                           u"erhalten.\r\rThe copy could not be restored (%1); it stays at \"%2\"."_s.arg(
-                               *problem, copy),
-                           u"Speichern unterbrochen/Save interrupted"_s, ui::Icon::Error);
+            // Going on would run on, and at the exit save, an archive that may be a part of the copy.
+            ui::messageBox(
+                nullptr,
+                u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter \"%2\" "
+                u"erhalten. reelMINDER/32 wird beendet, ohne das Archiv zu laden, das unvollständig "
+                u"sein kann.\r\rThe copy could not be restored (%1); it stays at \"%2\". "
+                u"reelMINDER/32 ends without loading the archive, which may be incomplete."_s.arg(*problem,
+                                                                                                  copy),
+                u"Speichern unterbrochen/Save interrupted"_s, ui::Icon::Error);
+            return false;
         }
     }
     removeLeftovers();

@@ -38,14 +38,19 @@ public:
     const catalogue::ArchiveLock& archiveLock() const { return lock_; }
     // A save in place that never ended left a copy of the archive from before it; see InPlaceCopy.
     bool hasInterruptedSave() const;
+    // The reason when the copy could not be put back; the copy is unchanged then.
     std::optional<QString> restoreInterruptedSave();
-    void forgetInterruptedSave();
-    // What killed saves left beside the archive; only while the lock is held.
+    // Keeps the copy under a dated name until the user removes it; that name, or nothing when it
+    // could not be moved (the save then still counts as interrupted).
+    std::optional<QString> setInterruptedCopyAside();
+    // What killed saves left beside the archive and among the in-place copies; only while the lock is
+    // held.
     void removeLeftovers();
     catalogue::LoadResult load();
 
     // Every step with the messages of the windowed program, each in both languages as the language is
-    // not known yet. False when the program must end: the archive is in use or cannot be read.
+    // not known yet. False when the program must end: the archive is in use or cannot be read, or the
+    // copy of an interrupted save could not be put back.
     bool open();
 
     // Saves, asking over owner whether to try again while that fails; a declined retry ends the

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -271,21 +270,19 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
 int removeSaveLeftovers(const QString& path)
 {
     const QFileInfo archive(realArchivePath(path));
-    // Only the names this program gives its own unfinished files: the archive's name, ".new-" or
-    // ".bak-", then the random digits.
+    // Only the names this program gives its own unfinished files, to the last digit: a user's
+    // "<archive>.bak-old" looks alike but is none of them.
     const QString name = archive.fileName();
     int removed = 0;
     const QDir folder = archive.absoluteDir();
-    for (const QString& entry : folder.entryList({name + u".new-*"_s, name + u".bak-*"_s},
-                                                 QDir::Files | QDir::Hidden | QDir::System)) {
-        const QStringView digits = QStringView(entry).sliced(name.size() + 5);
-        const bool ours = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z');
-        });
+    for (const QString& entry :
+         folder.entryList({name + u".~rm*"_s}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!isUniqueName(entry, name, u".new-") && !isUniqueName(entry, name, u".bak-"))
+            continue;
         struct stat info = {};
         const QByteArray leftover = nativePath(folder.filePath(entry));
         // A link of that name is no leftover of a save and is left alone.
-        if (ours && ::lstat(leftover.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+        if (::lstat(leftover.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
             ::unlink(leftover.constData()) == 0)
             ++removed;
     }

@@ -53,8 +53,9 @@ struct SaveResult
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path);
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
 
-// Removes what saves killed halfway left beside the archive: "<archive>.new-*" and "<archive>.bak-*"
-// files. Only while this process holds the archive's lock. Returns how many were removed.
+// Removes what saves killed halfway left beside the archive: the temporary files of createUnique with
+// the infixes ".new-" and ".bak-", and nothing else. Only while this process holds the archive's lock.
+// Returns how many were removed.
 int removeSaveLeftovers(const QString& path);
 
 // Asked with the reason when a save attempt failed; true means "try again".

@@ -89,7 +89,8 @@ ArchiveLock::State ArchiveLock::lockOnce(bool& retry)
     return Held;
 }
 
-// Who holds the lock is only shown to a second copy; a failure to write it changes nothing.
+// Who holds the lock is only shown to a second copy; a failure to write it changes nothing, and
+// leaves no empty lock file behind (a full disk would otherwise leave one for good).
 void ArchiveLock::writeOwner()
 {
     const QByteArray name = nativePath(lockPath_);
@@ -100,9 +101,20 @@ void ArchiveLock::writeOwner()
         return;
     const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
                              QSysInfo::machineHostName().toUtf8() + '\n';
-    if (::ftruncate(file.fd(), 0) == 0 &&
-        ::pwrite(file.fd(), owner.constData(), std::size_t(owner.size()), 0) == owner.size())
+    const bool written = ::ftruncate(file.fd(), 0) == 0 &&
+                         ::pwrite(file.fd(), owner.constData(), std::size_t(owner.size()), 0) == owner.size();
+    struct stat locked = {};
+    const bool carriesLock = ::fstat(locked_.fd(), &locked) == 0 && sameFile(info, locked);
+    // The file that carries the lock stays until release(), else a second copy could lock a new one.
+    if (written || carriesLock) {
         owner_ = std::move(file);
+        return;
+    }
+    // Emptied or created just now and left without its text: removed at once, while it is still this
+    // file that the name gives.
+    struct stat named = {};
+    if (::lstat(name.constData(), &named) == 0 && sameFile(info, named))
+        ::unlink(name.constData());
 }
 
 void ArchiveLock::release()

@@ -44,7 +44,7 @@ private:
     QString archive_;
     QString lockPath_;
     FileHandle locked_{-1}; // the file that carries the lock
-    FileHandle owner_{-1};  // the lock file this process wrote, to remove at the end
+    FileHandle owner_{-1};  // the lock file this process wrote or locked, to remove at the end
     State state_ = Unavailable;
     qint64 ownerPid_ = 0;
     QString ownerHost_;

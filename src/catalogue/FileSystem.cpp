@@ -13,12 +13,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace catalogue {
 
 namespace {
 
 // A chain of links longer than this is a loop; the kernel gives up at the same depth.
 constexpr int kMaxLinkHops = 40;
+
+// Before the infix of every temporary name; with the fixed run of hex digits after it, a name no
+// person gives a file, so that removing leftovers never takes a user's "x.bak-old".
+constexpr QStringView kUniqueMarker = u".~rm";
+constexpr int kUniqueDigits = 16;
 
 } // namespace
 
@@ -41,7 +48,8 @@ QString realFilePath(const QString& path)
 FileHandle createUnique(const QString& path, const QString& infix, QString& created)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        created = path + infix + QString::number(QRandomGenerator::global()->generate(), 36);
+        created = path + kUniqueMarker.toString() + infix +
+                  u"%1"_s.arg(QRandomGenerator::global()->generate64(), kUniqueDigits, 16, QChar(u'0'));
         // 0666 lets the umask decide, as for any new file of the user.
         FileHandle file(::open(nativePath(created).constData(),
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
@@ -49,6 +57,18 @@ FileHandle createUnique(const QString& path, const QString& infix, QString& crea
             return file;
     }
     return FileHandle(-1);
+}
+
+bool isUniqueName(QStringView fileName, QStringView base, QStringView infix)
+{
+    const qsizetype prefix = base.size() + kUniqueMarker.size() + infix.size();
+    if (fileName.size() != prefix + kUniqueDigits || !fileName.startsWith(base) ||
+        fileName.sliced(base.size(), kUniqueMarker.size()) != kUniqueMarker ||
+        fileName.sliced(base.size() + kUniqueMarker.size(), infix.size()) != infix)
+        return false;
+    const QStringView digits = fileName.sliced(prefix);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
 }
 
 void syncFolder(const QString& folder)

@@ -16,9 +16,14 @@ namespace catalogue {
 // replaces the file and leaves the link in place.
 QString realFilePath(const QString& path);
 
-// Creates a file path + infix + random digits that did not exist, for writing. An interrupted
-// writer's leftover therefore never collides with the file of another. created receives the name.
+// Creates a file that did not exist, for writing, named path + ".~rm" + infix + 16 random hex digits
+// (infix such as ".new-"). An interrupted writer's leftover therefore never collides with the file of
+// another, and no person would choose such a name. created receives the name.
 FileHandle createUnique(const QString& path, const QString& infix, QString& created);
+
+// True when fileName is exactly what createUnique(folder + base, infix, ...) makes: the marker, the
+// infix, then 16 lowercase hex digits. Only such names may be removed without asking anyone.
+bool isUniqueName(QStringView fileName, QStringView base, QStringView infix);
 
 // Makes a rename in folder durable. Best effort: some file systems cannot sync a folder.
 void syncFolder(const QString& folder);

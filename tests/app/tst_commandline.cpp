@@ -3,6 +3,7 @@
 #include "catalogue/Archive.h"
 #include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/InPlaceCopy.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
 #include "support/Unprivileged.h"
@@ -10,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using Action = app::CommandLine::Action;
@@ -245,21 +249,28 @@ void TestCommandLine::csvRoundTrip_givesBackEveryCassetteAndFilm()
 void TestCommandLine::importCsv_refusesWhatItCannotAdd_data()
 {
     QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<bool>("held"); // another copy holds the archive
+    QTest::addColumn<QString>("situation"); // held by another copy, an interrupted save, or neither
+    QTest::addColumn<QString>("openedBy");  // the name given for the archive
     QTest::addColumn<QString>("says");
     const QByteArray header =
         "Cassette,Cassette length,Title,Year,Country,Length,Director,Actors,Genre,Story,"
         "Long-play,Black/white,Seen,Deletable\r\n";
-    QTest::newRow("only a header") << header << false << u"Nothing was added"_s;
-    QTest::newRow("no row fits") << header + "Neu,10,Lang,1990,,90,,,,,0,0,0,0\r\n" << false << u"line 2"_s;
-    QTest::newRow("held by another copy") << header + "Neu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n"
-                                          << true << u"already open"_s;
+    const QByteArray fits = header + "Neu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n";
+    QTest::newRow("only a header") << header << QString() << u"archive"_s << u"Nothing was added"_s;
+    QTest::newRow("no row fits") << header + "Neu,10,Lang,1990,,90,,,,,0,0,0,0\r\n"
+                                 << QString() << u"archive"_s << u"line 2"_s;
+    QTest::newRow("held by another copy") << fits << u"held"_s << u"archive"_s << u"already open"_s;
+    QTest::newRow("interrupted save, through a symbolic link")
+        << fits << u"interrupted"_s << u"symlink"_s << u"was interrupted"_s;
+    QTest::newRow("interrupted save, through a hard link")
+        << fits << u"interrupted"_s << u"hardlink"_s << u"was interrupted"_s;
 }
 
 void TestCommandLine::importCsv_refusesWhatItCannotAdd()
 {
     QFETCH(QByteArray, csv);
-    QFETCH(bool, held);
+    QFETCH(QString, situation);
+    QFETCH(QString, openedBy);
     QFETCH(QString, says);
     const QString archive = home_.filePath(u"kept.RMA"_s);
     const QByteArray kept = testsupport::recordImage(testsupport::makeRecord(u"Alt"_s, 60));
@@ -269,10 +280,22 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd()
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(csv) == csv.size());
     out.close();
     catalogue::ArchiveLock otherCopy(archive);
-    if (held)
+    if (situation == u"held")
         QCOMPARE(otherCopy.acquire(), catalogue::ArchiveLock::Held);
+    // The copies folder of the program run below, in its own home.
+    catalogue::InPlaceCopy copy(archive, home_.filePath(u"data/Kestro/ReelMinder/in-place-copies"_s));
+    const auto noMarker = qScopeGuard([&copy] { copy.forget(); });
+    if (situation == u"interrupted")
+        QVERIFY(copy.keep());
+    const QString name = openedBy == u"archive" ? archive : home_.filePath(u"other.RMA"_s);
+    if (name != archive)
+        QFile::remove(name);
+    if (openedBy == u"symlink")
+        QCOMPARE(::symlink(QFile::encodeName(archive).constData(), QFile::encodeName(name).constData()), 0);
+    else if (openedBy == u"hardlink")
+        QCOMPARE(::link(QFile::encodeName(archive).constData(), QFile::encodeName(name).constData()), 0);
     QString output;
-    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output), 1);
+    QCOMPARE(runProgram({u"--archive"_s, name, u"--import-csv"_s, file}, &output), 1);
     QVERIFY2(output.contains(says), qPrintable(output));
     QCOMPARE(testsupport::readFileBytes(archive), kept);
 }

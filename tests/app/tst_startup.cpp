@@ -9,6 +9,7 @@
 #include "support/ModalScript.h"
 #include "support/Records.h"
 #include "support/TempSettings.h"
+#include "support/Tmpfs.h"
 #include "support/Widgets.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
@@ -23,10 +24,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -267,13 +270,15 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("records"); // loaded afterwards
+    QTest::addColumn<int>("records"); // loaded afterwards; -1: the program ends
+    const QString interrupted = u"Speichern unterbrochen/Save interrupted"_s;
     QTest::newRow("no lock can be had")
         << u"no lock"_s << int(QMessageBox::Ok) << u"Archiv nicht gesperrt/Archive not locked"_s << 0;
     QTest::newRow("unfinished save, copy restored")
-        << u"unfinished"_s << int(QMessageBox::Yes) << u"Speichern unterbrochen/Save interrupted"_s << 2;
-    QTest::newRow("unfinished save, declined")
-        << u"unfinished"_s << int(QMessageBox::No) << u"Speichern unterbrochen/Save interrupted"_s << 1;
+        << u"unfinished"_s << int(QMessageBox::Yes) << interrupted << 40;
+    QTest::newRow("unfinished save, declined") << u"unfinished"_s << int(QMessageBox::No) << interrupted << 1;
+    QTest::newRow("unfinished save, no room to restore")
+        << u"full disk"_s << int(QMessageBox::Yes) << interrupted << -1;
 }
 
 void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
@@ -284,29 +289,68 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
     QFETCH(int, records);
     testsupport::TempSettings settings;
     QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
+    const bool fullDisk = situation == u"full disk";
+    testsupport::Tmpfs disk(64 * 1024);
+    if (fullDisk && !disk.isMounted())
+        QSKIP("no tmpfs can be mounted here");
     QTemporaryDir programDir;
     QTemporaryDir userData;
     qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
-    const QString path = catalogue::archivePath(programDir.path() + u'/');
+    const auto unsetDataHome = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
+    const QString folder = fullDisk ? disk.path() : programDir.path();
+    const QString path = catalogue::archivePath(folder + u'/');
+    std::vector<catalogue::FilmRecord> whole;
+    for (int i = 0; i < 40; ++i)
+        whole.push_back(testsupport::makeRecord(u"Tape %1"_s.arg(i), 240));
     if (situation == u"no lock") {
         // No archive yet, and the lock file is a link that is never followed.
         QCOMPARE(::symlink("elsewhere", QFile::encodeName(path + u".lock"_s).constData()), 0);
     } else {
-        QVERIFY(testsupport::writeArchive(
-            path, {testsupport::makeRecord(u"A"_s, 240), testsupport::makeRecord(u"B"_s, 240)}));
+        QVERIFY(testsupport::writeArchive(path, whole));
         QVERIFY(catalogue::InPlaceCopy(path, catalogue::InPlaceCopy::defaultFolder()).keep());
-        QVERIFY(testsupport::writeArchive(path, {testsupport::makeRecord(u"A"_s, 240)})); // half written
+        QVERIFY(testsupport::writeArchive(path, {whole.front()})); // half written
+    }
+    const catalogue::InPlaceCopy copy(path, catalogue::InPlaceCopy::defaultFolder());
+    const QString aside = copy.asidePath();
+    const QByteArray before = testsupport::readFileBytes(path);
+    if (fullDisk) {
+        QFile filler(disk.filePath(u"filler"_s));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+        }
     }
 
     testsupport::MessageBoxScript boxes;
     boxes.queue(ui::Button(answer));
-    app::Startup startup(path);
-    QVERIFY(startup.ready());
-    QCOMPARE(boxes.callCount(), 1);
-    QCOMPARE(boxes.lastCall().caption, caption);
-    QCOMPARE(catalogue::Catalogue::instance().recordCount(), records);
-    QVERIFY(!catalogue::InPlaceCopy(path, catalogue::InPlaceCopy::defaultFolder()).interrupted());
-    qunsetenv("XDG_DATA_HOME");
+    if (fullDisk)
+        boxes.queue(QMessageBox::Ok);
+    {
+        app::Startup startup(path);
+        QCOMPARE(startup.ready(), records >= 0);
+        if (!startup.ready())
+            QCOMPARE(startup.run(), 1);
+        QCOMPARE(boxes.callCount(), fullDisk ? 2 : 1);
+        QCOMPARE(boxes.calls().first().caption, caption);
+        QCOMPARE(catalogue::Catalogue::instance().recordCount(), std::max(records, 0));
+    }
+    QCOMPARE(copy.interrupted(), fullDisk);
+    if (situation == u"no lock")
+        return;
+    const QByteArray kept =
+        testsupport::readFileBytes(fullDisk || answer == QMessageBox::Yes ? copy.copyPath() : aside);
+    QCOMPARE(kept.size(), qsizetype(whole.size() * catalogue::kRecordSize));
+    // The question says what No does and where the copy then stays.
+    const QString question = boxes.calls().first().text;
+    QVERIFY2(question.contains(u"No leaves the archive as it is"_s) &&
+                 question.contains(QDir::toNativeSeparators(aside)),
+             qPrintable(question));
+    if (answer == QMessageBox::No)
+        QVERIFY(!QFile::exists(copy.copyPath()));
+    if (fullDisk) {
+        // Not a byte of the archive changed, and nothing ran on it.
+        QCOMPARE(testsupport::readFileBytes(path), before);
+        QVERIFY(boxes.lastCall().text.contains(QDir::toNativeSeparators(copy.copyPath())));
+    }
 }
 
 QTEST_MAIN(TestStartup)

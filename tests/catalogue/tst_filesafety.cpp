@@ -93,8 +93,14 @@ private Q_SLOTS:
     void fullDisk_keepsTheOldFile_namesTheCause();
     void inPlaceSave_failure_putsTheArchiveBack_data();
     void inPlaceSave_failure_putsTheArchiveBack();
+    void interruptedInPlaceSave_isFoundAndRestored_data();
     void interruptedInPlaceSave_isFoundAndRestored();
+    void inPlaceSave_neverReplacesACopyStillNeeded_data();
+    void inPlaceSave_neverReplacesACopyStillNeeded();
+    void leftovers_onlyThoseOfSavesAreRemoved_data();
     void leftovers_onlyThoseOfSavesAreRemoved();
+    void ownerTextUnwritable_leavesNoEmptyLockFile_data();
+    void ownerTextUnwritable_leavesNoEmptyLockFile();
     void readRegularFile_stopsAtItsLimit();
 
 private:
@@ -117,6 +123,8 @@ void TestFileSafety::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
+    // A file of an earlier case may have had the same inode number.
+    QVERIFY(QDir(InPlaceCopy::defaultFolder()).removeRecursively());
     QVERIFY(QFile::setPermissions(dir_->path(), kOpenToAll));
 }
 
@@ -284,40 +292,143 @@ void TestFileSafety::inPlaceSave_failure_putsTheArchiveBack()
     QCOMPARE(readFileBytes(archive), before);
 }
 
-// A save killed halfway leaves the marker; the copy brings the archive back.
+void TestFileSafety::interruptedInPlaceSave_isFoundAndRestored_data()
+{
+    QTest::addColumn<QString>("openedBy"); // the name the next start uses
+    QTest::newRow("same name") << u"archive"_s;
+    QTest::newRow("a symbolic link") << u"symlink"_s;
+    QTest::newRow("a hard link") << u"hardlink"_s;
+}
+
+// A save killed halfway leaves the marker, found by any name of the archive; the copy brings the
+// archive back.
 void TestFileSafety::interruptedInPlaceSave_isFoundAndRestored()
 {
+    QFETCH(QString, openedBy);
     const QString archive = archivePath(dir_->path() + u'/');
     QVERIFY(writeFile(archive, QByteArray(3 * kRecordSize, 'x')));
     InPlaceCopy copy(archive, InPlaceCopy::defaultFolder());
     QVERIFY(!copy.interrupted());
     QVERIFY(copy.keep());
     QVERIFY(writeFile(archive, QByteArray(kRecordSize + 7, 'y'))); // the killed save's half
-    QVERIFY(InPlaceCopy(archive, InPlaceCopy::defaultFolder()).interrupted());
-    QCOMPARE(copy.restore(), std::nullopt);
+    const QByteArray name = QFile::encodeName(openedBy == u"archive" ? archive : path(u"other.RMA"_s));
+    if (openedBy == u"symlink")
+        QCOMPARE(::symlink(QFile::encodeName(archive).constData(), name.constData()), 0);
+    else if (openedBy == u"hardlink")
+        QCOMPARE(::link(QFile::encodeName(archive).constData(), name.constData()), 0);
+    InPlaceCopy found(QFile::decodeName(name), InPlaceCopy::defaultFolder());
+    QVERIFY(found.interrupted());
+    QCOMPARE(found.restore(), std::nullopt);
     QCOMPARE(readFileBytes(archive), QByteArray(3 * kRecordSize, 'x'));
     QVERIFY(!copy.interrupted());
     QCOMPARE(readFileBytes(copy.copyPath()), QByteArray(3 * kRecordSize, 'x'));
 }
 
+void TestFileSafety::inPlaceSave_neverReplacesACopyStillNeeded_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("declined at the start") << u"declined"_s;
+    QTest::newRow("saved without being asked") << u"marker stands"_s;
+    QTest::newRow("loaded from a damaged archive") << u"damaged"_s;
+}
+
+// The copy from before an unfinished save, or of the last good archive, moves to a dated name; the
+// next in-place save makes a fresh copy beside it and leaves it alone.
+void TestFileSafety::inPlaceSave_neverReplacesACopyStillNeeded()
+{
+    QFETCH(QString, situation);
+    const QString archive = archivePath(dir_->path() + u'/');
+    const QByteArray good(3 * kRecordSize, 'g');
+    QVERIFY(writeFile(archive, good));
+    QVERIFY(QFile::setPermissions(archive, kOpenToAll));
+    InPlaceCopy copy(archive, InPlaceCopy::defaultFolder());
+    QVERIFY(copy.keep());
+    const QString aside = copy.asidePath();
+    QVERIFY(aside.contains(u"-kept-"_s) && aside != copy.copyPath());
+    const QByteArray damaged = situation == u"damaged" ? good + "tail" : QByteArray(kRecordSize, 'h');
+    if (situation == u"damaged")
+        copy.forget(); // the save ended well, and the archive was damaged afterwards
+    QVERIFY(writeFile(archive, damaged));
+    if (situation == u"declined")
+        QCOMPARE(copy.setAside(), aside);
+    QVERIFY(QFile::setPermissions(copy.copyPath().section(u'/', 0, -2), kOpenToAll));
+    Catalogue catalogue;
+    QVERIFY(loadArchive(catalogue, archive).readable());
+    QVERIFY(QFile::setPermissions(dir_->path(), kReadOnlyFolder));
+
+    const int saved =
+        testsupport::runUnprivileged([&] { return int(writeArchive(catalogue, archive).saved); });
+    QVERIFY(QFile::setPermissions(dir_->path(), kOpenToAll));
+    QCOMPARE(saved, 1);
+    QCOMPARE(readFileBytes(aside), good);
+    QCOMPARE(readFileBytes(copy.copyPath()), damaged);
+    QVERIFY(!copy.interrupted());
+    QCOMPARE(InPlaceCopy::filesOf(archive).size(), 2);
+}
+
+void TestFileSafety::leftovers_onlyThoseOfSavesAreRemoved_data()
+{
+    QTest::addColumn<QString>("name"); // "@": the name of the archive's in-place copy
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("new archive") << u"u.RMA.~rm.new-0123456789abcdef"_s << false << true;
+    QTest::newRow("held backup") << u"u.RMA.~rm.bak-fedcba9876543210"_s << false << true;
+    QTest::newRow("in-place copy") << u"@.~rm.new-00000000deadbeef"_s << false << true;
+    QTest::newRow("in-place marker") << u"@.saving.~rm.new-00000000deadbeef"_s << false << true;
+    for (const char* other : {"u.RMA.bak-old", "u.RMA.bak-2024", "u.RMA.bak-vorher", "u.RMA.new-version",
+                              "@.new-1x9a", "u.RMA.~rm.new-0123456789abcde", "u.RMA.~rm.new-0123456789ABCDEF",
+                              "other.RMA.~rm.new-0123456789abcdef"})
+        QTest::newRow(other) << QString::fromLatin1(other) << false << false;
+    QTest::newRow("a link") << u"u.RMA.~rm.new-0123456789abcdef"_s << true << false;
+}
+
 void TestFileSafety::leftovers_onlyThoseOfSavesAreRemoved()
 {
-    const QString archive = archivePath(dir_->path() + u'/');
-    const QString name = QString::fromUtf16(kArchiveFileName);
+    QFETCH(QString, name);
+    QFETCH(bool, link);
+    QFETCH(bool, removed);
+    const QString archive = path(u"u.RMA"_s);
     QVERIFY(writeFile(archive, {}));
-    for (const QString& leftover : {name + u".new-1x9a"_s, name + u".bak-z0"_s})
-        QVERIFY(writeFile(path(leftover), "half"));
-    const QStringList kept = {name + u".new-"_s, name + u".new-ABC"_s, u"other.RMA.new-1x9a"_s,
-                              name + u".newer"_s};
-    for (const QString& other : kept)
-        QVERIFY(writeFile(path(other), "keep"));
-    QCOMPARE(::symlink("target", QFile::encodeName(path(name + u".new-link1"_s)).constData()), 0);
+    InPlaceCopy copy(archive, InPlaceCopy::defaultFolder());
+    const QString file = name.startsWith(u'@') ? copy.copyPath() + name.sliced(1) : path(name);
+    QVERIFY(QDir().mkpath(InPlaceCopy::defaultFolder()));
+    if (link)
+        QCOMPARE(::symlink("target", QFile::encodeName(file).constData()), 0);
+    else
+        QVERIFY(writeFile(file, "half"));
 
-    QCOMPARE(removeSaveLeftovers(archive), 2);
-    QStringList expected = kept + QStringList{name, name + u".new-link1"_s};
-    expected.sort();
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
-             expected);
+    QCOMPARE(removeSaveLeftovers(archive) + copy.removeLeftovers(), removed ? 1 : 0);
+    QCOMPARE(typeOf(file) != 0, !removed);
+    QVERIFY(QFile::exists(archive));
+    QFile::remove(file);
+}
+
+void TestFileSafety::ownerTextUnwritable_leavesNoEmptyLockFile_data()
+{
+    QTest::addColumn<bool>("leftEmpty"); // a full-disk session before left an empty lock file
+    QTest::newRow("none there") << false;
+    QTest::newRow("an empty one left") << true;
+}
+
+// The lock still holds; only the file that tells who holds it is not kept empty.
+void TestFileSafety::ownerTextUnwritable_leavesNoEmptyLockFile()
+{
+    QFETCH(bool, leftEmpty);
+    testsupport::Tmpfs disk(32 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no tmpfs can be mounted here");
+    const QString archive = archivePath(disk.path() + u'/');
+    QVERIFY(writeFile(archive, QByteArray(kRecordSize, 'r')));
+    if (leftEmpty)
+        QVERIFY(writeFile(archive + u".lock"_s, {}));
+    QFile filler(disk.filePath(u"filler"_s));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+
+    ArchiveLock lock(archive);
+    QCOMPARE(lock.acquire(), ArchiveLock::Held);
+    QVERIFY(!QFile::exists(lock.lockFilePath()));
 }
 
 void TestFileSafety::readRegularFile_stopsAtItsLimit()
