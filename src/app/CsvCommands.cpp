@@ -77,7 +77,7 @@ int CsvExport::run(const QString& archivePath, const QString& target)
         }
         return 0;
     }
-    if (const auto problem = catalogue::replaceFile(target, csv)) {
+    if (const auto problem = catalogue::replaceFile(target, catalogue.archiveFiles(), csv)) {
         printError(tr("The CSV file \"%1\" cannot be written (%2).")
                        .arg(QDir::toNativeSeparators(target), *problem));
         return 1;

@@ -9,9 +9,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using Action = app::CommandLine::Action;
@@ -32,14 +35,17 @@ private Q_SLOTS:
     void csvRoundTrip_givesBackEveryCassetteAndFilm();
     void importCsv_refusesWhatItCannotAdd_data();
     void importCsv_refusesWhatItCannotAdd();
+    void exportCsv_refusesTheArchiveFiles_data();
+    void exportCsv_refusesTheArchiveFiles();
 
 private:
-    // The real program without a display, in a home of its own; its exit status, output on out.
-    int runProgram(const QStringList& arguments, QString* out = nullptr);
+    // The real program without a display, in a home of its own; its exit status, output on out, the
+    // standard error alone on errors.
+    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* errors = nullptr);
     QTemporaryDir home_;
 };
 
-int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
+int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QString* errors)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -52,8 +58,11 @@ int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
     program.start(QStringLiteral(RM_PROGRAM), QStringList{u"--language"_s, u"en"_s} + arguments);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return -1;
+    const QByteArray errorBytes = program.readAllStandardError();
     if (out)
-        *out = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        *out = QString::fromUtf8(program.readAllStandardOutput() + errorBytes);
+    if (errors)
+        *errors = QString::fromUtf8(errorBytes);
     return program.exitCode();
 }
 
@@ -275,6 +284,66 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd()
     QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output), 1);
     QVERIFY2(output.contains(says), qPrintable(output));
     QCOMPARE(testsupport::readFileBytes(archive), kept);
+}
+
+void TestCommandLine::exportCsv_refusesTheArchiveFiles_data()
+{
+    QTest::addColumn<QString>("target"); // beside the archive, or under the home
+    QTest::addColumn<QString>("linkTo"); // what target is made a link to: "symbolic:" or "hard:" and a name
+    QTest::addColumn<bool>("backupMade");
+    QTest::addColumn<QString>("says");
+    const QString copy = u"~/data/Kestro/ReelMinder/in-place-copies/films.RMA-1"_s;
+    QTest::newRow("archive") << u"films.RMA"_s << QString() << true << u"is the archive of"_s;
+    QTest::newRow("symbolic link") << u"a.csv"_s << u"symbolic:films.RMA"_s << true << u"is the archive of"_s;
+    QTest::newRow("hard link") << u"a.csv"_s << u"hard:films.RMA"_s << true << u"is the archive of"_s;
+    QTest::newRow("backup") << u"films.RMA.bak"_s << QString() << true << u"backup"_s;
+    QTest::newRow("backup yet to be made")
+        << u"a.csv"_s << u"symbolic:films.RMA.bak"_s << false << u"backup"_s;
+    QTest::newRow("lock file") << u"films.RMA.lock"_s << QString() << true << u"lock file"_s;
+    QTest::newRow("kept copy") << copy << QString() << true << u"copy of an archive"_s;
+    QTest::newRow("kept copy, hard link")
+        << u"a.csv"_s << u"hard:"_s + copy << true << u"copy of an archive"_s;
+}
+
+// Whatever name leads there, an export never takes the place of what keeps the archive safe.
+void TestCommandLine::exportCsv_refusesTheArchiveFiles()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, linkTo);
+    QFETCH(bool, backupMade);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const auto place = [&](const QString& name) {
+        return name.startsWith(u"~/"_s) ? home_.filePath(name.mid(2)) : dir.filePath(name);
+    };
+    const QString archive = place(u"films.RMA"_s);
+    QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
+    QStringList files{archive, place(u"films.RMA.lock"_s),
+                      place(u"~/data/Kestro/ReelMinder/in-place-copies/films.RMA-1"_s)};
+    if (backupMade)
+        files.append(place(u"films.RMA.bak"_s));
+    QVERIFY(QDir().mkpath(QFileInfo(files[2]).absolutePath()));
+    for (const QString& file : files.mid(1)) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file.toUtf8()) > 0);
+    }
+    const QString path = place(target);
+    const QString linked = place(linkTo.section(u':', 1));
+    if (linkTo.startsWith(u"symbolic:"_s))
+        QVERIFY(QFile::link(linked, path));
+    else if (linkTo.startsWith(u"hard:"_s))
+        QCOMPARE(::link(QFile::encodeName(linked).constData(), QFile::encodeName(path).constData()), 0);
+    QList<QByteArray> before;
+    for (const QString& file : files)
+        before.append(testsupport::readFileBytes(file));
+    const QStringList listed = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+
+    QString errors;
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--export-csv"_s, path}, nullptr, &errors), 1);
+    QVERIFY2(errors.contains(says), qPrintable(errors));
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(testsupport::readFileBytes(files[i]), before[i]);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), listed);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -336,6 +336,25 @@
     </message>
 </context>
 <context>
+    <name>catalogue::ArchiveFiles</name>
+    <message>
+        <source>The file is the archive of reelMINDER/32</source>
+        <translation>Die Datei ist das Archiv von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is the backup of the archive of reelMINDER/32</source>
+        <translation>Die Datei ist die Sicherungskopie des Archivs von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is the lock file of the archive of reelMINDER/32</source>
+        <translation>Die Datei ist die Sperrdatei des Archivs von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is a copy of an archive that reelMINDER/32 keeps</source>
+        <translation>Die Datei ist eine Kopie eines Archivs, die reelMINDER/32 aufbewahrt</translation>
+    </message>
+</context>
+<context>
     <name>catalogue::FileSystem</name>
     <message>
         <source>Not a regular file</source>

@@ -336,6 +336,25 @@
     </message>
 </context>
 <context>
+    <name>catalogue::ArchiveFiles</name>
+    <message>
+        <source>The file is the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is the backup of the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is the lock file of the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a copy of an archive that reelMINDER/32 keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>catalogue::FileSystem</name>
     <message>
         <source>Not a regular file</source>
