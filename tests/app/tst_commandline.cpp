@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void importCsv_refusesWhatItCannotAdd();
     void exportCsv_refusesTheArchiveFiles_data();
     void exportCsv_refusesTheArchiveFiles();
+    void importCsv_withoutALock_warnsAndImports_data();
+    void importCsv_withoutALock_warnsAndImports();
 
 private:
     // The real program without a display, in a home of its own; its exit status, output on out, the
@@ -236,6 +239,7 @@ void TestCommandLine::csvRoundTrip_givesBackEveryCassetteAndFilm()
     QCOMPARE(runProgram({u"--archive"_s, imported, u"--import-csv"_s, csv}, &summary), 0);
     QVERIFY2(summary.contains(u"4 cassettes created."_s) && summary.contains(u"4 films added."_s),
              qPrintable(summary));
+    QVERIFY2(!summary.contains(u"cannot be locked"_s), qPrintable(summary));
 
     catalogue::Catalogue before;
     catalogue::Catalogue after;
@@ -344,6 +348,41 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles()
     for (qsizetype i = 0; i < files.size(); ++i)
         QCOMPARE(testsupport::readFileBytes(files[i]), before[i]);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), listed);
+}
+
+void TestCommandLine::importCsv_withoutALock_warnsAndImports_data()
+{
+    QTest::addColumn<QString>("lockFile");
+    QTest::newRow("symbolic link") << u"link"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("FIFO") << u"FIFO"_s;
+}
+
+// No archive yet and nothing to lock in its stead: the import goes on, as the window would, but says so.
+void TestCommandLine::importCsv_withoutALock_warnsAndImports()
+{
+    QFETCH(QString, lockFile);
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(u"new.RMA"_s);
+    const QByteArray lock = QFile::encodeName(archive + u".lock"_s);
+    if (lockFile == u"link"_s)
+        QCOMPARE(::symlink("elsewhere", lock.constData()), 0);
+    else if (lockFile == u"folder"_s)
+        QCOMPARE(::mkdir(lock.constData(), 0755), 0);
+    else
+        QCOMPARE(::mkfifo(lock.constData(), 0644), 0);
+    const QString csv = dir.filePath(u"in.csv"_s);
+    QFile out(csv);
+    QVERIFY(out.open(QIODevice::WriteOnly) &&
+            out.write("Cassette,Cassette length,Title,Year,Country,Length,Director,"
+                      "Actors,Genre,Story,Long-play,Black/white,Seen,"
+                      "Deletable\r\nNeu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n") > 0);
+    out.close();
+
+    QString errors;
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, csv}, nullptr, &errors), 0);
+    QVERIFY2(errors.contains(u"cannot be locked"_s), qPrintable(errors));
+    QCOMPARE(testsupport::readFileBytes(archive).size(), qsizetype(catalogue::kRecordSize));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

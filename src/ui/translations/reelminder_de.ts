@@ -334,6 +334,10 @@
         <source>  line %1: %2</source>
         <translation>  Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
+        <translation>Das Archiv „%1“ kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv könnte die Änderungen dieses Imports überschreiben.</translation>
+    </message>
 </context>
 <context>
     <name>catalogue::ArchiveFiles</name>

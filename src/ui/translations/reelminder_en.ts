@@ -334,6 +334,10 @@
         <source>  line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>catalogue::ArchiveFiles</name>
