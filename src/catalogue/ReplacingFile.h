@@ -48,9 +48,9 @@ private:
     bool commitInPlace();
     void fail(const QString& reason);
 
-    QString path_; // the real file behind any links
-    ArchiveFiles archive_;
+    QString path_;     // the real file behind any links
     QString tempPath_; // empty when written in place
+    ArchiveFiles archive_;
     FileHandle file_{-1};
     QByteArray buffer_;
     std::optional<QString> failure_;
