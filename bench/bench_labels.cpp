@@ -33,7 +33,7 @@ double writeLabels(const catalogue::Catalogue& catalogue, exchange::LabelKind ki
     exchange::LabelDocument labels(exchange::gatherCatalogue(catalogue),
                                    {exchange::builtInLabelSheets()[sheet].sheet, kind, 1, false});
     pages = labels.pageCount();
-    if (exchange::writeSheetsPdf(path, labels).status != catalogue::WriteOutcome::Written)
+    if (exchange::writeSheetsPdf(path, {}, labels).status != catalogue::WriteOutcome::Written)
         return -1;
     return elapsedMs(timer);
 }

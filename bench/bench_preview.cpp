@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         std::unique_ptr<exchange::SheetDocument> document = exchange::SheetDocument::layOut(
             exchange::gatherCatalogue(catalogue), exchange::SheetKind::CatalogueList,
             exchange::defaultSheetPageLayout());
-        windows::SheetPreview preview(std::move(document));
+        windows::SheetPreview preview(std::move(document), {});
         preview.show();
         windows::PageView* view = preview.pageView();
         while (view->paintedPageCount() == 0)

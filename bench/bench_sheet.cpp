@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     for (int round = 1; round <= rounds; ++round) {
         QElapsedTimer timer;
         timer.start();
-        if (exchange::writeSheetsPdf(listPath, exchange::gatherCatalogue(catalogue),
+        if (exchange::writeSheetsPdf(listPath, {}, exchange::gatherCatalogue(catalogue),
                                      exchange::SheetKind::CatalogueList)
                 .status != catalogue::WriteOutcome::Written) {
             std::printf("the catalogue list was not written\n");
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
         lists.push_back(elapsedMs(timer));
 
         timer.start();
-        if (exchange::writeSheetsPdf(sheetPath, {exchange::gatherCassette(*middle)},
+        if (exchange::writeSheetsPdf(sheetPath, {}, {exchange::gatherCassette(*middle)},
                                      exchange::SheetKind::CassetteSheet)
                 .status != catalogue::WriteOutcome::Written) {
             std::printf("the cassette sheet was not written\n");

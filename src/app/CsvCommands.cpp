@@ -77,7 +77,7 @@ int CsvExport::run(const QString& archivePath, const QString& target)
         }
         return 0;
     }
-    if (const auto problem = catalogue::replaceFile(target, csv)) {
+    if (const auto problem = catalogue::replaceFile(target, catalogue.archiveFiles(), csv)) {
         printError(tr("The CSV file \"%1\" cannot be written (%2).")
                        .arg(QDir::toNativeSeparators(target), *problem));
         return 1;
@@ -94,6 +94,12 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
     if (session.lock() == catalogue::ArchiveLock::InUse) {
         printError(tr("The archive \"%1\" is already open in reelMINDER/32; nothing was changed.").arg(shownArchive));
         return 1;
+    }
+    // As the window says it: the import goes on, but the user learns what that risks.
+    if (session.archiveLock().state() == catalogue::ArchiveLock::Unavailable) {
+        printError(tr("The archive \"%1\" cannot be locked. A second reelMINDER/32 on the same archive could "
+                      "overwrite the changes made by this import.")
+                       .arg(shownArchive));
     }
     if (session.archiveLock().state() == catalogue::ArchiveLock::Held && session.hasInterruptedSave()) {
         printError(tr("The last save of the archive \"%1\" was interrupted; start reelMINDER/32 to restore the "

@@ -148,6 +148,8 @@ QString realArchivePath(const QString& path)
 
 LoadResult loadArchive(Catalogue& catalogue, const QString& path)
 {
+    // Even one that is missing yet: its name must not be taken by an export before the first save.
+    catalogue.setArchiveFiles(ArchiveFiles(path));
     LoadResult result;
     auto unreadable = [&](int error) {
         catalogue.releaseAll();

@@ -34,8 +34,9 @@ struct LoadResult
     bool readable() const { return status != Unreadable; }
 };
 
-// Appends every complete record of the file to the (empty) catalogue. Never blocks on a FIFO or a
-// device: anything but a regular file is Unreadable.
+// Appends every complete record of the file to the (empty) catalogue, which takes path as its archive
+// (Catalogue::archiveFiles()) whatever the outcome. Never blocks on a FIFO or a device: anything but a
+// regular file is Unreadable.
 LoadResult loadArchive(Catalogue& catalogue, const QString& path);
 
 struct SaveResult

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ArchiveFiles.h"
 #include "catalogue/Cassette.h"
 #include "catalogue/Change.h"
 #include "catalogue/FilmRecord.h"
@@ -52,6 +53,11 @@ public:
 
     // The one catalogue of the running program.
     static Catalogue& instance();
+
+    // The archive the records were read from, set by loadArchive(); what a file written for the user
+    // must not replace. Empty for a catalogue read from no archive.
+    const ArchiveFiles& archiveFiles() const { return archiveFiles_; }
+    void setArchiveFiles(const ArchiveFiles& files) { archiveFiles_ = files; }
 
     FilmRecord* head() const { return head_; }
     FilmRecord* tail() const { return tail_; }
@@ -162,6 +168,7 @@ private:
     void unrename(Change::Rename& rename);
     void tell(const Notes& notes);
 
+    ArchiveFiles archiveFiles_;
     FilmRecord* head_ = nullptr;
     FilmRecord* tail_ = nullptr;
     qsizetype recordCount_ = 0;

@@ -23,8 +23,8 @@ bool folderRefusesNewFiles(int error)
 
 } // namespace
 
-ReplacingFile::ReplacingFile(const QString& path, QObject* parent)
-    : QIODevice(parent), path_(realFilePath(path))
+ReplacingFile::ReplacingFile(const QString& path, const ArchiveFiles& archive, QObject* parent)
+    : QIODevice(parent), path_(realFilePath(path)), archive_(archive)
 {}
 
 ReplacingFile::~ReplacingFile()
@@ -39,6 +39,10 @@ bool ReplacingFile::open(OpenMode mode)
         return false;
     }
     failure_.reset();
+    if (const std::optional<QString> claimed = archive_.claimedTarget(path_)) {
+        setErrorString(*claimed);
+        return false;
+    }
     const QByteArray target = nativePath(path_);
     struct stat previous = {};
     const bool exists = ::stat(target.constData(), &previous) == 0;
@@ -179,9 +183,9 @@ void ReplacingFile::discard()
         QIODevice::close();
 }
 
-std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
+std::optional<QString> replaceFile(const QString& path, const ArchiveFiles& archive, const QByteArray& bytes)
 {
-    ReplacingFile file(path);
+    ReplacingFile file(path, archive);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ArchiveFiles.h"
 #include "catalogue/FileHandle.h"
 
 #include <QByteArray>
@@ -15,14 +16,17 @@ namespace catalogue {
 // disk; where the folder refuses new files but the target itself may be written, the target is
 // written in place once its new size has been reserved, so a full disk fails before a byte changes.
 // Every write is checked, and commit() says why it failed: a failure leaves the target as it was.
-// A target that exists and is no plain file (a folder, a FIFO, a device) is refused, never replaced.
+// A target that exists and is no plain file (a folder, a FIFO, a device) is refused, never replaced,
+// and so is one of the files that keep the archive in use safe (see ArchiveFiles): every writer is
+// told which archive that is, so none can forget it.
 class ReplacingFile final : public QIODevice
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReplacingFile)
 
 public:
-    explicit ReplacingFile(const QString& path, QObject* parent = nullptr);
+    // archive: the archive in use, whose files path must not be; an empty one where there is none.
+    ReplacingFile(const QString& path, const ArchiveFiles& archive, QObject* parent = nullptr);
     ~ReplacingFile() override;
 
     // Only QIODevice::WriteOnly. False, with errorString() set, when the target cannot be written.
@@ -46,6 +50,7 @@ private:
 
     QString path_;     // the real file behind any links
     QString tempPath_; // empty when written in place
+    ArchiveFiles archive_;
     FileHandle file_{-1};
     QByteArray buffer_;
     std::optional<QString> failure_;
@@ -53,7 +58,7 @@ private:
 };
 
 // Writes bytes to path through a ReplacingFile; the reason when that failed.
-std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);
+std::optional<QString> replaceFile(const QString& path, const ArchiveFiles& archive, const QByteArray& bytes);
 
 // Writes bytes to the standard output; the reason when that failed (a closed pipe, a full disk).
 std::optional<QString> writeStandardOutput(const QByteArray& bytes);

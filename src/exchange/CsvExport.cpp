@@ -155,7 +155,7 @@ catalogue::WriteOutcome writeCatalogueCsv(const QString& path, const catalogue::
     if (!csv)
         return {catalogue::WriteOutcome::Cancelled, {}};
     const catalogue::Progress writing = progress.part(kBuildShare, 1);
-    catalogue::ReplacingFile file(path);
+    catalogue::ReplacingFile file(path, catalogue.archiveFiles());
     if (!file.open(QIODevice::WriteOnly))
         return catalogue::WriteOutcome::failed(file.errorString());
     for (qsizetype at = 0; at < csv->size(); at += kWriteChunk) {

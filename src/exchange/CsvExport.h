@@ -23,7 +23,7 @@ std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
                                           const catalogue::Progress& progress);
 
 // Writes the export of catalogue to a file at path, replaced only once every byte is on the disk: a
-// cancelled or failed export leaves the file as it was.
+// cancelled or failed export leaves the file as it was. The files of the catalogue's archive are refused.
 catalogue::WriteOutcome writeCatalogueCsv(const QString& path, const catalogue::Catalogue& catalogue,
                                           const catalogue::Progress& progress = {});
 

@@ -45,10 +45,11 @@ PaintResult paintSheets(QPagedPaintDevice& device, PagedDocument& document, int 
     return result;
 }
 
-catalogue::WriteOutcome writeSheetsPdf(const QString& path, PagedDocument& document, int first, int last,
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, const catalogue::ArchiveFiles& archive,
+                                       PagedDocument& document, int first, int last,
                                        const catalogue::Progress& progress)
 {
-    catalogue::ReplacingFile file(path);
+    catalogue::ReplacingFile file(path, archive);
     if (!file.open(QIODevice::WriteOnly))
         return catalogue::WriteOutcome::failed(file.errorString());
     PaintResult painted = PaintResult::NotStarted;
@@ -76,14 +77,15 @@ catalogue::WriteOutcome writeSheetsPdf(const QString& path, PagedDocument& docum
     return {};
 }
 
-catalogue::WriteOutcome writeSheetsPdf(const QString& path, std::vector<SheetCassette> cassettes,
-                                       SheetKind kind, const catalogue::Progress& progress)
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, const catalogue::ArchiveFiles& archive,
+                                       std::vector<SheetCassette> cassettes, SheetKind kind,
+                                       const catalogue::Progress& progress)
 {
     const std::unique_ptr<SheetDocument> document = SheetDocument::layOut(
         std::move(cassettes), kind, defaultSheetPageLayout(), progress.part(0, kLayoutShare));
     if (!document)
         return {catalogue::WriteOutcome::Cancelled, {}};
-    return writeSheetsPdf(path, *document, 0, -1, progress.part(kLayoutShare, 1));
+    return writeSheetsPdf(path, archive, *document, 0, -1, progress.part(kLayoutShare, 1));
 }
 
 } // namespace exchange

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ArchiveFiles.h"
 #include "catalogue/Progress.h"
 #include "exchange/PagedDocument.h"
 #include "exchange/SheetData.h"
@@ -29,12 +30,15 @@ PaintResult paintSheets(QPagedPaintDevice& device, PagedDocument& document, int 
 
 // Writes the pages first to last of document to a PDF file at path, on the document's paper. The file
 // is replaced only once the whole document is on disk (unless only the file, not its folder, is
-// writable); a cancelled or failed write leaves it as it was.
-catalogue::WriteOutcome writeSheetsPdf(const QString& path, PagedDocument& document, int first = 0,
-                                       int last = -1, const catalogue::Progress& progress = {});
+// writable); a cancelled or failed write leaves it as it was. A path that is one of the files of
+// archive is refused.
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, const catalogue::ArchiveFiles& archive,
+                                       PagedDocument& document, int first = 0, int last = -1,
+                                       const catalogue::Progress& progress = {});
 
 // Lays out cassettes on A4 (defaultSheetPageLayout()) and writes every page to a PDF file at path.
-catalogue::WriteOutcome writeSheetsPdf(const QString& path, std::vector<SheetCassette> cassettes,
-                                       SheetKind kind, const catalogue::Progress& progress = {});
+catalogue::WriteOutcome writeSheetsPdf(const QString& path, const catalogue::ArchiveFiles& archive,
+                                       std::vector<SheetCassette> cassettes, SheetKind kind,
+                                       const catalogue::Progress& progress = {});
 
 } // namespace exchange

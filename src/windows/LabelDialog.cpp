@@ -260,7 +260,7 @@ void LabelDialog::preview()
 {
     if (!previewButton_->isEnabled())
         return;
-    previewDocument(this, document());
+    previewDocument(this, document(), catalogue_.archiveFiles());
     remember();
 }
 
@@ -269,7 +269,7 @@ void LabelDialog::saveAsPdf()
     if (!pdfButton_->isEnabled())
         return;
     const std::unique_ptr<exchange::LabelDocument> labels = document();
-    if (!saveDocumentAsPdf(this, *labels, labels->title()).isEmpty())
+    if (!saveDocumentAsPdf(this, *labels, labels->title(), catalogue_.archiveFiles()).isEmpty())
         remember();
 }
 

@@ -425,12 +425,14 @@ void MainWindow::printCassetteSheet()
 {
     if (const catalogue::Cassette* cassette =
             selectedCassetteOrWarn(tr("Please select first the tape that you want to print.")))
-        previewSheets(this, {exchange::gatherCassette(*cassette)}, exchange::SheetKind::CassetteSheet);
+        previewSheets(this, {exchange::gatherCassette(*cassette)}, exchange::SheetKind::CassetteSheet,
+                      catalogue_.archiveFiles());
 }
 
 void MainWindow::printCatalogueList()
 {
-    previewSheets(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList);
+    previewSheets(this, exchange::gatherCatalogue(catalogue_), exchange::SheetKind::CatalogueList,
+                  catalogue_.archiveFiles());
 }
 
 void MainWindow::saveCassetteSheetAsPdf()
@@ -443,14 +445,15 @@ void MainWindow::saveCassetteSheetAsPdf()
     sheet.push_back(exchange::gatherCassette(*cassette));
     const QString name = sheet.front().name;
     noteWritten(tr("PDF file written: %1"),
-                saveSheetsAsPdf(this, std::move(sheet), exchange::SheetKind::CassetteSheet, name));
+                saveSheetsAsPdf(this, std::move(sheet), exchange::SheetKind::CassetteSheet, name,
+                                catalogue_.archiveFiles()));
 }
 
 void MainWindow::saveCatalogueListAsPdf()
 {
-    noteWritten(tr("PDF file written: %1"),
-                saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_),
-                                exchange::SheetKind::CatalogueList, tr("Catalogue list")));
+    noteWritten(tr("PDF file written: %1"), saveSheetsAsPdf(this, exchange::gatherCatalogue(catalogue_),
+                                                            exchange::SheetKind::CatalogueList,
+                                                            tr("Catalogue list"), catalogue_.archiveFiles()));
 }
 
 void MainWindow::showAbout()

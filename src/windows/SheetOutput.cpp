@@ -75,31 +75,33 @@ std::unique_ptr<exchange::PagedDocument> layOutAgain(QWidget* parent, const exch
     return document.onPaper(pageLayout, job.progress());
 }
 
-bool writePdf(QWidget* parent, exchange::PagedDocument& document, const QString& path, int first, int last,
-              const QString& caption)
+bool writePdf(QWidget* parent, exchange::PagedDocument& document, const QString& path,
+              const catalogue::ArchiveFiles& archive, int first, int last, const QString& caption)
 {
     catalogue::WriteOutcome outcome;
     {
         ui::JobProgress job(parent, caption, SheetOutput::writing());
-        outcome = exchange::writeSheetsPdf(path, document, first, last, job.progress());
+        outcome = exchange::writeSheetsPdf(path, archive, document, first, last, job.progress());
     }
     if (outcome.status == catalogue::WriteOutcome::Failed)
         reportFailure(parent, path, outcome.reason);
     return outcome.status == catalogue::WriteOutcome::Written;
 }
 
-void previewSheets(QWidget* parent, std::vector<exchange::SheetCassette> cassettes, exchange::SheetKind kind)
+void previewSheets(QWidget* parent, std::vector<exchange::SheetCassette> cassettes, exchange::SheetKind kind,
+                   const catalogue::ArchiveFiles& archive)
 {
     std::unique_ptr<exchange::SheetDocument> document = layOutSheets(
         parent, std::move(cassettes), kind, exchange::defaultSheetPageLayout(), SheetOutput::previewTitle());
     if (!document)
         return;
-    SheetPreview preview(std::move(document), parent);
+    SheetPreview preview(std::move(document), archive, parent);
     ui::execModal(&preview);
 }
 
 QString saveSheetsAsPdf(QWidget* parent, std::vector<exchange::SheetCassette> cassettes,
-                        exchange::SheetKind kind, const QString& suggestedName)
+                        exchange::SheetKind kind, const QString& suggestedName,
+                        const catalogue::ArchiveFiles& archive)
 {
     const QString path = askPdfPath(parent, suggestedName);
     if (path.isEmpty())
@@ -108,25 +110,27 @@ QString saveSheetsAsPdf(QWidget* parent, std::vector<exchange::SheetCassette> ca
     catalogue::WriteOutcome outcome;
     {
         ui::JobProgress job(parent, SheetOutput::saveTitle(), SheetOutput::writing());
-        outcome = exchange::writeSheetsPdf(path, std::move(cassettes), kind, job.progress());
+        outcome = exchange::writeSheetsPdf(path, archive, std::move(cassettes), kind, job.progress());
     }
     if (outcome.status == catalogue::WriteOutcome::Failed)
         reportFailure(parent, path, outcome.reason);
     return outcome.status == catalogue::WriteOutcome::Written ? path : QString();
 }
 
-void previewDocument(QWidget* parent, std::unique_ptr<exchange::PagedDocument> document)
+void previewDocument(QWidget* parent, std::unique_ptr<exchange::PagedDocument> document,
+                     const catalogue::ArchiveFiles& archive)
 {
-    SheetPreview preview(std::move(document), parent);
+    SheetPreview preview(std::move(document), archive, parent);
     ui::execModal(&preview);
 }
 
-QString saveDocumentAsPdf(QWidget* parent, exchange::PagedDocument& document, const QString& suggestedName)
+QString saveDocumentAsPdf(QWidget* parent, exchange::PagedDocument& document, const QString& suggestedName,
+                          const catalogue::ArchiveFiles& archive)
 {
     const QString path = askPdfPath(parent, suggestedName);
     if (path.isEmpty())
         return {};
-    return writePdf(parent, document, path, 0, -1, SheetOutput::saveTitle()) ? path : QString();
+    return writePdf(parent, document, path, archive, 0, -1, SheetOutput::saveTitle()) ? path : QString();
 }
 
 } // namespace windows

@@ -42,10 +42,12 @@ constexpr double kFitPage = -2;
 
 } // namespace
 
-SheetPreview::SheetPreview(std::unique_ptr<exchange::PagedDocument> document, QWidget* parent)
+SheetPreview::SheetPreview(std::unique_ptr<exchange::PagedDocument> document,
+                           const catalogue::ArchiveFiles& archive, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      document_(std::move(document)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+      document_(std::move(document)), archive_(archive),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(u"printPreview"_s);
     ui::setHelpTopic(this, ui::HelpTopic::PrintPreview);
@@ -361,7 +363,7 @@ void SheetPreview::printPages(int first, int last)
 {
     // A PDF file goes the way every PDF file of the program goes: whole or not at all.
     if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
-        writePdf(this, *document_, printer_->outputFileName(), first, last, tr("Print"));
+        writePdf(this, *document_, printer_->outputFileName(), archive_, first, last, tr("Print"));
         return;
     }
     ui::JobProgress job(this, tr("Print"), tr("Printing..."));

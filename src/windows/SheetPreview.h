@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/ArchiveFiles.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -29,7 +31,9 @@ class SheetPreview final : public QDialog
     Q_DISABLE_COPY_MOVE(SheetPreview)
 
 public:
-    explicit SheetPreview(std::unique_ptr<exchange::PagedDocument> document, QWidget* parent = nullptr);
+    // A PDF file printed to is never one of the files of archive, the archive in use.
+    SheetPreview(std::unique_ptr<exchange::PagedDocument> document, const catalogue::ArchiveFiles& archive,
+                 QWidget* parent = nullptr);
     ~SheetPreview() override;
 
     exchange::PagedDocument& document() const { return *document_; }
@@ -67,6 +71,7 @@ private:
     void printPages(int first, int last);
 
     std::unique_ptr<exchange::PagedDocument> document_;
+    catalogue::ArchiveFiles archive_;
     std::unique_ptr<QPrinter> printer_;
     PageView* pageView_;
     QPushButton* printButton_;

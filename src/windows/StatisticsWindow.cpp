@@ -164,7 +164,8 @@ void StatisticsWindow::print()
 {
     if (refreshTimer_->isActive())
         refresh();
-    previewDocument(this, std::make_unique<exchange::StatisticsDocument>(content_));
+    previewDocument(this, std::make_unique<exchange::StatisticsDocument>(content_),
+                    catalogue_.archiveFiles());
     ui::reactivate(this);
 }
 
@@ -173,7 +174,7 @@ void StatisticsWindow::saveAsPdf()
     if (refreshTimer_->isActive())
         refresh();
     exchange::StatisticsDocument document(content_);
-    saveDocumentAsPdf(this, document, tr("Statistics"));
+    saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles());
     ui::reactivate(this);
 }
 

@@ -10,11 +10,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -36,14 +38,19 @@ private Q_SLOTS:
     void csvRoundTrip_givesBackEveryCassetteAndFilm();
     void importCsv_refusesWhatItCannotAdd_data();
     void importCsv_refusesWhatItCannotAdd();
+    void exportCsv_refusesTheArchiveFiles_data();
+    void exportCsv_refusesTheArchiveFiles();
+    void importCsv_withoutALock_warnsAndImports_data();
+    void importCsv_withoutALock_warnsAndImports();
 
 private:
-    // The real program without a display, in a home of its own; its exit status, output on out.
-    int runProgram(const QStringList& arguments, QString* out = nullptr);
+    // The real program without a display, in a home of its own; its exit status, output on out, the
+    // standard error alone on errors.
+    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* errors = nullptr);
     QTemporaryDir home_;
 };
 
-int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
+int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QString* errors)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -56,8 +63,11 @@ int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
     program.start(QStringLiteral(RM_PROGRAM), QStringList{u"--language"_s, u"en"_s} + arguments);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return -1;
+    const QByteArray errorBytes = program.readAllStandardError();
     if (out)
-        *out = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        *out = QString::fromUtf8(program.readAllStandardOutput() + errorBytes);
+    if (errors)
+        *errors = QString::fromUtf8(errorBytes);
     return program.exitCode();
 }
 
@@ -231,6 +241,7 @@ void TestCommandLine::csvRoundTrip_givesBackEveryCassetteAndFilm()
     QCOMPARE(runProgram({u"--archive"_s, imported, u"--import-csv"_s, csv}, &summary), 0);
     QVERIFY2(summary.contains(u"4 cassettes created."_s) && summary.contains(u"4 films added."_s),
              qPrintable(summary));
+    QVERIFY2(!summary.contains(u"cannot be locked"_s), qPrintable(summary));
 
     catalogue::Catalogue before;
     catalogue::Catalogue after;
@@ -298,6 +309,100 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd()
     QCOMPARE(runProgram({u"--archive"_s, name, u"--import-csv"_s, file}, &output), 1);
     QVERIFY2(output.contains(says), qPrintable(output));
     QCOMPARE(testsupport::readFileBytes(archive), kept);
+}
+
+void TestCommandLine::exportCsv_refusesTheArchiveFiles_data()
+{
+    QTest::addColumn<QString>("target"); // "copy" lies in the folder of in-place copies
+    QTest::addColumn<QString>("linkTo"); // what target is made a link to: "symbolic:" or "hard:" and a name
+    QTest::addColumn<QString>("says");
+    QTest::newRow("archive") << u"films.RMA"_s << QString() << u"is the archive of"_s;
+    QTest::newRow("symbolic link") << u"a.csv"_s << u"symbolic:films.RMA"_s << u"is the archive of"_s;
+    QTest::newRow("hard link") << u"a.csv"_s << u"hard:films.RMA"_s << u"is the archive of"_s;
+    QTest::newRow("backup") << u"films.RMA.bak"_s << QString() << u"backup"_s;
+    QTest::newRow("backup yet to be made") << u"a.csv"_s << u"symbolic:films.RMA.bak"_s << u"backup"_s;
+    QTest::newRow("lock file") << u"films.RMA.lock"_s << QString() << u"lock file"_s;
+    QTest::newRow("kept copy") << u"copy"_s << QString() << u"copy of an archive"_s;
+    QTest::newRow("kept copy, hard link") << u"a.csv"_s << u"hard:copy"_s << u"copy of an archive"_s;
+}
+
+// Whatever name leads there, an export never takes the place of what keeps the archive safe.
+void TestCommandLine::exportCsv_refusesTheArchiveFiles()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, linkTo);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString copies = home_.filePath(u"data/Kestro/ReelMinder/in-place-copies"_s);
+    QVERIFY(QDir().mkpath(copies));
+    const auto place = [&](const QString& name) {
+        return QDir(name == u"copy"_s ? copies : dir.path()).filePath(name);
+    };
+    const QString archive = place(u"films.RMA"_s);
+    QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
+    QStringList made{u"films.RMA.lock"_s, u"copy"_s};
+    // The backup only where the row asks for it: otherwise it is yet to be made.
+    if (target.endsWith(u".bak"_s))
+        made.append(target);
+    for (const QString& name : made) {
+        QFile file(place(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    }
+    const QString path = place(target);
+    const QByteArray linked = QFile::encodeName(place(linkTo.section(u':', 1)));
+    if (linkTo.startsWith(u"symbolic:"_s))
+        QCOMPARE(::symlink(linked.constData(), QFile::encodeName(path).constData()), 0);
+    else if (linkTo.startsWith(u"hard:"_s))
+        QCOMPARE(::link(linked.constData(), QFile::encodeName(path).constData()), 0);
+    const auto everyFile = [&] {
+        QMap<QString, QByteArray> files;
+        for (const QString& folder : {dir.path(), copies}) {
+            for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden))
+                files.insert(folder + u'/' + name, testsupport::readFileBytes(folder + u'/' + name));
+        }
+        return files;
+    };
+    const QMap<QString, QByteArray> before = everyFile();
+
+    QString errors;
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--export-csv"_s, path}, nullptr, &errors), 1);
+    QVERIFY2(errors.contains(says), qPrintable(errors));
+    QVERIFY(everyFile() == before);
+}
+
+void TestCommandLine::importCsv_withoutALock_warnsAndImports_data()
+{
+    QTest::addColumn<QString>("lockFile");
+    QTest::newRow("symbolic link") << u"link"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("FIFO") << u"FIFO"_s;
+}
+
+// No archive yet and nothing to lock in its stead: the import goes on, as the window would, but says so.
+void TestCommandLine::importCsv_withoutALock_warnsAndImports()
+{
+    QFETCH(QString, lockFile);
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(u"new.RMA"_s);
+    const QByteArray lock = QFile::encodeName(archive + u".lock"_s);
+    if (lockFile == u"link"_s)
+        QCOMPARE(::symlink("elsewhere", lock.constData()), 0);
+    else if (lockFile == u"folder"_s)
+        QCOMPARE(::mkdir(lock.constData(), 0755), 0);
+    else
+        QCOMPARE(::mkfifo(lock.constData(), 0644), 0);
+    const QString csv = dir.filePath(u"in.csv"_s);
+    QFile out(csv);
+    QVERIFY(out.open(QIODevice::WriteOnly) &&
+            out.write("Cassette,Cassette length,Title,Year,Country,Length,Director,"
+                      "Actors,Genre,Story,Long-play,Black/white,Seen,"
+                      "Deletable\r\nNeu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n") > 0);
+    out.close();
+
+    QString errors;
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, csv}, nullptr, &errors), 0);
+    QVERIFY2(errors.contains(u"cannot be locked"_s), qPrintable(errors));
+    QCOMPARE(testsupport::readFileBytes(archive).size(), qsizetype(catalogue::kRecordSize));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -145,10 +145,10 @@ void TestFileSafety::hostileTarget_isRefusedAndLeftAsItIs()
         QSKIP("this node cannot be made here");
     const mode_t type = typeOf(target);
 
-    ReplacingFile file(target);
+    ReplacingFile file(target, {});
     QVERIFY(!file.open(QIODevice::WriteOnly));
     QVERIFY(!file.errorString().isEmpty());
-    QVERIFY(replaceFile(target, "bytes").has_value());
+    QVERIFY(replaceFile(target, {}, "bytes").has_value());
     QVERIFY(!readRegularFile(target).error.isEmpty());
     Catalogue catalogue;
     testsupport::appendRecord(catalogue, testsupport::makeRecord(u"Tape"_s, 60));
@@ -228,7 +228,7 @@ void TestFileSafety::fullDisk_keepsTheOldFile_namesTheCause()
     QVERIFY(QFile::setPermissions(disk.path(), folderWriteProtected ? kReadOnlyFolder : kOpenToAll));
 
     const int outcome = testsupport::runUnprivileged([&] {
-        const std::optional<QString> problem = replaceFile(target, QByteArray(300 * 1024, 'b'));
+        const std::optional<QString> problem = replaceFile(target, {}, QByteArray(300 * 1024, 'b'));
         return int(problem == errorText(ENOSPC));
     });
     QVERIFY(QFile::setPermissions(disk.path(), kOpenToAll));

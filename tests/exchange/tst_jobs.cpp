@@ -92,7 +92,7 @@ void TestJobs::fileJob_stoppedAnywhere_leavesTheFileAsItWas()
 
     Stopper stopper{stopAt};
     const catalogue::WriteOutcome outcome =
-        pdf ? exchange::writeSheetsPdf(path, exchange::gatherCatalogue(catalogue),
+        pdf ? exchange::writeSheetsPdf(path, {}, exchange::gatherCatalogue(catalogue),
                                        exchange::SheetKind::CatalogueList, stopper.progress())
             : exchange::writeCatalogueCsv(path, catalogue, stopper.progress());
 

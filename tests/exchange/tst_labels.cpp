@@ -257,7 +257,7 @@ void TestLabels::pdf_holdsWhatThePageShows()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.pdf"_s);
-    const catalogue::WriteOutcome outcome = exchange::writeSheetsPdf(path, *output);
+    const catalogue::WriteOutcome outcome = exchange::writeSheetsPdf(path, {}, *output);
     QVERIFY2(outcome.status == catalogue::WriteOutcome::Written, qPrintable(outcome.reason));
 
     const QStringList pdfPages = testsupport::pdfText(path).split(u'\f', Qt::SkipEmptyParts);

@@ -115,7 +115,7 @@ void TestSheets::cassetteSheetPdf_holdsCounterRangesTitlesAndName()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"sheet.pdf"_s);
     QCOMPARE(exchange::writeSheetsPdf(
-                 path, {exchange::gatherCassette(*catalogue.findCassette(u"Krimis für Sonntag"_s))},
+                 path, {}, {exchange::gatherCassette(*catalogue.findCassette(u"Krimis für Sonntag"_s))},
                  exchange::SheetKind::CassetteSheet)
                  .status,
              catalogue::WriteOutcome::Written);
@@ -187,7 +187,7 @@ void TestSheets::pdf_followsTheLayoutPageForPage_atAnyResolution()
 
     QTemporaryDir dir;
     const QString fine = dir.filePath(u"fine.pdf"_s);
-    QCOMPARE(exchange::writeSheetsPdf(fine, *document).status, catalogue::WriteOutcome::Written);
+    QCOMPARE(exchange::writeSheetsPdf(fine, {}, *document).status, catalogue::WriteOutcome::Written);
     const QString coarse = dir.filePath(u"coarse.pdf"_s);
     {
         QPdfWriter writer(coarse);

@@ -105,9 +105,11 @@ void TestAccessibility::everyControl_hasAName_data()
         {"import summary", [] { return std::make_unique<windows::ImportSummaryDialog>(); }},
         {"print preview",
          [] {
-             return std::make_unique<windows::SheetPreview>(exchange::SheetDocument::layOut(
-                 {{u"Krimis"_s, 240, 10, {}}}, exchange::SheetKind::CassetteSheet,
-                 exchange::defaultSheetPageLayout()));
+             return std::make_unique<windows::SheetPreview>(
+                 exchange::SheetDocument::layOut({{u"Krimis"_s, 240, 10, {}}},
+                                                 exchange::SheetKind::CassetteSheet,
+                                                 exchange::defaultSheetPageLayout()),
+                 catalogue::ArchiveFiles());
          }},
     };
     for (const auto& [name, make] : windows) {

@@ -31,6 +31,8 @@ private Q_SLOTS:
     void import_summaryNamesTheEncoding_data();
     void import_summaryNamesTheEncoding();
     void export_unwritableFile_isReported();
+    void export_ontoTheArchive_isRefused_data();
+    void export_ontoTheArchive_isRefused();
     void import_selectsTheFirstCassetteItAddedTo();
     void export_namesTheFileInTheStatusBarForAWhile();
     void cancelled_leavesFileAndCatalogueAsTheyWere_data();
@@ -149,6 +151,34 @@ void TestExchange::export_unwritableFile_isReported()
     QCOMPARE(boxes.callCount(), 1);
     QCOMPARE(boxes.lastCall().caption, u"Export failed"_s);
     QVERIFY(boxes.lastCall().text.contains(u"out.csv"_s));
+}
+
+void TestExchange::export_ontoTheArchive_isRefused_data()
+{
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("archive on the disk") << true;
+    QTest::newRow("archive not saved yet") << false;
+}
+
+// Were it written, the CSV file would be taken for the archive at the next start.
+void TestExchange::export_ontoTheArchive_isRefused()
+{
+    QFETCH(bool, saved);
+    WindowFixture fixture(saved ? std::vector{makeRecord(u"Krimis"_s, 240, u"M"_s, 100)}
+                                : std::vector<catalogue::FilmRecord>{});
+    if (!saved)
+        catalogue::loadArchive(fixture.catalogue, fixture.archivePath());
+    const QByteArray before = testsupport::readFileBytes(fixture.archivePath());
+    testsupport::ModalScript modal;
+    modal.queueFile(fixture.archivePath());
+    testsupport::MessageBoxScript boxes;
+    boxes.queue(QMessageBox::Ok);
+    widget<QAction>(fixture.mainWindow.get(), u"exportAction"_s)->trigger();
+    QCOMPARE(boxes.callCount(), 1);
+    QCOMPARE(boxes.lastCall().caption, u"Export failed"_s);
+    QVERIFY(boxes.lastCall().text.contains(u"is the archive of reelMINDER/32"_s));
+    QCOMPARE(QFile::exists(fixture.archivePath()), saved);
+    QCOMPARE(testsupport::readFileBytes(fixture.archivePath()), before);
 }
 
 void TestExchange::import_selectsTheFirstCassetteItAddedTo()

@@ -334,6 +334,29 @@
         <source>  line %1: %2</source>
         <translation>  Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
+        <translation>Das Archiv „%1“ kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv könnte die Änderungen dieses Imports überschreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::ArchiveFiles</name>
+    <message>
+        <source>The file is the archive of reelMINDER/32</source>
+        <translation>Die Datei ist das Archiv von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is the backup of the archive of reelMINDER/32</source>
+        <translation>Die Datei ist die Sicherungskopie des Archivs von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is the lock file of the archive of reelMINDER/32</source>
+        <translation>Die Datei ist die Sperrdatei des Archivs von reelMINDER/32</translation>
+    </message>
+    <message>
+        <source>The file is a copy of an archive that reelMINDER/32 keeps</source>
+        <translation>Die Datei ist eine Kopie eines Archivs, die reelMINDER/32 aufbewahrt</translation>
+    </message>
 </context>
 <context>
     <name>catalogue::FileSystem</name>

@@ -334,6 +334,29 @@
         <source>  line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::ArchiveFiles</name>
+    <message>
+        <source>The file is the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is the backup of the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is the lock file of the archive of reelMINDER/32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a copy of an archive that reelMINDER/32 keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>catalogue::FileSystem</name>
