@@ -154,8 +154,8 @@ void ImportCommand::printSummary(const exchange::ImportPlan& plan)
     // Names as the export writes them: a control character of a damaged name is no command to the terminal.
     for (const exchange::PlannedCassette& cassette : plan.cassettes) {
         if (const int over = cassette.minutesOver(); over > 0)
-            printLine(tr("Note: the cassette \"%1\" is over-full by %n minute(s), as the archive allows.", nullptr,
-                         over)
+            printLine(tr("Note: the cassette \"%1\" is over-full by %n minute(s), as the archive allows.",
+                         nullptr, over)
                           .arg(exchange::showControls(cassette.name)));
     }
     if (plan.skipped.empty())

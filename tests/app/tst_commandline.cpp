@@ -32,14 +32,17 @@ private Q_SLOTS:
     void csvRoundTrip_givesBackEveryCassetteAndFilm();
     void importCsv_refusesWhatItCannotAdd_data();
     void importCsv_refusesWhatItCannotAdd();
+    void importCsv_statusTellsWhatWasTaken_data();
+    void importCsv_statusTellsWhatWasTaken();
 
 private:
-    // The real program without a display, in a home of its own; its exit status, output on out.
-    int runProgram(const QStringList& arguments, QString* out = nullptr);
+    // The real program without a display, in a home of its own; its exit status, output on out (and the
+    // error output too unless err is given).
+    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* err = nullptr);
     QTemporaryDir home_;
 };
 
-int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
+int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QString* err)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -52,6 +55,8 @@ int TestCommandLine::runProgram(const QStringList& arguments, QString* out)
     program.start(QStringLiteral(RM_PROGRAM), QStringList{u"--language"_s, u"en"_s} + arguments);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return -1;
+    if (err)
+        *err = QString::fromUtf8(program.readAllStandardError());
     if (out)
         *out = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
     return program.exitCode();
@@ -275,6 +280,44 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd()
     QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output), 1);
     QVERIFY2(output.contains(says), qPrintable(output));
     QCOMPARE(testsupport::readFileBytes(archive), kept);
+}
+
+void TestCommandLine::importCsv_statusTellsWhatWasTaken_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // a part of the standard output
+    QTest::addColumn<QString>("err"); // a part of the error output; none: it is empty
+    QTest::newRow("every row, one over-full")
+        << QByteArray("Neu,60,Lang,1990,,90,,,,,0,0,0,0\r\n") << 0
+        << u"Note: the cassette \"Neu\" is over-full by 30 minutes, as the archive allows."_s << QString();
+    QTest::newRow("a row skipped")
+        << QByteArray("Neu,60,Kurz,1990,,9,,,,,0,0,0,0\r\nNeu,60,X,1990,,0,,,,,0,0,0,0\r\n") << 3
+        << u"1 film added."_s << u"  line 3: The length \"0\""_s;
+    QTest::newRow("nothing added") << QByteArray("Neu,60,X,1990,,0,,,,,0,0,0,0\r\n") << 1
+                                   << u"0 films added."_s << u"Nothing was added"_s;
+}
+
+// 0 when every row was taken, 3 when some were skipped (each named on the error output), 1 when none.
+void TestCommandLine::importCsv_statusTellsWhatWasTaken()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QString file = home_.filePath(u"status.csv"_s);
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Cassette,Cassette length,Title,Year,Country,Length,Director,Actors,Genre,Story,Long-play,"
+              "Black/white,Seen,Deletable\r\n" +
+              rows);
+    csv.close();
+    QString output;
+    QString errors;
+    const QString archive = home_.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".RMA"_s);
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output, &errors), status);
+    QVERIFY2(output.contains(out), qPrintable(output));
+    QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
