@@ -39,9 +39,9 @@ struct CsvText
 // Decodes a CSV file. A file with the byte order mark of UTF-32 or UTF-16 (either byte order) is read so,
 // and so is a file without one whose odd bytes are mostly zero and its even bytes not: UTF-16LE, as a
 // spreadsheet saves "Unicode text" (no text of Windows-1252 or UTF-8 holds zero bytes). A file with a
-// UTF-8 byte order mark is UTF-8; so is one without that is valid
-// UTF-8, or that holds valid multi-byte sequences and no more bytes that are no UTF-8 than such
-// sequences. Anything else is Windows-1252, as spreadsheets on Windows save it.
+// UTF-8 byte order mark is UTF-8; so is one without that is valid UTF-8, or that holds valid multi-byte
+// sequences and no more bytes that are no UTF-8 than such sequences. Anything else is Windows-1252, as
+// spreadsheets on Windows save it.
 //
 // Why that rule: a Windows-1252 file hardly ever holds a valid multi-byte sequence (that takes a
 // letter such as Ã or ß followed by one to three of the code page's bytes 0x80 to 0xBF, while its

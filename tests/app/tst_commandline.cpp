@@ -256,7 +256,7 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd_data()
         "Cassette,Cassette length,Title,Year,Country,Length,Director,Actors,Genre,Story,"
         "Long-play,Black/white,Seen,Deletable\r\n";
     QTest::newRow("only a header") << header << false << u"Nothing was added"_s;
-    QTest::newRow("no row fits") << header + "Neu,10,Lang,1990,,90,,,,,0,0,0,0\r\n" << false << u"line 2"_s;
+    QTest::newRow("no row taken") << header + "Neu,10,Lang,1990,,0,,,,,0,0,0,0\r\n" << false << u"line 2"_s;
     QTest::newRow("held by another copy") << header + "Neu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n"
                                           << true << u"already open"_s;
 }
