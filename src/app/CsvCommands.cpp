@@ -6,6 +6,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ReplacingFile.h"
 #include "catalogue/FileSystem.h"
+#include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
@@ -21,6 +22,9 @@ using namespace Qt::StringLiterals;
 namespace app {
 
 namespace {
+
+// The exit status of an import that added what it could but skipped rows.
+constexpr int kSomeRowsSkipped = 3;
 
 class CsvExport final
 {
@@ -136,6 +140,7 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
         printError(tr("Nothing was added; the archive is unchanged."));
         return 1;
     }
+    const bool everyRow = plan.skipped.empty();
     exchange::applyImport(catalogue, std::move(plan));
     // Saved as at the end of a windowed run: beside the archive, its predecessor kept as the backup.
     const catalogue::SaveResult saved = session.save();
@@ -143,7 +148,8 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
         printError(tr("The archive \"%1\" cannot be saved (%2); it is unchanged.").arg(shownArchive, saved.reason));
         return 1;
     }
-    return 0;
+    // A script learns that rows were left out, though the rest was added.
+    return everyRow ? 0 : kSomeRowsSkipped;
 }
 
 void ImportCommand::printSummary(const exchange::ImportPlan& plan)
@@ -151,11 +157,18 @@ void ImportCommand::printSummary(const exchange::ImportPlan& plan)
     printLine(tr("Read as %1.").arg(exchange::encodingName(plan.encoding)));
     printLine(tr("%n cassette(s) created.", nullptr, plan.newCassetteCount()));
     printLine(tr("%n film(s) added.", nullptr, plan.filmCount()));
+    // Names as the export writes them: a control character of a damaged name is no command to the terminal.
+    for (const exchange::PlannedCassette& cassette : plan.cassettes) {
+        if (const int over = cassette.minutesOver(); over > 0)
+            printLine(tr("Note: the cassette \"%1\" is over-full by %n minute(s), as the archive allows.",
+                         nullptr, over)
+                          .arg(exchange::showControls(cassette.name)));
+    }
     if (plan.skipped.empty())
         return;
-    printLine(tr("%n row(s) skipped:", nullptr, int(plan.skipped.size())));
+    printError(tr("%n row(s) skipped:", nullptr, int(plan.skipped.size())));
     for (const exchange::SkippedRow& row : plan.skipped)
-        printLine(tr("  line %1: %2").arg(row.line).arg(row.reason));
+        printError(tr("  line %1: %2").arg(row.line).arg(row.reason));
 }
 
 } // namespace

@@ -50,6 +50,41 @@ void appendUtf8(QByteArray& out, QStringView text, bool quoted)
 
 } // namespace
 
+bool needsTextMark(QStringView text)
+{
+    if (!text.isEmpty() && text.front() == kTextMark)
+        return true;
+    for (const QChar c : text) {
+        if (isBlankOrControl(c.unicode()))
+            continue;
+        return c == u'=' || c == u'+' || c == u'-' || c == u'@';
+    }
+    return false;
+}
+
+QString showControls(QStringView text, bool memo)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (memo && text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            shown += u"\r\n";
+            ++i;
+            continue;
+        }
+        shown += QChar(shownControl(text[i].unicode()));
+    }
+    return shown;
+}
+
+QString restoreControls(QStringView text)
+{
+    QString restored(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        restored[i] = QChar(controlShownAs(text[i].unicode()));
+    return restored;
+}
+
 void CsvWriter::field(QStringView text)
 {
     appendField(text, false);
@@ -57,7 +92,7 @@ void CsvWriter::field(QStringView text)
 
 void CsvWriter::textField(QStringView text)
 {
-    appendField(text, !text.isEmpty() && needsTextMark(text.front().unicode()));
+    appendField(showControls(text), needsTextMark(text));
 }
 
 void CsvWriter::utf8Field(QByteArrayView utf8)
@@ -65,10 +100,9 @@ void CsvWriter::utf8Field(QByteArrayView utf8)
     appendUtf8Field(utf8, false);
 }
 
-void CsvWriter::utf8TextField(QByteArrayView utf8)
+void CsvWriter::utf8TextField(QByteArrayView utf8, bool marked)
 {
-    // Every character that needs the mark is ASCII, so the first byte tells.
-    appendUtf8Field(utf8, !utf8.isEmpty() && needsTextMark(char16_t(utf8.front())));
+    appendUtf8Field(utf8, marked);
 }
 
 void CsvWriter::appendField(QStringView text, bool marked)

@@ -15,14 +15,50 @@ namespace exchange {
 // The apostrophe a text cell gets in front when it starts like a formula.
 inline constexpr char16_t kTextMark = u'\'';
 
-// A spreadsheet takes a cell starting with = + - or @ for a formula and runs it, and drops a leading
-// apostrophe as its own mark for text. Such a text is written with the mark in front, so that it
-// stays text and comes back whole; one starting with the mark itself gets it too, so that reading
-// drops exactly one.
-constexpr bool needsTextMark(char16_t first)
+// A blank, or a control character: what a spreadsheet may pass over before it sees a formula.
+constexpr bool isBlankOrControl(char16_t c)
 {
-    return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == kTextMark;
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0);
 }
+
+// A spreadsheet takes a cell starting with = + - or @ for a formula and runs it, also behind blanks and
+// control characters, and drops a leading apostrophe as its own mark for text. Such a text is written
+// with the mark in front, so that it stays text and comes back whole; one starting with the mark
+// itself gets it too, so that reading drops exactly one.
+bool needsTextMark(QStringView text);
+
+// A terminal takes control characters as commands, and a cell of one line must not break its line, so
+// the export writes them as characters Windows-1252 cannot hold, which no text of the archive can
+// therefore be: a C0 control (line breaks included) as its Control Picture U+2400-U+241F, DEL as
+// U+2421, and a C1 control U+0080-U+009F (Windows-1252 leaves five bytes undefined, which read as
+// such) as U+E080-U+E09F of the Private Use Area. Any other character stays as it is.
+constexpr char16_t shownControl(char16_t c)
+{
+    if (c < 0x20)
+        return char16_t(0x2400 + c);
+    if (c == 0x7F)
+        return u'\u2421';
+    if (c >= 0x80 && c < 0xA0)
+        return char16_t(0xE000 + c);
+    return c;
+}
+
+// The control character that shownControl() writes as c; c itself when it stands for none.
+constexpr char16_t controlShownAs(char16_t c)
+{
+    if (c >= 0x2400 && c < 0x2420)
+        return char16_t(c - 0x2400);
+    if (c == 0x2421)
+        return 0x7F;
+    if (c >= 0xE080 && c < 0xE0A0)
+        return char16_t(c - 0xE000);
+    return c;
+}
+
+// text with every control character shown (see shownControl()); in a memo a CR LF stays a line break.
+QString showControls(QStringView text, bool memo = false);
+// The reverse: every character that stands for a control character becomes that character.
+QString restoreControls(QStringView text);
 
 class CsvWriter final
 {
@@ -34,9 +70,11 @@ public:
     void field(QStringView text);
     // The same for a field already in UTF-8.
     void utf8Field(QByteArrayView utf8);
-    // A text that a user wrote (a name, a title, a memo): with the text mark in front where it needs it.
+    // A text of one line that a user wrote (a name, a title): its control characters shown, with the
+    // text mark in front where it needs it.
     void textField(QStringView text);
-    void utf8TextField(QByteArrayView utf8);
+    // A text already in UTF-8 with its control characters shown, the mark in front when marked.
+    void utf8TextField(QByteArrayView utf8, bool marked);
     // Ends the current row with CR LF.
     void endRow();
 

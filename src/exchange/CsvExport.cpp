@@ -35,7 +35,8 @@ QString flag(quint8 value)
 }
 
 // Record texts straight from Windows-1252 to UTF-8, byte by byte through a table made once from the
-// catalogue's own code page: a catalogue has a million texts.
+// catalogue's own code page, control characters shown (see shownControl()): a catalogue has a million
+// texts.
 class Utf8Texts final
 {
 public:
@@ -43,35 +44,55 @@ public:
     {
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            const QByteArray utf8 = catalogue::cp1252::decode(&byte, 1).toUtf8();
-            Utf8Char& c = utf8_[std::size_t(b)];
-            c.size = std::uint8_t(utf8.size());
-            std::memcpy(c.bytes, utf8.constData(), std::size_t(utf8.size()));
+            const QChar c = catalogue::cp1252::decode(&byte, 1).front();
+            const QByteArray utf8 = QString(QChar(shownControl(c.unicode()))).toUtf8();
+            Utf8Char& shown = utf8_[std::size_t(b)];
+            shown.size = std::uint8_t(utf8.size());
+            std::memcpy(shown.bytes, utf8.constData(), std::size_t(utf8.size()));
+            passed_[std::size_t(b)] = isBlankOrControl(c.unicode());
         }
     }
 
     template <std::size_t N> QByteArrayView operator()(const catalogue::ShortString<N>& field)
     {
-        return convert(field.chars, std::min<std::size_t>(field.length, N));
+        return convert(field.chars, std::min<std::size_t>(field.length, N), false);
     }
 
-    // A zero-terminated field; without a terminator, as long as the field can hold.
+    QByteArrayView operator()(std::string_view name) { return convert(name.data(), name.size(), false); }
+
+    // A zero-terminated field, a memo: without a terminator, as long as the field can hold.
     template <std::size_t N> QByteArrayView operator()(const char (&field)[N])
     {
         const void* zero = std::memchr(field, 0, N - 1);
-        return convert(field, zero ? std::size_t(static_cast<const char*>(zero) - field) : N - 1);
+        return convert(field, zero ? std::size_t(static_cast<const char*>(zero) - field) : N - 1, true);
     }
 
+    // Whether the text last converted needs the text mark (see needsTextMark()).
+    bool marked() const { return marked_; }
+
 private:
-    QByteArrayView convert(const char* bytes, std::size_t size)
+    QByteArrayView convert(const char* bytes, std::size_t size, bool memo)
     {
+        const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+        std::size_t first = 0;
+        while (first < size && passed_[byte(first)])
+            ++first;
+        const unsigned char c = first < size ? byte(first) : 0;
+        marked_ = (size > 0 && byte(0) == kTextMark) || c == '=' || c == '+' || c == '-' || c == '@';
         // A character of the code page takes at most three bytes of UTF-8.
         buffer_.resize(qsizetype(3 * size));
         char* out = buffer_.data();
         for (std::size_t i = 0; i < size; ++i) {
-            const Utf8Char& c = utf8_[static_cast<unsigned char>(bytes[i])];
-            std::memcpy(out, c.bytes, sizeof c.bytes);
-            out += c.size;
+            // A memo keeps its line breaks: the record's CR LF goes out as it is.
+            if (memo && byte(i) == '\r' && i + 1 < size && byte(i + 1) == '\n') {
+                *out++ = '\r';
+                *out++ = '\n';
+                ++i;
+                continue;
+            }
+            const Utf8Char& shown = utf8_[byte(i)];
+            std::memcpy(out, shown.bytes, sizeof shown.bytes);
+            out += shown.size;
         }
         return QByteArrayView(buffer_.constData(), out - buffer_.constData());
     }
@@ -82,7 +103,9 @@ private:
         std::uint8_t size;
     };
     std::array<Utf8Char, 256> utf8_{};
+    std::array<bool, 256> passed_{}; // a blank or a control character
     QByteArray buffer_;
+    bool marked_ = false;
 };
 
 } // namespace
@@ -108,26 +131,31 @@ std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
         if (i % kProgressStep == 0 && !progress.advance(qint64(i), qint64(cassettes.size())))
             return std::nullopt;
         const catalogue::Cassette* tape = cassettes[i];
-        const QString cassette = tape->name();
+        const QByteArray cassette = utf8(tape->nameBytes()).toByteArray();
+        const bool cassetteMarked = utf8.marked();
         const QString cassetteLength = QString::number(tape->length());
         qint64 minutes = 0; // the counter position before the next film
         bool anyFilm = false;
+        const auto text = [&csv, &utf8](const auto& field) {
+            const QByteArrayView shown = utf8(field);
+            csv.utf8TextField(shown, utf8.marked());
+        };
         for (const FilmRecord* r : tape->records()) {
             if (r->isPlaceholder())
                 continue;
             anyFilm = true;
-            csv.textField(cassette);
+            csv.utf8TextField(cassette, cassetteMarked);
             csv.field(cassetteLength);
             csv.field(catalogue::counterRange(minutes, r->filmLength));
-            csv.utf8TextField(utf8(r->filmName));
+            text(r->filmName);
             csv.field(QString::number(r->year));
-            csv.utf8TextField(utf8(r->country));
+            text(r->country);
             csv.field(QString::number(r->filmLength));
-            csv.utf8TextField(utf8(r->director));
-            // The memos go out as the record holds them, line breaks as CR LF.
-            csv.utf8TextField(utf8(r->actors));
-            csv.utf8TextField(utf8(r->genre));
-            csv.utf8TextField(utf8(r->story));
+            text(r->director);
+            // The memos go out as the record holds them: a CR LF as a line break, a lone CR or LF shown.
+            text(r->actors);
+            text(r->genre);
+            text(r->story);
             csv.field(flag(r->longplay));
             csv.field(flag(r->blackWhite));
             csv.field(flag(r->seen));
@@ -136,7 +164,7 @@ std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
             minutes += r->filmLength;
         }
         if (!anyFilm) {
-            csv.textField(cassette);
+            csv.utf8TextField(cassette, cassetteMarked);
             csv.field(cassetteLength);
             for (int column = ColumnCounterRange; column < CsvColumnCount; ++column)
                 csv.field({});

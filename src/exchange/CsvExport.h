@@ -16,7 +16,9 @@ namespace exchange {
 // The whole catalogue as a CSV file (UTF-8 with a byte order mark, CR LF row ends): the header row
 // in the current language, then one row per film, in tape order per cassette and the cassettes in
 // the order of their first record. An empty cassette is one row with its name and length only. Texts
-// that a spreadsheet would take for a formula get the text mark in front (see needsTextMark()).
+// that a spreadsheet would take for a formula get the text mark in front (see needsTextMark()); control
+// characters are shown as characters of their own (see shownControl()), so that no byte but the CR LF of
+// the row ends and of the memos' line breaks is one a terminal takes as a command.
 QByteArray exportCatalogue(const catalogue::Catalogue& catalogue);
 // The same, telling progress cassette by cassette; nothing when progress was told to stop.
 std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 using catalogue::FilmRecord;
@@ -48,10 +49,13 @@ private:
         qsizetype fields = 0;
         int named = 0;         // columns found
         int firstMissing = -1; // the first column not found that must be there
+        int twice = -1;        // the first column named twice, and the two cells naming it
+        std::pair<qsizetype, qsizetype> twiceAt{};
     };
 
     std::optional<CsvReader> readHeader(QStringView text);
     HeaderMatch matchHeader(const CsvRecord& header, QChar separator);
+    int columnNamed(const QString& name) const;
     QString headerError(const HeaderMatch& best) const;
     std::optional<QString> checkRow(const CsvRecord& row);
     std::optional<QString> checkBytes(const CsvRecord& row);
@@ -145,6 +149,10 @@ std::optional<ImportPlan> CsvImport::plan(const CsvText& file, const catalogue::
         if (std::optional<QString> reason = checkRow(record))
             plan_.skipped.push_back({record.line, std::move(*reason)});
     }
+    for (const Cassette& cassette : std::as_const(cassettes_)) {
+        if (cassette.planned)
+            plan_.cassettes[*cassette.planned].usedHalfMinutes = cassette.usedHalfMinutes;
+    }
     if (!progress.report(1))
         return std::nullopt;
     return std::move(plan_);
@@ -162,6 +170,16 @@ std::optional<CsvReader> CsvImport::readHeader(QStringView text)
             return std::nullopt;
         }
         const HeaderMatch match = matchHeader(header, separator);
+        // Which of the two cells would the rows fill? Neither is taken at a guess.
+        if (match.firstMissing < 0 && match.twice >= 0) {
+            plan_.fileError =
+                tr("Columns %1 and %2 of the first row both name the column \"%3\"; each column "
+                   "may be named only once.")
+                    .arg(match.twiceAt.first + 1)
+                    .arg(match.twiceAt.second + 1)
+                    .arg(shownNames_.value(match.twice));
+            return std::nullopt;
+        }
         if (match.firstMissing < 0)
             return reader;
         if (match.named > best.named || (match.named == best.named && match.fields > best.fields))
@@ -175,25 +193,38 @@ CsvImport::HeaderMatch CsvImport::matchHeader(const CsvRecord& header, QChar sep
 {
     HeaderMatch match{separator, header.fields.size()};
     fieldCount_ = header.fields.size();
-    for (int column = 0; column < CsvColumnCount; ++column) {
+    index_.fill(-1);
+    for (qsizetype i = 0; i < header.fields.size(); ++i) {
+        const int column = columnNamed(header.fields[i].trimmed());
+        if (column < 0)
+            continue;
         qsizetype& index = index_[std::size_t(column)];
-        index = -1;
-        for (qsizetype i = 0; i < header.fields.size() && index < 0; ++i) {
-            const QString name = header.fields[i].trimmed();
-            for (const QStringList& names : headerNames_) {
-                if (column < names.size() && name.compare(names[column], Qt::CaseInsensitive) == 0) {
-                    index = i;
-                    break;
-                }
-            }
-        }
-        // The counter range follows from the lengths; it may be missing.
-        if (index >= 0)
+        if (index < 0) {
+            index = i;
             ++match.named;
-        else if (column != ColumnCounterRange && match.firstMissing < 0)
+        } else if (match.twice < 0) {
+            match.twice = column;
+            match.twiceAt = {index, i};
+        }
+    }
+    for (int column = 0; column < CsvColumnCount && match.firstMissing < 0; ++column) {
+        // The counter range follows from the lengths; it may be missing.
+        if (index_[std::size_t(column)] < 0 && column != ColumnCounterRange)
             match.firstMissing = column;
     }
     return match;
+}
+
+// The column that name names in any language, else -1.
+int CsvImport::columnNamed(const QString& name) const
+{
+    for (const QStringList& names : headerNames_) {
+        for (int column = 0; column < CsvColumnCount && column < names.size(); ++column) {
+            if (name.compare(names[column], Qt::CaseInsensitive) == 0)
+                return column;
+        }
+    }
+    return -1;
 }
 
 // Names the columns wanted, and the separator the row seems to use: the one that finds the most
@@ -226,14 +257,19 @@ QString CsvImport::textCell(const CsvRecord& row, CsvColumn column) const
     return text.startsWith(kTextMark) ? text.sliced(1) : text;
 }
 
-// The text cell as the record will store it, or why it cannot be stored. Control characters are
-// refused: a NUL would cut a memo short, and the film window lets no one type the others; a memo
-// keeps its line breaks.
+// The text cell as the record will store it, or why it cannot be stored. A control character stands in
+// the cell as the export shows it (see shownControl()); one standing there as it is was not written by
+// the export and is refused, as the film window lets no one type it; a memo keeps its line breaks.
 std::optional<QString> CsvImport::encoded(const CsvRecord& row, CsvColumn column, int capacity, bool memo,
                                           QByteArray& bytes) const
 {
-    const QString text = memo ? recordLineBreaks(textCell(row, column)) : textCell(row, column);
-    for (const QChar c : text) {
+    const QString cellText = memo ? recordLineBreaks(textCell(row, column)) : textCell(row, column);
+    const auto controlCharacter = [&](char16_t u) {
+        return tr("%1 holds the control character U+%2.")
+            .arg(shownNames_.value(column),
+                 QStringLiteral("%1").arg(int(u), 4, 16, QLatin1Char('0')).toUpper());
+    };
+    for (const QChar c : cellText) {
         const char16_t u = c.unicode();
         if (u >= 0x20 && (u < 0x7F || u >= 0xA0))
             continue;
@@ -242,10 +278,12 @@ std::optional<QString> CsvImport::encoded(const CsvRecord& row, CsvColumn column
                 continue;
             return tr("%1 holds a line break.").arg(shownNames_.value(column));
         }
-        return tr("%1 holds the control character U+%2.")
-            .arg(shownNames_.value(column),
-                 QStringLiteral("%1").arg(int(u), 4, 16, QLatin1Char('0')).toUpper());
+        return controlCharacter(u);
     }
+    const QString text = restoreControls(cellText);
+    // A memo ends at its first NUL: it has no room for one inside.
+    if (memo && text.contains(QChar(0)))
+        return controlCharacter(0);
     bool exact = true;
     bytes = catalogue::cp1252::encode(text, &exact);
     if (!exact) {
@@ -255,7 +293,7 @@ std::optional<QString> CsvImport::encoded(const CsvRecord& row, CsvColumn column
             ++at;
         const qsizetype width = text[at].isHighSurrogate() ? 2 : 1;
         return tr("%1 holds a character that the archive cannot store: \"%2\".")
-            .arg(shownNames_.value(column), text.mid(at, width));
+            .arg(shownNames_.value(column), showControls(text.mid(at, width)));
     }
     if (bytes.size() > capacity) {
         return memo ? tr("%1 is longer than %2 characters (a line break counts as two).")
@@ -270,11 +308,12 @@ std::optional<QString> CsvImport::number(const CsvRecord& row, CsvColumn column,
                                          int& value) const
 {
     const std::optional<qint64> parsed = parseNumber(cell(row, column));
-    // A year of 0 is no year: old archives hold such films, and the export writes them so.
-    const bool valid = parsed && (column == ColumnYear ? *parsed <= catalogue::kLargestNumber
-                                                       : catalogue::isValidLength(*parsed));
+    // A film takes at least a minute, or it would be a placeholder. A year of 0 is no year, and a cassette
+    // of length 0 one not measured yet: old archives hold both, and the export writes them so.
+    const bool valid = parsed && (column == ColumnLength ? catalogue::isValidLength(*parsed)
+                                                         : *parsed <= catalogue::kLargestNumber);
     if (!valid)
-        return reason.arg(cell(row, column), QString::number(catalogue::kLargestNumber));
+        return reason.arg(showControls(cell(row, column)), QString::number(catalogue::kLargestNumber));
     value = int(*parsed);
     return std::nullopt;
 }
@@ -286,7 +325,8 @@ std::optional<QString> CsvImport::flag(const CsvRecord& row, CsvColumn column, q
         value = text == u"1" ? 1 : 0;
         return std::nullopt;
     }
-    return tr("%1 is \"%2\"; only 0 and 1 are allowed.").arg(shownNames_.value(column), cell(row, column));
+    return tr("%1 is \"%2\"; only 0 and 1 are allowed.")
+        .arg(shownNames_.value(column), showControls(cell(row, column)));
 }
 
 // The film's fields in the film window's order: year, length; then what the fields can hold.
@@ -350,10 +390,19 @@ std::optional<QString> CsvImport::checkBytes(const CsvRecord& row)
     const auto field = std::upper_bound(row.fieldStarts.begin(), row.fieldStarts.end(), byte.at) -
                        row.fieldStarts.begin() - 1;
     const auto column = std::find(index_.begin(), index_.end(), field);
-    if (row.fields.size() != fieldCount_ || column == index_.end())
+    const bool inColumn = row.fields.size() == fieldCount_ && column != index_.end();
+    const QString columnName = inColumn ? shownNames_.value(int(column - index_.begin())) : QString();
+    if (plan_.encoding != CsvEncoding::Utf8) {
+        const QString units =
+            QStringLiteral("%1").arg(byte.value, 2 * byte.size, 16, QLatin1Char('0')).toUpper();
+        return inColumn ? tr("%1 holds 0x%2, which is not valid %3.")
+                              .arg(columnName, units, encodingName(plan_.encoding))
+                        : tr("The row holds 0x%1, which is not valid %2.")
+                              .arg(units, encodingName(plan_.encoding));
+    }
+    if (!inColumn)
         return tr("The row holds the byte 0x%1, which is not valid UTF-8.").arg(value);
-    return tr("%1 holds the byte 0x%2, which is not valid UTF-8.")
-        .arg(shownNames_.value(int(column - index_.begin())), value);
+    return tr("%1 holds the byte 0x%2, which is not valid UTF-8.").arg(columnName, value);
 }
 
 std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
@@ -368,22 +417,22 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     if (row.fields.size() != fieldCount_)
         return tr("The row has %1 fields; the first row has %2.").arg(row.fields.size()).arg(fieldCount_);
 
-    // The cassette: found by its exact name, blanks and all, else created.
-    const QString name = textCell(row, ColumnCassette);
-    if (name.isEmpty())
-        return tr("The cassette name is empty.");
-    if (name.trimmed().isEmpty())
-        return tr("The cassette name holds only blanks.");
+    if (std::all_of(row.fields.begin(), row.fields.end(),
+                    [](const QString& field) { return field.isEmpty(); }))
+        return tr("The row holds no value.");
+    // The cassette: found by its exact name, blanks and all (an archive may hold an empty one), else
+    // created.
     QByteArray key;
     if (auto reason = encoded(row, ColumnCassette, catalogue::kTapeNameCapacity, false, key))
         return reason;
+    const QString name = catalogue::cp1252::decode(key.constData(), key.size());
     auto cassette = cassettes_.find(key);
     const bool isNew = cassette == cassettes_.end();
     int tapeLength = isNew ? 0 : cassette->tapeLength;
     // A name that differs from another in letter case only is a cassette of its own, as in the archive.
     if (isNew) {
         if (auto reason = number(row, ColumnCassetteLength,
-                                 tr("The cassette length \"%1\" is not a number from 1 to %2."), tapeLength))
+                                 tr("The cassette length \"%1\" is not a number from 0 to %2."), tapeLength))
             return reason;
     }
 
@@ -395,28 +444,22 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
     std::unique_ptr<FilmRecord> film;
     if (!filmless) {
         film = catalogue::Catalogue::newRecord();
+        // A film is taken also where it makes its cassette over-full: the archive holds such cassettes
+        // (a length changed later, a long-play flag taken off), and the summary names them.
         if (auto reason = checkFilm(row, *film))
             return reason;
-        // The films planned before this one take their room first.
-        const qint64 used = isNew ? 0 : cassette->usedHalfMinutes;
-        if (!catalogue::filmFits(tapeLength, used, film->filmLength, film->longplay != 0)) {
-            return tr("The film (%1 min.) does not fit on the cassette \"%2\": %3 min. left.")
-                .arg(film->filmLength)
-                .arg(name)
-                .arg(catalogue::remainingMinutes(tapeLength, used));
-        }
     }
 
     // Accepted: the cassette takes its place in the plan, the film its room on the tape.
     if (isNew) {
         cassette = cassettes_.insert(key, Cassette{tapeLength, 0, plan_.cassettes.size()});
-        plan_.cassettes.push_back({name, tapeLength, true, {}});
+        plan_.cassettes.push_back({name, tapeLength, true, {}, 0});
     }
     if (!film)
         return std::nullopt;
     if (!cassette->planned) {
         cassette->planned = plan_.cassettes.size();
-        plan_.cassettes.push_back({name, tapeLength, false, {}});
+        plan_.cassettes.push_back({name, tapeLength, false, {}, 0});
     }
     store(film->tapeName, key);
     film->tapeLength = quint16(tapeLength);
@@ -426,6 +469,12 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
 }
 
 } // namespace
+
+int PlannedCassette::minutesOver() const
+{
+    const qint64 over = usedHalfMinutes - 2 * qint64{length};
+    return over > 0 ? int(std::min<qint64>((over + 1) / 2, std::numeric_limits<int>::max())) : 0;
+}
 
 int ImportPlan::newCassetteCount() const
 {

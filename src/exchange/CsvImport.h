@@ -37,6 +37,11 @@ struct PlannedCassette
     int length = 0; // of a new cassette: from its first row; else the cassette's own
     bool isNew = false;
     std::vector<ImportedFilm> films; // in file order; they go behind the cassette's last film
+    qint64 usedHalfMinutes = 0;      // tape all its films take once the import is done (see timeFactor())
+
+    // Minutes beyond the cassette's length once the import is done, a half minute counting as one;
+    // 0 when its films fit.
+    int minutesOver() const;
 };
 
 struct SkippedRow

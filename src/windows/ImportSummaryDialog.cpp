@@ -1,5 +1,6 @@
 #include "windows/ImportSummaryDialog.h"
 
+#include "exchange/Csv.h"
 #include "exchange/CsvImport.h"
 #include "ui/Forms.h"
 #include "ui/ReportList.h"
@@ -17,9 +18,10 @@ namespace windows {
 namespace {
 
 constexpr int kListHeight = 150;
-constexpr int kCassetteColumnWidth = 360;
+constexpr int kCassetteColumnWidth = 300;
 constexpr int kCountColumnWidth = 60;
-constexpr int kNewColumnWidth = 200;
+constexpr int kNewColumnWidth = 110;
+constexpr int kNoteColumnWidth = 150;
 constexpr int kLineColumnWidth = 60;
 constexpr int kReasonColumnWidth = 560;
 
@@ -38,8 +40,8 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     addedLabel_ = named(new QLabel(this), u"addedLabel"_s);
     addedList_ = named(new ui::ReportList(this), u"addedList"_s);
     addedList_->setModel(added_);
-    added_->setCaptions(QStringList(3));
-    addedList_->setColumnWidths({kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth});
+    added_->setCaptions(QStringList(4));
+    addedList_->setColumnWidths({kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth, kNoteColumnWidth});
     addedLabel_->setBuddy(addedList_);
     skippedLabel_ = named(new QLabel(this), u"skippedLabel"_s);
     skippedList_ = named(new ui::ReportList(this), u"skippedList"_s);
@@ -48,7 +50,10 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     skippedList_->setColumnWidths({kLineColumnWidth, kReasonColumnWidth});
     skippedLabel_->setBuddy(skippedList_);
     for (ui::ReportList* list : {addedList_, skippedList_})
-        list->setFixedSize(kCassetteColumnWidth + kCountColumnWidth + kNewColumnWidth + 24, kListHeight);
+        list->setFixedSize(kCassetteColumnWidth + kCountColumnWidth + kNewColumnWidth + kNoteColumnWidth + 24,
+                           kListHeight);
+    overfullLabel_ = named(new QLabel(this), u"overfullLabel"_s);
+    overfullLabel_->setWordWrap(true);
 
     importButton_ = named(new QPushButton(this), u"importButton"_s);
     importButton_->setDefault(true);
@@ -65,6 +70,7 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     layout->addSpacing(4);
     layout->addWidget(addedLabel_);
     layout->addWidget(addedList_);
+    layout->addWidget(overfullLabel_);
     layout->addSpacing(4);
     layout->addWidget(skippedLabel_);
     layout->addWidget(skippedList_);
@@ -92,9 +98,13 @@ void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QStrin
 
     QList<QVariantList> added;
     rowIsNew_.clear();
+    minutesOver_.clear();
     for (const exchange::PlannedCassette& cassette : plan.cassettes) {
-        added.append({cassette.name, int(cassette.films.size()), QString()});
+        // As the export writes the name: a control character of a damaged name would not show.
+        added.append(
+            {exchange::showControls(cassette.name), int(cassette.films.size()), QString(), QString()});
         rowIsNew_.append(cassette.isNew);
+        minutesOver_.append(cassette.minutesOver());
     }
     added_->clear();
     added_->appendRows(added);
@@ -121,9 +131,18 @@ void ImportSummaryDialog::retranslate()
     encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
     addedLabel_->setText(tr("&What will be added:"));
     ui::nameAfterLabel(addedList_, *addedLabel_);
-    added_->setCaptions({tr("Cassette"), tr("Films"), tr("Cassette is")});
-    for (int row = 0; row < rowIsNew_.size(); ++row)
+    added_->setCaptions({tr("Cassette"), tr("Films"), tr("Cassette is"), tr("Note")});
+    int overfull = 0;
+    for (int row = 0; row < rowIsNew_.size(); ++row) {
         added_->setValue(row, 2, rowIsNew_[row] ? tr("created") : tr("already there"));
+        const int over = minutesOver_[row];
+        added_->setValue(row, 3, over > 0 ? tr("over-full by %n min.", nullptr, over) : QString());
+        overfull += over > 0 ? 1 : 0;
+    }
+    // Taken all the same, as the archive holds over-full cassettes and every window shows them.
+    overfullLabel_->setText(tr(
+        "%n cassette(s) will be over-full, as the archive allows: see the notes above.", nullptr, overfull));
+    overfullLabel_->setVisible(overfull > 0);
     skippedLabel_->setText(tr("&Skipped rows:"));
     ui::nameAfterLabel(skippedList_, *skippedLabel_);
     skipped_->setCaptions({tr("Line"), tr("Reason")});

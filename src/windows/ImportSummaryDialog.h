@@ -18,8 +18,9 @@ class ReportModel;
 namespace windows {
 
 // What a CSV import would do, shown before anything changes: the encoding the file was read in, the
-// cassettes it creates, the films it adds to each cassette, and every row it skips with its line and
-// reason. Import accepts, Cancel rejects; the caller adds everything only after Import.
+// cassettes it creates, the films it adds to each cassette, a note for each it leaves over-full, and
+// every row it skips with its line and reason. Import accepts, Cancel rejects; the caller adds everything
+// only after Import.
 class ImportSummaryDialog final : public QDialog
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ private:
     QLabel* encodingLabel_;
     QLabel* addedLabel_;
     ui::ReportList* addedList_;
+    QLabel* overfullLabel_;
     QLabel* skippedLabel_;
     ui::ReportList* skippedList_;
     QPushButton* importButton_;
@@ -56,7 +58,8 @@ private:
     int newCassettes_ = 0;
     int films_ = 0;
     exchange::CsvEncoding encoding_ = exchange::CsvEncoding::Utf8;
-    QList<bool> rowIsNew_; // per row of the added list: a cassette the import creates
+    QList<bool> rowIsNew_;   // per row of the added list: a cassette the import creates
+    QList<int> minutesOver_; // per row of the added list: see PlannedCassette::minutesOver()
 };
 
 } // namespace windows

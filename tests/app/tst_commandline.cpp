@@ -42,15 +42,17 @@ private Q_SLOTS:
     void exportCsv_refusesTheArchiveFiles();
     void importCsv_withoutALock_warnsAndImports_data();
     void importCsv_withoutALock_warnsAndImports();
+    void importCsv_statusTellsWhatWasTaken_data();
+    void importCsv_statusTellsWhatWasTaken();
 
 private:
-    // The real program without a display, in a home of its own; its exit status, output on out, the
-    // standard error alone on errors.
-    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* errors = nullptr);
+    // The real program without a display, in a home of its own; its exit status, output on out (and the
+    // error output too unless err is given).
+    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* err = nullptr);
     QTemporaryDir home_;
 };
 
-int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QString* errors)
+int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QString* err)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -64,10 +66,10 @@ int TestCommandLine::runProgram(const QStringList& arguments, QString* out, QStr
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return -1;
     const QByteArray errorBytes = program.readAllStandardError();
+    if (err)
+        *err = QString::fromUtf8(errorBytes);
     if (out)
-        *out = QString::fromUtf8(program.readAllStandardOutput() + errorBytes);
-    if (errors)
-        *errors = QString::fromUtf8(errorBytes);
+        *out = QString::fromUtf8(program.readAllStandardOutput() + (err ? QByteArray() : errorBytes));
     return program.exitCode();
 }
 
@@ -268,8 +270,8 @@ void TestCommandLine::importCsv_refusesWhatItCannotAdd_data()
         "Long-play,Black/white,Seen,Deletable\r\n";
     const QByteArray fits = header + "Neu,100,Kurz,1990,,90,,,,,0,0,0,0\r\n";
     QTest::newRow("only a header") << header << QString() << u"archive"_s << u"Nothing was added"_s;
-    QTest::newRow("no row fits") << header + "Neu,10,Lang,1990,,90,,,,,0,0,0,0\r\n"
-                                 << QString() << u"archive"_s << u"line 2"_s;
+    QTest::newRow("no row taken") << header + "Neu,10,Lang,1990,,0,,,,,0,0,0,0\r\n"
+                                  << QString() << u"archive"_s << u"line 2"_s;
     QTest::newRow("held by another copy") << fits << u"held"_s << u"archive"_s << u"already open"_s;
     QTest::newRow("interrupted save, through a symbolic link")
         << fits << u"interrupted"_s << u"symlink"_s << u"was interrupted"_s;
@@ -403,6 +405,42 @@ void TestCommandLine::importCsv_withoutALock_warnsAndImports()
     QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, csv}, nullptr, &errors), 0);
     QVERIFY2(errors.contains(u"cannot be locked"_s), qPrintable(errors));
     QCOMPARE(testsupport::readFileBytes(archive).size(), qsizetype(catalogue::kRecordSize));
+void TestCommandLine::importCsv_statusTellsWhatWasTaken_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // a part of the standard output
+    QTest::addColumn<QString>("err"); // a part of the error output; none: it is empty
+    QTest::newRow("every row, one over-full")
+        << QByteArray("Neu,60,Lang,1990,,90,,,,,0,0,0,0\r\n") << 0
+        << u"Note: the cassette \"Neu\" is over-full by 30 minutes, as the archive allows."_s << QString();
+    QTest::newRow("a row skipped")
+        << QByteArray("Neu,60,Kurz,1990,,9,,,,,0,0,0,0\r\nNeu,60,X,1990,,0,,,,,0,0,0,0\r\n") << 3
+        << u"1 film added."_s << u"  line 3: The length \"0\""_s;
+    QTest::newRow("nothing added") << QByteArray("Neu,60,X,1990,,0,,,,,0,0,0,0\r\n") << 1
+                                   << u"0 films added."_s << u"Nothing was added"_s;
+}
+
+// 0 when every row was taken, 3 when some were skipped (each named on the error output), 1 when none.
+void TestCommandLine::importCsv_statusTellsWhatWasTaken()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QString file = home_.filePath(u"status.csv"_s);
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Cassette,Cassette length,Title,Year,Country,Length,Director,Actors,Genre,Story,Long-play,"
+              "Black/white,Seen,Deletable\r\n" +
+              rows);
+    csv.close();
+    QString output;
+    QString errors;
+    const QString archive = home_.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".RMA"_s);
+    QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output, &errors), status);
+    QVERIFY2(output.contains(out), qPrintable(output));
+    QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,21 +1,27 @@
 // Fuzz target for the CSV import and export. Whatever the bytes: decoding keeps every byte and says
-// where the bad ones were; planning never crashes, and every record it plans is one the film window
-// could have made and fits its cassette; applying the plan keeps the catalogue whole; and the
-// catalogue that results, or one made straight from the bytes, comes back equal through an export
-// and an import.
+// where the bad ones were; planning never crashes, and every record it plans is one the archive can
+// hold, its cassette's tape counted right; applying the plan keeps the catalogue whole; and the
+// catalogue that results, one made straight from the bytes, and the archive the bytes are when loaded
+// come back equal through an export and an import, the export holding nothing a terminal or a
+// spreadsheet would run.
 
+#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
+#include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
 #include "exchange/CsvText.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstddef>
@@ -23,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 using namespace catalogue;
@@ -75,24 +82,6 @@ void fillBase(Catalogue& catalogue)
     add("Leer", 180, "", 0);
 }
 
-bool isControl(QChar c, bool memo)
-{
-    const char16_t u = c.unicode();
-    if (memo && (u == u'\r' || u == u'\n'))
-        return false;
-    return u < 0x20 || (u >= 0x7F && u < 0xA0);
-}
-
-// The text a field holds, as the film window would see it: none but the import's characters.
-template <typename Field> void checkText(const Field& field, bool memo)
-{
-    const QString value = text(field);
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        check(!isControl(value[i], memo), "a planned text holds a control character");
-        check(value[i] != u'\n' || (i > 0 && value[i - 1] == u'\r'), "a planned memo holds a lone LF");
-    }
-}
-
 void checkRecord(const FilmRecord& r)
 {
     check(r.tapeName.length <= 50 && r.filmName.length <= 70 && r.country.length <= 70 &&
@@ -103,18 +92,55 @@ void checkRecord(const FilmRecord& r)
     check(isValidLength(r.filmLength), "a planned length is out of range");
     check(r.longplay <= 1 && r.blackWhite <= 1 && r.seen <= 1 && r.deletable <= 1,
           "a planned flag is not 0 or 1");
-    checkText(r.tapeName, false);
-    checkText(r.filmName, false);
-    checkText(r.country, false);
-    checkText(r.director, false);
-    checkText(r.genre, false);
-    checkText(r.actors, true);
-    checkText(r.story, true);
+}
+
+// A file read as UTF-16 or UTF-32 gives back its bytes once each U+FFFD of a bad unit is that unit again.
+void checkUnits(const QByteArray& bytes, const exchange::CsvText& file)
+{
+    const bool little =
+        file.encoding == exchange::CsvEncoding::Utf16LE || file.encoding == exchange::CsvEncoding::Utf32LE;
+    const bool wide =
+        file.encoding == exchange::CsvEncoding::Utf32LE || file.encoding == exchange::CsvEncoding::Utf32BE;
+    const int size = wide ? 4 : 2;
+    const auto unit = [&](quint32 value, int count) {
+        QByteArray out;
+        for (int i = 0; i < count; ++i)
+            out += char(value >> (8 * (little ? i : count - 1 - i)));
+        return out;
+    };
+    QByteArray again;
+    qsizetype from = 0;
+    const auto encode = [&](QStringView text) {
+        if (!wide) {
+            for (const QChar c : text)
+                again += unit(c.unicode(), 2);
+            return;
+        }
+        for (const char32_t c : text.toUcs4())
+            again += unit(c, 4);
+    };
+    for (const exchange::CsvText::BadByte& bad : file.badBytes) {
+        check(bad.at >= from && bad.at < file.text.size(), "bad units out of order");
+        check(file.text[bad.at] == QChar(QChar::ReplacementCharacter), "a bad unit is no U+FFFD");
+        check(bad.size == size || bad.at == file.text.size() - 1, "a unit cut short before the end");
+        encode(QStringView(file.text).sliced(from, bad.at - from));
+        again += unit(bad.value, bad.size);
+        from = bad.at + 1;
+    }
+    encode(QStringView(file.text).sliced(from));
+    check(bytes.endsWith(again), "UTF-16 or UTF-32 decoding loses bytes");
+    const qsizetype mark = bytes.size() - again.size();
+    check(mark == 0 ? file.encoding == exchange::CsvEncoding::Utf16LE : mark == size,
+          "a byte order mark is wrong");
 }
 
 // A file read as UTF-8 gives back its bytes once each U+FFFD of a bad byte is that byte again.
 void checkDecode(const QByteArray& bytes, const exchange::CsvText& file)
 {
+    if (file.encoding != exchange::CsvEncoding::Utf8 && file.encoding != exchange::CsvEncoding::Windows1252) {
+        checkUnits(bytes, file);
+        return;
+    }
     const bool byteOrderMark = bytes.startsWith(kByteOrderMark);
     const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? kByteOrderMark.size() : 0);
     QStringDecoder utf8(QStringConverter::Utf8,
@@ -174,6 +200,120 @@ void checkRoundTrip(const Catalogue& original)
         check(std::memcmp(a, b, offsetof(FilmRecord, diskPrev)) == 0, "an export imports another record");
 }
 
+// The bytes of a field that the CSV carries: a short string up to its length, a memo up to its NUL.
+template <std::size_t N> std::string_view carried(const ShortString<N>& field)
+{
+    return {field.chars, std::min<std::size_t>(field.length, N)};
+}
+
+template <std::size_t N> std::string_view carried(const char (&field)[N])
+{
+    return {field, strnlen(field, N - 1)};
+}
+
+bool sameFilm(const FilmRecord& a, const FilmRecord& b)
+{
+    return carried(a.filmName) == carried(b.filmName) && a.year == b.year &&
+           carried(a.country) == carried(b.country) && a.filmLength == b.filmLength &&
+           carried(a.director) == carried(b.director) && carried(a.actors) == carried(b.actors) &&
+           carried(a.genre) == carried(b.genre) && carried(a.story) == carried(b.story) &&
+           !a.longplay == !b.longplay && !a.blackWhite == !b.blackWhite && !a.seen == !b.seen &&
+           !a.deletable == !b.deletable;
+}
+
+// Nothing in an export that a terminal takes as a command (of C0 only the CR LF of row ends and of the
+// memos' line breaks, no DEL, no C1), no line break in a cell of one line, and no text cell that a
+// spreadsheet would run.
+void checkExportBytes(const QByteArray& csv)
+{
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const auto b = static_cast<unsigned char>(csv[i]);
+        if (b == '\r')
+            check(i + 1 < csv.size() && csv[i + 1] == '\n', "an export holds a lone CR");
+        else if (b == '\n')
+            check(i > 0 && csv[i - 1] == '\r', "an export holds a lone LF");
+        else
+            check(b >= 0x20 && b != 0x7F, "an export holds a C0 control or DEL");
+        if (b == 0xC2 && i + 1 < csv.size()) {
+            const auto next = static_cast<unsigned char>(csv[i + 1]);
+            check(next < 0x80 || next >= 0xA0, "an export holds a C1 control");
+        }
+    }
+    const exchange::CsvText file = exchange::decodeCsvFile(csv);
+    exchange::CsvReader reader(file.text);
+    exchange::CsvRecord row;
+    check(reader.next(row), "an export has no header");
+    while (reader.next(row)) {
+        check(row.fields.size() == exchange::CsvColumnCount, "an export row has another number of fields");
+        for (int column = 0; column < exchange::CsvColumnCount; ++column) {
+            const QString& cell = row.fields[column];
+            const bool memo = column == exchange::ColumnActors || column == exchange::ColumnStory;
+            check(memo || (!cell.contains(u'\r') && !cell.contains(u'\n')),
+                  "a cell of one line holds a line break");
+            if (cell.startsWith(exchange::kTextMark))
+                continue;
+            for (const QChar c : cell) {
+                if (exchange::isBlankOrControl(c.unicode()) ||
+                    exchange::controlShownAs(c.unicode()) != c.unicode())
+                    continue;
+                check(c != u'=' && c != u'+' && c != u'-' && c != u'@', "a cell a spreadsheet would run");
+                break;
+            }
+        }
+    }
+}
+
+// The bytes, padded to whole records, as an archive file the program loads: whatever its records hold,
+// an export imported into an empty catalogue gives back every cassette and film in its order, every
+// field the CSV carries, and exports to the very same bytes.
+void checkArchive(const std::uint8_t* data, std::size_t size)
+{
+    static const QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/rm-fuzz-csv-XXXXXX"));
+    const QString path = dir.filePath(QStringLiteral("archive.RMA"));
+    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    bytes.append(QByteArray(qsizetype((kRecordSize - size % kRecordSize) % kRecordSize), '\0'));
+    {
+        QFile file(path);
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+              "cannot write the archive");
+    }
+    Catalogue original;
+    check(loadArchive(original, path).sizeOk, "an archive of whole records does not load");
+    const QByteArray csv = exchange::exportCatalogue(original);
+    checkExportBytes(csv);
+
+    Catalogue copy;
+    exchange::ImportPlan plan = exchange::planImport(copy, exchange::decodeCsvFile(csv), headerNames());
+    if (!plan.fileError.isEmpty() || !plan.skipped.empty()) {
+        std::fprintf(stderr, "fuzz_csv: %s\n",
+                     qPrintable(plan.fileError.isEmpty() ? plan.skipped.front().reason : plan.fileError));
+    }
+    check(plan.fileError.isEmpty() && plan.skipped.empty(), "an archive's export does not import whole");
+    exchange::applyImport(copy, std::move(plan));
+    checkList(copy);
+    check(exchange::exportCatalogue(copy) == csv, "an archive's export imports into another export");
+
+    const std::vector<Cassette*>& before = original.cassettes();
+    const std::vector<Cassette*>& after = copy.cassettes();
+    check(before.size() == after.size(), "an archive's export imports another number of cassettes");
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        check(before[i]->nameBytes() == after[i]->nameBytes() && before[i]->length() == after[i]->length(),
+              "an archive's export imports another cassette");
+        std::vector<const FilmRecord*> films;
+        for (const FilmRecord* r : before[i]->records()) {
+            if (!r->isPlaceholder())
+                films.push_back(r);
+        }
+        check(films.size() == std::size_t(after[i]->filmCount()),
+              "an archive's export imports another film count");
+        std::size_t at = 0;
+        for (const FilmRecord* r : after[i]->records()) {
+            if (!r->isPlaceholder())
+                check(sameFilm(*films[at++], *r), "an archive's export imports another film");
+        }
+    }
+}
+
 // The plan of bytes against the base catalogue, checked, applied, and sent round.
 void checkPlan(const exchange::CsvText& file)
 {
@@ -212,13 +352,13 @@ void checkPlan(const exchange::CsvText& file)
     for (const exchange::PlannedCassette& cassette : plan.cassettes) {
         bool exact = false;
         const QByteArray key = cp1252::encode(cassette.name, &exact);
-        check(exact && !cassette.name.trimmed().isEmpty() && key.size() <= kTapeNameCapacity,
-              "a planned cassette name cannot be stored");
+        check(exact && key.size() <= kTapeNameCapacity, "a planned cassette name cannot be stored");
         check(!planned.contains(key), "a cassette planned twice");
         planned.insert(key);
         check(cassette.isNew != tapes.contains(key), "a cassette is new and there, or neither");
         if (cassette.isNew) {
-            check(isValidLength(cassette.length), "a new cassette's length is out of range");
+            check(cassette.length >= 0 && cassette.length <= kLargestNumber,
+                  "a new cassette's length is out of range");
             tapes.insert(key, {cassette.length, 0});
             placeholdersAdded += cassette.films.empty() ? 1 : 0;
         } else {
@@ -236,8 +376,12 @@ void checkPlan(const exchange::CsvText& file)
             lastLine = film.line;
             lines.push_back(film.line);
             tape.used += qint64{timeFactor(r)} * r.filmLength;
-            check(tape.used <= 2 * qint64{tape.length}, "the planned films do not fit their cassette");
         }
+        // Over-full cassettes are taken, and their excess told.
+        check(cassette.usedHalfMinutes == tape.used, "a planned cassette's tape is counted wrong");
+        check((cassette.minutesOver() > 0) == (tape.used > 2 * qint64{tape.length}) &&
+                  2 * qint64{cassette.minutesOver()} >= tape.used - 2 * qint64{tape.length},
+              "a planned cassette's excess is told wrong");
     }
     std::sort(lines.begin(), lines.end());
     check(std::adjacent_find(lines.begin(), lines.end()) == lines.end(), "a row planned and skipped");
@@ -268,21 +412,16 @@ public:
         return low | next() << 8;
     }
 
-    // A length byte, then up to that many bytes (no more than capacity), made into a text the
-    // import accepts: control characters become letters, and in a memo a lone LF becomes a CR, as
-    // a record written by the film window never holds one.
+    // A length byte, then up to that many bytes (no more than capacity), control characters and all;
+    // a memo, which ends at its first NUL, holds none.
     QByteArray text(std::size_t capacity, bool memo)
     {
         const std::size_t length =
             std::min<std::size_t>(next() % (capacity + 1), size_ - std::min(at_, size_));
         QByteArray bytes;
         for (std::size_t i = 0; i < length; ++i) {
-            char b = char(next());
-            if (memo && b == '\n' && !bytes.endsWith('\r'))
-                b = '\r';
-            if (!(memo && (b == '\r' || b == '\n')) && isControl(cp1252::decode(&b, 1).front(), false))
-                b = char('a' + static_cast<unsigned char>(b) % 26);
-            bytes += b;
+            const char b = char(next());
+            bytes += memo && b == 0 ? 'n' : b;
         }
         return bytes;
     }
@@ -317,9 +456,7 @@ void checkBuiltCatalogue(const std::uint8_t* data, std::size_t size)
         const unsigned choice = bytes.next();
         std::size_t cassette = choice % 8;
         if (cassette >= names.size()) {
-            QByteArray name = bytes.text(kTapeNameCapacity, false);
-            if (cp1252::decode(name.constData(), name.size()).trimmed().isEmpty())
-                name.prepend('N').truncate(kTapeNameCapacity);
+            const QByteArray name = bytes.text(kTapeNameCapacity, false);
             // A cassette is its exact name; names differing in letter case only are two of them.
             const auto known = byName.constFind(name);
             if (known != byName.constEnd()) {
@@ -371,5 +508,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkPlan(exchange::decodeCsvFile(header + bytes));
 
     checkBuiltCatalogue(data, size);
+    checkArchive(data, size);
     return 0;
 }

@@ -152,7 +152,41 @@ csv_corpus = {
     # a mark right behind a bad byte was dropped too.
     "sequence-cut-at-end": b"\xef\xbb\xbfCas\xef\xbb",
     "mark-behind-bad-byte": b"\xef\xbb\xbfCas\xef\xbb\xef\xbb\xbfCassette\r\n",
+    # What spreadsheets save as "Unicode text", and the other byte orders and widths.
+    "utf16le-tabs-bom": b"\xff\xfe" + (csv_row(EN, "\t") + film_row("Zürich", "240", "Grün", sep="\t")).encode("utf-16-le"),
+    "utf16le-tabs-no-bom": (csv_row(EN, "\t") + film_row("Tabs", "100", "Eins", sep="\t")).encode("utf-16-le"),
+    "utf16be-bom": b"\xfe\xff" + utf8(header, film_row("Neu", "100", "\U0001F3AC")).decode().encode("utf-16-be"),
+    "utf32le-bom": b"\xff\xfe\0\0" + utf8(header, film_row("Neu", "100", "Öl")).decode().encode("utf-32-le"),
+    "utf32be-bom-cut": (b"\0\0\xfe\xff" + utf8(header, film_row("Neu", "100", "x")).decode().encode("utf-32-be"))[:-3],
+    "utf16le-lone-surrogate": b"\xff\xfe" + utf8(header).decode().encode("utf-16-le") + b"N\0\x00\xd8,\0",
+    "duplicate-title": BOM + utf8(csv_row(EN + ["Titel"]), film_row("Neu", "100", "T")[:-2] + ",X\r\n"),
+    # Texts as the export shows control characters, and the counts an archive holds but a window would
+    # not let a user type: all taken.
+    "shown-controls": BOM + utf8(
+        header, film_row("\u241b[31m\u2400", "0", "\u240d\u240a\ue081\u2421", actors='"a\r\nb\u240a"'),
+        film_row("", "0", "'\u2409=1+1", minutes="65535", year="65535"), csv_row(["   ", "65535"] + [""] * 13),
+        film_row("Voll", "60", "Zu lang", minutes="600"), csv_row([""] * 15)),
 }
+
+# Archives the CSV target also loads and sends round: what an archive holds that no window would make.
+def over_full(tape, minutes, **more):
+    return record(tape=tape, tape_length=60, film=b"Lang", film_length=minutes, year=0, **more)
+
+
+controls = bytes(range(0x00, 0x20)) + b"\x7f\x81\x8d\x8f\x90\x9d"
+csv_archives = {
+    "archive-over-full-and-zero-length": over_full(b"Voll", 50) + over_full(b"Voll", 50, flags=(1, 0, 0, 0)) +
+                                         record(tape=b"Null", tape_length=0, film=b"X", film_length=1),
+    "archive-controls": record(tape=b"\x1b[2J\x00" + controls[:20], film=controls, film_length=90,
+                               country=b"\r\n", director=b"\t=cmd", genre=b" @x",
+                               actors=b"a\r\nb\nc\rd" + controls[1:], story=b"\x1b]0;x\x07" + controls[1:]),
+    "archive-names-and-extremes": record(tape=b"abc", film=b"=1+1", film_length=0xFFFF, year=0xFFFF, flags=(2, 0x80, 0xFF, 1)) +
+                                  record(tape=b"ABC", film=b"'x", film_length=1, actors=b"x" * 400, story=b"-" * 600) +
+                                  record(tape=b"", tape_length=0xFFFF) + record(tape=b"   ", film=b"\xa0+1", film_length=2),
+}
+
+for name, data in csv_archives.items():
+    csv_corpus[name] = data
 
 for folder_name, files in (("corpus", corpus), ("corpus-csv", csv_corpus)):
     folder = pathlib.Path(__file__).resolve().parent / folder_name

@@ -68,8 +68,8 @@ void TestExchange::import_addsOnlyWhenConfirmed_data()
     QTest::newRow("confirmed") << true;
 }
 
-// A file with German headers, read while the language is English: one row joins "Krimis", two create
-// "Neu", one is skipped.
+// A file with German headers, read while the language is English: one row joins "Krimis", three create
+// "Neu" and leave it over-full, which the summary notes, one is skipped.
 void TestExchange::import_addsOnlyWhenConfirmed()
 {
     QFETCH(bool, confirm);
@@ -82,6 +82,7 @@ void TestExchange::import_addsOnlyWhenConfirmed()
                "Krimis,240,Der dritte Mann,1949,GB,104,,,,,0,1,0,0\r\n"
                "Neu,60,Eins,1990,D,30,,,,,0,0,0,0\r\n"
                "Neu,60,Zu lang,1990,D,31,,,,,0,0,0,0\r\n"
+               "Neu,60,Ohne L\xC3\xA4nge,1990,D,0,,,,,0,0,0,0\r\n"
                "Neu,60,Zwei,1990,D,60,,,,,1,0,0,0\r\n");
     file.close();
 
@@ -90,21 +91,24 @@ void TestExchange::import_addsOnlyWhenConfirmed()
     modal.queueShown<windows::ImportSummaryDialog>([confirm](windows::ImportSummaryDialog* summary) {
         QCOMPARE(summary->addedList()->rowCount(), 2);
         QCOMPARE(summary->addedList()->caption(1), u"Neu"_s);
-        QCOMPARE(summary->addedList()->value(1, 1).toInt(), 2);
+        QCOMPARE(summary->addedList()->value(1, 1).toInt(), 3);
+        QCOMPARE(summary->addedList()->value(0, 3).toString(), QString());
+        QCOMPARE(summary->addedList()->value(1, 3).toString(), u"over-full by 31 min."_s);
+        QVERIFY(!widget<QLabel>(summary, u"overfullLabel"_s)->isHidden());
         QCOMPARE(summary->skippedList()->rowCount(), 1);
-        QCOMPARE(summary->skippedList()->caption(0), u"4"_s);
+        QCOMPARE(summary->skippedList()->caption(0), u"5"_s);
         widget<QPushButton>(summary, confirm ? u"importButton"_s : u"cancelButton"_s)->click();
     });
     widget<QAction>(fixture.mainWindow.get(), u"importAction"_s)->trigger();
 
-    QCOMPARE(fixture.catalogue.recordCount(), confirm ? 4 : 1);
-    QCOMPARE(fixture.catalogue.filmTotal(), confirm ? 4 : 1);
+    QCOMPARE(fixture.catalogue.recordCount(), confirm ? 5 : 1);
+    QCOMPARE(fixture.catalogue.filmTotal(), confirm ? 5 : 1);
     QCOMPARE(fixture.list()->rowCount(), confirm ? 2 : 1);
     QCOMPARE(fixture.row(0),
              (QStringList{u"Krimis"_s, u"240"_s, confirm ? u"2"_s : u"1"_s, confirm ? u"36"_s : u"140"_s}));
     if (confirm) {
-        QCOMPARE(fixture.row(1), (QStringList{u"Neu"_s, u"60"_s, u"2"_s, u"0"_s}));
-        QCOMPARE(fixture.label(u"filmCountLabel"_s)->text(), u"4 Films"_s);
+        QCOMPARE(fixture.row(1), (QStringList{u"Neu"_s, u"60"_s, u"3"_s, u"-31"_s}));
+        QCOMPARE(fixture.label(u"filmCountLabel"_s)->text(), u"5 Films"_s);
     }
 }
 

@@ -68,12 +68,12 @@
         <translation>Der Name %1 enthält Bytes, die kein gültiger Text sind; die Datei kann so nicht genau benannt werden. Benennen Sie sie um.</translation>
     </message>
     <message>
-        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window.</source>
-        <translation>Fügt die Kassetten und Filme der CSV-Datei &lt;Datei&gt; dem Archiv hinzu, nennt, was hinzugefügt und übersprungen wurde, und endet, ohne Fenster.</translation>
-    </message>
-    <message>
         <source>Export and import cannot be done in one run.</source>
         <translation>Export und Import sind nicht in einem Lauf möglich.</translation>
+    </message>
+    <message>
+        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window: with status 0 when it took every row, 3 when it skipped some, 1 when it added nothing.</source>
+        <translation>Fügt die Kassetten und Filme der CSV-Datei &lt;Datei&gt; dem Archiv hinzu, nennt, was hinzugefügt und übersprungen wurde, und endet, ohne Fenster: mit Status 0, wenn jede Zeile übernommen wurde, 3, wenn einige übersprungen wurden, 1, wenn nichts hinzugefügt wurde.</translation>
     </message>
 </context>
 <context>
@@ -189,14 +189,6 @@
         <translation>Die Zeile hat %1 Felder, die erste Zeile hat %2.</translation>
     </message>
     <message>
-        <source>The cassette name is empty.</source>
-        <translation>Die Kassettenbezeichnung ist leer.</translation>
-    </message>
-    <message>
-        <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
-        <translation>Der Film (%1 min.) passt nicht auf die Kassette &quot;%2&quot;: noch %3 min. frei.</translation>
-    </message>
-    <message>
         <source>The first row of the file is not the header row of a catalogue exported as CSV: no comma, semicolon or tab separates its columns. The columns expected are: %1.</source>
         <translation>Die erste Zeile der Datei ist nicht die Kopfzeile eines als CSV exportierten Katalogs: Kein Komma, Semikolon oder Tabulator trennt ihre Spalten. Erwartet werden die Spalten: %1.</translation>
     </message>
@@ -233,10 +225,6 @@
         <translation>%1 enthält das Byte 0x%2, das kein gültiges UTF-8 ist.</translation>
     </message>
     <message>
-        <source>The cassette name holds only blanks.</source>
-        <translation>Die Kassettenbezeichnung besteht nur aus Leerzeichen.</translation>
-    </message>
-    <message>
         <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
         <translation>Das Anführungszeichen aus Zeile %1 wird nie geschlossen; ab Zeile %1 wurde nichts gelesen.</translation>
     </message>
@@ -249,8 +237,24 @@
         <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis %2.</translation>
     </message>
     <message>
-        <source>The cassette length &quot;%1&quot; is not a number from 1 to %2.</source>
-        <translation>Die Kassettenlänge &quot;%1&quot; ist keine Zahl von 1 bis %2.</translation>
+        <source>Columns %1 and %2 of the first row both name the column &quot;%3&quot;; each column may be named only once.</source>
+        <translation>Die Spalten %1 und %2 der ersten Zeile nennen beide die Spalte „%3“; jede Spalte darf nur einmal genannt werden.</translation>
+    </message>
+    <message>
+        <source>%1 holds 0x%2, which is not valid %3.</source>
+        <translation>%1 enthält 0x%2, das kein gültiges %3 ist.</translation>
+    </message>
+    <message>
+        <source>The row holds 0x%1, which is not valid %2.</source>
+        <translation>Die Zeile enthält 0x%1, das kein gültiges %2 ist.</translation>
+    </message>
+    <message>
+        <source>The row holds no value.</source>
+        <translation>Die Zeile enthält keinen Wert.</translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 0 to %2.</source>
+        <translation>Die Kassettenlänge „%1“ ist keine Zahl von 0 bis %2.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +341,13 @@
     <message>
         <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
         <translation>Das Archiv „%1“ kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv könnte die Änderungen dieses Imports überschreiben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: the cassette &quot;%1&quot; is over-full by %n minute(s), as the archive allows.</source>
+        <translation>
+            <numerusform>Hinweis: Die Kassette „%1“ ist um %n Minute überfüllt, wie das Archiv es zulässt.</numerusform>
+            <numerusform>Hinweis: Die Kassette „%1“ ist um %n Minuten überfüllt, wie das Archiv es zulässt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1247,24 @@
     <message>
         <source>Encoding: %1</source>
         <translation>Zeichenkodierung: %1</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message numerus="yes">
+        <source>over-full by %n min.</source>
+        <translation>
+            <numerusform>um %n min. überfüllt</numerusform>
+            <numerusform>um %n min. überfüllt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s) will be over-full, as the archive allows: see the notes above.</source>
+        <translation>
+            <numerusform>%n Kassette wird überfüllt sein, wie das Archiv es zulässt: siehe die Hinweise oben.</numerusform>
+            <numerusform>%n Kassetten werden überfüllt sein, wie das Archiv es zulässt: siehe die Hinweise oben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

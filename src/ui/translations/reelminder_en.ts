@@ -68,11 +68,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window.</source>
+        <source>Export and import cannot be done in one run.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export and import cannot be done in one run.</source>
+        <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window: with status 0 when it took every row, 3 when it skipped some, 1 when it added nothing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -189,14 +189,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The cassette name is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The film (%1 min.) does not fit on the cassette &quot;%2&quot;: %3 min. left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The first row of the file is not the header row of a catalogue exported as CSV: no comma, semicolon or tab separates its columns. The columns expected are: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -233,10 +225,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The cassette name holds only blanks.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The quoted field opened on line %1 is never closed: the file from line %1 on was not read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -249,7 +237,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The cassette length &quot;%1&quot; is not a number from 1 to %2.</source>
+        <source>Columns %1 and %2 of the first row both name the column &quot;%3&quot;; each column may be named only once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds 0x%2, which is not valid %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row holds 0x%1, which is not valid %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row holds no value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cassette length &quot;%1&quot; is not a number from 0 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -337,6 +341,13 @@
     <message>
         <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the changes made by this import.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: the cassette &quot;%1&quot; is over-full by %n minute(s), as the archive allows.</source>
+        <translation>
+            <numerusform>Note: the cassette &quot;%1&quot; is over-full by %n minute, as the archive allows.</numerusform>
+            <numerusform>Note: the cassette &quot;%1&quot; is over-full by %n minutes, as the archive allows.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1247,24 @@
     <message>
         <source>Encoding: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>over-full by %n min.</source>
+        <translation>
+            <numerusform>over-full by %n min.</numerusform>
+            <numerusform>over-full by %n min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s) will be over-full, as the archive allows: see the notes above.</source>
+        <translation>
+            <numerusform>%n cassette will be over-full, as the archive allows: see the notes above.</numerusform>
+            <numerusform>%n cassettes will be over-full, as the archive allows: see the notes above.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
