@@ -405,6 +405,8 @@ void TestCommandLine::importCsv_withoutALock_warnsAndImports()
     QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, csv}, nullptr, &errors), 0);
     QVERIFY2(errors.contains(u"cannot be locked"_s), qPrintable(errors));
     QCOMPARE(testsupport::readFileBytes(archive).size(), qsizetype(catalogue::kRecordSize));
+}
+
 void TestCommandLine::importCsv_statusTellsWhatWasTaken_data()
 {
     QTest::addColumn<QByteArray>("rows");
