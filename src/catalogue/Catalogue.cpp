@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace catalogue {
 
@@ -47,6 +48,27 @@ void copyFilmFields(FilmRecord& to, const FilmRecord& from)
     to.blackWhite = from.blackWhite;
     to.seen = from.seen;
     to.deletable = from.deletable;
+}
+
+Catalogue::Batch::Batch(Catalogue& catalogue, bool holdsBack) : catalogue_(catalogue), holdsBack_(holdsBack)
+{
+    ++catalogue_.scopesOpen_;
+    if (holdsBack_) {
+        ++catalogue_.batchesHolding_;
+        catalogue_.batched_ = true;
+    }
+}
+
+Catalogue::Batch::~Batch()
+{
+    if (holdsBack_)
+        --catalogue_.batchesHolding_;
+    if (--catalogue_.scopesOpen_ > 0)
+        return;
+    const bool batched = std::exchange(catalogue_.batched_, false);
+    if (batched)
+        Q_EMIT catalogue_.batchFinished();
+    Q_EMIT catalogue_.changesFinished();
 }
 
 Catalogue::Catalogue(QObject* parent) : QObject(parent) {}
@@ -184,6 +206,7 @@ FilmRecord* Catalogue::appendRecord(std::unique_ptr<FilmRecord> record)
 
 void Catalogue::releaseAll()
 {
+    const Batch operation(*this, false);
     // A loop, not a recursive chain of owners: 100,000 records must not exhaust the stack.
     FilmRecord* x = head_;
     while (x) {
@@ -198,7 +221,8 @@ void Catalogue::releaseAll()
     byName_.clear();
     indexed_ = false;
     Q_EMIT catalogueReset();
-    Q_EMIT totalsChanged();
+    if (tellsEachItem())
+        Q_EMIT totalsChanged();
 }
 
 void Catalogue::rekey(Cassette& cassette, std::string_view name)
@@ -227,6 +251,7 @@ void Catalogue::reinstate(std::unique_ptr<Cassette> cassette, std::size_t at)
 
 Cassette* Catalogue::createCassette(QStringView name, int length, Change* change)
 {
+    const Batch operation(*this, false);
     ensureIndexed();
     auto record = newRecord();
     setText(record->tapeName, name);
@@ -237,16 +262,19 @@ Cassette* Catalogue::createCassette(QStringView name, int length, Change* change
     const auto [cassette, isNew] = file(r, nullptr);
     if (change)
         change->steps_.emplace_back(Change::Records{true, {r}, {}});
-    if (isNew)
-        Q_EMIT cassetteAdded(cassette);
-    else
-        Q_EMIT cassetteChanged(cassette);
-    Q_EMIT totalsChanged();
+    if (tellsEachItem()) {
+        if (isNew)
+            Q_EMIT cassetteAdded(cassette);
+        else
+            Q_EMIT cassetteChanged(cassette);
+        Q_EMIT totalsChanged();
+    }
     return cassette;
 }
 
 void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length, Change* change)
 {
+    const Batch operation(*this, false);
     Change::Rename step;
     step.cassette = &cassette;
     step.own = cassette.records_;
@@ -292,12 +320,15 @@ void Catalogue::rename(Change::Rename& step)
         Q_EMIT cassetteRemoved();
     }
     rekey(cassette, newName);
-    Q_EMIT cassetteChanged(&cassette);
-    Q_EMIT totalsChanged();
+    if (tellsEachItem()) {
+        Q_EMIT cassetteChanged(&cassette);
+        Q_EMIT totalsChanged();
+    }
 }
 
 void Catalogue::removeCassette(Cassette& cassette, Change* change)
 {
+    const Batch operation(*this, false);
     Notes notes;
     std::vector<FilmRecord*> records = cassette.records_;
     Change::Taken taken = takeOut(records, notes);
@@ -310,6 +341,7 @@ void Catalogue::removeCassette(Cassette& cassette, Change* change)
 FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before,
                                Change* change)
 {
+    const Batch operation(*this, false);
     FilmRecord* film = nullptr;
     if (cassette.filmCount() == 0) {
         // The empty cassette's placeholder takes the film.
@@ -334,14 +366,17 @@ FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, con
         if (change)
             change->steps_.emplace_back(Change::Records{true, {film}, {}});
     }
-    Q_EMIT cassetteChanged(&cassette);
-    Q_EMIT totalsChanged();
+    if (tellsEachItem()) {
+        Q_EMIT cassetteChanged(&cassette);
+        Q_EMIT totalsChanged();
+    }
     return film;
 }
 
 void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films,
                             Change* change)
 {
+    const Batch operation(*this, false);
     Change::Records added{true, {}, {}};
     for (std::unique_ptr<FilmRecord>& record : films) {
         record->tapeName = cassette.firstRecord()->tapeName;
@@ -370,12 +405,15 @@ void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<Film
     }
     if (change && !added.records.empty())
         change->steps_.emplace_back(std::move(added));
-    Q_EMIT cassetteChanged(&cassette);
-    Q_EMIT totalsChanged();
+    if (tellsEachItem()) {
+        Q_EMIT cassetteChanged(&cassette);
+        Q_EMIT totalsChanged();
+    }
 }
 
 void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields, Change* change)
 {
+    const Batch operation(*this, false);
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
     if (change)
@@ -385,12 +423,15 @@ void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields, Change* c
     copyFilmFields(film, fields);
     cassette->count(film, +1);
     countFilm(film, +1);
-    Q_EMIT filmChanged(&film);
-    Q_EMIT cassetteChanged(cassette);
+    if (tellsEachItem()) {
+        Q_EMIT filmChanged(&film);
+        Q_EMIT cassetteChanged(cassette);
+    }
 }
 
 void Catalogue::removeFilm(FilmRecord& film, Change* change)
 {
+    const Batch operation(*this, false);
     Cassette* const cassette = cassetteOf(film);
     Q_ASSERT(cassette);
     if (cassette->filmCount() > 1) {
@@ -408,8 +449,10 @@ void Catalogue::removeFilm(FilmRecord& film, Change* change)
     countFilm(film, -1);
     cassette->count(film, -1);
     film.filmLength = 0;
-    Q_EMIT cassetteChanged(cassette);
-    Q_EMIT totalsChanged();
+    if (tellsEachItem()) {
+        Q_EMIT cassetteChanged(cassette);
+        Q_EMIT totalsChanged();
+    }
 }
 
 } // namespace catalogue

@@ -48,6 +48,26 @@ class Catalogue final : public QObject
     Q_DISABLE_COPY_MOVE(Catalogue)
 
 public:
+    // While one lives, the operations hold back cassetteAdded, cassetteChanged, filmChanged and
+    // totalsChanged; when the outermost one ends, batchFinished() tells that they happened, once, so
+    // that a list answers an import of thousands of cassettes with one pass. What is about to go is
+    // still told at once: a listener must let go of it while it is whole.
+    class Batch final
+    {
+        Q_DISABLE_COPY_MOVE(Batch)
+
+    public:
+        explicit Batch(Catalogue& catalogue) : Batch(catalogue, true) {}
+        ~Batch();
+
+    private:
+        friend class Catalogue;
+        Batch(Catalogue& catalogue, bool holdsBack);
+
+        Catalogue& catalogue_;
+        const bool holdsBack_;
+    };
+
     explicit Catalogue(QObject* parent = nullptr);
     ~Catalogue() override;
 
@@ -131,6 +151,12 @@ Q_SIGNALS:
     void filmAboutToBeRemoved(catalogue::FilmRecord* film);
     // The record count, the film total or the number of cassettes changed.
     void totalsChanged();
+    // The outermost batch ended: cassettes may have come and changed, films changed and the totals
+    // with them, untold one by one. Told before changesFinished().
+    void batchFinished();
+    // An operation done outside a batch, or the outermost batch, has ended and told all it tells: the
+    // moment for a listener that gathers changes to answer them once.
+    void changesFinished();
 
 private:
     struct NameHash
@@ -167,6 +193,12 @@ private:
     void rename(Change::Rename& rename);
     void unrename(Change::Rename& rename);
     void tell(const Notes& notes);
+    // False inside a batch, where the per-item signals are held back.
+    bool tellsEachItem() const { return batchesHolding_ == 0; }
+
+    int scopesOpen_ = 0;
+    int batchesHolding_ = 0;
+    bool batched_ = false;
 
     ArchiveFiles archiveFiles_;
     FilmRecord* head_ = nullptr;

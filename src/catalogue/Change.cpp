@@ -162,8 +162,10 @@ void Catalogue::putBack(Change::Taken& taken, Notes& notes)
     renumber(first);
     taken.cassettes.clear();
     // Told in catalogue order, each once the whole catalogue is back in place.
-    for (Cassette* cassette : back)
-        Q_EMIT cassetteAdded(cassette);
+    for (Cassette* cassette : back) {
+        if (tellsEachItem())
+            Q_EMIT cassetteAdded(cassette);
+    }
 }
 
 void Catalogue::swapImage(Change::Image& image, Notes& notes)
@@ -185,13 +187,15 @@ void Catalogue::swapImage(Change::Image& image, Notes& notes)
     countFilm(r, +1);
     // The name within its length stays: only bytes beyond it, or the film's, differ.
     Q_ASSERT(cassetteOf(r) == cassette);
-    if (!r.isPlaceholder())
+    if (!r.isPlaceholder() && tellsEachItem())
         Q_EMIT filmChanged(&r);
     notes.changed.push_back(cassette);
 }
 
 void Catalogue::tell(const Notes& notes)
 {
+    if (!tellsEachItem())
+        return;
     std::unordered_set<const Cassette*> told;
     for (Cassette* cassette : notes.changed) {
         // One that went meanwhile was told so already.
@@ -203,6 +207,7 @@ void Catalogue::tell(const Notes& notes)
 
 void Catalogue::revert(Change& change)
 {
+    const Batch operation(*this, false);
     Notes notes;
     for (auto it = change.steps_.rbegin(); it != change.steps_.rend(); ++it) {
         std::visit(
@@ -226,6 +231,7 @@ void Catalogue::revert(Change& change)
 
 void Catalogue::reapply(Change& change)
 {
+    const Batch operation(*this, false);
     Notes notes;
     for (Change::Step& s : change.steps_) {
         std::visit(
@@ -260,12 +266,15 @@ void Catalogue::unrename(Change::Rename& step)
         cassette.recount();
     }
     // Renamed back before the other returns: a list keyed by name sees the name free first.
-    Q_EMIT cassetteChanged(&cassette);
+    if (tellsEachItem())
+        Q_EMIT cassetteChanged(&cassette);
     if (step.joined) {
         reinstate(std::move(step.joinedOut), step.joinedAt);
-        Q_EMIT cassetteAdded(step.joined);
+        if (tellsEachItem())
+            Q_EMIT cassetteAdded(step.joined);
     }
-    Q_EMIT totalsChanged();
+    if (tellsEachItem())
+        Q_EMIT totalsChanged();
 }
 
 } // namespace catalogue

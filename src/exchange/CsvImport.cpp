@@ -508,6 +508,8 @@ std::optional<ImportPlan> planImport(const catalogue::Catalogue& catalogue, cons
 void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change,
                  const catalogue::Progress& progress)
 {
+    // Thousands of cassettes: the lists answer once, at the end.
+    const catalogue::Catalogue::Batch batch(catalogue);
     for (std::size_t i = 0; i < plan.cassettes.size(); ++i) {
         if (i % kProgressStep == 0)
             progress.advance(qint64(i), qint64(plan.cassettes.size()));

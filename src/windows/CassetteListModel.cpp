@@ -19,6 +19,7 @@ CassetteListModel::CassetteListModel(catalogue::Catalogue& catalogue, QObject* p
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &CassetteListModel::changeCassette);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
             &CassetteListModel::removeCassette);
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, &CassetteListModel::catchUp);
 }
 
 void CassetteListModel::rebuild()
@@ -165,6 +166,23 @@ void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
 void CassetteListModel::removeCassette(catalogue::Cassette* cassette)
 {
     leave(cassette, foldedName_.value(cassette));
+}
+
+void CassetteListModel::catchUp()
+{
+    for (catalogue::Cassette* cassette : catalogue_.cassettes()) {
+        const QString folded = cassette->name().toCaseFolded();
+        const auto known = foldedName_.constFind(cassette);
+        if (known == foldedName_.cend()) {
+            join(cassette, folded);
+        } else if (*known != folded) {
+            const QString old = *known;
+            leave(cassette, old);
+            join(cassette, folded);
+        }
+    }
+    if (!rows_.empty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 } // namespace windows

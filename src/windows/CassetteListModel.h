@@ -53,6 +53,8 @@ private:
     void addCassette(catalogue::Cassette* cassette);
     void changeCassette(catalogue::Cassette* cassette);
     void removeCassette(catalogue::Cassette* cassette);
+    // After a batch: the cassettes it added or renamed take their rows, and every row its counts.
+    void catchUp();
     // Files the cassette under its folded name; the first of a name holds its row.
     void join(catalogue::Cassette* cassette, const QString& folded);
     void leave(catalogue::Cassette* cassette, const QString& folded);

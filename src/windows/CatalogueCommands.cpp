@@ -6,6 +6,8 @@
 
 #include <QUndoStack>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace windows {
@@ -75,6 +77,10 @@ void CatalogueCommand::push(QUndoStack& stack, std::unique_ptr<CatalogueCommand>
 
 void CatalogueCommand::undo()
 {
+    // An import takes back or brings again thousands of records: the lists answer once.
+    std::optional<catalogue::Catalogue::Batch> batch;
+    if (kind_ == Kind::Import)
+        batch.emplace(catalogue_);
     catalogue_.revert(change_);
 }
 
@@ -84,6 +90,9 @@ void CatalogueCommand::redo()
         made_ = false;
         return;
     }
+    std::optional<catalogue::Catalogue::Batch> batch;
+    if (kind_ == Kind::Import)
+        batch.emplace(catalogue_);
     catalogue_.reapply(change_);
 }
 

@@ -5,7 +5,6 @@
 #include "catalogue/RecordText.h"
 
 #include <QFont>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -20,16 +19,19 @@ constexpr quintptr kGroupRow = 0;
 } // namespace
 
 DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractItemModel(parent), catalogue_(catalogue), refreshTimer_(new QTimer(this)),
-      captions_(ColumnCount)
+    : QAbstractItemModel(parent), catalogue_(catalogue), captions_(ColumnCount)
 {
-    refreshTimer_->setSingleShot(true);
-    refreshTimer_->setInterval(0);
-    connect(refreshTimer_, &QTimer::timeout, this, &DuplicatesModel::refresh);
+    // Changes are gathered and the groups found once the change is whole, so that an import costs
+    // one pass.
     const auto later = [this] {
         if (active_)
-            refreshTimer_->start();
+            stale_ = true;
     };
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, later);
+    connect(&catalogue_, &catalogue::Catalogue::changesFinished, this, [this] {
+        if (stale_)
+            refresh();
+    });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
@@ -64,7 +66,7 @@ void DuplicatesModel::setActive(bool active)
         refresh();
         return;
     }
-    refreshTimer_->stop();
+    stale_ = false;
     beginResetModel();
     groups_.clear();
     endResetModel();
@@ -72,7 +74,7 @@ void DuplicatesModel::setActive(bool active)
 
 void DuplicatesModel::refresh()
 {
-    refreshTimer_->stop();
+    stale_ = false;
     beginResetModel();
     if (active_)
         groups_ = catalogue::findDuplicates(catalogue_);

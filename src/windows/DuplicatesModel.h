@@ -7,8 +7,6 @@
 
 #include <vector>
 
-class QTimer;
-
 namespace catalogue {
 class Catalogue;
 struct FilmRecord;
@@ -70,7 +68,8 @@ private:
     void removeFilmsWhere(const auto& gone);
 
     catalogue::Catalogue& catalogue_;
-    QTimer* refreshTimer_;
+    // A change was told that the groups do not show yet.
+    bool stale_ = false;
     QStringList captions_;
     std::vector<catalogue::DuplicateGroup> groups_;
     bool active_ = false;

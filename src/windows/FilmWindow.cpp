@@ -79,6 +79,8 @@ FilmWindow::FilmWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, Q
     createControls();
     retranslate();
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &FilmWindow::followCassette);
+    // A batch told no cassette: the one shown is followed as if it had been.
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, [this] { followCassette(cassette_); });
     connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, &FilmWindow::forgetFilm);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this, &FilmWindow::forgetCassette);
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this] { forgetCassette(cassette_); });

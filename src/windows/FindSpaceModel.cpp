@@ -4,24 +4,30 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/FilmRules.h"
 
-#include <QTimer>
-
 #include <algorithm>
 
 namespace windows {
 
 FindSpaceModel::FindSpaceModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue), refreshTimer_(new QTimer(this)),
-      captions_(ColumnCount)
+    : QAbstractTableModel(parent), catalogue_(catalogue), captions_(ColumnCount)
 {
-    refreshTimer_->setSingleShot(true);
-    refreshTimer_->setInterval(0);
-    connect(refreshTimer_, &QTimer::timeout, this, &FindSpaceModel::refresh);
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &FindSpaceModel::restart);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, &FindSpaceModel::changeCassette);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &FindSpaceModel::changeCassette);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
             &FindSpaceModel::forgetCassette);
+    // A batch told none of its cassettes: every one is measured again.
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, [this] {
+        if (!finder_)
+            return;
+        finder_->rebuild();
+        stale_ = true;
+    });
+    // The fits are looked for once the change is whole, so that an import costs one pass.
+    connect(&catalogue_, &catalogue::Catalogue::changesFinished, this, [this] {
+        if (stale_)
+            refresh();
+    });
 }
 
 FindSpaceModel::~FindSpaceModel() = default;
@@ -116,7 +122,7 @@ void FindSpaceModel::setActive(bool active)
 
 void FindSpaceModel::refresh()
 {
-    refreshTimer_->stop();
+    stale_ = false;
     beginResetModel();
     if (finder_ && isAsking())
         fits_ = finder_->fits(lengthMinutes_, longplay_);
@@ -130,7 +136,7 @@ void FindSpaceModel::changeCassette(catalogue::Cassette* cassette)
     if (!finder_)
         return;
     finder_->changed(cassette);
-    refreshTimer_->start();
+    stale_ = true;
 }
 
 void FindSpaceModel::forgetCassette(catalogue::Cassette* cassette)
@@ -145,7 +151,7 @@ void FindSpaceModel::forgetCassette(catalogue::Cassette* cassette)
         fits_.erase(fits_.begin() + row);
         endRemoveRows();
     }
-    refreshTimer_->start();
+    stale_ = true;
 }
 
 void FindSpaceModel::restart()
@@ -156,7 +162,7 @@ void FindSpaceModel::restart()
     fits_.clear();
     finder_->rebuild();
     endResetModel();
-    refreshTimer_->start();
+    stale_ = true;
 }
 
 } // namespace windows

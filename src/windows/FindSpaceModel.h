@@ -8,8 +8,6 @@
 #include <memory>
 #include <vector>
 
-class QTimer;
-
 namespace catalogue {
 class Cassette;
 class Catalogue;
@@ -68,7 +66,8 @@ private:
 
     catalogue::Catalogue& catalogue_;
     std::unique_ptr<catalogue::SpaceFinder> finder_; // while active
-    QTimer* refreshTimer_;
+    // A change was told that the fits do not show yet.
+    bool stale_ = false;
     QStringList captions_;
     std::vector<catalogue::SpaceFit> fits_;
     int lengthMinutes_ = 0;

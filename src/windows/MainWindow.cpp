@@ -65,6 +65,7 @@ MainWindow::MainWindow(catalogue::Catalogue& catalogue, QUndoStack& undoStack, Q
     createControls();
     // The status bar counts what the catalogue holds, whoever changed it.
     connect(&catalogue_, &catalogue::Catalogue::totalsChanged, this, &MainWindow::updateStatusBar);
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, &MainWindow::updateStatusBar);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,5 +1,6 @@
 #include "windows/SearchResultModel.h"
 
+#include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 
@@ -13,7 +14,7 @@ SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* p
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);
     connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this](FilmRecord* film) {
-        if (listed_.contains(film))
+        if (rowsOf_.contains(film))
             removeRowsWhere([film](const FilmRecord* f) { return f == film; });
     });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
@@ -22,9 +23,11 @@ SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* p
                     [this, cassette](const FilmRecord* f) { return catalogue_.cassetteOf(*f) == cassette; });
             });
     // A renamed cassette: its name stands in the rows of its films.
-    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, [this] {
+    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &SearchResultModel::changeCassette);
+    // A batch told none of its changes: every row may show new values.
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, [this] {
         if (!films_.empty())
-            Q_EMIT dataChanged(index(0, TapeColumn), index(rowCount() - 1, TapeColumn), {Qt::DisplayRole});
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::DisplayRole});
     });
 }
 
@@ -60,8 +63,8 @@ void SearchResultModel::appendFilms(const std::vector<FilmRecord*>& films)
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + int(films.size()) - 1);
     films_.insert(films_.end(), films.begin(), films.end());
-    for (const FilmRecord* film : films)
-        listed_.insert(film);
+    for (int row = first; row < rowCount(); ++row)
+        rowsOf_.insert(films_[std::size_t(row)], row);
     endInsertRows();
 }
 
@@ -69,7 +72,7 @@ void SearchResultModel::clear()
 {
     beginResetModel();
     films_.clear();
-    listed_.clear();
+    rowsOf_.clear();
     endResetModel();
 }
 
@@ -80,10 +83,25 @@ FilmRecord* SearchResultModel::filmAt(int row) const
 
 void SearchResultModel::changeFilm(FilmRecord* film)
 {
-    for (int row = 0; row < rowCount(); ++row) {
-        if (films_[std::size_t(row)] == film)
-            Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+    for (auto [it, end] = rowsOf_.equal_range(film); it != end; ++it)
+        Q_EMIT dataChanged(index(*it, 0), index(*it, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void SearchResultModel::changeCassette(const catalogue::Cassette* cassette)
+{
+    if (rowsOf_.isEmpty())
+        return;
+    for (const FilmRecord* film : cassette->records()) {
+        for (auto [it, end] = rowsOf_.equal_range(film); it != end; ++it)
+            Q_EMIT dataChanged(index(*it, TapeColumn), index(*it, TapeColumn), {Qt::DisplayRole});
     }
+}
+
+void SearchResultModel::reindex()
+{
+    rowsOf_.clear();
+    for (int row = 0; row < rowCount(); ++row)
+        rowsOf_.insert(films_[std::size_t(row)], row);
 }
 
 void SearchResultModel::removeRowsWhere(const auto& gone)
@@ -98,9 +116,9 @@ void SearchResultModel::removeRowsWhere(const auto& gone)
         while (first > 0 && gone(films_[std::size_t(first - 1)]))
             --first;
         beginRemoveRows(QModelIndex(), first, row);
-        for (int gone = first; gone <= row; ++gone)
-            listed_.remove(films_[std::size_t(gone)]);
         films_.erase(films_.begin() + first, films_.begin() + row + 1);
+        // Before the rows are told gone, so that whoever asks finds the films where they now are.
+        reindex();
         endRemoveRows();
         row = first - 1;
     }

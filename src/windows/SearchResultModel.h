@@ -2,7 +2,7 @@
 
 #include "windows/CaptionedTableModel.h"
 
-#include <QSet>
+#include <QMultiHash>
 
 #include <vector>
 
@@ -45,11 +45,15 @@ public:
 private:
     void changeFilm(catalogue::FilmRecord* film);
     void removeRowsWhere(const auto& gone);
+    // Shows the tape name anew in the rows of the cassette's films.
+    void changeCassette(const catalogue::Cassette* cassette);
+    void reindex();
 
     catalogue::Catalogue& catalogue_;
     std::vector<catalogue::FilmRecord*> films_;
-    // The films listed: an undo may take many films away, most of them never listed.
-    QSet<const catalogue::FilmRecord*> listed_;
+    // The rows of each film listed (a film found twice has two): an undo may take many films away,
+    // most of them never listed, and a change finds its rows without a walk.
+    QMultiHash<const catalogue::FilmRecord*, int> rowsOf_;
 };
 
 } // namespace windows

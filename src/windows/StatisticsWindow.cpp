@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -34,18 +33,20 @@ constexpr QSize kPreferredSize(940, 640);
 } // namespace
 
 StatisticsWindow::StatisticsWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), catalogue_(catalogue), refreshTimer_(new QTimer(this))
+    : QDialog(parent, ui::kToolWindow), catalogue_(catalogue)
 {
     setObjectName(u"statisticsWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::Statistics);
-    refreshTimer_->setSingleShot(true);
-    refreshTimer_->setInterval(0);
-    connect(refreshTimer_, &QTimer::timeout, this, [this] { ui::guarded(this, [this] { refresh(); }); });
-    // Changes are gathered and counted once the event loop comes round, so that an import costs one pass.
+    // Changes are gathered and counted once the change is whole, so that an import costs one pass.
     const auto later = [this] {
         if (active_)
-            refreshTimer_->start();
+            stale_ = true;
     };
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, later);
+    connect(&catalogue_, &catalogue::Catalogue::changesFinished, this, [this] {
+        if (stale_)
+            ui::guarded(this, [this] { refresh(); });
+    });
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
@@ -141,7 +142,7 @@ void StatisticsWindow::retranslate()
 
 void StatisticsWindow::refresh()
 {
-    refreshTimer_->stop();
+    stale_ = false;
     const quint8 language = ui::language();
     const QStringList genres = genreNames(language);
     content_ = exchange::statisticsContent(catalogue::collectStatistics(catalogue_, genres), genres,
@@ -162,7 +163,7 @@ void StatisticsWindow::showContent()
 
 void StatisticsWindow::print()
 {
-    if (refreshTimer_->isActive())
+    if (stale_)
         refresh();
     previewDocument(this, std::make_unique<exchange::StatisticsDocument>(content_),
                     catalogue_.archiveFiles());
@@ -171,7 +172,7 @@ void StatisticsWindow::print()
 
 void StatisticsWindow::saveAsPdf()
 {
-    if (refreshTimer_->isActive())
+    if (stale_)
         refresh();
     exchange::StatisticsDocument document(content_);
     saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles());
@@ -214,7 +215,7 @@ void StatisticsWindow::hideEvent(QHideEvent* event)
     // Closed, not only minimised with its owner: nothing to count until it opens again.
     if (!event->spontaneous()) {
         active_ = false;
-        refreshTimer_->stop();
+        stale_ = false;
     }
 }
 

@@ -9,7 +9,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
-class QTimer;
 
 namespace catalogue {
 class Catalogue;
@@ -54,7 +53,8 @@ private:
     void showContent();
 
     catalogue::Catalogue& catalogue_;
-    QTimer* refreshTimer_;
+    // A change was told that the figures do not show yet.
+    bool stale_ = false;
     exchange::StatisticsContent content_;
     QGroupBox* figuresBox_;
     QList<QLabel*> figureCaptions_;

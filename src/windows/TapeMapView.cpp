@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -53,7 +52,7 @@ void fillOverFull(QPainter& painter, const QRectF& rect)
 } // namespace
 
 TapeMapView::TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QAbstractScrollArea(parent), catalogue_(catalogue), refreshTimer_(new QTimer(this))
+    : QAbstractScrollArea(parent), catalogue_(catalogue)
 {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -62,17 +61,19 @@ TapeMapView::TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent)
     viewport()->setAutoFillBackground(true);
     viewport()->setMouseTracking(false);
 
-    refreshTimer_->setSingleShot(true);
-    refreshTimer_->setInterval(0);
-    connect(refreshTimer_, &QTimer::timeout, this, [this] { ui::guarded(this, [this] { rebuild(); }); });
-    // Names, order and scale follow once the event loop comes round, so that an import costs one pass;
-    // the segments are read from the cassettes at every paint.
+    // Names, order and scale follow once the change is whole, so that an import costs one pass; the
+    // segments are read from the cassettes at every paint.
     const auto later = [this] {
         if (!active_)
             return;
-        refreshTimer_->start();
+        stale_ = true;
         viewport()->update();
     };
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, later);
+    connect(&catalogue_, &catalogue::Catalogue::changesFinished, this, [this] {
+        if (stale_)
+            ui::guarded(this, [this] { rebuild(); });
+    });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
@@ -103,7 +104,7 @@ void TapeMapView::hideEvent(QHideEvent* event)
 
 void TapeMapView::rebuild()
 {
-    refreshTimer_->stop();
+    stale_ = false;
     all_.clear();
     longestHalfMinutes_ = 1;
     if (!active_) {
@@ -155,8 +156,7 @@ void TapeMapView::forgetCassette(Cassette* cassette)
         pressed_ = {};
     updateScrollBar();
     viewport()->update();
-    if (active_)
-        refreshTimer_->start();
+    stale_ = active_;
     Q_EMIT rowsChanged();
 }
 
@@ -168,8 +168,7 @@ void TapeMapView::forgetAll()
     pressed_ = {};
     updateScrollBar();
     viewport()->update();
-    if (active_)
-        refreshTimer_->start();
+    stale_ = active_;
     Q_EMIT rowsChanged();
 }
 

@@ -5,8 +5,6 @@
 
 #include <vector>
 
-class QTimer;
-
 namespace catalogue {
 class Cassette;
 class Catalogue;
@@ -117,7 +115,8 @@ private:
     int segmentCount(int row) const;
 
     catalogue::Catalogue& catalogue_;
-    QTimer* refreshTimer_;
+    // A change was told that the rows do not show yet.
+    bool stale_ = false;
     std::vector<Row> all_;           // every cassette, in catalogue order
     std::vector<std::size_t> shown_; // those that pass the filter, as places in all_
     QString filter_;

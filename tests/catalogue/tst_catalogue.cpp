@@ -2,6 +2,7 @@
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace catalogue;
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void removeCassette_unlinksEveryRecordOfIt();
     void renameCassette_changesEveryRecordOfIt();
     void operations_tellTheirListeners();
+    void batch_holdsBackItemsAndTellsOnce_data();
+    void batch_holdsBackItemsAndTellsOnce();
     void releaseAll_emptiesTheList();
 
 private:
@@ -311,6 +314,60 @@ void TestCatalogue::operations_tellTheirListeners()
              (QStringList{u"added T"_s, u"totals 0"_s, u"changed T 1"_s, u"totals 1"_s, u"changed T 2"_s,
                           u"totals 2"_s, u"film uno"_s, u"changed T 2"_s, u"removing film uno"_s,
                           u"changed T 1"_s, u"totals 1"_s, u"removing T 1"_s, u"totals 0"_s}));
+}
+
+void TestCatalogue::batch_holdsBackItemsAndTellsOnce_data()
+{
+    QTest::addColumn<int>("nesting");
+    QTest::addColumn<bool>("undone");
+    QTest::newRow("no batch: each item told") << 0 << false;
+    QTest::newRow("one batch") << 1 << false;
+    QTest::newRow("nested batches") << 3 << false;
+    QTest::newRow("undone in a batch") << 1 << true;
+}
+
+// Many cassettes filled in a batch are told once at its end, however deep the nesting; an undo in a
+// batch likewise. A cassette about to go is told at once, while it is whole.
+void TestCatalogue::batch_holdsBackItemsAndTellsOnce()
+{
+    QFETCH(int, nesting);
+    QFETCH(bool, undone);
+    constexpr int kCassettes = 50;
+    Change change;
+    const auto work = [&] {
+        for (int i = 0; i < kCassettes; ++i) {
+            Cassette* const tape = catalogue_.createCassette(u"T%1"_s.arg(i), 240, &change);
+            std::vector<std::unique_ptr<FilmRecord>> films;
+            films.push_back(film({}, u"a"_s));
+            films.push_back(film({}, u"b"_s));
+            catalogue_.appendFilms(*tape, std::move(films), &change);
+        }
+    };
+    const auto nested = [&](const auto& job) {
+        std::vector<std::unique_ptr<Catalogue::Batch>> batches;
+        for (int i = 0; i < nesting; ++i)
+            batches.push_back(std::make_unique<Catalogue::Batch>(catalogue_));
+        job();
+    };
+    if (undone)
+        work();
+
+    QSignalSpy added(&catalogue_, &Catalogue::cassetteAdded);
+    QSignalSpy changed(&catalogue_, &Catalogue::cassetteChanged);
+    QSignalSpy totals(&catalogue_, &Catalogue::totalsChanged);
+    QSignalSpy removing(&catalogue_, &Catalogue::cassetteAboutToBeRemoved);
+    QSignalSpy batchFinished(&catalogue_, &Catalogue::batchFinished);
+    QSignalSpy finished(&catalogue_, &Catalogue::changesFinished);
+    nested([&] { undone ? catalogue_.revert(change) : work(); });
+
+    QCOMPARE(catalogue_.filmTotal(), undone ? 0 : 2 * kCassettes);
+    QCOMPARE(removing.count(), undone ? kCassettes : 0);
+    const bool each = nesting == 0;
+    QCOMPARE(added.count(), each ? kCassettes : 0);
+    QCOMPARE(changed.count(), each ? kCassettes : 0);
+    QCOMPARE(totals.count(), each ? 2 * kCassettes : 0);
+    QCOMPARE(batchFinished.count(), each ? 0 : 1);
+    QCOMPARE(finished.count(), each ? 2 * kCassettes : 1);
 }
 
 void TestCatalogue::releaseAll_emptiesTheList()

@@ -2,11 +2,13 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
+#include "exchange/CsvImport.h"
 #include "support/MessageBoxScript.h"
 #include "support/Records.h"
 #include "support/Widgets.h"
 #include "ui/Language.h"
 #include "ui/ReportList.h"
+#include "windows/CatalogueCommands.h"
 #include "windows/DuplicatesModel.h"
 #include "windows/DuplicatesWindow.h"
 #include "windows/FilmWindow.h"
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void duplicates_doubleClickOpensThatFilm_andGroupsAFilmAdded();
     void removals_takeTheirRowsAtOnce_data();
     void removals_takeTheirRowsAtOnce();
+    void import_toolsAnswerTheBatchAndItsUndo();
     void tapeMap_keysMoveTheCursorAndEnterOpens_data();
     void tapeMap_keysMoveTheCursorAndEnterOpens();
     void captions_followTheLanguage_data();
@@ -294,6 +297,39 @@ void TestTapeToolWindows::removals_takeTheirRowsAtOnce()
     QTRY_COMPARE(duplicates.model()->groupCount(), groupsAfter);
     QCOMPARE(tapeMap.map()->rowCount(), int(catalogue_.cassettes().size()));
     QCOMPARE(findSpace.model()->rowCount(), int(catalogue_.cassettes().size()));
+}
+
+// An import is told once, at its end, and so is its undo: the open tools show the result at once.
+void TestTapeToolWindows::import_toolsAnswerTheBatchAndItsUndo()
+{
+    film(u"A"_s, 240, u"Heat"_s, 90, 1995);
+    windows::TapeMapWindow tapeMap(catalogue_);
+    windows::DuplicatesWindow duplicates(catalogue_);
+    tapeMap.show();
+    duplicates.show();
+    const QAbstractItemModelTester groupsContract(duplicates.model());
+    exchange::ImportPlan plan;
+    for (int i = 0; i < 30; ++i) {
+        exchange::PlannedCassette planned{u"N%1"_s.arg(i), 240, true, {}};
+        for (const QString& title : {u"Heat"_s, u"Film %1"_s.arg(i)}) {
+            auto record = catalogue::Catalogue::newRecord();
+            *record = testsupport::makeRecord(planned.name, 240, title, 90);
+            planned.films.push_back({2, std::move(record)});
+        }
+        plan.cassettes.push_back(std::move(planned));
+    }
+
+    windows::applyImport(undoStack_, catalogue_, std::move(plan), u"films.csv"_s);
+    QCOMPARE(tapeMap.map()->rowCount(), 31);
+    QCOMPARE(tapeMap.map()->rowOf(catalogue_.findCassette(u"N29"_s)), 30);
+    QCOMPARE(duplicates.model()->groupCount(), 1);
+    QCOMPARE(duplicates.model()->rowCount(duplicates.model()->index(0, 0)), 31);
+    undoStack_.undo();
+    QCOMPARE(tapeMap.map()->rowCount(), 1);
+    QCOMPARE(duplicates.model()->groupCount(), 0);
+    undoStack_.redo();
+    QCOMPARE(tapeMap.map()->rowCount(), 31);
+    QCOMPARE(duplicates.model()->groupCount(), 1);
 }
 
 void TestTapeToolWindows::tapeMap_keysMoveTheCursorAndEnterOpens_data()
