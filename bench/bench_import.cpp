@@ -1,0 +1,110 @@
+// Times a CSV import of 100,000 films into 5,000 new cassettes, through the progress window as the
+// program runs it, and its undo: once with no tool window open, once with Duplicates, Statistics and
+// Tape Map open, round after round in one run. The time runs until every window has answered.
+//
+//   bench_import [--rounds N]
+#include "ArchiveFixture.h"
+#include "Timing.h"
+
+#include "catalogue/Catalogue.h"
+#include "exchange/CsvExport.h"
+#include "exchange/CsvFormat.h"
+#include "exchange/CsvImport.h"
+#include "ui/JobProgress.h"
+#include "windows/CatalogueCommands.h"
+#include "windows/DuplicatesWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/StatisticsWindow.h"
+#include "windows/TapeMapWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QUndoStack>
+
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using bench::elapsedMs;
+using bench::median;
+
+constexpr bench::FixtureSize kImported{5000, 20};
+
+struct Timings
+{
+    std::vector<double> import;
+    std::vector<double> undo;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bench::useOffscreenPlatform();
+    QApplication app(argc, argv);
+    const int rounds = bench::roundsFrom(app.arguments());
+
+    QByteArray csv;
+    {
+        catalogue::Catalogue source;
+        bench::fillCatalogue(source, kImported);
+        csv = exchange::exportCatalogue(source);
+    }
+    const std::vector<QStringList> headers{exchange::csvHeader()};
+
+    catalogue::Catalogue catalogue;
+    QUndoStack stack;
+    windows::MainWindow window(catalogue, stack);
+    window.show();
+    windows::DuplicatesWindow duplicates(catalogue);
+    windows::StatisticsWindow statistics(catalogue);
+    windows::TapeMapWindow tapeMap(catalogue);
+    const std::vector<QWidget*> tools{&duplicates, &statistics, &tapeMap};
+    QCoreApplication::processEvents();
+
+    Timings closed;
+    Timings open;
+    for (int round = 0; round < 2 * rounds; ++round) {
+        const bool withTools = round % 2 == 1;
+        for (QWidget* tool : tools)
+            tool->setVisible(withTools);
+        QCoreApplication::processEvents();
+        Timings& timings = withTools ? open : closed;
+        exchange::ImportPlan plan = exchange::planImport(catalogue, exchange::decodeCsvFile(csv), headers);
+
+        QElapsedTimer timer;
+        timer.start();
+        {
+            ui::JobProgress job(&window, u"Import"_s, u"Adding"_s, false);
+            windows::applyImport(stack, catalogue, std::move(plan), u"bench.csv"_s, job.progress());
+        }
+        QCoreApplication::processEvents();
+        timings.import.push_back(elapsedMs(timer));
+        if (catalogue.filmTotal() != kImported.cassettes * kImported.filmsPerCassette) {
+            std::printf("wrong number of films: %d\n", catalogue.filmTotal());
+            return 1;
+        }
+
+        timer.start();
+        stack.undo();
+        QCoreApplication::processEvents();
+        timings.undo.push_back(elapsedMs(timer));
+        stack.clear();
+        if (!catalogue.isEmpty()) {
+            std::printf("the undo left %lld records\n", static_cast<long long>(catalogue.recordCount()));
+            return 1;
+        }
+    }
+
+    std::printf("import of %d films into %d cassettes, median of %d rounds:\n",
+                kImported.cassettes * kImported.filmsPerCassette, kImported.cassettes, rounds);
+    std::printf("  %-44s %8.1f ms, undo %8.1f ms\n", "no tool window open", median(closed.import),
+                median(closed.undo));
+    std::printf("  %-44s %8.1f ms, undo %8.1f ms\n", "Duplicates, Statistics and Tape Map open",
+                median(open.import), median(open.undo));
+    std::printf("  ratio of the import: %.2f\n", median(open.import) / median(closed.import));
+    return 0;
+}
