@@ -26,7 +26,8 @@ public:
     void requireAnswer()
     {
         answerRequired_ = true;
-        setWindowFlag(Qt::WindowCloseButtonHint, false);
+        // A title without the close button: the window manager draws only what the flags name.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
 
 protected:

@@ -61,7 +61,8 @@ StatisticsChart::StatisticsChart(Direction direction, QWidget* parent)
     series_->setLabelsFormat(u"@value"_s);
     series_->setLabelsPrecision(std::numeric_limits<int>::digits10 + 1);
     chart->addSeries(series_);
-    valueAxis_->setLabelFormat(u"%d"_s);
+    // Whole numbers; "%d" would show no label at all once the chart writes numbers as its locale does.
+    valueAxis_->setLabelFormat(u"%.0f"_s);
     valueAxis_->setTickType(QValueAxis::TicksDynamic);
     valueAxis_->setTickAnchor(0);
     valueAxis_->setMinorTickCount(0);
