@@ -86,20 +86,20 @@ void SearchResultModel::changeFilm(FilmRecord* film)
     }
 }
 
-void SearchResultModel::removeRowsWhere(const auto& gone)
+void SearchResultModel::removeRowsWhere(const auto& isGone)
 {
     // From the end, in runs, so that every row keeps its place until it goes.
     for (int row = rowCount() - 1; row >= 0;) {
-        if (!gone(films_[std::size_t(row)])) {
+        if (!isGone(films_[std::size_t(row)])) {
             --row;
             continue;
         }
         int first = row;
-        while (first > 0 && gone(films_[std::size_t(first - 1)]))
+        while (first > 0 && isGone(films_[std::size_t(first - 1)]))
             --first;
         beginRemoveRows(QModelIndex(), first, row);
-        for (int gone = first; gone <= row; ++gone)
-            listed_.remove(films_[std::size_t(gone)]);
+        for (int goneRow = first; goneRow <= row; ++goneRow)
+            listed_.remove(films_[std::size_t(goneRow)]);
         films_.erase(films_.begin() + first, films_.begin() + row + 1);
         endRemoveRows();
         row = first - 1;

@@ -44,7 +44,7 @@ public:
 
 private:
     void changeFilm(catalogue::FilmRecord* film);
-    void removeRowsWhere(const auto& gone);
+    void removeRowsWhere(const auto& isGone);
 
     catalogue::Catalogue& catalogue_;
     std::vector<catalogue::FilmRecord*> films_;

@@ -308,7 +308,7 @@ void TestCsv::header_data()
     QTest::addColumn<QString>("error"); // a part of the file error; none: the film "A;B" is planned
     const QStringList names = exchange::csvHeader();
     const QByteArray film = row("Neu,100", "1990", "90", "\"A;B\"");
-    const auto with = [&](const QStringList& header, char separator) {
+    const auto with = [&](const QStringList& header, char separator) -> QByteArray {
         QByteArray rows = film;
         return header.join(QChar::fromLatin1(separator)).toUtf8() + "\r\n" + rows.replace(',', separator);
     };
