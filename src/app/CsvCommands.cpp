@@ -1,11 +1,10 @@
 #include "app/CsvCommands.h"
 
 #include "app/ArchiveSession.h"
-
 #include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/ReplacingFile.h"
 #include "catalogue/FileSystem.h"
+#include "catalogue/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
@@ -96,7 +95,8 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
     ArchiveSession session(catalogue, archivePath);
     // The same lock as the windowed program's: never two writers on one archive.
     if (session.lock() == catalogue::ArchiveLock::InUse) {
-        printError(tr("The archive \"%1\" is already open in reelMINDER/32; nothing was changed.").arg(shownArchive));
+        printError(tr("The archive \"%1\" is already open in reelMINDER/32; nothing was changed.")
+                       .arg(shownArchive));
         return 1;
     }
     // As the window says it: the import goes on, but the user learns what that risks.
@@ -106,9 +106,10 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
                        .arg(shownArchive));
     }
     if (session.archiveLock().state() == catalogue::ArchiveLock::Held && session.hasInterruptedSave()) {
-        printError(tr("The last save of the archive \"%1\" was interrupted; start reelMINDER/32 to restore the "
-                      "copy kept from before it. Nothing was changed.")
-                       .arg(shownArchive));
+        printError(
+            tr("The last save of the archive \"%1\" was interrupted; start reelMINDER/32 to restore the "
+               "copy kept from before it. Nothing was changed.")
+                .arg(shownArchive));
         return 1;
     }
     session.removeLeftovers();
@@ -128,9 +129,9 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
         printError(tr("The file \"%1\" cannot be read (%2).").arg(shownSource, file.error));
         return 1;
     }
-    exchange::ImportPlan plan =
-        exchange::planImport(catalogue, exchange::decodeCsvFile(file.bytes),
-                             exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
+    exchange::ImportPlan plan = exchange::planImport(
+        catalogue, exchange::decodeCsvFile(file.bytes),
+        exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
     if (!plan.fileError.isEmpty()) {
         printError(plan.fileError);
         return 1;
@@ -145,7 +146,8 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
     // Saved as at the end of a windowed run: beside the archive, its predecessor kept as the backup.
     const catalogue::SaveResult saved = session.save();
     if (!saved.saved) {
-        printError(tr("The archive \"%1\" cannot be saved (%2); it is unchanged.").arg(shownArchive, saved.reason));
+        printError(
+            tr("The archive \"%1\" cannot be saved (%2); it is unchanged.").arg(shownArchive, saved.reason));
         return 1;
     }
     // A script learns that rows were left out, though the rest was added.

@@ -41,8 +41,6 @@ public:
     // The language byte of the last choice applied; English until one is.
     quint8 chosenLanguage() const { return chosenLanguage_; }
 
-    void setGenreCombos(windows::GenreCombos combos) { genreCombos_ = std::move(combos); }
-
 public Q_SLOTS:
     void done(int result) override;
 

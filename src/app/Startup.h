@@ -59,16 +59,6 @@ public:
     ArchiveSession& session() const { return *session_; }
     QUndoStack& undoStack() const { return *undoStack_; }
     windows::MainWindow& mainWindow() const { return *mainWindow_; }
-    windows::CassetteDialog& cassetteDialog() const { return *cassetteDialog_; }
-    AboutDialog& aboutDialog() const { return *aboutDialog_; }
-    windows::FilmWindow& filmWindow() const { return *filmWindow_; }
-    windows::SearchDialog& searchDialog() const { return *searchDialog_; }
-    LanguageDialog& languageDialog() const { return *languageDialog_; }
-    windows::FindSpaceWindow& findSpaceWindow() const { return *findSpaceWindow_; }
-    windows::TapeMapWindow& tapeMapWindow() const { return *tapeMapWindow_; }
-    windows::DuplicatesWindow& duplicatesWindow() const { return *duplicatesWindow_; }
-    windows::StatisticsWindow& statisticsWindow() const { return *statisticsWindow_; }
-    windows::LabelDialog& labelDialog() const { return *labelDialog_; }
 
 private:
     void openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film);

@@ -132,8 +132,8 @@ std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
         run = end;
     }
     std::sort(titles.begin(), titles.end(), [](const Title& a, const Title& b) {
-        const int order = a.sortKey.compare(b.sortKey);
-        return order != 0 ? order < 0 : a.key < b.key;
+        const int byKey = a.sortKey.compare(b.sortKey);
+        return byKey != 0 ? byKey < 0 : a.key < b.key;
     });
 
     std::vector<DuplicateGroup> groups;

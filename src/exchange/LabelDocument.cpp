@@ -44,8 +44,8 @@ public:
 // A font as the labels are measured in it, in units of the page: its metrics and its glyphs.
 struct LabelFont
 {
-    LabelFont(const QFont& font, const QPaintDevice& device)
-        : font(font), metrics(font, &device), shaper(font, &device)
+    LabelFont(const QFont& measured, const QPaintDevice& device)
+        : font(measured), metrics(measured, &device), shaper(measured, &device)
     {}
 
     QFont font;

@@ -28,9 +28,9 @@ bool LabelSheet::isUsable() const
     if (columns < 1 || rows < 1 || labelWidth <= 0 || labelHeight <= 0 || leftMargin < 0 || topMargin < 0 ||
         columnGap < 0 || rowGap < 0)
         return false;
-    const QSizeF paper = paperSize();
-    return leftMargin + columns * labelWidth + (columns - 1) * columnGap <= paper.width() + kTolerance &&
-           topMargin + rows * labelHeight + (rows - 1) * rowGap <= paper.height() + kTolerance;
+    const QSizeF sheet = paperSize();
+    return leftMargin + columns * labelWidth + (columns - 1) * columnGap <= sheet.width() + kTolerance &&
+           topMargin + rows * labelHeight + (rows - 1) * rowGap <= sheet.height() + kTolerance;
 }
 
 QRectF LabelSheet::labelRect(int index) const

@@ -450,11 +450,6 @@ const std::vector<SheetPage>& SheetDocument::pages() const
     return measured_->pages_;
 }
 
-QSizeF SheetDocument::paintSize() const
-{
-    return measured_->paintRect_.size();
-}
-
 int SheetDocument::pageCount() const
 {
     return int(measured_->pages_.size());

@@ -46,8 +46,6 @@ public:
     // What each page holds, and so where the breaks fall.
     const std::vector<SheetPage>& pages() const;
     int pageCount() const override;
-    // The printable area of a page, in units of the page.
-    QSizeF paintSize() const;
 
     // Paints page (0-based). The painter's coordinates must be units of the page, from the top left
     // corner of the printable area; its device may have any resolution.

@@ -44,17 +44,6 @@ catalogue::Progress JobProgress::progress()
     return catalogue::Progress([this](double fraction) { return report(fraction); });
 }
 
-void JobProgress::setLabel(const QString& label)
-{
-    if (dialog_)
-        dialog_->setLabelText(label);
-}
-
-bool JobProgress::wasCancelled() const
-{
-    return cancelled_;
-}
-
 bool JobProgress::report(double fraction)
 {
     if (!dialog_ || cancelled_)

@@ -26,9 +26,6 @@ public:
 
     // What the job is handed to tell its progress.
     catalogue::Progress progress();
-    // A new label for the next step of the job.
-    void setLabel(const QString& label);
-    bool wasCancelled() const;
 
 private:
     bool report(double fraction);

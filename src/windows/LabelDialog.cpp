@@ -120,7 +120,7 @@ void LabelDialog::createControls()
     for (std::size_t i = 1; i < std::size(after); ++i)
         setTabOrder(after[i - 1], after[i]);
 
-    const auto changed = [this] { ui::guarded(this, [this] { update(); }); };
+    const auto changed = [this] { ui::guarded(this, [this] { refreshLabels(); }); };
     connect(allRadio_, &QRadioButton::toggled, this, changed);
     connect(spineRadio_, &QRadioButton::toggled, this,
             [this] { ui::guarded(this, [this] { suitSheetToKind(); }); });
@@ -152,7 +152,7 @@ void LabelDialog::retranslate()
     previewButton_->setText(tr("&Preview..."));
     pdfButton_->setText(tr("Save as P&DF..."));
     closeButton_->setText(tr("&Close"));
-    update();
+    refreshLabels();
 }
 
 void LabelDialog::changeEvent(QEvent* event)
@@ -180,7 +180,7 @@ void LabelDialog::prepare(const catalogue::Cassette* selected)
     (choices.kind == exchange::LabelKind::Face ? faceRadio_ : spineRadio_)->setChecked(true);
     sheetEditor_->setChoice(choices.sheet, choices.userSheet);
     startEdit_->setValue(1);
-    update();
+    refreshLabels();
 }
 
 std::vector<const catalogue::Cassette*> LabelDialog::chosenCassettes() const
@@ -216,10 +216,10 @@ void LabelDialog::suitSheetToKind()
         if (suited != builtIns.end())
             sheetEditor_->setChoice(int(suited - builtIns.begin()), sheetEditor_->userSheet());
     }
-    update();
+    refreshLabels();
 }
 
-void LabelDialog::update()
+void LabelDialog::refreshLabels()
 {
     allRadio_->setText(tr("&All tapes (%1)").arg(cassettes_.size()));
     const exchange::LabelSheet sheet = sheetEditor_->sheet();

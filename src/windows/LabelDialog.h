@@ -58,7 +58,7 @@ private:
     void createControls();
     void retranslate();
     // The labels' count, the start's range and whether there is anything to print.
-    void update();
+    void refreshLabels();
     void suitSheetToKind();
     std::unique_ptr<exchange::LabelDocument> document() const;
     void remember();

@@ -104,16 +104,16 @@ void SearchResultModel::reindex()
         rowsOf_.insert(films_[std::size_t(row)], row);
 }
 
-void SearchResultModel::removeRowsWhere(const auto& gone)
+void SearchResultModel::removeRowsWhere(const auto& isGone)
 {
     // From the end, in runs, so that every row keeps its place until it goes.
     for (int row = rowCount() - 1; row >= 0;) {
-        if (!gone(films_[std::size_t(row)])) {
+        if (!isGone(films_[std::size_t(row)])) {
             --row;
             continue;
         }
         int first = row;
-        while (first > 0 && gone(films_[std::size_t(first - 1)]))
+        while (first > 0 && isGone(films_[std::size_t(first - 1)]))
             --first;
         beginRemoveRows(QModelIndex(), first, row);
         films_.erase(films_.begin() + first, films_.begin() + row + 1);

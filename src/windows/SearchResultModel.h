@@ -44,7 +44,7 @@ public:
 
 private:
     void changeFilm(catalogue::FilmRecord* film);
-    void removeRowsWhere(const auto& gone);
+    void removeRowsWhere(const auto& isGone);
     // Shows the tape name anew in the rows of the cassette's films.
     void changeCassette(const catalogue::Cassette* cassette);
     void reindex();

@@ -542,9 +542,11 @@ void TestArchive::save_keepsPermissionsAndLinks()
     QVERIFY(QFile::setPermissions(real, permissions));
     // A chain: the archive's name links to a relative link, which links to the file.
     QVERIFY(QFile::link(real, elsewhere.filePath(u"middle"_s)));
-    QCOMPARE(::symlink("../" + QFile::encodeName(QFileInfo(elsewhere.path()).fileName()) + "/middle",
-                       QFile::encodeName(archive()).constData()),
-             0);
+    QCOMPARE(
+        ::symlink(QByteArray("../" + QFile::encodeName(QFileInfo(elsewhere.path()).fileName()) + "/middle")
+                      .constData(),
+                  QFile::encodeName(archive()).constData()),
+        0);
 
     QVERIFY(loadArchive(catalogue_, archive()).sizeOk);
     testsupport::appendRecord(catalogue_, makeRecord(QStringLiteral("New"), 60));

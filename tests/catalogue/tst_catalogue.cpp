@@ -165,24 +165,27 @@ void TestCatalogue::addFilm_placedWhereAsked_data()
     QTest::addColumn<QString>("cassette");
     QTest::addColumn<QString>("before"); // the film the new one goes before; empty: behind the last
     QTest::addColumn<QStringList>("expected");
-    const QStringList three{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
-    QTest::newRow("inner cassette") << three << "A"
-                                    << "" << QStringList{"A:a1", "A:a2", "A:new", "B:b1", "C:c1", "C:c2"};
-    QTest::newRow("one-film cassette") << three << "B"
-                                       << "" << QStringList{"A:a1", "A:a2", "B:b1", "B:new", "C:c1", "C:c2"};
+    const QStringList three{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s};
+    QTest::newRow("inner cassette") << three << "A" << u""_s << QStringList{u"A:a1"_s, u"A:a2"_s, u"A:new"_s,
+                                                                            u"B:b1"_s, u"C:c1"_s, u"C:c2"_s};
+    QTest::newRow("one-film cassette")
+        << three << "B" << u""_s
+        << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"B:new"_s, u"C:c1"_s, u"C:c2"_s};
     QTest::newRow("last cassette becomes tail")
-        << three << "C"
-        << "" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2", "C:new"};
-    QTest::newRow("before the head") << three << "A"
-                                     << "a1" << QStringList{"A:new", "A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
+        << three << "C" << u""_s
+        << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s, u"C:new"_s};
+    QTest::newRow("before the head") << three << "A" << u"a1"_s
+                                     << QStringList{u"A:new"_s, u"A:a1"_s, u"A:a2"_s,
+                                                    u"B:b1"_s,  u"C:c1"_s, u"C:c2"_s};
     QTest::newRow("before an inner film")
-        << three << "C"
-        << "c2" << QStringList{"A:a1", "A:a2", "B:b1", "C:c1", "C:new", "C:c2"};
+        << three << "C" << u"c2"_s
+        << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:new"_s, u"C:c2"_s};
     // A cassette split by the archive: behind its last record, so that it is its last film.
-    QTest::newRow("split cassette") << QStringList{"A:a1", "B:b1", "A:a2", "C:c1"} << "A"
-                                    << "" << QStringList{"A:a1", "B:b1", "A:a2", "A:new", "C:c1"};
-    QTest::newRow("empty cassette") << QStringList{"A:a1", "E:", "C:c1"} << "E"
-                                    << "" << QStringList{"A:a1", "E:new", "C:c1"};
+    QTest::newRow("split cassette") << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"C:c1"_s} << u"A"_s
+                                    << u""_s
+                                    << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"A:new"_s, u"C:c1"_s};
+    QTest::newRow("empty cassette") << QStringList{u"A:a1"_s, u"E:"_s, u"C:c1"_s} << u"E"_s << u""_s
+                                    << QStringList{u"A:a1"_s, u"E:new"_s, u"C:c1"_s};
 }
 
 void TestCatalogue::addFilm_placedWhereAsked()
@@ -212,10 +215,11 @@ void TestCatalogue::removeFilm_lastOneStaysAsPlaceholder_data()
     QTest::addColumn<QStringList>("films");
     QTest::addColumn<QString>("removed");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("only film") << QStringList{"x"} << "x" << QStringList{"T:x"};
-    QTest::newRow("head") << QStringList{"x", "y", "z"} << "x" << QStringList{"T:y", "T:z"};
-    QTest::newRow("middle") << QStringList{"x", "y", "z"} << "y" << QStringList{"T:x", "T:z"};
-    QTest::newRow("tail") << QStringList{"x", "y", "z"} << "z" << QStringList{"T:x", "T:y"};
+    QTest::newRow("only film") << QStringList{u"x"_s} << u"x"_s << QStringList{u"T:x"_s};
+    QTest::newRow("head") << QStringList{u"x"_s, u"y"_s, u"z"_s} << u"x"_s << QStringList{u"T:y"_s, u"T:z"_s};
+    QTest::newRow("middle") << QStringList{u"x"_s, u"y"_s, u"z"_s} << u"y"_s
+                            << QStringList{u"T:x"_s, u"T:z"_s};
+    QTest::newRow("tail") << QStringList{u"x"_s, u"y"_s, u"z"_s} << u"z"_s << QStringList{u"T:x"_s, u"T:y"_s};
 }
 
 void TestCatalogue::removeFilm_lastOneStaysAsPlaceholder()
@@ -238,11 +242,12 @@ void TestCatalogue::removeCassette_unlinksEveryRecordOfIt_data()
     QTest::addColumn<QStringList>("records");
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QStringList>("expected");
-    const QStringList three{"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"};
-    QTest::newRow("first") << three << "A" << QStringList{"B:b1", "C:c1", "C:c2"};
-    QTest::newRow("inner") << three << "B" << QStringList{"A:a1", "A:a2", "C:c1", "C:c2"};
-    QTest::newRow("last") << three << "C" << QStringList{"A:a1", "A:a2", "B:b1"};
-    QTest::newRow("split") << QStringList{"A:a1", "B:b1", "A:a2"} << "A" << QStringList{"B:b1"};
+    const QStringList three{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s};
+    QTest::newRow("first") << three << u"A"_s << QStringList{u"B:b1"_s, u"C:c1"_s, u"C:c2"_s};
+    QTest::newRow("inner") << three << u"B"_s << QStringList{u"A:a1"_s, u"A:a2"_s, u"C:c1"_s, u"C:c2"_s};
+    QTest::newRow("last") << three << u"C"_s << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s};
+    QTest::newRow("split") << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s} << u"A"_s
+                           << QStringList{u"B:b1"_s};
 }
 
 void TestCatalogue::removeCassette_unlinksEveryRecordOfIt()
@@ -264,12 +269,12 @@ void TestCatalogue::removeCassette_unlinksEveryRecordOfIt()
 
 void TestCatalogue::renameCassette_changesEveryRecordOfIt()
 {
-    fill(catalogue_, {"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"});
+    fill(catalogue_, {u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s});
     const QString longName = QString(50, u'L');
     Cassette& a = cassetteNamed(catalogue_, u"A"_s);
-    catalogue_.renameCassette(a, longName + u"ong"_s, 70000);
-    QCOMPARE(order(catalogue_),
-             (QStringList{longName + u":a1"_s, longName + u":a2"_s, "B:b1", "C:c1", "C:c2"}));
+    catalogue_.renameCassette(a, QString(longName + u"ong"_s), 70000);
+    QCOMPARE(order(catalogue_), (QStringList{QString(longName + u":a1"_s), QString(longName + u":a2"_s),
+                                             u"B:b1"_s, u"C:c1"_s, u"C:c2"_s}));
     QCOMPARE(catalogue_.findCassette(longName), &a);
     QCOMPARE(catalogue_.findCassette(u"A"_s), nullptr);
     QCOMPARE(catalogue_.head()->tapeLength, quint16{70000 & 0xFFFF});
@@ -283,7 +288,7 @@ void TestCatalogue::renameCassette_changesEveryRecordOfIt()
     QCOMPARE(b.length(), 100);
     QCOMPARE(catalogue_.cassettes().size(), 2u);
     QCOMPARE(order(catalogue_),
-             (QStringList{longName + u":a1"_s, longName + u":a2"_s, "C:b1", "C:c1", "C:c2"}));
+             (QStringList{longName + u":a1"_s, longName + u":a2"_s, u"C:b1"_s, u"C:c1"_s, u"C:c2"_s}));
 }
 
 // Each operation tells what it changed, and a cassette about to go is still whole when told.
@@ -372,7 +377,7 @@ void TestCatalogue::batch_holdsBackItemsAndTellsOnce()
 
 void TestCatalogue::releaseAll_emptiesTheList()
 {
-    fill(catalogue_, {"A:a1", "A:a2", "B:b1", "C:c1", "C:c2"});
+    fill(catalogue_, {u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s});
     catalogue_.releaseAll();
     QVERIFY(catalogue_.isEmpty());
     QCOMPARE(catalogue_.tail(), nullptr);

@@ -22,7 +22,7 @@ FilmRecord sampleFilm()
     setText(r.director, u"STRASSE"_s);
     setText(r.genre, u"Komödie"_s);
     setText(r.actors, u"Anna Smith\r\nJones, Tom"_s);
-    setText(r.story, QString(299, u'x') + u"Berlin"_s + QString(195, u'y'));
+    setText(r.story, QString(QString(299, u'x') + u"Berlin"_s + QString(195, u'y')));
     return r;
 }
 

@@ -18,6 +18,7 @@
 #include <memory>
 
 using controls::NumEdit;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -484,13 +485,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("seen"); // "text|value" during each valueChanging
         QTest::addColumn<QString>("expected");
         QTest::newRow("digits") << false << "7"
-                                << "42" << QStringList{"42|7"} << "42";
+                                << "42" << QStringList{u"42|7"_s} << "42";
         QTest::newRow("letter in text") << false << "7"
-                                        << "4a" << QStringList{"4a|7", "0|7"} << "0";
+                                        << "4a" << QStringList{u"4a|7"_s, u"0|7"_s} << "0";
         QTest::newRow("emptied") << false << "7"
-                                 << "" << QStringList{"|7", "0|7"} << "0";
+                                 << "" << QStringList{u"|7"_s, u"0|7"_s} << "0";
         QTest::newRow("typed over zero") << true << "0"
-                                         << "5" << QStringList{"|0", "5|"} << "5";
+                                         << "5" << QStringList{u"|0"_s, u"5|"_s} << "5";
     }
 
     void valueChanging_firesWhileValueHoldsThePrevious()
@@ -525,25 +526,25 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("seen"); // "text|value" during each valueChanging
         QTest::newRow("setValue") << "7"
                                   << "setValue"
-                                  << "42" << QStringList{"42|7"};
+                                  << "42" << QStringList{u"42|7"_s};
         QTest::newRow("setValue emptied") << "7"
                                           << "setValue"
-                                          << "" << QStringList{"|7", "0|7"};
+                                          << "" << QStringList{u"|7"_s, u"0|7"_s};
         QTest::newRow("setIntValue") << "7"
                                      << "setIntValue"
-                                     << "1995" << QStringList{"1995|7"};
+                                     << "1995" << QStringList{u"1995|7"_s};
         QTest::newRow("backspace emptied") << "7"
                                            << "backspace"
-                                           << "" << QStringList{"|7", "0|7"};
+                                           << "" << QStringList{u"|7"_s, u"0|7"_s};
         QTest::newRow("paste") << "12"
                                << "paste"
-                               << "34" << QStringList{"1234|12"};
+                               << "34" << QStringList{u"1234|12"_s};
         QTest::newRow("paste over zero") << "0"
                                          << "paste"
-                                         << "5" << QStringList{"|0", "5|"};
+                                         << "5" << QStringList{u"|0"_s, u"5|"_s};
         QTest::newRow("input method") << "12"
                                       << "input method"
-                                      << "3" << QStringList{"123|12"};
+                                      << "3" << QStringList{u"123|12"_s};
     }
 
     void valueChanging_leavesPreviousValueReadable()

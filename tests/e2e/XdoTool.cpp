@@ -99,7 +99,8 @@ QString XdoTool::waitForWindow(const QString& title, int timeoutMs, const std::f
             return {};
         }
         if (deadline.hasExpired()) {
-            error_ = (u"no window \"%1\" within %2 ms. "_s.arg(title).arg(timeoutMs) + error_).trimmed();
+            error_ =
+                QString(u"no window \"%1\" within %2 ms. "_s.arg(title).arg(timeoutMs) + error_).trimmed();
             return {};
         }
         QThread::msleep(kPollMs);
@@ -114,8 +115,8 @@ bool XdoTool::waitUntilGone(const QString& title, int timeoutMs)
         if (windows && windows->isEmpty())
             return true;
         if (deadline.hasExpired()) {
-            error_ =
-                (u"window \"%1\" still open after %2 ms. "_s.arg(title).arg(timeoutMs) + error_).trimmed();
+            error_ = QString(u"window \"%1\" still open after %2 ms. "_s.arg(title).arg(timeoutMs) + error_)
+                         .trimmed();
             return false;
         }
         QThread::msleep(kPollMs);

@@ -57,7 +57,8 @@ private Q_SLOTS:
 void TestPackage::installedProgram_savesInUserDataFolder()
 {
     const QStringList packages = QDir(QStringLiteral(RM_PACKAGE_DIR)).entryList({u"*.deb"_s}, QDir::Files);
-    QVERIFY2(packages.size() == 1, qPrintable(u"one package expected in "_s + RM_PACKAGE_DIR));
+    QVERIFY2(packages.size() == 1,
+             qPrintable(u"one package expected in "_s + QStringLiteral(RM_PACKAGE_DIR)));
     const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
     const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
     QVERIFY2(!xvfb.isEmpty() && !xdotool.isEmpty(),

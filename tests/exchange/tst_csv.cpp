@@ -143,7 +143,7 @@ void TestCsv::anyArchive_comesBackWhole_data()
     FilmRecord extremes = film(QString(50, u'n'), 65535, QString(70, u't'), 65535, 65535);
     for (auto* field : {&extremes.country, &extremes.director, &extremes.genre})
         setText(*field, QString(70, u'x'));
-    setText(extremes.actors, QString(199, u'a') + u"\r\n"_s + QString(199, u'a'));
+    setText(extremes.actors, QString(QString(199, u'a') + u"\r\n"_s + QString(199, u'a')));
     std::memset(extremes.story, 's', sizeof extremes.story); // no terminator: as long as the field holds
     extremes.blackWhite = 2;
     QTest::newRow("every field at its longest, numbers at their extremes")
@@ -308,7 +308,7 @@ void TestCsv::header_data()
     QTest::addColumn<QString>("error"); // a part of the file error; none: the film "A;B" is planned
     const QStringList names = exchange::csvHeader();
     const QByteArray film = row("Neu,100", "1990", "90", "\"A;B\"");
-    const auto with = [&](const QStringList& header, char separator) {
+    const auto with = [&](const QStringList& header, char separator) -> QByteArray {
         QByteArray rows = film;
         return header.join(QChar::fromLatin1(separator)).toUtf8() + "\r\n" + rows.replace(',', separator);
     };
