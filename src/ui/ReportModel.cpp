@@ -2,17 +2,18 @@
 
 namespace ui {
 
-ReportModel::ReportModel(QObject* parent) : QAbstractTableModel(parent) {}
+ReportModel::ReportModel(QObject* parent) : TableModel(nullptr, {}, parent)
+{
+    setCaptions({});
+}
+
+ReportModel::ReportModel(const char* context, const QList<const char*>& captions, QObject* parent)
+    : TableModel(context, captions, parent)
+{}
 
 int ReportModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int ReportModel::columnCount(const QModelIndex& parent) const
-{
-    // The caption column exists even before any column title is set.
-    return parent.isValid() ? 0 : static_cast<int>(qMax<qsizetype>(captions_.size(), 1));
 }
 
 QVariant ReportModel::data(const QModelIndex& index, int role) const
@@ -23,45 +24,14 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const
     return rows_.at(index.row()).value(index.column());
 }
 
-QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    return captions_.value(section);
-}
-
-Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
 void ReportModel::setCaptions(const QStringList& captions)
 {
-    const bool sameCount = qMax<qsizetype>(captions.size(), 1) == columnCount();
-    if (!sameCount) {
-        beginResetModel();
-    }
-    captions_ = captions;
-    if (sameCount) {
-        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    } else {
-        endResetModel();
-    }
+    setCaptionTexts(captions.isEmpty() ? QStringList{QString()} : captions);
 }
 
 void ReportModel::setCaption(int column, const QString& caption)
 {
-    if (column < 0 || column >= captions_.size()) {
-        return;
-    }
-    captions_[column] = caption;
-    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
-}
-
-QString ReportModel::caption(int column) const
-{
-    return captions_.value(column);
+    setCaptionText(column, caption);
 }
 
 void ReportModel::appendRows(const QList<QVariantList>& rows)

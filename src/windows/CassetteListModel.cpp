@@ -7,7 +7,13 @@
 namespace windows {
 
 CassetteListModel::CassetteListModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : CaptionedTableModel(ColumnCount, parent), catalogue_(catalogue)
+    : ui::TableModel(staticMetaObject.className(),
+                     {QT_TRANSLATE_NOOP("windows::CassetteListModel", "Tape"),
+                      QT_TRANSLATE_NOOP("windows::CassetteListModel", "Length"),
+                      QT_TRANSLATE_NOOP("windows::CassetteListModel", "No. of films"),
+                      QT_TRANSLATE_NOOP("windows::CassetteListModel", "Remaining Time")},
+                     parent),
+      catalogue_(catalogue)
 {
     rebuild();
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this] {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/CaptionedTableModel.h"
+#include "ui/TableModel.h"
 
 #include <QHash>
 
@@ -20,7 +20,7 @@ namespace windows {
 // signals and are always those the catalogue would give afresh: a cassette gets its row at its place
 // in the catalogue's order (one put back by an undo where it was), and when the cassette holding a
 // row goes or takes another name, the next cassette of its name gets the row.
-class CassetteListModel final : public CaptionedTableModel
+class CassetteListModel final : public ui::TableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CassetteListModel)

@@ -19,7 +19,15 @@ constexpr quintptr kGroupRow = 0;
 } // namespace
 
 DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractItemModel(parent), catalogue_(catalogue), captions_(ColumnCount)
+    : ui::TableModel(staticMetaObject.className(),
+                     {QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Title"),
+                      QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Year"),
+                      QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Tape"),
+                      QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Counter range"),
+                      QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Length"),
+                      QT_TRANSLATE_NOOP("windows::DuplicatesModel", "Long-play")},
+                     parent),
+      catalogue_(catalogue)
 {
     // Changes are gathered and the groups found once the change is whole, so that an import costs
     // one pass.
@@ -187,13 +195,6 @@ QVariant DuplicatesModel::filmData(const FilmRecord& film, int column, int role)
     }
 }
 
-QVariant DuplicatesModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return captions_.value(section);
-}
-
 Qt::ItemFlags DuplicatesModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
@@ -201,12 +202,6 @@ Qt::ItemFlags DuplicatesModel::flags(const QModelIndex& index) const
     return index.internalId() == kGroupRow
                ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
                : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-}
-
-void DuplicatesModel::setColumnCaptions(const QStringList& captions)
-{
-    captions_ = captions;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const

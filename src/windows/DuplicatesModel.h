@@ -1,9 +1,7 @@
 #pragma once
 
 #include "catalogue/DuplicateFilms.h"
-
-#include <QAbstractItemModel>
-#include <QStringList>
+#include "ui/TableModel.h"
 
 #include <vector>
 
@@ -19,7 +17,7 @@ namespace windows {
 // counter range, length and long-play flag. Changes of the catalogue are gathered and the groups made
 // anew once the event loop comes round; a film or cassette that goes takes its rows with it at once.
 // It keeps nothing and does nothing while its window is closed.
-class DuplicatesModel final : public QAbstractItemModel
+class DuplicatesModel final : public ui::TableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DuplicatesModel)
@@ -41,14 +39,11 @@ public:
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& child) const override;
+    using QObject::parent;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-    // The column titles, set by the window in its language.
-    void setColumnCaptions(const QStringList& captions);
 
     int groupCount() const { return int(groups_.size()); }
     const catalogue::DuplicateGroup& group(int row) const { return groups_[std::size_t(row)]; }
@@ -70,7 +65,6 @@ private:
     catalogue::Catalogue& catalogue_;
     // A change was told that the groups do not show yet.
     bool stale_ = false;
-    QStringList captions_;
     std::vector<catalogue::DuplicateGroup> groups_;
     bool active_ = false;
 };

@@ -98,8 +98,7 @@ void DuplicatesWindow::createControls()
 void DuplicatesWindow::retranslate()
 {
     setWindowTitle(tr("Duplicates"));
-    model_->setColumnCaptions(
-        {tr("Title"), tr("Year"), tr("Tape"), tr("Counter range"), tr("Length"), tr("Long-play")});
+    model_->retranslate();
     ui::fitColumnsToCaptions(groupView_, {std::begin(kColumnWidths), std::end(kColumnWidths)});
     openButton_->setText(tr("&Open film"));
     closeButton_->setText(tr("&Close"));

@@ -9,7 +9,13 @@
 namespace windows {
 
 FindSpaceModel::FindSpaceModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue), captions_(ColumnCount)
+    : ui::TableModel(staticMetaObject.className(),
+                     {QT_TRANSLATE_NOOP("windows::FindSpaceModel", "Tape"),
+                      QT_TRANSLATE_NOOP("windows::FindSpaceModel", "Free (min.)"),
+                      QT_TRANSLATE_NOOP("windows::FindSpaceModel", "Starts at"),
+                      QT_TRANSLATE_NOOP("windows::FindSpaceModel", "Left after (min.)")},
+                     parent),
+      catalogue_(catalogue)
 {
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &FindSpaceModel::restart);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, &FindSpaceModel::changeCassette);
@@ -37,11 +43,6 @@ int FindSpaceModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(fits_.size());
 }
 
-int FindSpaceModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant FindSpaceModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole)
@@ -59,25 +60,6 @@ QVariant FindSpaceModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-QVariant FindSpaceModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return captions_.value(section);
-}
-
-Qt::ItemFlags FindSpaceModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
-                           : Qt::NoItemFlags;
-}
-
-void FindSpaceModel::setColumnCaptions(const QStringList& captions)
-{
-    captions_ = captions;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 void FindSpaceModel::setRecording(int lengthMinutes, bool longplay)

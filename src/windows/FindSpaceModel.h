@@ -1,9 +1,7 @@
 #pragma once
 
 #include "catalogue/SpaceFinder.h"
-
-#include <QAbstractTableModel>
-#include <QStringList>
+#include "ui/TableModel.h"
 
 #include <memory>
 #include <vector>
@@ -20,7 +18,7 @@ namespace windows {
 // it; least left first, then by name. A new question lists at once; changes of the catalogue are
 // gathered and listed once the event loop comes round, so that an import costs one pass. It keeps
 // nothing and does nothing while its window is closed.
-class FindSpaceModel final : public QAbstractTableModel
+class FindSpaceModel final : public ui::TableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FindSpaceModel)
@@ -39,13 +37,7 @@ public:
     ~FindSpaceModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-    // The column titles, set by the window in its language.
-    void setColumnCaptions(const QStringList& captions);
 
     // The recording asked about; a length that no film can have lists nothing.
     void setRecording(int lengthMinutes, bool longplay);
@@ -68,7 +60,6 @@ private:
     std::unique_ptr<catalogue::SpaceFinder> finder_; // while active
     // A change was told that the fits do not show yet.
     bool stale_ = false;
-    QStringList captions_;
     std::vector<catalogue::SpaceFit> fits_;
     int lengthMinutes_ = 0;
     bool longplay_ = false;

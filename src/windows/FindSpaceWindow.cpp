@@ -111,7 +111,7 @@ void FindSpaceWindow::retranslate()
     lengthLabel_->setText(tr("&Length of the recording:"));
     minutesLabel_->setText(tr("minutes"));
     longplayCheck_->setText(tr("Longpla&y"));
-    model_->setColumnCaptions({tr("Tape"), tr("Free (min.)"), tr("Starts at"), tr("Left after (min.)")});
+    model_->retranslate();
     ui::fitColumnsToCaptions(fitList_,
                              {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
     openButton_->setText(tr("&Open tape"));

@@ -28,8 +28,17 @@ constexpr int kReasonColumnWidth = 560;
 } // namespace
 
 ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
-    : QDialog(parent, ui::kFixedDialog), added_(new ui::ReportModel(this)),
-      skipped_(new ui::ReportModel(this))
+    : QDialog(parent, ui::kFixedDialog),
+      added_(new ui::ReportModel(staticMetaObject.className(),
+                                 {QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Cassette"),
+                                  QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Films"),
+                                  QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Cassette is"),
+                                  QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Note")},
+                                 this)),
+      skipped_(new ui::ReportModel(staticMetaObject.className(),
+                                   {QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Line"),
+                                    QT_TRANSLATE_NOOP("windows::ImportSummaryDialog", "Reason")},
+                                   this))
 {
     using ui::named;
     setObjectName(u"importSummaryDialog"_s);
@@ -40,13 +49,11 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     addedLabel_ = named(new QLabel(this), u"addedLabel"_s);
     addedList_ = named(new ui::ReportList(this), u"addedList"_s);
     addedList_->setModel(added_);
-    added_->setCaptions(QStringList(4));
     addedList_->setColumnWidths({kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth, kNoteColumnWidth});
     addedLabel_->setBuddy(addedList_);
     skippedLabel_ = named(new QLabel(this), u"skippedLabel"_s);
     skippedList_ = named(new ui::ReportList(this), u"skippedList"_s);
     skippedList_->setModel(skipped_);
-    skipped_->setCaptions(QStringList(2));
     skippedList_->setColumnWidths({kLineColumnWidth, kReasonColumnWidth});
     skippedLabel_->setBuddy(skippedList_);
     for (ui::ReportList* list : {addedList_, skippedList_})
@@ -131,7 +138,7 @@ void ImportSummaryDialog::retranslate()
     encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
     addedLabel_->setText(tr("&What will be added:"));
     ui::nameAfterLabel(addedList_, *addedLabel_);
-    added_->setCaptions({tr("Cassette"), tr("Films"), tr("Cassette is"), tr("Note")});
+    added_->retranslate();
     int overfull = 0;
     for (int row = 0; row < rowIsNew_.size(); ++row) {
         added_->setValue(row, 2, rowIsNew_[row] ? tr("created") : tr("already there"));
@@ -145,7 +152,7 @@ void ImportSummaryDialog::retranslate()
     overfullLabel_->setVisible(overfull > 0);
     skippedLabel_->setText(tr("&Skipped rows:"));
     ui::nameAfterLabel(skippedList_, *skippedLabel_);
-    skipped_->setCaptions({tr("Line"), tr("Reason")});
+    skipped_->retranslate();
     importButton_->setText(tr("&Import"));
     cancelButton_->setText(tr("&Cancel"));
 }

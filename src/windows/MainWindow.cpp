@@ -281,7 +281,7 @@ void MainWindow::retranslate()
 {
     cassettesLabel_->setText(tr("&Videotapes:"));
     ui::nameAfterLabel(cassetteList_, *cassettesLabel_);
-    cassetteModel_->setColumnCaptions({tr("Tape"), tr("Length"), tr("No. of films"), tr("Remaining Time")});
+    cassetteModel_->retranslate();
     newButton_->setText(tr("&New"));
     openButton_->setText(tr("&Open"));
     editButton_->setText(tr("&Edit"));

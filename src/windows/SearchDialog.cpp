@@ -229,8 +229,7 @@ void SearchDialog::retranslate()
     discardButton_->setText(tr("Discard Searc&hresult"));
     closeButton_->setText(tr("&Close"));
     openButton_->setText(tr("&Open Tape"));
-    // The title column is "Film" in both languages.
-    results_->setColumnCaptions({u"Film"_s, tr("Tape"), tr("Length"), tr("Actors")});
+    results_->retranslate();
 }
 
 void SearchDialog::changeEvent(QEvent* event)

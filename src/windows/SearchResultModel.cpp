@@ -9,7 +9,13 @@ namespace windows {
 using catalogue::FilmRecord;
 
 SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* parent)
-    : CaptionedTableModel(ColumnCount, parent), catalogue_(catalogue)
+    : ui::TableModel(staticMetaObject.className(),
+                     {QT_TRANSLATE_NOOP("windows::SearchResultModel", "Film"), // the same in both languages
+                      QT_TRANSLATE_NOOP("windows::SearchResultModel", "Tape"),
+                      QT_TRANSLATE_NOOP("windows::SearchResultModel", "Length"),
+                      QT_TRANSLATE_NOOP("windows::SearchResultModel", "Actors")},
+                     parent),
+      catalogue_(catalogue)
 {
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);

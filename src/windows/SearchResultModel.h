@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/CaptionedTableModel.h"
+#include "ui/TableModel.h"
 
 #include <QMultiHash>
 
@@ -17,7 +17,7 @@ namespace windows {
 // The hits of the search dialog: one row per found film, each holding its film, showing its title,
 // cassette, length and actors (on one line). The rows follow the catalogue: a changed film or a
 // renamed cassette shows its new values, and a film that goes takes its rows with it.
-class SearchResultModel final : public CaptionedTableModel
+class SearchResultModel final : public ui::TableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SearchResultModel)

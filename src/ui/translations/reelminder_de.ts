@@ -753,6 +753,25 @@
     </message>
 </context>
 <context>
+    <name>windows::CassetteListModel</name>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>No. of films</source>
+        <translation>Filmanzahl</translation>
+    </message>
+    <message>
+        <source>Remaining Time</source>
+        <translation>Restzeit</translation>
+    </message>
+</context>
+<context>
     <name>windows::CatalogueCommand</name>
     <message>
         <source>create cassette &quot;%1&quot;</source>
@@ -847,13 +866,6 @@
             <numerusform>%n Aufnahmen</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>windows::DuplicatesWindow</name>
-    <message>
-        <source>Duplicates</source>
-        <translation>Doppelte Filme</translation>
-    </message>
     <message>
         <source>Title</source>
         <translation>Titel</translation>
@@ -877,6 +889,13 @@
     <message>
         <source>Long-play</source>
         <translation>Longplay</translation>
+    </message>
+</context>
+<context>
+    <name>windows::DuplicatesWindow</name>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doppelte Filme</translation>
     </message>
     <message>
         <source>&amp;Open film</source>
@@ -1010,6 +1029,25 @@
     </message>
 </context>
 <context>
+    <name>windows::FindSpaceModel</name>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Free (min.)</source>
+        <translation>Frei (Min.)</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Beginnt bei</translation>
+    </message>
+    <message>
+        <source>Left after (min.)</source>
+        <translation>Danach frei (Min.)</translation>
+    </message>
+</context>
+<context>
     <name>windows::FindSpaceWindow</name>
     <message>
         <source>Find Space</source>
@@ -1026,22 +1064,6 @@
     <message>
         <source>Longpla&amp;y</source>
         <translation>L&amp;ongplay</translation>
-    </message>
-    <message>
-        <source>Tape</source>
-        <translation>Kassette</translation>
-    </message>
-    <message>
-        <source>Free (min.)</source>
-        <translation>Frei (Min.)</translation>
-    </message>
-    <message>
-        <source>Starts at</source>
-        <translation>Beginnt bei</translation>
-    </message>
-    <message>
-        <source>Left after (min.)</source>
-        <translation>Danach frei (Min.)</translation>
     </message>
     <message>
         <source>&amp;Open tape</source>
@@ -1410,22 +1432,6 @@
         <translation>&amp;Videokassetten:</translation>
     </message>
     <message>
-        <source>Tape</source>
-        <translation>Kassette</translation>
-    </message>
-    <message>
-        <source>Length</source>
-        <translation>Länge</translation>
-    </message>
-    <message>
-        <source>No. of films</source>
-        <translation>Filmanzahl</translation>
-    </message>
-    <message>
-        <source>Remaining Time</source>
-        <translation>Restzeit</translation>
-    </message>
-    <message>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -1639,18 +1645,6 @@
         <translation>&amp;Kassette öffnen</translation>
     </message>
     <message>
-        <source>Tape</source>
-        <translation>Kassette</translation>
-    </message>
-    <message>
-        <source>Length</source>
-        <translation>Länge</translation>
-    </message>
-    <message>
-        <source>Actors</source>
-        <translation>Darsteller</translation>
-    </message>
-    <message>
         <source>There was no film found with the given criterions.</source>
         <translation>Es wurde kein Film mit den angegebenen Kriterien gefunden.</translation>
     </message>
@@ -1664,6 +1658,25 @@
     <message>
         <source>Searchresult</source>
         <translation>Suchergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>windows::SearchResultModel</name>
+    <message>
+        <source>Film</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Kassette</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
     </message>
 </context>
 <context>

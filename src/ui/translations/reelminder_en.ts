@@ -753,6 +753,25 @@
     </message>
 </context>
 <context>
+    <name>windows::CassetteListModel</name>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. of films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::CatalogueCommand</name>
     <message>
         <source>create cassette &quot;%1&quot;</source>
@@ -847,13 +866,6 @@
             <numerusform>%n recordings</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>windows::DuplicatesWindow</name>
-    <message>
-        <source>Duplicates</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Title</source>
         <translation type="unfinished"></translation>
@@ -876,6 +888,13 @@
     </message>
     <message>
         <source>Long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::DuplicatesWindow</name>
+    <message>
+        <source>Duplicates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1010,6 +1029,25 @@
     </message>
 </context>
 <context>
+    <name>windows::FindSpaceModel</name>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free (min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left after (min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::FindSpaceWindow</name>
     <message>
         <source>Find Space</source>
@@ -1025,22 +1063,6 @@
     </message>
     <message>
         <source>Longpla&amp;y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free (min.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Starts at</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left after (min.)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1410,22 +1432,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Length</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No. of films</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remaining Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1639,18 +1645,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Length</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Actors</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>There was no film found with the given criterions.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1663,6 +1657,25 @@
     </message>
     <message>
         <source>Searchresult</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::SearchResultModel</name>
+    <message>
+        <source>Film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
