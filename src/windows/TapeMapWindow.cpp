@@ -4,6 +4,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "windows/TapeMapDelegate.h"
 #include "windows/TapeMapView.h"
 
 #include <QEvent>
@@ -79,7 +80,7 @@ void TapeMapWindow::createControls()
 QLayout* TapeMapWindow::createLegend()
 {
     auto* legend = new QHBoxLayout;
-    const auto entry = [&](TapeMapView::Kind kind, const QString& name) {
+    const auto entry = [&](TapeMapDelegate::Kind kind, const QString& name) {
         auto* swatch = new QLabel(this);
         swatch->setProperty("kind", int(kind));
         swatches_.append(swatch);
@@ -89,10 +90,10 @@ QLayout* TapeMapWindow::createLegend()
         legend->addSpacing(8);
         return caption;
     };
-    filmLegend_ = entry(TapeMapView::Kind::Film, u"filmLegend"_s);
-    longplayLegend_ = entry(TapeMapView::Kind::LongplayFilm, u"longplayLegend"_s);
-    freeLegend_ = entry(TapeMapView::Kind::Free, u"freeLegend"_s);
-    overFullLegend_ = entry(TapeMapView::Kind::OverFull, u"overFullLegend"_s);
+    filmLegend_ = entry(TapeMapDelegate::Kind::Film, u"filmLegend"_s);
+    longplayLegend_ = entry(TapeMapDelegate::Kind::LongplayFilm, u"longplayLegend"_s);
+    freeLegend_ = entry(TapeMapDelegate::Kind::Free, u"freeLegend"_s);
+    overFullLegend_ = entry(TapeMapDelegate::Kind::OverFull, u"overFullLegend"_s);
     return legend;
 }
 
@@ -132,8 +133,8 @@ void TapeMapWindow::showEvent(QShowEvent* event)
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        TapeMapView::paintSwatch(painter, QRect(QPoint(), size),
-                                 TapeMapView::Kind(swatch->property("kind").toInt()));
+        TapeMapDelegate::paintSwatch(painter, QRect(QPoint(), size),
+                                     TapeMapDelegate::Kind(swatch->property("kind").toInt()));
         painter.end();
         swatch->setPixmap(pixmap);
     }

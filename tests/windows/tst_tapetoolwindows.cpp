@@ -14,14 +14,17 @@
 #include "windows/FilmWindow.h"
 #include "windows/FindSpaceModel.h"
 #include "windows/FindSpaceWindow.h"
+#include "windows/TapeMapModel.h"
 #include "windows/TapeMapView.h"
 #include "windows/TapeMapWindow.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 #include <QUndoStack>
@@ -48,6 +51,9 @@ private Q_SLOTS:
     void import_toolsAnswerTheBatchAndItsUndo();
     void tapeMap_keysMoveTheCursorAndEnterOpens_data();
     void tapeMap_keysMoveTheCursorAndEnterOpens();
+    void tapeMap_readsEachTapeToAScreenReader_data();
+    void tapeMap_readsEachTapeToAScreenReader();
+    void tapeMap_answersABatchAndItsUndoWithOneRefresh();
     void captions_followTheLanguage_data();
     void captions_followTheLanguage();
 
@@ -369,6 +375,87 @@ void TestTapeToolWindows::tapeMap_keysMoveTheCursorAndEnterOpens()
     QVERIFY(askedCassette_);
     QCOMPARE(askedCassette_->name() + u'/' + (askedFilm_ ? catalogue::text(askedFilm_->filmName) : u"-"_s),
              opened);
+}
+
+void TestTapeToolWindows::tapeMap_readsEachTapeToAScreenReader_data()
+{
+    QTest::addColumn<int>("tapeLength");
+    QTest::addColumn<QList<int>>("films"); // minutes; negative: long-play
+    QTest::addColumn<QString>("read");
+    QTest::newRow("empty") << 60 << QList<int>{}
+                           << u"T, Length: 60 min, 0 films, Free: 60 min, or 120 min in long-play"_s;
+    QTest::newRow("one film") << 180 << QList<int>{90}
+                              << u"T, Length: 180 min, 1 film, Free: 90 min, or 180 min in long-play"_s;
+    QTest::newRow("long-play takes half")
+        << 180 << QList<int>{60, -61}
+        << u"T, Length: 180 min, 2 films, Free: 89 min, or 179 min in long-play"_s;
+    QTest::newRow("over-full") << 120 << QList<int>{100, 50}
+                               << u"T, Length: 120 min, 2 films, Over-full by 30 min"_s;
+}
+
+// What the view reads out for a row is what the model tells of its tape, through Qt's item view.
+void TestTapeToolWindows::tapeMap_readsEachTapeToAScreenReader()
+{
+    QFETCH(int, tapeLength);
+    QFETCH(QList<int>, films);
+    QFETCH(QString, read);
+    film(u"A"_s, 240, u"a"_s, 10);
+    testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"T"_s, tapeLength));
+    Cassette* tape = catalogue_.findCassette(u"T"_s);
+    for (int minutes : films)
+        catalogue_.addFilm(*tape,
+                           testsupport::makeRecord(u"T"_s, tapeLength, u"f"_s, qAbs(minutes), minutes < 0));
+    windows::TapeMapWindow window(catalogue_);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    windows::TapeMapView* map = window.map();
+    const int row = map->rowOf(tape);
+    QCOMPARE(row, 1);
+    QCOMPARE(map->model()->index(row, 0).data(Qt::AccessibleTextRole).toString(), read);
+
+    QAccessibleInterface* const view = QAccessible::queryAccessibleInterface(map);
+    QVERIFY(view && view->tableInterface());
+    QAccessibleInterface* const cell = view->tableInterface()->cellAt(row, 0);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), read);
+}
+
+// Each film added in an import, and each cassette its undo takes away, is not a refresh of its own.
+void TestTapeToolWindows::tapeMap_answersABatchAndItsUndoWithOneRefresh()
+{
+    film(u"A"_s, 240, u"Heat"_s, 90, 1995);
+    windows::TapeMapWindow window(catalogue_);
+    window.show();
+    windows::TapeMapModel* tapes = window.map()->tapes();
+    const QAbstractItemModelTester contract(tapes, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy resets(tapes, &QAbstractItemModel::modelReset);
+    exchange::ImportPlan plan;
+    for (int i = 0; i < 20; ++i) {
+        exchange::PlannedCassette planned{u"N%1"_s.arg(i), 240, true, {}};
+        for (int f = 0; f < 3; ++f) {
+            auto record = catalogue::Catalogue::newRecord();
+            *record = testsupport::makeRecord(planned.name, 240, u"Film %1"_s.arg(f), 50);
+            planned.films.push_back({2, std::move(record)});
+        }
+        plan.cassettes.push_back(std::move(planned));
+    }
+
+    windows::applyImport(undoStack_, catalogue_, std::move(plan), u"films.csv"_s);
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(tapes->rowCount(), 21);
+    QCOMPARE(tapes->rowOf(catalogue_.findCassette(u"N7"_s)), 8);
+    QCOMPARE(tapes->longestHalfMinutes(), 480);
+    undoStack_.undo();
+    QCOMPARE(resets.size(), 2);
+    QCOMPARE(tapes->rowCount(), 1);
+    QCOMPARE(tapes->cassetteAt(0), catalogue_.findCassette(u"A"_s));
+
+    // Filtered, the rows keep their cassettes' order and find them by the hash.
+    undoStack_.redo();
+    window.map()->setFilter(u"n1"_s);
+    QCOMPARE(tapes->rowCount(), 11);
+    QCOMPARE(tapes->rowOf(catalogue_.findCassette(u"N19"_s)), 10);
+    QCOMPARE(tapes->rowOf(catalogue_.findCassette(u"A"_s)), -1);
 }
 
 void TestTapeToolWindows::captions_followTheLanguage_data()

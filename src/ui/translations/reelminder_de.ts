@@ -1821,19 +1821,7 @@
     </message>
 </context>
 <context>
-    <name>windows::TapeMapView</name>
-    <message>
-        <source>Counter: %1</source>
-        <translation>Zähler: %1</translation>
-    </message>
-    <message>
-        <source>%1 min, long-play</source>
-        <translation>%1 Min., Longplay</translation>
-    </message>
-    <message>
-        <source>%1 min, normal play</source>
-        <translation>%1 Min., normale Geschwindigkeit</translation>
-    </message>
+    <name>windows::TapeMapModel</name>
     <message>
         <source>Length: %1 min</source>
         <translation>Länge: %1 Min.</translation>
@@ -1852,6 +1840,21 @@
     <message>
         <source>Free: %1 min, or %2 min in long-play</source>
         <translation>Frei: %1 Min., in Longplay %2 Min.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapView</name>
+    <message>
+        <source>Counter: %1</source>
+        <translation>Zähler: %1</translation>
+    </message>
+    <message>
+        <source>%1 min, long-play</source>
+        <translation>%1 Min., Longplay</translation>
+    </message>
+    <message>
+        <source>%1 min, normal play</source>
+        <translation>%1 Min., normale Geschwindigkeit</translation>
     </message>
 </context>
 <context>

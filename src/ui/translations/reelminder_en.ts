@@ -1821,19 +1821,7 @@
     </message>
 </context>
 <context>
-    <name>windows::TapeMapView</name>
-    <message>
-        <source>Counter: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min, long-play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min, normal play</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>windows::TapeMapModel</name>
     <message>
         <source>Length: %1 min</source>
         <translation type="unfinished"></translation>
@@ -1851,6 +1839,21 @@
     </message>
     <message>
         <source>Free: %1 min, or %2 min in long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::TapeMapView</name>
+    <message>
+        <source>Counter: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min, long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min, normal play</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
