@@ -5,13 +5,10 @@
 #include <optional>
 #include <vector>
 
-class QCheckBox;
-class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStackedWidget;
 class QUndoStack;
 
 namespace catalogue {
@@ -20,8 +17,8 @@ class Catalogue;
 struct FilmRecord;
 } // namespace catalogue
 namespace controls {
-class MemoEdit;
-class NumEdit;
+class FilmFields;
+class NavigationBar;
 } // namespace controls
 
 namespace windows {
@@ -74,7 +71,7 @@ public:
     int filmCount() const;
     int filmIndex() const { return filmIndex_; }
     bool isEditing() const { return editing_; }
-    QComboBox* genreCombo() const { return genreCombo_; }
+    QComboBox* genreCombo() const;
     UndoActions* undoActions() const { return undoActions_; }
 
 public Q_SLOTS:
@@ -92,13 +89,10 @@ private:
     void createControls();
     void retranslate();
     void setNewButtonForShift(bool shiftHeld);
-    bool stepByKey(const QKeyEvent& key);
     void followCassette(catalogue::Cassette* cassette);
     void forgetFilm(catalogue::FilmRecord* film);
     void forgetCassette(catalogue::Cassette* cassette);
     void showReturnedFilm();
-    void setFieldLook(bool editing);
-    void fillFields(const catalogue::FilmRecord* film, bool editing);
     struct InputProblem
     {
         QWidget* field;
@@ -110,7 +104,6 @@ private:
     void storeEditedFilm();
     void deleteFilm();
     bool checkInput();
-    void storeFields(catalogue::FilmRecord& film) const;
     void showError(QWidget* field, const QString& caption, const QString& text);
 
     catalogue::Catalogue& catalogue_;
@@ -125,38 +118,14 @@ private:
     catalogue::FilmRecord* edited_ = nullptr;        // the film an Edit changes
     std::vector<catalogue::FilmRecord*> beforeStep_; // the cassette's films before an undo or redo
 
-    QLineEdit* titleEdit_;
-    controls::NumEdit* yearEdit_;
-    QLineEdit* countryEdit_;
-    controls::NumEdit* lengthEdit_;
-    QLineEdit* directorEdit_;
-    controls::MemoEdit* actorsEdit_;
-    QStackedWidget* genreStack_;
-    QComboBox* genreCombo_;
-    QLineEdit* genreOverlay_;
-    controls::MemoEdit* storyEdit_;
+    controls::FilmFields* fields_;
     QLineEdit* counterRangeEdit_;
-    QLabel* titleLabel_;
-    QLabel* yearLabel_;
-    QLabel* countryLabel_;
-    QLabel* lengthLabel_;
-    QLabel* directorLabel_;
-    QLabel* actorsLabel_;
-    QLabel* genreLabel_;
-    QLabel* storyLabel_;
     QLabel* counterRangeLabel_;
-    QCheckBox* longplayCheck_;
-    QCheckBox* blackWhiteCheck_;
-    QCheckBox* seenCheck_;
-    QCheckBox* deletableCheck_;
     QPushButton* newButton_;
     QPushButton* editButton_;
     QPushButton* deleteButton_;
     QPushButton* closeButton_;
-    QPushButton* firstButton_;
-    QPushButton* previousButton_;
-    QPushButton* nextButton_;
-    QPushButton* lastButton_;
+    controls::NavigationBar* navigation_;
     UndoActions* undoActions_;
 };
 

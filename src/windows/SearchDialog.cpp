@@ -1,9 +1,9 @@
 #include "windows/SearchDialog.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/FilmRules.h"
 #include "catalogue/FilmSearch.h"
 #include "catalogue/RecordText.h"
+#include "controls/FilmFields.h"
 #include "controls/NumEdit.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
@@ -12,17 +12,13 @@
 #include "ui/ReportList.h"
 #include "windows/SearchResultModel.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using catalogue::FilmRecord;
@@ -32,9 +28,6 @@ using namespace Qt::StringLiterals;
 namespace windows {
 namespace {
 
-using catalogue::kActorsCapacity;
-using catalogue::kStoryCapacity;
-using catalogue::kTextCapacity;
 constexpr int kResultListHeight = 201;
 
 std::optional<bool> flagOf(const QCheckBox* box)
@@ -65,110 +58,12 @@ SearchDialog::~SearchDialog() = default;
 
 void SearchDialog::createControls()
 {
-    criteriaBox_ = new QGroupBox(this);
     using ui::named;
-    auto lineEdit = [&](const QString& name, int capacity) {
-        auto* edit = named(new QLineEdit(criteriaBox_), name);
-        edit->setMaxLength(capacity);
-        return edit;
-    };
-    // "<", "=" and ">": exactly one of the three is down.
-    auto compareButtons = [&](QButtonGroup*& group, QToolButton*& equal, const QString& prefix) {
-        group = new QButtonGroup(this);
-        group->setExclusive(true);
-        auto* row = new QHBoxLayout;
-        row->setSpacing(0);
-        const std::pair<QString, SearchCriteria::Compare> kinds[] = {
-            {u"<"_s, SearchCriteria::Compare::Less},
-            {u"="_s, SearchCriteria::Compare::Equal},
-            {u">"_s, SearchCriteria::Compare::Greater}};
-        for (const auto& [text, compare] : kinds) {
-            auto* button = named(new QToolButton(criteriaBox_), prefix + text);
-            button->setText(text);
-            button->setCheckable(true);
-            button->setFocusPolicy(Qt::NoFocus);
-            group->addButton(button, int(compare));
-            row->addWidget(button);
-            if (compare == SearchCriteria::Compare::Equal)
-                equal = button;
-        }
-        return row;
-    };
-
-    titleEdit_ = lineEdit(u"titleEdit"_s, kTextCapacity);
-    yearEdit_ = named(new controls::NumEdit(criteriaBox_), u"yearEdit"_s);
-    yearEdit_->setMaxLength(4);
-    countryEdit_ = lineEdit(u"countryEdit"_s, kTextCapacity);
-    lengthEdit_ = named(new controls::NumEdit(criteriaBox_), u"lengthEdit"_s);
-    lengthEdit_->setMaxLength(5);
-    directorEdit_ = lineEdit(u"directorEdit"_s, kTextCapacity);
-    actorsEdit_ = lineEdit(u"actorsEdit"_s, kActorsCapacity);
-    genreCombo_ = named(new QComboBox(criteriaBox_), u"genreCombo"_s);
-    genreCombo_->setEditable(true);
-    genreCombo_->setInsertPolicy(QComboBox::NoInsert);
-    genreCombo_->lineEdit()->setMaxLength(kTextCapacity);
-    storyEdit_ = lineEdit(u"storyEdit"_s, kStoryCapacity);
-    const int digitWidth = yearEdit_->fontMetrics().horizontalAdvance(u"0"_s);
-    yearEdit_->setFixedWidth(digitWidth * 5 + 12);
-    lengthEdit_->setFixedWidth(digitWidth * 6 + 12);
-
-    auto label = [&](const QString& name, QWidget* buddy) {
-        auto* l = named(new QLabel(criteriaBox_), name);
-        l->setBuddy(buddy);
-        return l;
-    };
-    titleLabel_ = label(u"titleLabel"_s, titleEdit_);
-    yearLabel_ = label(u"yearLabel"_s, yearEdit_);
-    countryLabel_ = label(u"countryLabel"_s, countryEdit_);
-    lengthLabel_ = label(u"lengthLabel"_s, lengthEdit_);
-    directorLabel_ = label(u"directorLabel"_s, directorEdit_);
-    actorsLabel_ = label(u"actorsLabel"_s, actorsEdit_);
-    genreLabel_ = label(u"genreLabel"_s, genreCombo_);
-    storyLabel_ = label(u"storyLabel"_s, storyEdit_);
-
-    auto check = [&](const QString& name) {
-        auto* box = named(new QCheckBox(criteriaBox_), name);
-        // Unchecked, grayed (no condition), checked, in that order of clicks.
-        box->setTristate(true);
-        return box;
-    };
-    longplayCheck_ = check(u"longplayCheck"_s);
-    blackWhiteCheck_ = check(u"blackWhiteCheck"_s);
-    seenCheck_ = check(u"seenCheck"_s);
-    deletableCheck_ = check(u"deletableCheck"_s);
-
-    auto* grid = new QGridLayout(criteriaBox_);
-    auto numberRow = [](QWidget* edit, QLayout* buttons) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(edit);
-        row->addLayout(buttons);
-        row->addStretch(1);
-        return row;
-    };
-    grid->addWidget(titleLabel_, 0, 0);
-    grid->addWidget(titleEdit_, 0, 1);
-    grid->addWidget(yearLabel_, 1, 0);
-    grid->addLayout(numberRow(yearEdit_, compareButtons(yearCompare_, yearEqualButton_, u"year"_s)), 1, 1);
-    grid->addWidget(countryLabel_, 2, 0);
-    grid->addWidget(countryEdit_, 2, 1);
-    grid->addWidget(lengthLabel_, 3, 0);
-    grid->addLayout(numberRow(lengthEdit_, compareButtons(lengthCompare_, lengthEqualButton_, u"length"_s)),
-                    3, 1);
-    grid->addWidget(directorLabel_, 4, 0);
-    grid->addWidget(directorEdit_, 4, 1);
-    grid->addWidget(actorsLabel_, 5, 0);
-    grid->addWidget(actorsEdit_, 5, 1);
-    grid->addWidget(genreLabel_, 6, 0);
-    grid->addWidget(genreCombo_, 6, 1);
-    grid->addWidget(storyLabel_, 7, 0);
-    grid->addWidget(storyEdit_, 7, 1);
-    auto* checks = new QGridLayout;
-    checks->addWidget(longplayCheck_, 0, 0);
-    checks->addWidget(blackWhiteCheck_, 0, 1);
-    checks->addWidget(seenCheck_, 1, 0);
-    checks->addWidget(deletableCheck_, 1, 1);
-    grid->addLayout(checks, 8, 0, 1, 2);
-    grid->setColumnMinimumWidth(1, 230);
+    criteriaBox_ = new QGroupBox(this);
+    fields_ = new controls::FilmFields(controls::FilmFields::Purpose::Searching, criteriaBox_);
+    auto* criteria = new QVBoxLayout(criteriaBox_);
+    criteria->addWidget(fields_);
+    criteria->addWidget(fields_->flags());
 
     searchButton_ = named(new QPushButton(this), u"searchButton"_s);
     searchButton_->setDefault(true); // Enter in any field starts a search
@@ -192,11 +87,9 @@ void SearchDialog::createControls()
     layout->addWidget(resultList_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {titleEdit_,  yearEdit_,       countryEdit_,  lengthEdit_,    directorEdit_,
-                        actorsEdit_, genreCombo_,     storyEdit_,    longplayCheck_, blackWhiteCheck_,
-                        seenCheck_,  deletableCheck_, searchButton_, discardButton_, closeButton_,
-                        openButton_, resultList_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget*> order = fields_->tabChain();
+    order << searchButton_ << discardButton_ << closeButton_ << openButton_ << resultList_;
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { search(); }); });
@@ -207,24 +100,18 @@ void SearchDialog::createControls()
             [this] { ui::guarded(this, [this] { openTape(); }); });
 }
 
+QComboBox* SearchDialog::genreCombo() const
+{
+    return fields_->genreCombo();
+}
+
 void SearchDialog::retranslate()
 {
     setWindowTitle(tr("Search a film"));
     criteriaBox_->setTitle(tr("Searchcriterions"));
     // The hits have no caption on the form; a screen reader calls them what the message about them does.
     resultList_->setAccessibleName(tr("Searchresult"));
-    titleLabel_->setText(tr("&Filmname:"));
-    yearLabel_->setText(tr("&Productionyear:"));
-    countryLabel_->setText(tr("Produced &in:"));
-    lengthLabel_->setText(tr("&Length:"));
-    directorLabel_->setText(tr("&Director:"));
-    actorsLabel_->setText(tr("&Actors:"));
-    genreLabel_->setText(tr("&Genre:"));
-    storyLabel_->setText(tr("Sto&ry:"));
-    longplayCheck_->setText(tr("Longpla&y"));
-    blackWhiteCheck_->setText(tr("Black/&White"));
-    seenCheck_->setText(tr("S&een"));
-    deletableCheck_->setText(tr("Dele&table"));
+    fields_->retranslate();
     searchButton_->setText(tr("&Start Search"));
     discardButton_->setText(tr("Discard Searc&hresult"));
     closeButton_->setText(tr("&Close"));
@@ -257,39 +144,40 @@ void SearchDialog::hideEvent(QHideEvent* event)
 
 void SearchDialog::reset()
 {
-    titleEdit_->clear();
-    yearEdit_->setIntValue(0);
-    yearEqualButton_->setChecked(true);
-    countryEdit_->clear();
-    lengthEdit_->setIntValue(0);
-    lengthEqualButton_->setChecked(true);
-    for (QLineEdit* edit : {directorEdit_, actorsEdit_, storyEdit_})
-        edit->clear();
-    genreCombo_->setEditText(QString()); // the list of choices stays
-    for (QCheckBox* box : {longplayCheck_, blackWhiteCheck_, seenCheck_, deletableCheck_})
+    fields_->titleEdit()->clear();
+    fields_->yearEdit()->setIntValue(0);
+    fields_->countryEdit()->clear();
+    fields_->lengthEdit()->setIntValue(0);
+    fields_->resetCompare();
+    fields_->directorEdit()->clear();
+    fields_->setActors({});
+    fields_->setStory({});
+    fields_->genreCombo()->setEditText(QString()); // the list of choices stays
+    for (QCheckBox* box : {fields_->longplayCheck(), fields_->blackWhiteCheck(), fields_->seenCheck(),
+                           fields_->deletableCheck()})
         box->setCheckState(Qt::PartiallyChecked);
     results_->clear();
-    titleEdit_->setFocus();
+    fields_->titleEdit()->setFocus();
     retranslate();
 }
 
 SearchCriteria SearchDialog::criteria() const
 {
     SearchCriteria c;
-    c.title = titleEdit_->text();
-    c.year = yearEdit_->intValue();
-    c.yearCompare = SearchCriteria::Compare(yearCompare_->checkedId());
-    c.country = countryEdit_->text();
-    c.length = lengthEdit_->intValue();
-    c.lengthCompare = SearchCriteria::Compare(lengthCompare_->checkedId());
-    c.director = directorEdit_->text();
-    c.actors = actorsEdit_->text();
-    c.genre = genreCombo_->currentText();
-    c.story = storyEdit_->text();
-    c.longplay = flagOf(longplayCheck_);
-    c.blackWhite = flagOf(blackWhiteCheck_);
-    c.seen = flagOf(seenCheck_);
-    c.deletable = flagOf(deletableCheck_);
+    c.title = fields_->titleEdit()->text();
+    c.year = fields_->yearEdit()->intValue();
+    c.yearCompare = fields_->yearCompare();
+    c.country = fields_->countryEdit()->text();
+    c.length = fields_->lengthEdit()->intValue();
+    c.lengthCompare = fields_->lengthCompare();
+    c.director = fields_->directorEdit()->text();
+    c.actors = fields_->actors();
+    c.genre = fields_->genreCombo()->currentText();
+    c.story = fields_->story();
+    c.longplay = flagOf(fields_->longplayCheck());
+    c.blackWhite = flagOf(fields_->blackWhiteCheck());
+    c.seen = flagOf(fields_->seenCheck());
+    c.deletable = flagOf(fields_->deletableCheck());
     return c;
 }
 

@@ -2,14 +2,9 @@
 
 #include <QDialog>
 
-class QButtonGroup;
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace catalogue {
 class Catalogue;
@@ -17,7 +12,7 @@ struct FilmRecord;
 struct SearchCriteria;
 } // namespace catalogue
 namespace controls {
-class NumEdit;
+class FilmFields;
 }
 namespace ui {
 class ReportList;
@@ -51,7 +46,7 @@ public:
 
     ui::ReportList* resultList() const { return resultList_; }
     SearchResultModel* results() const { return results_; }
-    QComboBox* genreCombo() const { return genreCombo_; }
+    QComboBox* genreCombo() const;
 
 Q_SIGNALS:
     // The film window, on this film.
@@ -70,30 +65,7 @@ private:
     SearchResultModel* results_;
 
     QGroupBox* criteriaBox_;
-    QLabel* titleLabel_;
-    QLabel* yearLabel_;
-    QLabel* countryLabel_;
-    QLabel* lengthLabel_;
-    QLabel* directorLabel_;
-    QLabel* actorsLabel_;
-    QLabel* genreLabel_;
-    QLabel* storyLabel_;
-    QLineEdit* titleEdit_;
-    controls::NumEdit* yearEdit_;
-    QButtonGroup* yearCompare_;
-    QToolButton* yearEqualButton_;
-    QLineEdit* countryEdit_;
-    controls::NumEdit* lengthEdit_;
-    QButtonGroup* lengthCompare_;
-    QToolButton* lengthEqualButton_;
-    QLineEdit* directorEdit_;
-    QLineEdit* actorsEdit_;
-    QComboBox* genreCombo_;
-    QLineEdit* storyEdit_;
-    QCheckBox* longplayCheck_;
-    QCheckBox* blackWhiteCheck_;
-    QCheckBox* seenCheck_;
-    QCheckBox* deletableCheck_;
+    controls::FilmFields* fields_;
     QPushButton* searchButton_;
     QPushButton* discardButton_;
     QPushButton* closeButton_;

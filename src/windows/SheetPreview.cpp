@@ -1,5 +1,6 @@
 #include "windows/SheetPreview.h"
 
+#include "controls/NavigationBar.h"
 #include "exchange/PagedDocument.h"
 #include "exchange/SheetPainter.h"
 #include "ui/FlowLayout.h"
@@ -34,6 +35,8 @@ using namespace Qt::StringLiterals;
 
 namespace windows {
 namespace {
+
+using Step = controls::NavigationBar::Step;
 
 // The zoom steps, from the paper's real size; fitting the width and the whole page come first.
 constexpr double kZoomSteps[] = {0.25, 0.5, 0.75, 1, 1.25, 1.5, 2, 3, 4};
@@ -73,25 +76,18 @@ void SheetPreview::createControls()
     const auto button = [this](const QString& name) { return named(new QPushButton(this), name); };
     printButton_ = button(u"printButton"_s);
     pageSetupButton_ = button(u"pageSetupButton"_s);
-    firstButton_ = button(u"firstPageButton"_s);
-    previousButton_ = button(u"previousPageButton"_s);
-    nextButton_ = button(u"nextPageButton"_s);
-    lastButton_ = button(u"lastPageButton"_s);
+    pages_ = new controls::NavigationBar(u"Page"_s, this);
     zoomOutButton_ = button(u"zoomOutButton"_s);
     zoomInButton_ = button(u"zoomInButton"_s);
     closeButton_ = button(u"closeButton"_s);
-    firstButton_->setText(u"|<"_s);
-    previousButton_->setText(u"<"_s);
-    nextButton_->setText(u">"_s);
-    lastButton_->setText(u">|"_s);
     zoomOutButton_->setText(u"\u2212"_s);
     zoomInButton_->setText(u"+"_s);
-    for (QPushButton* b :
-         {firstButton_, previousButton_, nextButton_, lastButton_, zoomOutButton_, zoomInButton_})
+    for (QPushButton* b : {zoomOutButton_, zoomInButton_})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(u">|"_s) + 16);
-    for (QPushButton* b : {printButton_, pageSetupButton_, firstButton_, previousButton_, nextButton_,
-                           lastButton_, zoomOutButton_, zoomInButton_, closeButton_})
+    for (QPushButton* b : {printButton_, pageSetupButton_, zoomOutButton_, zoomInButton_, closeButton_})
         b->setAutoDefault(false);
+    for (Step step : {Step::First, Step::Previous, Step::Next, Step::Last})
+        pages_->button(step)->setAutoDefault(false);
 
     pageLabel_ = named(new QLabel(this), u"pageLabel"_s);
     pageSpin_ = named(new QSpinBox(this), u"pageSpin"_s);
@@ -108,8 +104,7 @@ void SheetPreview::createControls()
     // The bar's groups go on in a second row where the window is narrow (a small screen, a large scale).
     // Within a group the arrow buttons touch, as in the film window.
     const int spacing = style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
-    const QList<QWidget*> arrows{firstButton_, previousButton_, nextButton_,
-                                 lastButton_,  zoomOutButton_,  zoomInButton_};
+    const QList<QWidget*> arrows{zoomOutButton_, zoomInButton_};
     const auto group = [this, spacing, arrows](std::initializer_list<QWidget*> widgets) {
         auto* box = new QWidget(this);
         auto* row = new QHBoxLayout(box);
@@ -128,8 +123,8 @@ void SheetPreview::createControls()
     auto* bar = new ui::FlowLayout;
     bar->setSpacing(spacing * 3);
     bar->addWidget(group({printButton_, pageSetupButton_}));
-    bar->addWidget(group(
-        {firstButton_, previousButton_, pageLabel_, pageSpin_, pageCountLabel_, nextButton_, lastButton_}));
+    pages_->insertBetween({pageLabel_, pageSpin_, pageCountLabel_});
+    bar->addWidget(pages_);
     bar->addWidget(group({zoomLabel_, zoomCombo_, zoomOutButton_, zoomInButton_}));
     QWidget* closing = group({closeButton_});
     bar->addWidget(closing);
@@ -140,19 +135,28 @@ void SheetPreview::createControls()
     layout->addWidget(pageView_, 1);
 
     // The pages first, as the window is about them; then the bar from left to right.
-    QWidget* order[] = {pageView_,       printButton_,   pageSetupButton_, firstButton_,
-                        previousButton_, pageSpin_,      nextButton_,      lastButton_,
-                        zoomCombo_,      zoomOutButton_, zoomInButton_,    closeButton_};
+    QWidget* order[] = {pageView_,
+                        printButton_,
+                        pageSetupButton_,
+                        pages_->button(Step::First),
+                        pages_->button(Step::Previous),
+                        pageSpin_,
+                        pages_->button(Step::Next),
+                        pages_->button(Step::Last),
+                        zoomCombo_,
+                        zoomOutButton_,
+                        zoomInButton_,
+                        closeButton_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     pageView_->setFocus();
 
     connect(printButton_, &QPushButton::clicked, this, &SheetPreview::print);
     connect(pageSetupButton_, &QPushButton::clicked, this, &SheetPreview::setUpPage);
-    connect(firstButton_, &QPushButton::clicked, this, [this] { showPage(0); });
-    connect(previousButton_, &QPushButton::clicked, this, [this] { showPage(currentPage() - 1); });
-    connect(nextButton_, &QPushButton::clicked, this, [this] { showPage(currentPage() + 1); });
-    connect(lastButton_, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
+    connect(pages_, &controls::NavigationBar::stepRequested, this, [this](Step step) {
+        const int pages[] = {0, currentPage() - 1, currentPage() + 1, pageCount() - 1};
+        showPage(pages[int(step)]);
+    });
     connect(pageSpin_, &QSpinBox::valueChanged, this, [this](int page) { pageView_->showPage(page - 1); });
     connect(pageView_, &PageView::currentPageChanged, this, &SheetPreview::followPage);
     connect(zoomCombo_, &QComboBox::activated, this, &SheetPreview::chooseZoom);
@@ -178,9 +182,12 @@ void SheetPreview::retranslate()
     zoomLabel_->setText(tr("&Zoom:"));
     closeButton_->setText(tr("&Close"));
     const std::pair<QPushButton*, QString> described[] = {
-        {firstButton_, tr("First page")}, {previousButton_, tr("Previous page")},
-        {nextButton_, tr("Next page")},   {lastButton_, tr("Last page")},
-        {zoomOutButton_, tr("Zoom out")}, {zoomInButton_, tr("Zoom in")},
+        {pages_->button(Step::First), tr("First page")},
+        {pages_->button(Step::Previous), tr("Previous page")},
+        {pages_->button(Step::Next), tr("Next page")},
+        {pages_->button(Step::Last), tr("Last page")},
+        {zoomOutButton_, tr("Zoom out")},
+        {zoomInButton_, tr("Zoom in")},
     };
     for (const auto& [b, text] : described) {
         b->setToolTip(text);
@@ -246,10 +253,7 @@ void SheetPreview::followPage(int page)
     const QSignalBlocker quiet(pageSpin_);
     pageSpin_->setMaximum(std::max(1, pageCount()));
     pageSpin_->setValue(page + 1);
-    firstButton_->setEnabled(page > 0);
-    previousButton_->setEnabled(page > 0);
-    nextButton_->setEnabled(page + 1 < pageCount());
-    lastButton_->setEnabled(page + 1 < pageCount());
+    pages_->setPlace(page, pageCount());
 }
 
 void SheetPreview::chooseZoom(int index)

@@ -12,6 +12,9 @@ class QPrinter;
 class QPushButton;
 class QSpinBox;
 
+namespace controls {
+class NavigationBar;
+}
 namespace exchange {
 class PagedDocument;
 }
@@ -76,13 +79,10 @@ private:
     PageView* pageView_;
     QPushButton* printButton_;
     QPushButton* pageSetupButton_;
-    QPushButton* firstButton_;
-    QPushButton* previousButton_;
+    controls::NavigationBar* pages_;
     QLabel* pageLabel_;
     QSpinBox* pageSpin_;
     QLabel* pageCountLabel_;
-    QPushButton* nextButton_;
-    QPushButton* lastButton_;
     QLabel* zoomLabel_;
     QComboBox* zoomCombo_;
     QPushButton* zoomOutButton_;

@@ -419,6 +419,91 @@
     </message>
 </context>
 <context>
+    <name>controls::FilmFields</name>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation>&amp;Filmname:</translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation>&amp;Produktionsjahr:</translation>
+    </message>
+    <message>
+        <source>Prod&amp;uced in:</source>
+        <translation>Produ&amp;ktionsland:</translation>
+    </message>
+    <message>
+        <source>Produced &amp;in:</source>
+        <translation>Produktions&amp;land:</translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation>Län&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Di&amp;rector:</source>
+        <translation>&amp;Regie:</translation>
+    </message>
+    <message>
+        <source>&amp;Director:</source>
+        <translation>&amp;Regie:</translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <comment>film window</comment>
+        <translation>&amp;Darsteller:</translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <comment>search</comment>
+        <translation>&amp;Darsteller</translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation>G&amp;enre:</translation>
+    </message>
+    <message>
+        <source>&amp;Story:</source>
+        <translation>H&amp;andlung:</translation>
+    </message>
+    <message>
+        <source>Sto&amp;ry:</source>
+        <translation>&amp;Handlung:</translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation>L&amp;ongplay</translation>
+    </message>
+    <message>
+        <source>&amp;Black/White</source>
+        <translation>Schwarz/&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>Black/&amp;White</source>
+        <translation>Schwarz/&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <comment>film window</comment>
+        <translation>Gese&amp;hen</translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <comment>search</comment>
+        <translation>Ge&amp;sehen</translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <comment>film window</comment>
+        <translation>Lös&amp;chbar</translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <comment>search</comment>
+        <translation>Lösch&amp;bar</translation>
+    </message>
+</context>
+<context>
     <name>exchange::LabelDocument</name>
     <message>
         <source>Spine labels</source>
@@ -916,56 +1001,8 @@
 <context>
     <name>windows::FilmWindow</name>
     <message>
-        <source>&amp;Filmname:</source>
-        <translation>&amp;Filmname:</translation>
-    </message>
-    <message>
-        <source>&amp;Productionyear:</source>
-        <translation>&amp;Produktionsjahr:</translation>
-    </message>
-    <message>
-        <source>Prod&amp;uced in:</source>
-        <translation>Produ&amp;ktionsland:</translation>
-    </message>
-    <message>
-        <source>&amp;Length:</source>
-        <translation>Län&amp;ge:</translation>
-    </message>
-    <message>
-        <source>Di&amp;rector:</source>
-        <translation>&amp;Regie:</translation>
-    </message>
-    <message>
-        <source>&amp;Actors:</source>
-        <translation>&amp;Darsteller:</translation>
-    </message>
-    <message>
-        <source>&amp;Genre:</source>
-        <translation>G&amp;enre:</translation>
-    </message>
-    <message>
-        <source>&amp;Story:</source>
-        <translation>H&amp;andlung:</translation>
-    </message>
-    <message>
         <source>&amp;Counterrange:</source>
         <translation>&amp;Zählerbereich:</translation>
-    </message>
-    <message>
-        <source>Longpla&amp;y</source>
-        <translation>L&amp;ongplay</translation>
-    </message>
-    <message>
-        <source>&amp;Black/White</source>
-        <translation>Schwarz/&amp;Weiß</translation>
-    </message>
-    <message>
-        <source>S&amp;een</source>
-        <translation>Gese&amp;hen</translation>
-    </message>
-    <message>
-        <source>Dele&amp;table</source>
-        <translation>Lös&amp;chbar</translation>
     </message>
     <message>
         <source>Cl&amp;ose</source>
@@ -1579,54 +1616,6 @@
     <message>
         <source>Searchcriterions</source>
         <translation>Suchkriterien</translation>
-    </message>
-    <message>
-        <source>&amp;Filmname:</source>
-        <translation>&amp;Filmname:</translation>
-    </message>
-    <message>
-        <source>&amp;Productionyear:</source>
-        <translation>&amp;Produktionsjahr:</translation>
-    </message>
-    <message>
-        <source>Produced &amp;in:</source>
-        <translation>Produktions&amp;land:</translation>
-    </message>
-    <message>
-        <source>&amp;Length:</source>
-        <translation>Län&amp;ge:</translation>
-    </message>
-    <message>
-        <source>&amp;Director:</source>
-        <translation>&amp;Regie:</translation>
-    </message>
-    <message>
-        <source>&amp;Actors:</source>
-        <translation>&amp;Darsteller</translation>
-    </message>
-    <message>
-        <source>&amp;Genre:</source>
-        <translation>G&amp;enre:</translation>
-    </message>
-    <message>
-        <source>Sto&amp;ry:</source>
-        <translation>&amp;Handlung:</translation>
-    </message>
-    <message>
-        <source>Longpla&amp;y</source>
-        <translation>L&amp;ongplay</translation>
-    </message>
-    <message>
-        <source>Black/&amp;White</source>
-        <translation>Schwarz/&amp;Weiß</translation>
-    </message>
-    <message>
-        <source>S&amp;een</source>
-        <translation>Ge&amp;sehen</translation>
-    </message>
-    <message>
-        <source>Dele&amp;table</source>
-        <translation>Lösch&amp;bar</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>

@@ -419,6 +419,91 @@
     </message>
 </context>
 <context>
+    <name>controls::FilmFields</name>
+    <message>
+        <source>&amp;Filmname:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Productionyear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prod&amp;uced in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produced &amp;in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di&amp;rector:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Director:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <comment>film window</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actors:</source>
+        <comment>search</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sto&amp;ry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longpla&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Black/White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black/&amp;White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <comment>film window</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;een</source>
+        <comment>search</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <comment>film window</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dele&amp;table</source>
+        <comment>search</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>exchange::LabelDocument</name>
     <message>
         <source>Spine labels</source>
@@ -916,55 +1001,7 @@
 <context>
     <name>windows::FilmWindow</name>
     <message>
-        <source>&amp;Filmname:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Productionyear:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prod&amp;uced in:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Length:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Di&amp;rector:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Actors:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Story:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Counterrange:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Longpla&amp;y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Black/White</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;een</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dele&amp;table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1578,54 +1615,6 @@
     </message>
     <message>
         <source>Searchcriterions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Filmname:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Productionyear:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Produced &amp;in:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Length:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Director:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Actors:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sto&amp;ry:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Longpla&amp;y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Black/&amp;White</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;een</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dele&amp;table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
