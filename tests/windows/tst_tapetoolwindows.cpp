@@ -20,10 +20,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void tapeMap_readsEachTapeToAScreenReader_data();
     void tapeMap_readsEachTapeToAScreenReader();
     void tapeMap_answersABatchAndItsUndoWithOneRefresh();
+    void tapeMap_keepsItsPlaceWhenRefreshed();
     void captions_followTheLanguage_data();
     void captions_followTheLanguage();
 
@@ -456,6 +459,30 @@ void TestTapeToolWindows::tapeMap_answersABatchAndItsUndoWithOneRefresh()
     QCOMPARE(tapes->rowCount(), 11);
     QCOMPARE(tapes->rowOf(catalogue_.findCassette(u"N19"_s)), 10);
     QCOMPARE(tapes->rowOf(catalogue_.findCassette(u"A"_s)), -1);
+}
+
+// The rows made anew after a change leave the map where the user scrolled it, and the cursor on its tape.
+void TestTapeToolWindows::tapeMap_keepsItsPlaceWhenRefreshed()
+{
+    for (int i = 0; i < 60; ++i)
+        film(u"T%1"_s.arg(i, 2, 10, QLatin1Char('0')), 240, u"f"_s, 30);
+    windows::TapeMapWindow window(catalogue_);
+    window.resize(600, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    windows::TapeMapView* map = window.map();
+    map->setFocus();
+    QTest::keyClick(map, Qt::Key_End);
+    QTest::keyClick(map, Qt::Key_Up);
+    QScrollBar* bar = map->verticalScrollBar();
+    const int scrolled = bar->value();
+    QVERIFY(scrolled > 0);
+
+    catalogue_.addFilm(*catalogue_.findCassette(u"T03"_s),
+                       testsupport::makeRecord(u"T03"_s, 240, u"g"_s, 20));
+    QApplication::processEvents();
+    QCOMPARE(bar->value(), scrolled);
+    QCOMPARE(map->current().cassette, catalogue_.findCassette(u"T58"_s));
 }
 
 void TestTapeToolWindows::captions_followTheLanguage_data()
