@@ -482,6 +482,10 @@ void TestTapeToolWindows::tapeMap_keepsItsPlaceWhenRefreshed()
                        testsupport::makeRecord(u"T03"_s, 240, u"g"_s, 20));
     QApplication::processEvents();
     QCOMPARE(bar->value(), scrolled);
+    // Painted across the whole width, as the clicks are looked up.
+    QCOMPARE(map->visualRect(map->model()->index(58, 0)).width(), map->viewport()->width());
+    window.resize(800, 300);
+    QTRY_COMPARE(map->visualRect(map->model()->index(58, 0)).width(), map->viewport()->width());
     QCOMPARE(map->current().cassette, catalogue_.findCassette(u"T58"_s));
 }
 
