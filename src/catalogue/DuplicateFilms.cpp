@@ -34,6 +34,23 @@ std::string_view trimmedTitle(const FilmRecord& film)
     return title;
 }
 
+// Whether copies of one hash may form a group: two of one year, or one of no year beside any other.
+// Told by what the copies hold, without a look at the films: most titles recur in years apart only.
+bool mayGroup(std::vector<Copy>::const_iterator first, std::vector<Copy>::const_iterator last,
+              std::vector<quint16>& years)
+{
+    if (last - first < 2)
+        return false;
+    years.clear();
+    for (auto c = first; c != last; ++c) {
+        if (c->year == 0)
+            return true;
+        years.push_back(c->year);
+    }
+    std::sort(years.begin(), years.end());
+    return std::adjacent_find(years.begin(), years.end()) != years.end();
+}
+
 // True when both titles have one key (see titleKey()).
 bool sameKey(const FilmRecord& a, const FilmRecord& b)
 {
@@ -133,10 +150,11 @@ std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
             group.title = title;
         titles.push_back({collator.sortKey(title), titleKey(first), std::move(groups)});
     };
+    std::vector<quint16> years;
     for (auto run = copies.begin(); run != copies.end();) {
         const auto end =
             std::find_if(run, copies.end(), [hash = run->hash](const Copy& c) { return c.hash != hash; });
-        if (end - run < 2) {
+        if (!mayGroup(run, end, years)) {
             run = end;
             continue;
         }
