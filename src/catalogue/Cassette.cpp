@@ -5,6 +5,7 @@
 #include "catalogue/FilmRules.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace catalogue {
 
@@ -27,6 +28,12 @@ int Cassette::length() const
 int Cassette::remainingMinutes() const
 {
     return catalogue::remainingMinutes(length(), usedHalfMinutes_);
+}
+
+int Cassette::usedMinutes() const
+{
+    // 64-bit, clamped: the remaining minutes of a damaged archive may reach the end of int.
+    return int(std::min<qint64>(qint64{length()} - remainingMinutes(), std::numeric_limits<int>::max()));
 }
 
 FilmRecord* Cassette::recordAt(int index) const

@@ -29,6 +29,9 @@ public:
     qint64 usedHalfMinutes() const { return usedHalfMinutes_; }
     // The free half-minutes halved toward zero; negative when over-full.
     int remainingMinutes() const;
+    // The minutes its films take, as remainingMinutes() counts them: the length less those. No
+    // shorter length holds its films.
+    int usedMinutes() const;
 
     // Its index in Catalogue::cassettes(), kept up to date by the catalogue.
     std::size_t position() const { return position_; }

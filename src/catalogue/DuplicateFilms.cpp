@@ -8,6 +8,7 @@
 #include <QCollatorSortKey>
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace catalogue {
@@ -33,9 +34,40 @@ std::string_view trimmedTitle(const FilmRecord& film)
     return title;
 }
 
+// Whether copies of one hash may form a group: two of one year, or one of no year beside any other.
+// Told by what the copies hold, without a look at the films: most titles recur in years apart only.
+bool mayGroup(std::vector<Copy>::const_iterator first, std::vector<Copy>::const_iterator last,
+              std::vector<quint16>& years)
+{
+    if (last - first < 2)
+        return false;
+    years.clear();
+    for (auto c = first; c != last; ++c) {
+        if (c->year == 0)
+            return true;
+        years.push_back(c->year);
+    }
+    std::sort(years.begin(), years.end());
+    return std::adjacent_find(years.begin(), years.end()) != years.end();
+}
+
+// True when both titles have one key (see titleKey()).
+bool sameKey(const FilmRecord& a, const FilmRecord& b)
+{
+    const std::string_view x = trimmedTitle(a);
+    const std::string_view y = trimmedTitle(b);
+    if (x.size() != y.size())
+        return false;
+    char foldedX[sizeof FilmRecord::filmName.chars];
+    char foldedY[sizeof FilmRecord::filmName.chars];
+    foldCase(x, foldedX);
+    foldCase(y, foldedY);
+    return std::string_view(foldedX, x.size()) == std::string_view(foldedY, y.size());
+}
+
 // Groups of one title: each known year's films with the films of no year, or those alone when no
 // year is known; only groups of two or more.
-void splitByYear(std::vector<Copy> copies, const QString& title, std::vector<DuplicateGroup>& groups)
+void splitByYear(std::vector<Copy> copies, std::vector<DuplicateGroup>& groups)
 {
     std::stable_sort(copies.begin(), copies.end(),
                      [](const Copy& a, const Copy& b) { return a.year < b.year; });
@@ -46,7 +78,7 @@ void splitByYear(std::vector<Copy> copies, const QString& title, std::vector<Dup
             return;
         std::sort(members.begin(), members.end(),
                   [](const Copy& a, const Copy& b) { return a.order < b.order; });
-        DuplicateGroup group{title, year, {}};
+        DuplicateGroup group{{}, year, {}};
         group.films.reserve(members.size());
         for (const Copy& c : members)
             group.films.push_back(c.film);
@@ -66,13 +98,12 @@ void splitByYear(std::vector<Copy> copies, const QString& title, std::vector<Dup
     }
 }
 
-// The copies of one title, with what orders the titles.
+// The groups of one title, with what orders the titles.
 struct Title
 {
-    QString shown;
     QCollatorSortKey sortKey;
     QByteArray key;
-    std::vector<Copy> copies;
+    std::vector<DuplicateGroup> groups;
 };
 
 } // namespace
@@ -105,29 +136,48 @@ std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
     // Runs of one hash hold one title, unless two keys share the hash: those are told apart by their keys.
     const QCollator collator = nameCollator();
     std::vector<Title> titles;
+    const auto addTitle = [&collator, &titles](std::vector<Copy> copiesOfTitle) {
+        const FilmRecord& first = *copiesOfTitle.front().film;
+        std::vector<DuplicateGroup> groups;
+        splitByYear(std::move(copiesOfTitle), groups);
+        // Many titles recur in years apart only: the shown title and what orders it, dear to make, are
+        // made for those that form a group.
+        if (groups.empty())
+            return;
+        const std::string_view shown = trimmedTitle(first);
+        const QString title = cp1252::decode(shown.data(), qsizetype(shown.size()));
+        for (DuplicateGroup& group : groups)
+            group.title = title;
+        titles.push_back({collator.sortKey(title), titleKey(first), std::move(groups)});
+    };
+    std::vector<quint16> years;
     for (auto run = copies.begin(); run != copies.end();) {
         const auto end =
             std::find_if(run, copies.end(), [hash = run->hash](const Copy& c) { return c.hash != hash; });
-        if (end - run >= 2) {
-            std::vector<std::pair<QByteArray, Copy>> keyed;
-            for (auto c = run; c != end; ++c)
-                keyed.emplace_back(titleKey(*c->film), *c);
-            std::stable_sort(keyed.begin(), keyed.end(),
-                             [](const auto& a, const auto& b) { return a.first < b.first; });
-            for (auto same = keyed.begin(); same != keyed.end();) {
-                const auto last =
-                    std::find_if(same, keyed.end(), [&](const auto& k) { return k.first != same->first; });
-                if (last - same >= 2) {
-                    const std::string_view first = trimmedTitle(*same->second.film);
-                    QString shown = cp1252::decode(first.data(), qsizetype(first.size()));
-                    QCollatorSortKey sortKey = collator.sortKey(shown);
-                    Title title{std::move(shown), std::move(sortKey), same->first, {}};
-                    for (auto k = same; k != last; ++k)
-                        title.copies.push_back(k->second);
-                    titles.push_back(std::move(title));
-                }
-                same = last;
+        if (!mayGroup(run, end, years)) {
+            run = end;
+            continue;
+        }
+        if (std::all_of(run + 1, end, [&run](const Copy& c) { return sameKey(*c.film, *run->film); })) {
+            addTitle(std::vector<Copy>(run, end));
+            run = end;
+            continue;
+        }
+        std::vector<std::pair<QByteArray, Copy>> keyed;
+        for (auto c = run; c != end; ++c)
+            keyed.emplace_back(titleKey(*c->film), *c);
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto same = keyed.begin(); same != keyed.end();) {
+            const auto last =
+                std::find_if(same, keyed.end(), [&](const auto& k) { return k.first != same->first; });
+            if (last - same >= 2) {
+                std::vector<Copy> copiesOfTitle;
+                for (auto k = same; k != last; ++k)
+                    copiesOfTitle.push_back(k->second);
+                addTitle(std::move(copiesOfTitle));
             }
+            same = last;
         }
         run = end;
     }
@@ -138,7 +188,7 @@ std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
 
     std::vector<DuplicateGroup> groups;
     for (Title& title : titles)
-        splitByYear(std::move(title.copies), title.shown, groups);
+        std::move(title.groups.begin(), title.groups.end(), std::back_inserter(groups));
     return groups;
 }
 

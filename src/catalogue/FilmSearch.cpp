@@ -1,5 +1,6 @@
 #include "FilmSearch.h"
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 
 #include <QStringList>
@@ -118,6 +119,17 @@ bool FilmMatcher::matches(const FilmRecord& r) const
            holds(genre_, bytesOf(r.genre)) && holds(story_, bytesOf(r.story)) &&
            flagHolds(c.longplay, r.longplay) && flagHolds(c.blackWhite, r.blackWhite) &&
            flagHolds(c.seen, r.seen) && flagHolds(c.deletable, r.deletable);
+}
+
+std::vector<FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria)
+{
+    const FilmMatcher matcher(criteria);
+    std::vector<FilmRecord*> hits;
+    for (FilmRecord* r = catalogue.head(); r; r = r->next) {
+        if (matcher.matches(*r))
+            hits.push_back(r);
+    }
+    return hits;
 }
 
 } // namespace catalogue

@@ -11,6 +11,8 @@
 
 namespace catalogue {
 
+class Catalogue;
+
 // Letter case folded on Windows-1252 bytes, the one way the search compares texts: a-z become A-Z
 // and ä ö ü become Ä Ö Ü; every other byte (ß, other accented letters) stays as it is.
 QByteArray foldCase(std::string_view bytes);
@@ -72,5 +74,8 @@ private:
     std::optional<Piece> story_;
     SearchCriteria numbersAndFlags_;
 };
+
+// The films of the catalogue that meet the criteria, in catalogue order.
+std::vector<FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria);
 
 } // namespace catalogue

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <limits>
 #include <optional>
 
 using catalogue::FilmRecord;
@@ -470,28 +469,6 @@ std::optional<QString> CsvImport::checkRow(const CsvRecord& row)
 
 } // namespace
 
-int PlannedCassette::minutesOver() const
-{
-    const qint64 over = usedHalfMinutes - 2 * qint64{length};
-    return over > 0 ? int(std::min<qint64>((over + 1) / 2, std::numeric_limits<int>::max())) : 0;
-}
-
-int ImportPlan::newCassetteCount() const
-{
-    int count = 0;
-    for (const PlannedCassette& cassette : cassettes)
-        count += cassette.isNew ? 1 : 0;
-    return count;
-}
-
-int ImportPlan::filmCount() const
-{
-    int count = 0;
-    for (const PlannedCassette& cassette : cassettes)
-        count += int(cassette.films.size());
-    return count;
-}
-
 ImportPlan planImport(const catalogue::Catalogue& catalogue, const CsvText& file,
                       const std::vector<QStringList>& headerNames)
 {
@@ -503,31 +480,6 @@ std::optional<ImportPlan> planImport(const catalogue::Catalogue& catalogue, cons
                                      const catalogue::Progress& progress)
 {
     return CsvImport(catalogue, headerNames).plan(file, progress);
-}
-
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change,
-                 const catalogue::Progress& progress)
-{
-    // Thousands of cassettes: the lists answer once, at the end.
-    const catalogue::Catalogue::Batch batch(catalogue);
-    for (std::size_t i = 0; i < plan.cassettes.size(); ++i) {
-        if (i % kProgressStep == 0)
-            progress.advance(qint64(i), qint64(plan.cassettes.size()));
-        PlannedCassette& planned = plan.cassettes[i];
-        const QByteArray name = catalogue::cp1252::encode(planned.name);
-        catalogue::Cassette* cassette =
-            planned.isNew ? catalogue.createCassette(planned.name, planned.length, change)
-                          : catalogue.cassette(std::string_view(name.constData(), std::size_t(name.size())));
-        if (!cassette)
-            continue; // the cassette has gone since the plan was made
-        if (planned.films.empty())
-            continue;
-        std::vector<std::unique_ptr<FilmRecord>> films;
-        films.reserve(planned.films.size());
-        for (ImportedFilm& film : planned.films)
-            films.push_back(std::move(film.record));
-        catalogue.appendFilms(*cassette, std::move(films), change);
-    }
 }
 
 } // namespace exchange

@@ -1,6 +1,7 @@
 #include "windows/CassetteDialog.h"
 
 #include "catalogue/Cassette.h"
+#include "catalogue/CassetteNames.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
@@ -122,14 +123,13 @@ void CassetteDialog::loadFields()
     } else {
         if (const catalogue::Cassette* cassette =
                 list_ && rows_ ? rows_->cassetteAt(list_->selectedRow()) : nullptr)
-            edited_ = Edited{cassette->name(), cassette->length(), cassette->remainingMinutes()};
+            edited_ = Edited{cassette, cassette->name(), cassette->length(), cassette->usedMinutes()};
         nameEdit_->setText(edited_ ? edited_->name : QString());
         if (edited_)
             lengthEdit_->setIntValue(edited_->length);
         else
             lengthEdit_->setValue(QString());
-        // The minutes the cassette's films take.
-        minimumLength_ = edited_ ? edited_->length - edited_->remainingMinutes : 0;
+        minimumLength_ = edited_ ? edited_->usedMinutes : 0;
         if (minimumLength_ == 0)
             minimumLength_ = 1;
     }
@@ -177,12 +177,8 @@ void CassetteDialog::acceptIfValid()
                 .arg(catalogue::kLargestNumber));
         return;
     }
-    // No name may be taken twice, letter case ignored: two rows of one name would merge their
-    // cassettes. In edit mode the cassette's own name does not count.
-    const QString name = acceptedName();
-    const bool ownName =
-        mode_ == EditCassette && edited_ && QString::compare(name, edited_->name, Qt::CaseInsensitive) == 0;
-    if (!ownName && rows_ && rows_->findRow(name) >= 0) {
+    const catalogue::Cassette* renamed = mode_ == EditCassette && edited_ ? edited_->cassette : nullptr;
+    if (rows_ && catalogue::isNameTaken(rows_->catalogue(), acceptedName(), renamed)) {
         showError(nameEdit_, tr("Tapename already exists"),
                   tr("There is already a Tape with the given name. Please enter another one."));
         return;

@@ -8,6 +8,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace catalogue {
+class Cassette;
+}
 namespace controls {
 class NumEdit;
 }
@@ -72,9 +75,10 @@ private:
     // The cassette being edited, as it was when the dialog was shown.
     struct Edited
     {
+        const catalogue::Cassette* cassette = nullptr;
         QString name;
         int length = 0;
-        int remainingMinutes = 0; // negative when over-full
+        int usedMinutes = 0;
     };
     const ui::ReportList* list_ = nullptr;
     const CassetteListModel* rows_ = nullptr;

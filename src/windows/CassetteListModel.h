@@ -1,10 +1,7 @@
 #pragma once
 
+#include "catalogue/ListedCassettes.h"
 #include "ui/TableModel.h"
-
-#include <QHash>
-
-#include <vector>
 
 namespace catalogue {
 class Cassette;
@@ -13,14 +10,10 @@ class Catalogue;
 
 namespace windows {
 
-// The main window's rows: one per cassette, in the order of the cassettes' first records, with its
-// length, film count and remaining time. Names that differ in letter case only share one row, that
-// of the first such cassette, whose numbers it shows: the list finds a row by its name with letter
-// case ignored, so a second row of such a name could never be chosen. The rows follow the catalogue's
-// signals and are always those the catalogue would give afresh: a cassette gets its row at its place
-// in the catalogue's order (one put back by an undo where it was), and when the cassette holding a
-// row goes or takes another name, the next cassette of its name gets the row.
-class CassetteListModel final : public ui::TableModel
+// The main window's rows: one per listed cassette (catalogue::ListedCassettes, which decides which
+// cassettes hold rows), in the catalogue's order, with its length, film count and remaining time. The
+// rows follow the catalogue's signals.
+class CassetteListModel final : public ui::TableModel, private catalogue::ListedCassettes::Listener
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CassetteListModel)
@@ -40,32 +33,24 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Catalogue& catalogue() const { return catalogue_; }
+    catalogue::Cassette* cassetteAt(int row) const { return listed_.cassetteAt(row); }
     // The row of a cassette; -1 when it has none.
-    int rowOf(const catalogue::Cassette* cassette) const;
-    // The first row whose name equals name, letter case ignored; -1 when none.
-    int findRow(const QString& name) const;
+    int rowOf(const catalogue::Cassette* cassette) const { return listed_.rowOf(cassette); }
+    // The row whose name equals name, letter case ignored; -1 when none.
+    int findRow(const QString& name) const { return listed_.rowOfName(name); }
 
 private:
-    void rebuild();
-    // Where the cassette's row is, or would go: the rows keep the catalogue's order.
-    std::vector<catalogue::Cassette*>::const_iterator placeOf(const catalogue::Cassette* cassette) const;
-    void addCassette(catalogue::Cassette* cassette);
+    void rowAboutToBeInserted(int row) override;
+    void rowInserted() override;
+    void rowAboutToBeRemoved(int row) override;
+    void rowRemoved() override;
     void changeCassette(catalogue::Cassette* cassette);
-    void removeCassette(catalogue::Cassette* cassette);
     // After a batch: the cassettes it added or renamed take their rows, and every row its counts.
     void catchUp();
-    // Files the cassette under its folded name; the first of a name holds its row.
-    void join(catalogue::Cassette* cassette, const QString& folded);
-    void leave(catalogue::Cassette* cassette, const QString& folded);
-    void addRowFor(catalogue::Cassette* cassette);
-    void dropRowOf(const catalogue::Cassette* cassette);
 
     catalogue::Catalogue& catalogue_;
-    std::vector<catalogue::Cassette*> rows_;
-    // Every cassette by its name with letter case folded, in catalogue order, and back.
-    QHash<QString, std::vector<catalogue::Cassette*>> byFoldedName_;
-    QHash<const catalogue::Cassette*, QString> foldedName_;
+    catalogue::ListedCassettes listed_;
 };
 
 } // namespace windows

@@ -1,7 +1,6 @@
 #include "windows/CsvTransfer.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/Cp1252.h"
 #include "catalogue/FileSystem.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
@@ -96,14 +95,14 @@ catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue,
     summary.setPlan(plan, QFileInfo(path).fileName());
     if (ui::execModal(&summary) != QDialog::Accepted || plan.cassettes.empty())
         return nullptr;
-    const QByteArray firstName = catalogue::cp1252::encode(plan.cassettes.front().name);
+    const QString firstName = plan.cassettes.front().name;
     {
         // Once confirmed, the import goes through whole: no Cancel halfway. It is one step to undo.
         ui::JobProgress job(parent, CsvTransfer::importTitle(), CsvTransfer::adding(), false);
         windows::applyImport(undoStack, catalogue, std::move(plan), QFileInfo(path).fileName(),
                              job.progress());
     }
-    return catalogue.cassette(std::string_view(firstName.constData(), std::size_t(firstName.size())));
+    return catalogue.findCassette(firstName);
 }
 
 } // namespace windows

@@ -44,21 +44,17 @@ DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* paren
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this, later](FilmRecord* film) {
-        removeFilmsWhere([film](const FilmRecord* f) { return f == film; });
+        forgetFilm(film);
         later();
     });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
             [this, later](catalogue::Cassette* cassette) {
-                const std::vector<FilmRecord*>& records = cassette->records();
-                removeFilmsWhere([&records](const FilmRecord* f) {
-                    return std::find(records.begin(), records.end(), f) != records.end();
-                });
+                for (const FilmRecord* film : cassette->records())
+                    forgetFilm(film);
                 later();
             });
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this, later] {
-        beginResetModel();
-        groups_.clear();
-        endResetModel();
+        setGroups({});
         later();
     });
 }
@@ -75,35 +71,34 @@ void DuplicatesModel::setActive(bool active)
         return;
     }
     stale_ = false;
-    beginResetModel();
-    groups_.clear();
-    endResetModel();
+    setGroups({});
 }
 
 void DuplicatesModel::refresh()
 {
     stale_ = false;
+    setGroups(active_ ? catalogue::findDuplicates(catalogue_) : std::vector<catalogue::DuplicateGroup>());
+}
+
+void DuplicatesModel::setGroups(std::vector<catalogue::DuplicateGroup> groups)
+{
     beginResetModel();
-    if (active_)
-        groups_ = catalogue::findDuplicates(catalogue_);
-    else
-        groups_.clear();
+    groups_ = std::move(groups);
+    placesOf_.clear();
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+        const std::vector<FilmRecord*>& films = groups_[g].films;
+        for (std::size_t row = 0; row < films.size(); ++row)
+            placesOf_.emplace(films[row], Place{g, row});
+    }
     endResetModel();
 }
 
-void DuplicatesModel::removeFilmsWhere(const auto& gone)
+void DuplicatesModel::forgetFilm(const FilmRecord* film)
 {
-    for (int g = 0; g < groupCount(); ++g) {
-        std::vector<FilmRecord*>& films = groups_[std::size_t(g)].films;
-        // From the end, so that every row keeps its place until it goes.
-        for (int row = int(films.size()) - 1; row >= 0; --row) {
-            if (!gone(films[std::size_t(row)]))
-                continue;
-            beginRemoveRows(index(g, 0), row, row);
-            films.erase(films.begin() + row);
-            endRemoveRows();
-        }
-    }
+    const auto [first, last] = placesOf_.equal_range(film);
+    for (auto it = first; it != last; ++it)
+        groups_[it->second.group].films[it->second.row] = nullptr;
+    placesOf_.erase(first, last);
 }
 
 QModelIndex DuplicatesModel::index(int row, int column, const QModelIndex& parent) const
@@ -153,7 +148,8 @@ QVariant DuplicatesModel::data(const QModelIndex& index, int role) const
         return role == Qt::DisplayRole ? groupData(g, index.column()) : QVariant();
     }
     const catalogue::DuplicateGroup& g = group(int(index.internalId() - 1));
-    return filmData(*g.films[std::size_t(index.row())], index.column(), role);
+    const FilmRecord* film = g.films[std::size_t(index.row())];
+    return film ? filmData(*film, index.column(), role) : QVariant();
 }
 
 QVariant DuplicatesModel::groupData(const catalogue::DuplicateGroup& group, int column) const
@@ -217,13 +213,13 @@ FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
 
 QModelIndex DuplicatesModel::indexOf(const FilmRecord* film) const
 {
-    for (int g = 0; g < groupCount(); ++g) {
-        const std::vector<FilmRecord*>& films = group(g).films;
-        const auto it = std::find(films.begin(), films.end(), film);
-        if (it != films.end())
-            return index(int(it - films.begin()), 0, index(g, 0));
-    }
-    return {};
+    const auto [first, last] = placesOf_.equal_range(film);
+    if (first == last)
+        return {};
+    const Place place = std::min_element(first, last, [](const auto& a, const auto& b) {
+                            return a.second.group < b.second.group;
+                        })->second;
+    return index(int(place.row), 0, index(int(place.group), 0));
 }
 
 } // namespace windows

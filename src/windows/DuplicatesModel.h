@@ -3,6 +3,7 @@
 #include "catalogue/DuplicateFilms.h"
 #include "ui/TableModel.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace catalogue {
@@ -15,8 +16,8 @@ namespace windows {
 // The films recorded more than once (catalogue::findDuplicates()), as a tree: a row per group with its
 // title, year and number of recordings, and under it a row per film with its title, year, cassette,
 // counter range, length and long-play flag. Changes of the catalogue are gathered and the groups made
-// anew once the event loop comes round; a film or cassette that goes takes its rows with it at once.
-// It keeps nothing and does nothing while its window is closed.
+// anew once the change is whole; a film or cassette that goes is let go of at once. It keeps nothing and
+// does nothing while its window is closed.
 class DuplicatesModel final : public ui::TableModel
 {
     Q_OBJECT
@@ -60,12 +61,23 @@ public:
 private:
     QVariant groupData(const catalogue::DuplicateGroup& group, int column) const;
     QVariant filmData(const catalogue::FilmRecord& film, int column, int role) const;
-    void removeFilmsWhere(const auto& gone);
+    void setGroups(std::vector<catalogue::DuplicateGroup> groups);
+    // Lets go of a film that goes: its rows stay, blank, until the groups are made anew when the
+    // change is whole, so that an undo of thousands of films moves no row one by one.
+    void forgetFilm(const catalogue::FilmRecord* film);
 
     catalogue::Catalogue& catalogue_;
     // A change was told that the groups do not show yet.
     bool stale_ = false;
     std::vector<catalogue::DuplicateGroup> groups_;
+    // Where each film stands: its group and row, in each group it stands in (one without a year may
+    // stand in several). A film that goes is found at once, however many groups there are.
+    struct Place
+    {
+        std::size_t group;
+        std::size_t row;
+    };
+    std::unordered_multimap<const catalogue::FilmRecord*, Place> placesOf_;
     bool active_ = false;
 };
 

@@ -92,7 +92,6 @@ void DuplicatesWindow::createControls()
         }
         showCount();
     });
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, &DuplicatesWindow::showCount);
 }
 
 void DuplicatesWindow::retranslate()

@@ -8,7 +8,7 @@ class QComboBox;
 namespace windows {
 
 // The genre names a language offers in the search dialog's and the film window's combo boxes, in
-// that language's order.
+// that language's order (see catalogue::genreNames()).
 QStringList genreNames(quint8 language);
 
 // The two combo boxes that offer the genre list; either may be missing.

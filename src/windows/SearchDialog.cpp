@@ -183,12 +183,7 @@ SearchCriteria SearchDialog::criteria() const
 
 qsizetype SearchDialog::search()
 {
-    const catalogue::FilmMatcher matcher(criteria());
-    std::vector<FilmRecord*> hits;
-    for (FilmRecord* r = catalogue_.head(); r; r = r->next) {
-        if (matcher.matches(*r))
-            hits.push_back(r);
-    }
+    const std::vector<FilmRecord*> hits = catalogue::findFilms(catalogue_, criteria());
     results_->appendFilms(hits);
 
     const auto count = qsizetype(hits.size());

@@ -1,5 +1,7 @@
 #include "catalogue/Cassette.h"
+#include "catalogue/CassetteNames.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ListedCassettes.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
 
@@ -22,6 +24,10 @@ private Q_SLOTS:
     void emptyCassette_hasNoFilmAndStartsAtZero();
     void memoLineBreaks_data();
     void memoLineBreaks();
+    void usedMinutes_data();
+    void usedMinutes();
+    void caseBlindNames_data();
+    void caseBlindNames();
 
 private:
     Catalogue catalogue_;
@@ -96,6 +102,65 @@ void TestCassette::memoLineBreaks()
     QCOMPARE(memoToRecord(memo), storedAgain);
     // What the field will hold is exactly what the length counts.
     QCOMPARE(recordLength(memo), memoToRecord(memo).size());
+}
+
+void TestCassette::usedMinutes_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QList<int>>("films"); // lengths; a negative one is long-play
+    QTest::addColumn<int>("used");
+    QTest::newRow("empty") << 120 << QList<int>{} << 0;
+    QTest::newRow("two films") << 180 << QList<int>{90, 45} << 135;
+    QTest::newRow("long-play half minute counts whole") << 120 << QList<int>{-31} << 16;
+    QTest::newRow("over-full") << 60 << QList<int>{90} << 90;
+}
+
+void TestCassette::usedMinutes()
+{
+    QFETCH(int, length);
+    QFETCH(QList<int>, films);
+    QFETCH(int, used);
+    Cassette& cassette = *catalogue_.createCassette(u"A"_s, length);
+    for (const int film : films)
+        catalogue_.addFilm(cassette, makeRecord({}, 0, u"Film"_s, std::abs(film), film < 0 ? 1 : 0));
+    QCOMPARE(cassette.usedMinutes(), used);
+}
+
+void TestCassette::caseBlindNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("renamed"); // the cassette whose name is changed; none for a new one
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<int>("row");
+    QTest::newRow("same case") << u"abc"_s << QString() << true << 0;
+    QTest::newRow("other case, the first one's row") << u"ABC"_s << QString() << true << 0;
+    QTest::newRow("umlaut in other case") << u"KÄSE"_s << QString() << true << 1;
+    QTest::newRow("later row") << u"abc d"_s << QString() << true << 2;
+    QTest::newRow("prefix") << u"ab"_s << QString() << false << -1;
+    QTest::newRow("empty") << QString() << QString() << false << -1;
+    QTest::newRow("own name in other case") << u"KäSE"_s << u"Käse"_s << false << 1;
+    // Its case variant already shares its row.
+    QTest::newRow("own name shared with a variant") << u"abc"_s << u"ABC"_s << false << 0;
+    QTest::newRow("another's name") << u"Abc"_s << u"Käse"_s << true << 0;
+    QTest::newRow("free name") << u"Brot"_s << u"Käse"_s << false << -1;
+}
+
+void TestCassette::caseBlindNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, renamed);
+    QFETCH(bool, taken);
+    QFETCH(int, row);
+    for (const QString& cassette : {u"abc"_s, u"ABC"_s, u"Käse"_s, u"Abc D"_s})
+        appendRecord(catalogue_, makeRecord(cassette, 60));
+    const Cassette* except = renamed.isEmpty() ? nullptr : catalogue_.findCassette(renamed);
+    QCOMPARE(isNameTaken(catalogue_, name, except), taken);
+
+    // Names differing in letter case only share the first one's row.
+    const ListedCassettes listed(catalogue_);
+    const std::vector<Cassette*>& all = catalogue_.cassettes();
+    QCOMPARE(listed.rows(), (std::vector<Cassette*>{all[0], all[2], all[3]}));
+    QCOMPARE(listed.rowOfName(name), row);
 }
 
 QTEST_GUILESS_MAIN(TestCassette)

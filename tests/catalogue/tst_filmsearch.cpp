@@ -1,3 +1,4 @@
+#include "catalogue/Catalogue.h"
 #include "catalogue/FilmSearch.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void criteria_data();
     void criteria();
     void placeholder_isNeverAHit();
+    void findFilms_givesHitsInCatalogueOrder();
 };
 
 void TestFilmSearch::criteria_data()
@@ -119,6 +121,21 @@ void TestFilmSearch::placeholder_isNeverAHit()
     stale.filmLength = 0;
     QVERIFY(!FilmMatcher(SearchCriteria{}).matches(stale));
     QCOMPARE(foldCase("abz\xE4\xF6\xFC\xDF\xE9"), QByteArray("ABZ\xC4\xD6\xDC\xDF\xE9"));
+}
+
+void TestFilmSearch::findFilms_givesHitsInCatalogueOrder()
+{
+    Catalogue catalogue;
+    const auto add = [&catalogue](const QString& tape, const QString& title, int length) {
+        return testsupport::appendRecord(catalogue, testsupport::makeRecord(tape, 240, title, length));
+    };
+    FilmRecord* const first = add(u"B"_s, u"Stunde eins"_s, 90);
+    add(u"A"_s, u"Anderes"_s, 90);
+    add(u"C"_s, u"Stunde leer"_s, 0); // a placeholder with a stale title
+    FilmRecord* const second = add(u"A"_s, u"STUNDE zwei"_s, 60);
+    const SearchCriteria criteria = with([](SearchCriteria& c) { c.title = u"stunde"_s; });
+    QCOMPARE(findFilms(catalogue, criteria), (std::vector<FilmRecord*>{first, second}));
+    QVERIFY(findFilms(Catalogue(), criteria).empty());
 }
 
 QTEST_GUILESS_MAIN(TestFilmSearch)

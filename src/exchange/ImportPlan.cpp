@@ -1,0 +1,64 @@
+#include "exchange/ImportPlan.h"
+
+#include "catalogue/Catalogue.h"
+
+#include <algorithm>
+#include <limits>
+
+using catalogue::FilmRecord;
+
+namespace exchange {
+namespace {
+
+// Cassettes added between two reports of progress.
+constexpr std::size_t kProgressStep = 512;
+
+} // namespace
+
+int PlannedCassette::minutesOver() const
+{
+    const qint64 over = usedHalfMinutes - 2 * qint64{length};
+    return over > 0 ? int(std::min<qint64>((over + 1) / 2, std::numeric_limits<int>::max())) : 0;
+}
+
+int ImportPlan::newCassetteCount() const
+{
+    int count = 0;
+    for (const PlannedCassette& cassette : cassettes)
+        count += cassette.isNew ? 1 : 0;
+    return count;
+}
+
+int ImportPlan::filmCount() const
+{
+    int count = 0;
+    for (const PlannedCassette& cassette : cassettes)
+        count += int(cassette.films.size());
+    return count;
+}
+
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change,
+                 const catalogue::Progress& progress)
+{
+    // Thousands of cassettes: the lists answer once, at the end.
+    const catalogue::Catalogue::Batch batch(catalogue);
+    for (std::size_t i = 0; i < plan.cassettes.size(); ++i) {
+        if (i % kProgressStep == 0)
+            progress.advance(qint64(i), qint64(plan.cassettes.size()));
+        PlannedCassette& planned = plan.cassettes[i];
+        catalogue::Cassette* cassette = planned.isNew
+                                            ? catalogue.createCassette(planned.name, planned.length, change)
+                                            : catalogue.findCassette(planned.name);
+        if (!cassette)
+            continue; // the cassette has gone since the plan was made
+        if (planned.films.empty())
+            continue;
+        std::vector<std::unique_ptr<FilmRecord>> films;
+        films.reserve(planned.films.size());
+        for (ImportedFilm& film : planned.films)
+            films.push_back(std::move(film.record));
+        catalogue.appendFilms(*cassette, std::move(films), change);
+    }
+}
+
+} // namespace exchange
