@@ -1,6 +1,6 @@
 #include "ArchiveFixture.h"
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 

@@ -4,7 +4,7 @@
 //   bench_archive --load-only FILE  loads FILE and prints the process's peak memory
 #include "ArchiveFixture.h"
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "ArchiveFixture.h"
 #include "Timing.h"
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "ui/ReportList.h"
 #include "windows/MainWindow.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/Archive.h"
-#include "catalogue/ArchiveLock.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveLock.h"
 #include "windows/ArchiveSaver.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "app/CsvCommands.h"
 
 #include "app/ArchiveSession.h"
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/FileSystem.h"
-#include "catalogue/ReplacingFile.h"
+#include "storage/FileSystem.h"
+#include "storage/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"

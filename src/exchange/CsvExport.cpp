@@ -3,7 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
-#include "catalogue/ReplacingFile.h"
+#include "storage/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
 

@@ -1,10 +1,10 @@
 #include "windows/MainWindow.h"
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 #include "catalogue/RecordText.h"
-#include "catalogue/ReplacingFile.h"
+#include "storage/ReplacingFile.h"
 #include "controls/NumEdit.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"

@@ -1,4 +1,4 @@
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"

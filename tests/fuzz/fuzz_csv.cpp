@@ -5,7 +5,7 @@
 // come back equal through an export and an import, the export holding nothing a terminal or a
 // spreadsheet would run.
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/FilmRules.h"

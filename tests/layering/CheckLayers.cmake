@@ -1,6 +1,6 @@
 # Fails when a file of a lower layer includes a header of a higher one. The layers, lowest first:
-# catalogue <- exchange <- ui <- controls <- windows <- app. Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(layers catalogue exchange ui controls windows app)
+# catalogue <- storage <- exchange <- ui <- controls <- windows <- app. Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
+set(layers catalogue storage exchange ui controls windows app)
 
 if(NOT IS_DIRECTORY "${SOURCE_DIR}")
     message(FATAL_ERROR "no source folder at '${SOURCE_DIR}'")

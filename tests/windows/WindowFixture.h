@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/Archive.h"
+#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "controls/NumEdit.h"
 #include "support/Records.h"

@@ -1,9 +1,9 @@
 #include "catalogue/ArchiveFiles.h"
 
-#include "catalogue/Archive.h"
-#include "catalogue/ArchiveLock.h"
-#include "catalogue/FileSystem.h"
-#include "catalogue/InPlaceCopy.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveLock.h"
+#include "storage/FileSystem.h"
+#include "storage/InPlaceCopy.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "Archive.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/FileHandle.h"
-#include "catalogue/FileSystem.h"
-#include "catalogue/InPlaceCopy.h"
-#include "catalogue/SaveTarget.h"
+#include "storage/FileHandle.h"
+#include "storage/FileSystem.h"
+#include "storage/InPlaceCopy.h"
+#include "storage/SaveTarget.h"
 
 #include <QDir>
 #include <QFile>

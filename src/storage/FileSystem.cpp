@@ -1,4 +1,4 @@
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>

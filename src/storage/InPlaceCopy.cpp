@@ -1,6 +1,6 @@
-#include "catalogue/InPlaceCopy.h"
+#include "storage/InPlaceCopy.h"
 
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 #include "catalogue/FilmRecord.h"
 
 #include <QDateTime>

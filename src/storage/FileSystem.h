@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/FileHandle.h"
+#include "storage/FileHandle.h"
 
 #include <QByteArray>
 #include <QString>

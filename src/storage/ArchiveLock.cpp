@@ -1,6 +1,6 @@
 #include "ArchiveLock.h"
 
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

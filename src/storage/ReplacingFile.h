@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/ArchiveFiles.h"
-#include "catalogue/FileHandle.h"
+#include "storage/FileHandle.h"
 
 #include <QByteArray>
 #include <QIODevice>

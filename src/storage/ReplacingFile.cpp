@@ -1,6 +1,6 @@
-#include "catalogue/ReplacingFile.h"
+#include "storage/ReplacingFile.h"
 
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 
 #include <QFileInfo>
 
