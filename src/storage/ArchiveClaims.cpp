@@ -1,4 +1,4 @@
-#include "catalogue/ArchiveFiles.h"
+#include "storage/ArchiveClaims.h"
 
 #include "storage/Archive.h"
 #include "storage/ArchiveLock.h"
@@ -73,17 +73,16 @@ bool sameEntry(const QString& a, const QString& b)
 
 } // namespace
 
-ArchiveFiles::ArchiveFiles(const QString& archive) : archive_(archive) {}
-
-std::optional<QString> ArchiveFiles::claimedTarget(const QString& target) const
+std::optional<QString> claimedTarget(const ArchiveFiles& archive, const QString& target)
 {
-    if (archive_.isEmpty())
+    if (archive.archive().isEmpty())
         return std::nullopt;
     // The backup lies beside the real file, as the save keeps it; the lock file is named by the lock.
-    const QString real = realFilePath(archive_);
-    const std::pair<QString, Kind> named[] = {{real, Kind::Archive},
-                                              {real + QString::fromUtf16(kBackupSuffix), Kind::Backup},
-                                              {ArchiveLock(archive_).lockFilePath(), Kind::LockFile}};
+    const QString real = realFilePath(archive.archive());
+    const std::pair<QString, Kind> named[] = {
+        {real, Kind::Archive},
+        {real + QString::fromUtf16(kBackupSuffix), Kind::Backup},
+        {ArchiveLock(archive.archive()).lockFilePath(), Kind::LockFile}};
     // Every file there, whatever its name: the copies are named by whoever keeps them.
     const QString copies = InPlaceCopy::defaultFolder();
 

@@ -1,5 +1,6 @@
 #include "storage/ReplacingFile.h"
 
+#include "storage/ArchiveClaims.h"
 #include "storage/FileSystem.h"
 
 #include <QFileInfo>
@@ -39,7 +40,7 @@ bool ReplacingFile::open(OpenMode mode)
         return false;
     }
     failure_.reset();
-    if (const std::optional<QString> claimed = archive_.claimedTarget(path_)) {
+    if (const std::optional<QString> claimed = claimedTarget(archive_, path_)) {
         setErrorString(*claimed);
         return false;
     }
