@@ -6,7 +6,7 @@
 #include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "ui/ReportList.h"
-#include "windows/MainWindow.h"
+#include "windows/core/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,8 +10,8 @@
 #include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "exchange/SheetDocument.h"
-#include "windows/PageView.h"
-#include "windows/SheetPreview.h"
+#include "windows/print/PageView.h"
+#include "windows/print/DocumentPreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

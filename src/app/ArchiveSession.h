@@ -2,7 +2,7 @@
 
 #include "storage/Archive.h"
 #include "storage/ArchiveLock.h"
-#include "windows/ArchiveSaver.h"
+#include "windows/core/ArchiveSaver.h"
 
 #include <QCoreApplication>
 #include <QString>

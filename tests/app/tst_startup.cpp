@@ -15,8 +15,8 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/GenreLists.h"
-#include "windows/MainWindow.h"
+#include "windows/core/GenreLists.h"
+#include "windows/core/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "support/Records.h"
 #include "support/Widgets.h"
 #include "ui/ReportList.h"
-#include "windows/CassetteDialog.h"
-#include "windows/MainWindow.h"
+#include "windows/core/CassetteDialog.h"
+#include "windows/core/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 #include "support/PdfText.h"
 #include "support/TempSettings.h"
 #include "ui/Language.h"
-#include "windows/PageView.h"
-#include "windows/SheetPreview.h"
+#include "windows/print/PageView.h"
+#include "windows/print/DocumentPreview.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "windows/SheetOutput.h"
+#include "windows/print/DocumentOutput.h"
 
 #include "exchange/SheetPainter.h"
 #include "ui/FileDialog.h"
 #include "ui/JobProgress.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
-#include "windows/SheetPreview.h"
+#include "windows/print/DocumentPreview.h"
 
 #include <QCoreApplication>
 #include <QDir>

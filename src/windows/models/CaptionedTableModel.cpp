@@ -1,4 +1,4 @@
-#include "windows/CaptionedTableModel.h"
+#include "windows/models/CaptionedTableModel.h"
 
 namespace windows {
 

@@ -1,4 +1,4 @@
-#include "windows/CassetteListModel.h"
+#include "windows/models/CassetteListModel.h"
 
 #include "catalogue/Catalogue.h"
 

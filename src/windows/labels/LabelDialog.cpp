@@ -1,13 +1,13 @@
-#include "windows/LabelDialog.h"
+#include "windows/labels/LabelDialog.h"
 
 #include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
-#include "windows/LabelSettings.h"
-#include "windows/LabelSheetEditor.h"
-#include "windows/SheetOutput.h"
+#include "windows/labels/LabelSettings.h"
+#include "windows/labels/LabelSheetEditor.h"
+#include "windows/print/DocumentOutput.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "windows/FilmWindow.h"
+#include "windows/core/FilmWindow.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
@@ -10,8 +10,8 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/UndoActions.h"
+#include "windows/undo/CatalogueCommands.h"
+#include "windows/undo/UndoActions.h"
 
 #include <QApplication>
 #include <QCheckBox>

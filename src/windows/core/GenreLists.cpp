@@ -1,4 +1,4 @@
-#include "windows/GenreLists.h"
+#include "windows/core/GenreLists.h"
 
 #include "ui/Language.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/CaptionedTableModel.h"
+#include "windows/models/CaptionedTableModel.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "windows/LabelSettings.h"
+#include "windows/labels/LabelSettings.h"
 
 #include "ui/SettingsStore.h"
 

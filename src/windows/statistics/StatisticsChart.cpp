@@ -1,4 +1,4 @@
-#include "windows/StatisticsChart.h"
+#include "windows/statistics/StatisticsChart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,4 +1,4 @@
-#include "windows/SearchResultModel.h"
+#include "windows/models/SearchResultModel.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"

@@ -1,4 +1,4 @@
-#include "windows/DuplicatesModel.h"
+#include "windows/models/DuplicatesModel.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"

@@ -1,4 +1,4 @@
-#include "windows/PageView.h"
+#include "windows/print/PageView.h"
 
 #include "exchange/PagedDocument.h"
 

@@ -1,4 +1,4 @@
-#include "windows/TapeMapView.h"
+#include "windows/tools/TapeMapView.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"

@@ -1,7 +1,7 @@
-#include "windows/UndoActions.h"
+#include "windows/undo/UndoActions.h"
 
 #include "ui/ErrorGuard.h"
-#include "windows/CatalogueCommands.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QAction>
 #include <QUndoStack>

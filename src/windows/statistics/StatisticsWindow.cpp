@@ -1,4 +1,4 @@
-#include "windows/StatisticsWindow.h"
+#include "windows/statistics/StatisticsWindow.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CollectionStatistics.h"
@@ -7,9 +7,9 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
-#include "windows/GenreLists.h"
-#include "windows/SheetOutput.h"
-#include "windows/StatisticsChart.h"
+#include "windows/core/GenreLists.h"
+#include "windows/print/DocumentOutput.h"
+#include "windows/statistics/StatisticsChart.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
-#include "windows/LabelSheetEditor.h"
+#include "windows/labels/LabelSheetEditor.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Language.h"
-#include "windows/LabelSettings.h"
+#include "windows/labels/LabelSettings.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

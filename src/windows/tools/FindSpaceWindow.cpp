@@ -1,4 +1,4 @@
-#include "windows/FindSpaceWindow.h"
+#include "windows/tools/FindSpaceWindow.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/TapeSpace.h"
@@ -7,7 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/ReportList.h"
-#include "windows/FindSpaceModel.h"
+#include "windows/models/FindSpaceModel.h"
 
 #include <QApplication>
 #include <QCheckBox>

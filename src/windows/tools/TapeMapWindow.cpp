@@ -1,10 +1,10 @@
-#include "windows/TapeMapWindow.h"
+#include "windows/tools/TapeMapWindow.h"
 
 #include "catalogue/Cassette.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
-#include "windows/TapeMapView.h"
+#include "windows/tools/TapeMapView.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

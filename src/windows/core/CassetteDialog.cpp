@@ -1,4 +1,4 @@
-#include "windows/CassetteDialog.h"
+#include "windows/core/CassetteDialog.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/FilmRules.h"
@@ -10,7 +10,7 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/CassetteListModel.h"
+#include "windows/models/CassetteListModel.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

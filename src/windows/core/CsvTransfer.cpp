@@ -1,4 +1,4 @@
-#include "windows/CsvTransfer.h"
+#include "windows/core/CsvTransfer.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
@@ -11,8 +11,8 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/ImportSummaryDialog.h"
+#include "windows/undo/CatalogueCommands.h"
+#include "windows/core/ImportSummaryDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

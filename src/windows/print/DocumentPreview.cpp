@@ -1,4 +1,4 @@
-#include "windows/SheetPreview.h"
+#include "windows/print/DocumentPreview.h"
 
 #include "exchange/PagedDocument.h"
 #include "exchange/SheetPainter.h"
@@ -8,8 +8,8 @@
 #include "ui/JobProgress.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
-#include "windows/PageView.h"
-#include "windows/SheetOutput.h"
+#include "windows/print/PageView.h"
+#include "windows/print/DocumentOutput.h"
 
 #include <QComboBox>
 #include <QEvent>

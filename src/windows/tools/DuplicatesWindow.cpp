@@ -1,4 +1,4 @@
-#include "windows/DuplicatesWindow.h"
+#include "windows/tools/DuplicatesWindow.h"
 
 #include "catalogue/Catalogue.h"
 #include "ui/ErrorGuard.h"
@@ -6,7 +6,7 @@
 #include "ui/Help.h"
 #include "ui/ReportDelegate.h"
 #include "ui/ReportList.h"
-#include "windows/DuplicatesModel.h"
+#include "windows/models/DuplicatesModel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "windows/CatalogueCommands.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"

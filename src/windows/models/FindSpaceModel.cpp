@@ -1,4 +1,4 @@
-#include "windows/FindSpaceModel.h"
+#include "windows/models/FindSpaceModel.h"
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"

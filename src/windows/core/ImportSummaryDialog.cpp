@@ -1,4 +1,4 @@
-#include "windows/ImportSummaryDialog.h"
+#include "windows/core/ImportSummaryDialog.h"
 
 #include "exchange/Csv.h"
 #include "exchange/CsvImport.h"

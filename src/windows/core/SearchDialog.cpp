@@ -1,4 +1,4 @@
-#include "windows/SearchDialog.h"
+#include "windows/core/SearchDialog.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/FilmRules.h"
@@ -10,7 +10,7 @@
 #include "ui/Help.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/SearchResultModel.h"
+#include "windows/models/SearchResultModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

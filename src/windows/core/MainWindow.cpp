@@ -1,4 +1,4 @@
-#include "windows/MainWindow.h"
+#include "windows/core/MainWindow.h"
 
 #include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
@@ -19,13 +19,13 @@
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
 #include "ui/ReportList.h"
-#include "windows/ArchiveSaver.h"
-#include "windows/CassetteDialog.h"
-#include "windows/CassetteListModel.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/CsvTransfer.h"
-#include "windows/SheetOutput.h"
-#include "windows/UndoActions.h"
+#include "windows/core/ArchiveSaver.h"
+#include "windows/core/CassetteDialog.h"
+#include "windows/models/CassetteListModel.h"
+#include "windows/undo/CatalogueCommands.h"
+#include "windows/core/CsvTransfer.h"
+#include "windows/print/DocumentOutput.h"
+#include "windows/undo/UndoActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
