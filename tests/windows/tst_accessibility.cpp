@@ -6,16 +6,16 @@
 #include "ui/Language.h"
 #include "ui/SettingsStore.h"
 #include "windows/core/CassetteDialog.h"
-#include "windows/tools/DuplicatesWindow.h"
 #include "windows/core/FilmWindow.h"
-#include "windows/tools/FindSpaceWindow.h"
 #include "windows/core/ImportSummaryDialog.h"
-#include "windows/labels/LabelDialog.h"
 #include "windows/core/MainWindow.h"
-#include "windows/print/PageView.h"
 #include "windows/core/SearchDialog.h"
+#include "windows/labels/LabelDialog.h"
 #include "windows/print/DocumentPreview.h"
+#include "windows/print/PageView.h"
 #include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/DuplicatesWindow.h"
+#include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapWindow.h"
 
 #include <QAbstractButton>
@@ -104,7 +104,7 @@ void TestAccessibility::everyControl_hasAName_data()
         {"import summary", [] { return std::make_unique<windows::ImportSummaryDialog>(); }},
         {"print preview",
          [] {
-             return std::make_unique<windows::SheetPreview>(
+             return std::make_unique<windows::DocumentPreview>(
                  exchange::SheetDocument::layOut({{u"Krimis"_s, 240, 10, {}}},
                                                  exchange::SheetKind::CassetteSheet,
                                                  exchange::defaultSheetPageLayout()),

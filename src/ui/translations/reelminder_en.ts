@@ -1667,7 +1667,7 @@
     </message>
 </context>
 <context>
-    <name>windows::SheetOutput</name>
+    <name>windows::DocumentOutput</name>
     <message>
         <source>Print preview</source>
         <translation type="unfinished"></translation>
@@ -1698,7 +1698,7 @@
     </message>
 </context>
 <context>
-    <name>windows::SheetPreview</name>
+    <name>windows::DocumentPreview</name>
     <message>
         <source>Print preview</source>
         <translation type="unfinished"></translation>

@@ -17,9 +17,9 @@ using namespace Qt::StringLiterals;
 namespace windows {
 namespace {
 
-class SheetOutput final
+class DocumentOutput final
 {
-    Q_DECLARE_TR_FUNCTIONS(windows::SheetOutput)
+    Q_DECLARE_TR_FUNCTIONS(windows::DocumentOutput)
 
 public:
     static QString previewTitle() { return tr("Print preview"); }
@@ -45,7 +45,7 @@ QString fileNameFor(const QString& name)
 // Where to save a PDF file; empty when the user cancelled.
 QString askPdfPath(QWidget* parent, const QString& suggestedName)
 {
-    return ui::saveFileName(parent, SheetOutput::saveTitle(), SheetOutput::pdfFilter(),
+    return ui::saveFileName(parent, DocumentOutput::saveTitle(), DocumentOutput::pdfFilter(),
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' +
                                 fileNameFor(suggestedName),
                             u"pdf"_s);
@@ -53,8 +53,8 @@ QString askPdfPath(QWidget* parent, const QString& suggestedName)
 
 void reportFailure(QWidget* parent, const QString& path, const QString& reason)
 {
-    ui::messageBox(parent, SheetOutput::failureText().arg(QDir::toNativeSeparators(path), reason),
-                   SheetOutput::failureCaption(), ui::Icon::Error);
+    ui::messageBox(parent, DocumentOutput::failureText().arg(QDir::toNativeSeparators(path), reason),
+                   DocumentOutput::failureCaption(), ui::Icon::Error);
 }
 
 } // namespace
@@ -64,14 +64,14 @@ std::unique_ptr<exchange::SheetDocument> layOutSheets(QWidget* parent,
                                                       exchange::SheetKind kind, const QPageLayout& pageLayout,
                                                       const QString& caption)
 {
-    ui::JobProgress job(parent, caption, SheetOutput::layingOut());
+    ui::JobProgress job(parent, caption, DocumentOutput::layingOut());
     return exchange::SheetDocument::layOut(std::move(cassettes), kind, pageLayout, job.progress());
 }
 
 std::unique_ptr<exchange::PagedDocument> layOutAgain(QWidget* parent, const exchange::PagedDocument& document,
                                                      const QPageLayout& pageLayout, const QString& caption)
 {
-    ui::JobProgress job(parent, caption, SheetOutput::layingOut());
+    ui::JobProgress job(parent, caption, DocumentOutput::layingOut());
     return document.onPaper(pageLayout, job.progress());
 }
 
@@ -80,7 +80,7 @@ bool writePdf(QWidget* parent, exchange::PagedDocument& document, const QString&
 {
     catalogue::WriteOutcome outcome;
     {
-        ui::JobProgress job(parent, caption, SheetOutput::writing());
+        ui::JobProgress job(parent, caption, DocumentOutput::writing());
         outcome = exchange::writeSheetsPdf(path, archive, document, first, last, job.progress());
     }
     if (outcome.status == catalogue::WriteOutcome::Failed)
@@ -91,11 +91,12 @@ bool writePdf(QWidget* parent, exchange::PagedDocument& document, const QString&
 void previewSheets(QWidget* parent, std::vector<exchange::SheetCassette> cassettes, exchange::SheetKind kind,
                    const catalogue::ArchiveFiles& archive)
 {
-    std::unique_ptr<exchange::SheetDocument> document = layOutSheets(
-        parent, std::move(cassettes), kind, exchange::defaultSheetPageLayout(), SheetOutput::previewTitle());
+    std::unique_ptr<exchange::SheetDocument> document =
+        layOutSheets(parent, std::move(cassettes), kind, exchange::defaultSheetPageLayout(),
+                     DocumentOutput::previewTitle());
     if (!document)
         return;
-    SheetPreview preview(std::move(document), archive, parent);
+    DocumentPreview preview(std::move(document), archive, parent);
     ui::execModal(&preview);
 }
 
@@ -109,7 +110,7 @@ QString saveSheetsAsPdf(QWidget* parent, std::vector<exchange::SheetCassette> ca
 
     catalogue::WriteOutcome outcome;
     {
-        ui::JobProgress job(parent, SheetOutput::saveTitle(), SheetOutput::writing());
+        ui::JobProgress job(parent, DocumentOutput::saveTitle(), DocumentOutput::writing());
         outcome = exchange::writeSheetsPdf(path, archive, std::move(cassettes), kind, job.progress());
     }
     if (outcome.status == catalogue::WriteOutcome::Failed)
@@ -120,7 +121,7 @@ QString saveSheetsAsPdf(QWidget* parent, std::vector<exchange::SheetCassette> ca
 void previewDocument(QWidget* parent, std::unique_ptr<exchange::PagedDocument> document,
                      const catalogue::ArchiveFiles& archive)
 {
-    SheetPreview preview(std::move(document), archive, parent);
+    DocumentPreview preview(std::move(document), archive, parent);
     ui::execModal(&preview);
 }
 
@@ -130,7 +131,7 @@ QString saveDocumentAsPdf(QWidget* parent, exchange::PagedDocument& document, co
     const QString path = askPdfPath(parent, suggestedName);
     if (path.isEmpty())
         return {};
-    return writePdf(parent, document, path, archive, 0, -1, SheetOutput::saveTitle()) ? path : QString();
+    return writePdf(parent, document, path, archive, 0, -1, DocumentOutput::saveTitle()) ? path : QString();
 }
 
 } // namespace windows

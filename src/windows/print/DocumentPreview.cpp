@@ -8,8 +8,8 @@
 #include "ui/JobProgress.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
-#include "windows/print/PageView.h"
 #include "windows/print/DocumentOutput.h"
+#include "windows/print/PageView.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -42,8 +42,8 @@ constexpr double kFitPage = -2;
 
 } // namespace
 
-SheetPreview::SheetPreview(std::unique_ptr<exchange::PagedDocument> document,
-                           const catalogue::ArchiveFiles& archive, QWidget* parent)
+DocumentPreview::DocumentPreview(std::unique_ptr<exchange::PagedDocument> document,
+                                 const catalogue::ArchiveFiles& archive, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       document_(std::move(document)), archive_(archive),
@@ -65,9 +65,9 @@ SheetPreview::SheetPreview(std::unique_ptr<exchange::PagedDocument> document,
     followPage(0);
 }
 
-SheetPreview::~SheetPreview() = default;
+DocumentPreview::~DocumentPreview() = default;
 
-void SheetPreview::createControls()
+void DocumentPreview::createControls()
 {
     using ui::named;
     const auto button = [this](const QString& name) { return named(new QPushButton(this), name); };
@@ -147,19 +147,19 @@ void SheetPreview::createControls()
         setTabOrder(order[i - 1], order[i]);
     pageView_->setFocus();
 
-    connect(printButton_, &QPushButton::clicked, this, &SheetPreview::print);
-    connect(pageSetupButton_, &QPushButton::clicked, this, &SheetPreview::setUpPage);
+    connect(printButton_, &QPushButton::clicked, this, &DocumentPreview::print);
+    connect(pageSetupButton_, &QPushButton::clicked, this, &DocumentPreview::setUpPage);
     connect(firstButton_, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(previousButton_, &QPushButton::clicked, this, [this] { showPage(currentPage() - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showPage(currentPage() + 1); });
     connect(lastButton_, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
     connect(pageSpin_, &QSpinBox::valueChanged, this, [this](int page) { pageView_->showPage(page - 1); });
-    connect(pageView_, &PageView::currentPageChanged, this, &SheetPreview::followPage);
-    connect(zoomCombo_, &QComboBox::activated, this, &SheetPreview::chooseZoom);
-    connect(zoomOutButton_, &QPushButton::clicked, this, &SheetPreview::zoomOut);
-    connect(zoomInButton_, &QPushButton::clicked, this, &SheetPreview::zoomIn);
-    connect(pageView_, &PageView::zoomChanged, this, &SheetPreview::showZoom);
-    connect(pageView_, &PageView::zoomStepRequested, this, &SheetPreview::stepZoom);
+    connect(pageView_, &PageView::currentPageChanged, this, &DocumentPreview::followPage);
+    connect(zoomCombo_, &QComboBox::activated, this, &DocumentPreview::chooseZoom);
+    connect(zoomOutButton_, &QPushButton::clicked, this, &DocumentPreview::zoomOut);
+    connect(zoomInButton_, &QPushButton::clicked, this, &DocumentPreview::zoomIn);
+    connect(pageView_, &PageView::zoomChanged, this, &DocumentPreview::showZoom);
+    connect(pageView_, &PageView::zoomStepRequested, this, &DocumentPreview::stepZoom);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
     for (const auto& [keys, step] :
          {std::pair{QKeySequence::ZoomIn, 1}, std::pair{QKeySequence::ZoomOut, -1}}) {
@@ -168,7 +168,7 @@ void SheetPreview::createControls()
     }
 }
 
-void SheetPreview::retranslate()
+void DocumentPreview::retranslate()
 {
     setWindowTitle(tr("Print preview"));
     printButton_->setText(tr("&Print..."));
@@ -189,7 +189,7 @@ void SheetPreview::retranslate()
     fillZoomChoices();
 }
 
-void SheetPreview::fillZoomChoices()
+void DocumentPreview::fillZoomChoices()
 {
     const QSignalBlocker quiet(zoomCombo_);
     zoomCombo_->clear();
@@ -200,14 +200,14 @@ void SheetPreview::fillZoomChoices()
     showZoom();
 }
 
-void SheetPreview::changeEvent(QEvent* event)
+void DocumentPreview::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslate();
 }
 
-void SheetPreview::showEvent(QShowEvent* event)
+void DocumentPreview::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (sized_)
@@ -226,22 +226,22 @@ void SheetPreview::showEvent(QShowEvent* event)
     ui::centreOnScreen(this);
 }
 
-int SheetPreview::pageCount() const
+int DocumentPreview::pageCount() const
 {
     return document_->pageCount();
 }
 
-int SheetPreview::currentPage() const
+int DocumentPreview::currentPage() const
 {
     return pageView_->currentPage();
 }
 
-void SheetPreview::showPage(int page)
+void DocumentPreview::showPage(int page)
 {
     pageView_->showPage(std::clamp(page, 0, pageCount() - 1));
 }
 
-void SheetPreview::followPage(int page)
+void DocumentPreview::followPage(int page)
 {
     const QSignalBlocker quiet(pageSpin_);
     pageSpin_->setMaximum(std::max(1, pageCount()));
@@ -252,7 +252,7 @@ void SheetPreview::followPage(int page)
     lastButton_->setEnabled(page + 1 < pageCount());
 }
 
-void SheetPreview::chooseZoom(int index)
+void DocumentPreview::chooseZoom(int index)
 {
     const double zoom = zoomCombo_->itemData(index).toDouble();
     if (zoom == kFitWidth)
@@ -263,18 +263,18 @@ void SheetPreview::chooseZoom(int index)
         pageView_->setZoom(zoom);
 }
 
-void SheetPreview::zoomIn()
+void DocumentPreview::zoomIn()
 {
     stepZoom(1);
 }
 
-void SheetPreview::zoomOut()
+void DocumentPreview::zoomOut()
 {
     stepZoom(-1);
 }
 
 // To the next zoom step beyond the present zoom, in either direction.
-void SheetPreview::stepZoom(int steps)
+void DocumentPreview::stepZoom(int steps)
 {
     const double zoom = pageView_->zoom();
     const double* const begin = std::begin(kZoomSteps);
@@ -286,7 +286,7 @@ void SheetPreview::stepZoom(int steps)
 }
 
 // The zoom box names the present zoom: a fit, or the step it is at.
-void SheetPreview::showZoom()
+void DocumentPreview::showZoom()
 {
     const QSignalBlocker quiet(zoomCombo_);
     double wanted = pageView_->zoom();
@@ -302,7 +302,7 @@ void SheetPreview::showZoom()
     zoomInButton_->setEnabled(pageView_->zoom() < std::end(kZoomSteps)[-1] - 1e-3);
 }
 
-void SheetPreview::setDocument(std::unique_ptr<exchange::PagedDocument> document)
+void DocumentPreview::setDocument(std::unique_ptr<exchange::PagedDocument> document)
 {
     const int page = currentPage();
     document_ = std::move(document);
@@ -312,7 +312,7 @@ void SheetPreview::setDocument(std::unique_ptr<exchange::PagedDocument> document
     followPage(currentPage());
 }
 
-bool SheetPreview::layOutForPrinter(const QString& caption)
+bool DocumentPreview::layOutForPrinter(const QString& caption)
 {
     if (!document_->followsPaper() || printer_->pageLayout().isEquivalentTo(document_->pageLayout()))
         return true;
@@ -324,7 +324,7 @@ bool SheetPreview::layOutForPrinter(const QString& caption)
     return true;
 }
 
-void SheetPreview::setUpPage()
+void DocumentPreview::setUpPage()
 {
     const QPageLayout before = printer_->pageLayout();
     QPageSetupDialog dialog(printer_.get(), this);
@@ -336,7 +336,7 @@ void SheetPreview::setUpPage()
         printer_->setPageLayout(before);
 }
 
-void SheetPreview::print()
+void DocumentPreview::print()
 {
     QPrintDialog dialog(printer_.get(), this);
     dialog.setObjectName(u"printDialog"_s);
@@ -359,7 +359,7 @@ void SheetPreview::print()
     printPages(std::clamp(first, 0, pageCount() - 1), std::clamp(last, 0, pageCount() - 1));
 }
 
-void SheetPreview::printPages(int first, int last)
+void DocumentPreview::printPages(int first, int last)
 {
     // A PDF file goes the way every PDF file of the program goes: whole or not at all.
     if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {

@@ -25,16 +25,16 @@ class PageView;
 // (through Qt's print dialog), Page setup, the page shown and the steps to others, and the zoom.
 // Printing, and a new page setup, lay the sheets out again where the paper changed, so that what is
 // printed is what the preview shows, page for page.
-class SheetPreview final : public QDialog
+class DocumentPreview final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(SheetPreview)
+    Q_DISABLE_COPY_MOVE(DocumentPreview)
 
 public:
     // A PDF file printed to is never one of the files of archive, the archive in use.
-    SheetPreview(std::unique_ptr<exchange::PagedDocument> document, const catalogue::ArchiveFiles& archive,
-                 QWidget* parent = nullptr);
-    ~SheetPreview() override;
+    DocumentPreview(std::unique_ptr<exchange::PagedDocument> document, const catalogue::ArchiveFiles& archive,
+                    QWidget* parent = nullptr);
+    ~DocumentPreview() override;
 
     exchange::PagedDocument& document() const { return *document_; }
     QPrinter& printer() const { return *printer_; }
