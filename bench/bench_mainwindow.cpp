@@ -3,8 +3,8 @@
 #include "ArchiveFixture.h"
 #include "Timing.h"
 
-#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "storage/Archive.h"
 #include "ui/ReportList.h"
 #include "windows/core/MainWindow.h"
 

@@ -11,9 +11,9 @@
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "windows/core/MainWindow.h"
 #include "windows/models/CassetteListModel.h"
 #include "windows/undo/CatalogueCommands.h"
-#include "windows/core/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,14 +9,14 @@
 #include "ui/Modal.h"
 #include "ui/SettingsStore.h"
 #include "windows/core/CassetteDialog.h"
-#include "windows/tools/DuplicatesWindow.h"
 #include "windows/core/FilmWindow.h"
-#include "windows/tools/FindSpaceWindow.h"
 #include "windows/core/GenreLists.h"
-#include "windows/labels/LabelDialog.h"
 #include "windows/core/MainWindow.h"
 #include "windows/core/SearchDialog.h"
+#include "windows/labels/LabelDialog.h"
 #include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/DuplicatesWindow.h"
+#include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapWindow.h"
 
 #include <QApplication>

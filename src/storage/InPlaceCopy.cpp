@@ -1,7 +1,7 @@
 #include "storage/InPlaceCopy.h"
 
-#include "storage/FileSystem.h"
 #include "catalogue/FilmRecord.h"
+#include "storage/FileSystem.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
+#include "catalogue/Catalogue.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveLock.h"
-#include "catalogue/Catalogue.h"
 #include "storage/FileSystem.h"
 #include "storage/InPlaceCopy.h"
 #include "storage/ReplacingFile.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "storage/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "controls/NumEdit.h"
+#include "storage/Archive.h"
 #include "support/Records.h"
 #include "support/Widgets.h"
 #include "ui/ReportList.h"

@@ -8,14 +8,14 @@
 #include "support/Widgets.h"
 #include "ui/Language.h"
 #include "ui/ReportList.h"
-#include "windows/undo/CatalogueCommands.h"
-#include "windows/models/DuplicatesModel.h"
-#include "windows/tools/DuplicatesWindow.h"
 #include "windows/core/FilmWindow.h"
+#include "windows/models/DuplicatesModel.h"
 #include "windows/models/FindSpaceModel.h"
+#include "windows/tools/DuplicatesWindow.h"
 #include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapView.h"
 #include "windows/tools/TapeMapWindow.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>

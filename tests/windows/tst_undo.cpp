@@ -4,9 +4,9 @@
 #include "exchange/CsvImport.h"
 #include "support/MessageBoxScript.h"
 #include "ui/Language.h"
+#include "windows/core/FilmWindow.h"
 #include "windows/models/CassetteListModel.h"
 #include "windows/undo/CatalogueCommands.h"
-#include "windows/core/FilmWindow.h"
 #include "windows/undo/UndoActions.h"
 
 #include <QAbstractItemModelTester>

@@ -2,17 +2,17 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
-#include "storage/FileSystem.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "storage/FileSystem.h"
 #include "ui/FileDialog.h"
 #include "ui/JobProgress.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/Modal.h"
-#include "windows/undo/CatalogueCommands.h"
 #include "windows/core/ImportSummaryDialog.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
