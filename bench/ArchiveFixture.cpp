@@ -1,8 +1,8 @@
 #include "ArchiveFixture.h"
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
+#include "storage/Archive.h"
 
 #include <QStringList>
 

@@ -4,8 +4,8 @@
 //   bench_archive --load-only FILE  loads FILE and prints the process's peak memory
 #include "ArchiveFixture.h"
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "storage/Archive.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

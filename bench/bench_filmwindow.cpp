@@ -5,7 +5,7 @@
 #include "Timing.h"
 
 #include "catalogue/Catalogue.h"
-#include "windows/FilmWindow.h"
+#include "windows/core/FilmWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

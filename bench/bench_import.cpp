@@ -11,11 +11,11 @@
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
 #include "ui/JobProgress.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/DuplicatesWindow.h"
-#include "windows/MainWindow.h"
-#include "windows/StatisticsWindow.h"
-#include "windows/TapeMapWindow.h"
+#include "windows/core/MainWindow.h"
+#include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/DuplicatesWindow.h"
+#include "windows/tools/TapeMapWindow.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

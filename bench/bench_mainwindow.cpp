@@ -3,10 +3,10 @@
 #include "ArchiveFixture.h"
 #include "Timing.h"
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
+#include "storage/Archive.h"
 #include "ui/ReportList.h"
-#include "windows/MainWindow.h"
+#include "windows/core/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,8 +10,8 @@
 #include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "exchange/SheetDocument.h"
-#include "windows/PageView.h"
-#include "windows/SheetPreview.h"
+#include "windows/print/DocumentPreview.h"
+#include "windows/print/PageView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         std::unique_ptr<exchange::SheetDocument> document = exchange::SheetDocument::layOut(
             exchange::gatherCatalogue(catalogue), exchange::SheetKind::CatalogueList,
             exchange::defaultSheetPageLayout());
-        windows::SheetPreview preview(std::move(document), {});
+        windows::DocumentPreview preview(std::move(document), {});
         preview.show();
         windows::PageView* view = preview.pageView();
         while (view->paintedPageCount() == 0)

@@ -8,7 +8,7 @@
 #include "catalogue/FilmSearch.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/SearchDialog.h"
+#include "windows/core/SearchDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

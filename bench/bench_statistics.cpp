@@ -7,7 +7,7 @@
 #include "catalogue/CollectionStatistics.h"
 #include "exchange/StatisticsContent.h"
 #include "ui/Language.h"
-#include "windows/GenreLists.h"
+#include "windows/core/GenreLists.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -11,11 +11,11 @@
 #include "catalogue/SpaceFinder.h"
 #include "controls/NumEdit.h"
 #include "ui/ReportList.h"
-#include "windows/DuplicatesModel.h"
-#include "windows/DuplicatesWindow.h"
-#include "windows/FindSpaceWindow.h"
-#include "windows/TapeMapView.h"
-#include "windows/TapeMapWindow.h"
+#include "windows/models/DuplicatesModel.h"
+#include "windows/tools/DuplicatesWindow.h"
+#include "windows/tools/FindSpaceWindow.h"
+#include "windows/tools/TapeMapView.h"
+#include "windows/tools/TapeMapWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

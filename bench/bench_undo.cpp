@@ -11,9 +11,9 @@
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
-#include "windows/CassetteListModel.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/MainWindow.h"
+#include "windows/core/MainWindow.h"
+#include "windows/models/CassetteListModel.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "app/ArchiveLocation.h"
 
-#include "catalogue/Archive.h"
-#include "catalogue/FileSystem.h"
+#include "storage/Archive.h"
+#include "storage/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>

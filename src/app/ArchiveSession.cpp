@@ -1,7 +1,7 @@
 #include "app/ArchiveSession.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/InPlaceCopy.h"
+#include "storage/InPlaceCopy.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue/Archive.h"
-#include "catalogue/ArchiveLock.h"
-#include "windows/ArchiveSaver.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveLock.h"
+#include "windows/core/ArchiveSaver.h"
 
 #include <QCoreApplication>
 #include <QString>

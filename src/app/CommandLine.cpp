@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/Language.h"
 

@@ -1,14 +1,14 @@
 #include "app/CsvCommands.h"
 
 #include "app/ArchiveSession.h"
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/FileSystem.h"
-#include "catalogue/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "storage/Archive.h"
+#include "storage/FileSystem.h"
+#include "storage/ReplacingFile.h"
 #include "ui/Language.h"
 
 #include <QCoreApplication>

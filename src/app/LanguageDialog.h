@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/GenreLists.h"
+#include "windows/core/GenreLists.h"
 
 #include <QDialog>
 

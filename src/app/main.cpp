@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CsvCommands.h"
 #include "app/Startup.h"
-#include "catalogue/FileSystem.h"
+#include "storage/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Language.h"

@@ -3,9 +3,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
-#include "catalogue/ReplacingFile.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
+#include "storage/ReplacingFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "exchange/SheetPainter.h"
 
-#include "catalogue/ReplacingFile.h"
+#include "storage/ReplacingFile.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>

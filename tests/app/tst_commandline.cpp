@@ -1,10 +1,10 @@
 #include "app/ArchiveLocation.h"
 #include "app/CommandLine.h"
-#include "catalogue/Archive.h"
-#include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/InPlaceCopy.h"
 #include "catalogue/RecordText.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveLock.h"
+#include "storage/InPlaceCopy.h"
 #include "support/Records.h"
 #include "support/Unprivileged.h"
 

@@ -10,7 +10,7 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/SettingsStore.h"
-#include "windows/GenreLists.h"
+#include "windows/core/GenreLists.h"
 
 #include <QComboBox>
 #include <QDir>

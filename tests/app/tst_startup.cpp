@@ -1,10 +1,10 @@
 #include "app/AboutDialog.h"
 #include "app/LanguageDialog.h"
 #include "app/Startup.h"
-#include "catalogue/Archive.h"
-#include "catalogue/ArchiveLock.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/InPlaceCopy.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveLock.h"
+#include "storage/InPlaceCopy.h"
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "support/Records.h"
@@ -15,8 +15,8 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/GenreLists.h"
-#include "windows/MainWindow.h"
+#include "windows/core/GenreLists.h"
+#include "windows/core/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
+#include "storage/Archive.h"
 #include "support/Records.h"
 
 #include <QTemporaryDir>

@@ -2,10 +2,10 @@
 // bytes: loading never crashes and keeps every whole record, a save gives back exactly the records
 // it was handed, and text read from a record survives being stored again.
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
+#include "storage/Archive.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,6 @@
 // come back equal through an export and an import, the export holding nothing a terminal or a
 // spreadsheet would run.
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/FilmRules.h"
@@ -15,6 +14,7 @@
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
 #include "exchange/CsvText.h"
+#include "storage/Archive.h"
 
 #include <QDir>
 #include <QFile>

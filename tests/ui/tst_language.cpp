@@ -1,4 +1,4 @@
-#include "catalogue/FileHandle.h"
+#include "storage/FileHandle.h"
 #include "ui/Language.h"
 
 #include <QCoreApplication>

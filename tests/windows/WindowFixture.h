@@ -1,13 +1,13 @@
 #pragma once
 
-#include "catalogue/Archive.h"
 #include "catalogue/Catalogue.h"
 #include "controls/NumEdit.h"
+#include "storage/Archive.h"
 #include "support/Records.h"
 #include "support/Widgets.h"
 #include "ui/ReportList.h"
-#include "windows/CassetteDialog.h"
-#include "windows/MainWindow.h"
+#include "windows/core/CassetteDialog.h"
+#include "windows/core/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,18 +5,18 @@
 #include "support/TempSettings.h"
 #include "ui/Language.h"
 #include "ui/SettingsStore.h"
-#include "windows/CassetteDialog.h"
-#include "windows/DuplicatesWindow.h"
-#include "windows/FilmWindow.h"
-#include "windows/FindSpaceWindow.h"
-#include "windows/ImportSummaryDialog.h"
-#include "windows/LabelDialog.h"
-#include "windows/MainWindow.h"
-#include "windows/PageView.h"
-#include "windows/SearchDialog.h"
-#include "windows/SheetPreview.h"
-#include "windows/StatisticsWindow.h"
-#include "windows/TapeMapWindow.h"
+#include "windows/core/CassetteDialog.h"
+#include "windows/core/FilmWindow.h"
+#include "windows/core/ImportSummaryDialog.h"
+#include "windows/core/MainWindow.h"
+#include "windows/core/SearchDialog.h"
+#include "windows/labels/LabelDialog.h"
+#include "windows/print/DocumentPreview.h"
+#include "windows/print/PageView.h"
+#include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/DuplicatesWindow.h"
+#include "windows/tools/FindSpaceWindow.h"
+#include "windows/tools/TapeMapWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -104,7 +104,7 @@ void TestAccessibility::everyControl_hasAName_data()
         {"import summary", [] { return std::make_unique<windows::ImportSummaryDialog>(); }},
         {"print preview",
          [] {
-             return std::make_unique<windows::SheetPreview>(
+             return std::make_unique<windows::DocumentPreview>(
                  exchange::SheetDocument::layOut({{u"Krimis"_s, 240, 10, {}}},
                                                  exchange::SheetKind::CassetteSheet,
                                                  exchange::defaultSheetPageLayout()),

@@ -4,7 +4,7 @@
 #include "support/MessageBoxScript.h"
 #include "support/ModalScript.h"
 #include "ui/Language.h"
-#include "windows/ImportSummaryDialog.h"
+#include "windows/core/ImportSummaryDialog.h"
 
 #include <QAction>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "support/Widgets.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
-#include "windows/FilmWindow.h"
+#include "windows/core/FilmWindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 #include "support/ModalScript.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
-#include "windows/ArchiveSaver.h"
+#include "windows/core/ArchiveSaver.h"
 
 #include <QApplication>
 #include <QHelpEvent>

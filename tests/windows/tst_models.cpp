@@ -1,8 +1,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
-#include "windows/CassetteListModel.h"
-#include "windows/SearchResultModel.h"
+#include "windows/models/CassetteListModel.h"
+#include "windows/models/SearchResultModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>

@@ -7,7 +7,7 @@
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportList.h"
-#include "windows/SearchDialog.h"
+#include "windows/core/SearchDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

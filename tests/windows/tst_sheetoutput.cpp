@@ -5,8 +5,8 @@
 #include "support/PdfText.h"
 #include "support/TempSettings.h"
 #include "ui/Language.h"
-#include "windows/PageView.h"
-#include "windows/SheetPreview.h"
+#include "windows/print/DocumentPreview.h"
+#include "windows/print/PageView.h"
 
 #include <QAction>
 #include <QDir>
@@ -138,7 +138,7 @@ void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPage
     int keptAtMost = 0;
     int lastShown = -1;
     modal.queue([&](QDialog* dialog) -> int {
-        auto* preview = qobject_cast<windows::SheetPreview*>(dialog);
+        auto* preview = qobject_cast<windows::DocumentPreview*>(dialog);
         preview->show();
         windows::PageView* view = preview->pageView();
         if (QTest::qWaitFor([view] { return view->paintedPageCount() > 0; }))

@@ -7,10 +7,10 @@
 #include "support/Widgets.h"
 #include "ui/Language.h"
 #include "ui/SettingsStore.h"
-#include "windows/LabelDialog.h"
-#include "windows/LabelSheetEditor.h"
-#include "windows/StatisticsChart.h"
-#include "windows/StatisticsWindow.h"
+#include "windows/labels/LabelDialog.h"
+#include "windows/labels/LabelSheetEditor.h"
+#include "windows/statistics/StatisticsChart.h"
+#include "windows/statistics/StatisticsWindow.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -4,10 +4,10 @@
 #include "exchange/CsvImport.h"
 #include "support/MessageBoxScript.h"
 #include "ui/Language.h"
-#include "windows/CassetteListModel.h"
-#include "windows/CatalogueCommands.h"
-#include "windows/FilmWindow.h"
-#include "windows/UndoActions.h"
+#include "windows/core/FilmWindow.h"
+#include "windows/models/CassetteListModel.h"
+#include "windows/undo/CatalogueCommands.h"
+#include "windows/undo/UndoActions.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

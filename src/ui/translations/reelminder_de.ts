@@ -943,6 +943,124 @@
     </message>
 </context>
 <context>
+    <name>windows::DocumentOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
+        <translation>Speichern als PDF fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Laying out the pages...</source>
+        <translation>Die Seiten werden umbrochen...</translation>
+    </message>
+    <message>
+        <source>Writing the PDF file...</source>
+        <translation>Die PDF-Datei wird geschrieben...</translation>
+    </message>
+</context>
+<context>
+    <name>windows::DocumentPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Page set&amp;up...</source>
+        <translation>Seite ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>&amp;Seite:</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Es wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation>Der Drucker &quot;%1&quot; ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>windows::DuplicatesModel</name>
     <message numerus="yes">
         <source>%n recording(s)</source>
@@ -1666,124 +1784,6 @@
     <message>
         <source>Actors</source>
         <translation>Darsteller</translation>
-    </message>
-</context>
-<context>
-    <name>windows::SheetOutput</name>
-    <message>
-        <source>Print preview</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF-Dokumente (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:<byte value="xd"/><byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <source>Saving as PDF failed</source>
-        <translation>Speichern als PDF fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Laying out the pages...</source>
-        <translation>Die Seiten werden umbrochen...</translation>
-    </message>
-    <message>
-        <source>Writing the PDF file...</source>
-        <translation>Die PDF-Datei wird geschrieben...</translation>
-    </message>
-</context>
-<context>
-    <name>windows::SheetPreview</name>
-    <message>
-        <source>Print preview</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>Page set&amp;up...</source>
-        <translation>Seite ein&amp;richten...</translation>
-    </message>
-    <message>
-        <source>P&amp;age:</source>
-        <translation>&amp;Seite:</translation>
-    </message>
-    <message>
-        <source>of %1</source>
-        <translation>von %1</translation>
-    </message>
-    <message>
-        <source>&amp;Zoom:</source>
-        <translation>&amp;Zoom:</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
-    </message>
-    <message>
-        <source>First page</source>
-        <translation>Erste Seite</translation>
-    </message>
-    <message>
-        <source>Previous page</source>
-        <translation>Vorherige Seite</translation>
-    </message>
-    <message>
-        <source>Next page</source>
-        <translation>Nächste Seite</translation>
-    </message>
-    <message>
-        <source>Last page</source>
-        <translation>Letzte Seite</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Verkleinern</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>Vergrößern</translation>
-    </message>
-    <message>
-        <source>Fit width</source>
-        <translation>Seitenbreite</translation>
-    </message>
-    <message>
-        <source>Whole page</source>
-        <translation>Ganze Seite</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Page setup</source>
-        <translation>Seite einrichten</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Printing...</source>
-        <translation>Es wird gedruckt...</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Der Drucker &quot;%1&quot; ließ sich nicht starten.</translation>
-    </message>
-    <message>
-        <source>Printing failed</source>
-        <translation>Drucken fehlgeschlagen</translation>
     </message>
 </context>
 <context>

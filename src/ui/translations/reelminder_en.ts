@@ -943,6 +943,124 @@
     </message>
 </context>
 <context>
+    <name>windows::DocumentOutput</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving as PDF failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laying out the pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the PDF file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::DocumentPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page set&amp;up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::DuplicatesModel</name>
     <message numerus="yes">
         <source>%n recording(s)</source>
@@ -1665,124 +1783,6 @@
     </message>
     <message>
         <source>Actors</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>windows::SheetOutput</name>
-    <message>
-        <source>Print preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving as PDF failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Laying out the pages...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Writing the PDF file...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>windows::SheetPreview</name>
-    <message>
-        <source>Print preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Page set&amp;up...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;age:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Zoom:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fit width</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Whole page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Page setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Printing...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Printing failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
