@@ -29,7 +29,7 @@ int Cassette::remainingMinutes() const
     return catalogue::remainingMinutes(length(), usedHalfMinutes_);
 }
 
-FilmRecord* Cassette::recordAt(int index) const
+const FilmRecord* Cassette::recordAt(int index) const
 {
     if (index < 1 || index > int(records_.size()))
         return nullptr;

@@ -27,9 +27,9 @@ void CassetteListModel::rebuild()
     rows_.clear();
     byFoldedName_.clear();
     foldedName_.clear();
-    for (catalogue::Cassette* cassette : catalogue_.cassettes()) {
+    for (const catalogue::Cassette* cassette : catalogue_.cassettes()) {
         const QString folded = cassette->name().toCaseFolded();
-        std::vector<catalogue::Cassette*>& named = byFoldedName_[folded];
+        std::vector<const catalogue::Cassette*>& named = byFoldedName_[folded];
         named.push_back(cassette);
         foldedName_.insert(cassette, folded);
         if (named.size() == 1)
@@ -61,13 +61,13 @@ QVariant CassetteListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-catalogue::Cassette* CassetteListModel::cassetteAt(int row) const
+const catalogue::Cassette* CassetteListModel::cassetteAt(int row) const
 {
     return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)] : nullptr;
 }
 
 // The rows keep the catalogue's order, so the place of a cassette is found by its position there.
-std::vector<catalogue::Cassette*>::const_iterator
+std::vector<const catalogue::Cassette*>::const_iterator
 CassetteListModel::placeOf(const catalogue::Cassette* cassette) const
 {
     return std::lower_bound(
@@ -89,7 +89,7 @@ int CassetteListModel::findRow(const QString& name) const
     return it == byFoldedName_.cend() ? -1 : rowOf(it->front());
 }
 
-void CassetteListModel::addRowFor(catalogue::Cassette* cassette)
+void CassetteListModel::addRowFor(const catalogue::Cassette* cassette)
 {
     const int row = int(placeOf(cassette) - rows_.begin());
     beginInsertRows(QModelIndex(), row, row);
@@ -107,9 +107,9 @@ void CassetteListModel::dropRowOf(const catalogue::Cassette* cassette)
     endRemoveRows();
 }
 
-void CassetteListModel::join(catalogue::Cassette* cassette, const QString& folded)
+void CassetteListModel::join(const catalogue::Cassette* cassette, const QString& folded)
 {
-    std::vector<catalogue::Cassette*>& named = byFoldedName_[folded];
+    std::vector<const catalogue::Cassette*>& named = byFoldedName_[folded];
     const auto at = std::lower_bound(
         named.begin(), named.end(), cassette->position(),
         [](const catalogue::Cassette* c, std::size_t position) { return c->position() < position; });
@@ -123,13 +123,13 @@ void CassetteListModel::join(catalogue::Cassette* cassette, const QString& folde
     addRowFor(cassette);
 }
 
-void CassetteListModel::leave(catalogue::Cassette* cassette, const QString& folded)
+void CassetteListModel::leave(const catalogue::Cassette* cassette, const QString& folded)
 {
     foldedName_.remove(cassette);
     const auto group = byFoldedName_.find(folded);
     if (group == byFoldedName_.end())
         return;
-    std::vector<catalogue::Cassette*>& named = *group;
+    std::vector<const catalogue::Cassette*>& named = *group;
     const auto at = std::find(named.begin(), named.end(), cassette);
     if (at == named.end())
         return;
@@ -144,12 +144,12 @@ void CassetteListModel::leave(catalogue::Cassette* cassette, const QString& fold
         addRowFor(named.front());
 }
 
-void CassetteListModel::addCassette(catalogue::Cassette* cassette)
+void CassetteListModel::addCassette(const catalogue::Cassette* cassette)
 {
     join(cassette, cassette->name().toCaseFolded());
 }
 
-void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
+void CassetteListModel::changeCassette(const catalogue::Cassette* cassette)
 {
     // A renamed cassette is found by its new name, and may gain or lose a row by it.
     const QString folded = cassette->name().toCaseFolded();
@@ -163,14 +163,14 @@ void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
         Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
 
-void CassetteListModel::removeCassette(catalogue::Cassette* cassette)
+void CassetteListModel::removeCassette(const catalogue::Cassette* cassette)
 {
     leave(cassette, foldedName_.value(cassette));
 }
 
 void CassetteListModel::catchUp()
 {
-    for (catalogue::Cassette* cassette : catalogue_.cassettes()) {
+    for (const catalogue::Cassette* cassette : catalogue_.cassettes()) {
         const QString folded = cassette->name().toCaseFolded();
         const auto known = foldedName_.constFind(cassette);
         if (known == foldedName_.cend()) {

@@ -40,7 +40,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it has none.
     int rowOf(const catalogue::Cassette* cassette) const;
     // The first row whose name equals name, letter case ignored; -1 when none.
@@ -49,22 +49,22 @@ public:
 private:
     void rebuild();
     // Where the cassette's row is, or would go: the rows keep the catalogue's order.
-    std::vector<catalogue::Cassette*>::const_iterator placeOf(const catalogue::Cassette* cassette) const;
-    void addCassette(catalogue::Cassette* cassette);
-    void changeCassette(catalogue::Cassette* cassette);
-    void removeCassette(catalogue::Cassette* cassette);
+    std::vector<const catalogue::Cassette*>::const_iterator placeOf(const catalogue::Cassette* cassette) const;
+    void addCassette(const catalogue::Cassette* cassette);
+    void changeCassette(const catalogue::Cassette* cassette);
+    void removeCassette(const catalogue::Cassette* cassette);
     // After a batch: the cassettes it added or renamed take their rows, and every row its counts.
     void catchUp();
     // Files the cassette under its folded name; the first of a name holds its row.
-    void join(catalogue::Cassette* cassette, const QString& folded);
-    void leave(catalogue::Cassette* cassette, const QString& folded);
-    void addRowFor(catalogue::Cassette* cassette);
+    void join(const catalogue::Cassette* cassette, const QString& folded);
+    void leave(const catalogue::Cassette* cassette, const QString& folded);
+    void addRowFor(const catalogue::Cassette* cassette);
     void dropRowOf(const catalogue::Cassette* cassette);
 
     catalogue::Catalogue& catalogue_;
-    std::vector<catalogue::Cassette*> rows_;
+    std::vector<const catalogue::Cassette*> rows_;
     // Every cassette by its name with letter case folded, in catalogue order, and back.
-    QHash<QString, std::vector<catalogue::Cassette*>> byFoldedName_;
+    QHash<QString, std::vector<const catalogue::Cassette*>> byFoldedName_;
     QHash<const catalogue::Cassette*, QString> foldedName_;
 };
 

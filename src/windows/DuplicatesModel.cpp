@@ -35,13 +35,13 @@ DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* paren
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
-    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this, later](FilmRecord* film) {
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this, later](const FilmRecord* film) {
         removeFilmsWhere([film](const FilmRecord* f) { return f == film; });
         later();
     });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
-            [this, later](catalogue::Cassette* cassette) {
-                const std::vector<FilmRecord*>& records = cassette->records();
+            [this, later](const catalogue::Cassette* cassette) {
+                const auto records = cassette->records();
                 removeFilmsWhere([&records](const FilmRecord* f) {
                     return std::find(records.begin(), records.end(), f) != records.end();
                 });
@@ -86,7 +86,7 @@ void DuplicatesModel::refresh()
 void DuplicatesModel::removeFilmsWhere(const auto& gone)
 {
     for (int g = 0; g < groupCount(); ++g) {
-        std::vector<FilmRecord*>& films = groups_[std::size_t(g)].films;
+        std::vector<const FilmRecord*>& films = groups_[std::size_t(g)].films;
         // From the end, so that every row keeps its place until it goes.
         for (int row = int(films.size()) - 1; row >= 0; --row) {
             if (!gone(films[std::size_t(row)]))
@@ -209,12 +209,12 @@ void DuplicatesModel::setColumnCaptions(const QStringList& captions)
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
-FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
+const FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != this)
         return nullptr;
     if (index.internalId() == kGroupRow) {
-        const std::vector<FilmRecord*>& films = group(index.row()).films;
+        const std::vector<const FilmRecord*>& films = group(index.row()).films;
         return films.empty() ? nullptr : films.front();
     }
     return group(int(index.internalId() - 1)).films[std::size_t(index.row())];
@@ -223,7 +223,7 @@ FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
 QModelIndex DuplicatesModel::indexOf(const FilmRecord* film) const
 {
     for (int g = 0; g < groupCount(); ++g) {
-        const std::vector<FilmRecord*>& films = group(g).films;
+        const std::vector<const FilmRecord*>& films = group(g).films;
         const auto it = std::find(films.begin(), films.end(), film);
         if (it != films.end())
             return index(int(it - films.begin()), 0, index(g, 0));

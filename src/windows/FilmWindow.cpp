@@ -2,6 +2,7 @@
 
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/Film.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
 #include "controls/MemoEdit.h"
@@ -301,7 +302,7 @@ void FilmWindow::changeEvent(QEvent* event)
         retranslate();
 }
 
-void FilmWindow::setCassette(catalogue::Cassette* cassette, const FilmRecord* film)
+void FilmWindow::setCassette(const catalogue::Cassette* cassette, const FilmRecord* film)
 {
     cassette_ = cassette;
     openingFilm_ = film;
@@ -386,7 +387,7 @@ void FilmWindow::setNewButtonForShift(bool shiftHeld)
 
 // The catalogue changed the cassette: a film came or went, here or elsewhere, or it was renamed. While
 // browsing the window stays on the film it shows, or where a film that went was.
-void FilmWindow::followCassette(catalogue::Cassette* cassette)
+void FilmWindow::followCassette(const catalogue::Cassette* cassette)
 {
     if (cassette != cassette_ || !cassette_)
         return;
@@ -404,10 +405,10 @@ void FilmWindow::followCassette(catalogue::Cassette* cassette)
 // A film an undo or redo brought to the cassette is shown, so that the user sees what came back.
 void FilmWindow::showReturnedFilm()
 {
-    const std::vector<FilmRecord*> before = std::exchange(beforeStep_, {});
+    const std::vector<const FilmRecord*> before = std::exchange(beforeStep_, {});
     if (!cassette_ || editing_)
         return;
-    for (FilmRecord* r : cassette_->records()) {
+    for (const FilmRecord* r : cassette_->records()) {
         if (!r->isPlaceholder() && std::find(before.begin(), before.end(), r) == before.end()) {
             filmIndex_ = cassette_->filmIndexOf(r);
             showFilm(filmIndex_, false);
@@ -416,7 +417,7 @@ void FilmWindow::showReturnedFilm()
     }
 }
 
-void FilmWindow::forgetFilm(FilmRecord* film)
+void FilmWindow::forgetFilm(const FilmRecord* film)
 {
     if (film == shown_)
         shown_ = nullptr;
@@ -427,7 +428,7 @@ void FilmWindow::forgetFilm(FilmRecord* film)
     }
 }
 
-void FilmWindow::forgetCassette(catalogue::Cassette* cassette)
+void FilmWindow::forgetCassette(const catalogue::Cassette* cassette)
 {
     if (cassette != cassette_ || !cassette_)
         return;
@@ -442,7 +443,7 @@ void FilmWindow::forgetCassette(catalogue::Cassette* cassette)
 void FilmWindow::showFilm(int index, bool editing)
 {
     // The shown film is where a new one is inserted; with no film to show it stays.
-    FilmRecord* film = index > 0 && cassette_ ? cassette_->recordAt(index) : nullptr;
+    const FilmRecord* film = index > 0 && cassette_ ? cassette_->recordAt(index) : nullptr;
     if (!film)
         index = 0;
     else
@@ -629,8 +630,7 @@ bool FilmWindow::saveForSessionEnd()
 
 void FilmWindow::storeEditedFilm()
 {
-    FilmRecord fields{};
-    storeFields(fields);
+    const catalogue::Film fields = enteredFilm();
     if (newMode_) {
         // Inserted, the new film takes the shown one's place, which moves one on; else it is the last.
         const FilmRecord* before = insertMode_ ? shown_ : nullptr;
@@ -642,20 +642,22 @@ void FilmWindow::storeEditedFilm()
     showFilm(filmIndex_, false);
 }
 
-void FilmWindow::storeFields(FilmRecord& film) const
+catalogue::Film FilmWindow::enteredFilm() const
 {
-    catalogue::setText(film.filmName, titleEdit_->text());
-    film.year = quint16(yearEdit_->intValue());
-    catalogue::setText(film.country, countryEdit_->text());
-    film.filmLength = quint16(lengthEdit_->intValue());
-    catalogue::setText(film.director, directorEdit_->text());
-    catalogue::setText(film.actors, catalogue::memoToRecord(actorsEdit_->toPlainText()));
-    catalogue::setText(film.genre, genreCombo_->currentText());
-    catalogue::setText(film.story, catalogue::memoToRecord(storyEdit_->toPlainText()));
-    film.longplay = longplayCheck_->isChecked() ? 1 : 0;
-    film.blackWhite = blackWhiteCheck_->isChecked() ? 1 : 0;
-    film.seen = seenCheck_->isChecked() ? 1 : 0;
-    film.deletable = deletableCheck_->isChecked() ? 1 : 0;
+    catalogue::Film film;
+    film.title = titleEdit_->text();
+    film.year = yearEdit_->intValue();
+    film.country = countryEdit_->text();
+    film.length = lengthEdit_->intValue();
+    film.director = directorEdit_->text();
+    film.actors = actorsEdit_->toPlainText();
+    film.genre = genreCombo_->currentText();
+    film.story = storyEdit_->toPlainText();
+    film.longplay = longplayCheck_->isChecked();
+    film.blackWhite = blackWhiteCheck_->isChecked();
+    film.seen = seenCheck_->isChecked();
+    film.deletable = deletableCheck_->isChecked();
+    return film;
 }
 
 void FilmWindow::deleteFilm()

@@ -297,8 +297,8 @@ SearchCriteria SearchDialog::criteria() const
 qsizetype SearchDialog::search()
 {
     const catalogue::FilmMatcher matcher(criteria());
-    std::vector<FilmRecord*> hits;
-    for (FilmRecord* r = catalogue_.head(); r; r = r->next) {
+    std::vector<const FilmRecord*> hits;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
         if (matcher.matches(*r))
             hits.push_back(r);
     }
@@ -314,7 +314,7 @@ qsizetype SearchDialog::search()
 
 void SearchDialog::openTape()
 {
-    if (FilmRecord* film = results_->filmAt(resultList_->selectedRow()))
+    if (const FilmRecord* film = results_->filmAt(resultList_->selectedRow()))
         Q_EMIT filmRequested(film);
 }
 

@@ -112,7 +112,7 @@ void TapeMapView::rebuild()
         return;
     }
     all_.reserve(catalogue_.cassettes().size());
-    for (Cassette* cassette : catalogue_.cassettes()) {
+    for (const Cassette* cassette : catalogue_.cassettes()) {
         all_.push_back({cassette, cassette->name()});
         longestHalfMinutes_ =
             std::max({longestHalfMinutes_, 2 * qint64{cassette->length()}, cassette->usedHalfMinutes()});
@@ -138,7 +138,7 @@ void TapeMapView::applyFilter()
     Q_EMIT rowsChanged();
 }
 
-void TapeMapView::forgetCassette(Cassette* cassette)
+void TapeMapView::forgetCassette(const Cassette* cassette)
 {
     // At once: the cassette object goes when this returns.
     const auto it =
@@ -172,7 +172,7 @@ void TapeMapView::forgetAll()
     Q_EMIT rowsChanged();
 }
 
-Cassette* TapeMapView::cassetteAt(int row) const
+const Cassette* TapeMapView::cassetteAt(int row) const
 {
     return row >= 0 && row < rowCount() ? all_[shown_[std::size_t(row)]].cassette : nullptr;
 }
@@ -227,7 +227,7 @@ int TapeMapView::rowAt(int y) const
 TapeMapView::Spot TapeMapView::spotAt(QPoint point) const
 {
     const int row = rowAt(point.y());
-    Cassette* const cassette = cassetteAt(row);
+    const Cassette* const cassette = cassetteAt(row);
     if (!cassette)
         return {};
     const Geometry g = geometry();

@@ -39,8 +39,8 @@ public:
     // name and the free rest).
     struct Spot
     {
-        catalogue::Cassette* cassette = nullptr;
-        catalogue::FilmRecord* film = nullptr;
+        const catalogue::Cassette* cassette = nullptr;
+        const catalogue::FilmRecord* film = nullptr;
     };
 
     explicit TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
@@ -49,7 +49,7 @@ public:
     // Shows only the cassettes whose names contain text, letter case ignored; every one for "".
     void setFilter(const QString& text);
     int rowCount() const { return int(shown_.size()); }
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it is not shown.
     int rowOf(const catalogue::Cassette* cassette) const;
     int rowHeight() const;
@@ -68,7 +68,7 @@ public:
 
 Q_SIGNALS:
     // The film window, on a cassette and the film it opens on.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     // The rows shown changed: another filter, or cassettes came or went.
     void rowsChanged();
 
@@ -89,7 +89,7 @@ protected:
 private:
     struct Row
     {
-        catalogue::Cassette* cassette;
+        const catalogue::Cassette* cassette;
         QString name;
     };
     struct Geometry
@@ -102,7 +102,7 @@ private:
 
     void rebuild();
     void applyFilter();
-    void forgetCassette(catalogue::Cassette* cassette);
+    void forgetCassette(const catalogue::Cassette* cassette);
     void forgetAll();
     void updateScrollBar();
     Geometry geometry() const;
@@ -122,7 +122,7 @@ private:
     QString filter_;
     qint64 longestHalfMinutes_ = 1;
     // The keyboard cursor: a cassette, and a film's place on it (its film count: the free rest).
-    catalogue::Cassette* cursorCassette_ = nullptr;
+    const catalogue::Cassette* cursorCassette_ = nullptr;
     int cursorSegment_ = 0;
     Spot pressed_;
     bool active_ = false;

@@ -47,7 +47,7 @@ void TestCassette::placesAndRanges()
     QFETCH(QList<int>, lengths);
     QFETCH(int, anchor);
     QFETCH(QString, range);
-    std::vector<FilmRecord*> films;
+    std::vector<const FilmRecord*> films;
     for (int i = 0; i < lengths.size(); ++i) {
         // Long-play films count with their full length.
         films.push_back(
@@ -68,7 +68,7 @@ void TestCassette::emptyCassette_hasNoFilmAndStartsAtZero()
 {
     appendRecord(catalogue_, makeRecord(u"A"_s, 120, u"Gone"_s, 90));
     // A placeholder whose film fields still hold an old film is no film.
-    FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
+    const FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
     const Cassette& cassette = *catalogue_.cassetteOf(*placeholder);
     QCOMPARE(cassette.filmCount(), 0);
     QCOMPARE(cassette.filmIndexOf(placeholder), 0);

@@ -24,7 +24,7 @@ namespace {
 struct Snapshot
 {
     QByteArray archive;
-    std::vector<catalogue::Cassette*> cassettes;
+    std::vector<const catalogue::Cassette*> cassettes;
     std::vector<const FilmRecord*> records;
 };
 
@@ -85,7 +85,7 @@ void TestUndo::perform(WindowFixture& f, const QString& operation)
     catalogue::Catalogue& c = f.catalogue;
     QUndoStack& s = f.undoStack;
     const auto cassette = [&c](const QString& name) {
-        catalogue::Cassette* found = c.findCassette(name);
+        const catalogue::Cassette* found = c.findCassette(name);
         if (!found)
             qFatal("no cassette %s", qPrintable(name));
         return found;
@@ -100,11 +100,11 @@ void TestUndo::perform(WindowFixture& f, const QString& operation)
     else if (a[0] == u"delete")
         windows::deleteCassette(s, c, *cassette(a[1]));
     else if (a[0] == u"add")
-        windows::addFilm(s, c, *cassette(a[1]), fields(a[2], a[3]));
+        windows::addFilm(s, c, *cassette(a[1]), catalogue::filmOf(fields(a[2], a[3])));
     else if (a[0] == u"insert")
-        windows::addFilm(s, c, *cassette(a[1]), fields(a[3], a[4]), cassette(a[1])->recordAt(a[2].toInt()));
+        windows::addFilm(s, c, *cassette(a[1]), catalogue::filmOf(fields(a[3], a[4])), cassette(a[1])->recordAt(a[2].toInt()));
     else if (a[0] == u"update")
-        windows::updateFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()), fields(a[3], a[4]));
+        windows::updateFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()), catalogue::filmOf(fields(a[3], a[4])));
     else if (a[0] == u"remove")
         windows::removeFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()));
     else if (a[0] == u"import")
@@ -119,7 +119,8 @@ Snapshot TestUndo::snapshot(WindowFixture& f)
     if (!catalogue::writeArchive(f.catalogue, f.archivePath()).saved)
         qFatal("cannot save %s", qPrintable(f.archivePath()));
     shot.archive = testsupport::readFileBytes(f.archivePath());
-    shot.cassettes = f.catalogue.cassettes();
+    const auto cassettes = f.catalogue.cassettes();
+    shot.cassettes.assign(cassettes.begin(), cassettes.end());
     for (const FilmRecord* r = f.catalogue.head(); r; r = r->next)
         shot.records.push_back(r);
     return shot;
@@ -276,9 +277,9 @@ void TestUndo::filmWindow_undoWhileBrowsing_movesAsForADelete()
     WindowFixture f(
         {makeRecord(u"Tape"_s, 600, u"First"_s, 30), makeRecord(u"Tape"_s, 600, u"Second"_s, 30)});
     windows::FilmWindow window(f.catalogue, f.undoStack);
-    catalogue::Cassette* tape = f.catalogue.cassettes().front();
+    const catalogue::Cassette* tape = f.catalogue.cassettes().front();
     const FilmRecord* added =
-        windows::addFilm(f.undoStack, f.catalogue, *tape, makeRecord({}, 0, u"Third"_s, 20));
+        windows::addFilm(f.undoStack, f.catalogue, *tape, catalogue::filmOf(makeRecord({}, 0, u"Third"_s, 20)));
     window.setCassette(tape, added);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
