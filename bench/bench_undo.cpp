@@ -105,8 +105,11 @@ int main(int argc, char** argv)
         {"delete cassette", [&] { windows::deleteCassette(stack, catalogue, *middle()); }},
         {"add film", [&] { windows::addFilm(stack, catalogue, *middle(), catalogue::filmOf(fields)); }},
         {"insert film",
-         [&] { windows::addFilm(stack, catalogue, *middle(), catalogue::filmOf(fields), middle()->recordAt(5)); }},
-        {"edit film", [&] { windows::updateFilm(stack, catalogue, *middle()->recordAt(3), catalogue::filmOf(fields)); }},
+         [&] {
+             windows::addFilm(stack, catalogue, *middle(), catalogue::filmOf(fields), middle()->recordAt(5));
+         }},
+        {"edit film",
+         [&] { windows::updateFilm(stack, catalogue, *middle()->recordAt(3), catalogue::filmOf(fields)); }},
         {"delete film", [&] { windows::removeFilm(stack, catalogue, *middle()->recordAt(3)); }},
     };
     for (int round = 0; round < rounds; ++round) {

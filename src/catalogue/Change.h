@@ -15,12 +15,13 @@
 
 namespace catalogue {
 
-// What operations of the catalogue did, kept in its History so that it can be taken back and made
-// again exactly: Catalogue::revert() puts the very same records and cassettes back at their places with every
-// byte they held, Catalogue::reapply() makes the change again on them. A change is reverted on the catalogue
-// as it left it and reapplied on the catalogue as it found it (changes are taken back newest first and made
-// again oldest first); that is why a neighbour's address can stand for a place. Records and cassettes out of
-// the catalogue belong to the change meanwhile.
+// What operations of the catalogue did, one entry of its History, kept so that it can be taken back
+// and made again exactly: Catalogue::revert() puts the very same records and cassettes back at their
+// places with every byte they held, Catalogue::reapply() makes the change again on them. A change is
+// reverted on the catalogue as it left it and reapplied on the catalogue as it found it (the history
+// takes entries back newest first and makes them again oldest first); that is why a neighbour's
+// address can stand for a place. Records and cassettes out of the catalogue belong to the change
+// meanwhile.
 class Change final
 {
 public:

@@ -49,7 +49,8 @@ public:
 private:
     void rebuild();
     // Where the cassette's row is, or would go: the rows keep the catalogue's order.
-    std::vector<const catalogue::Cassette*>::const_iterator placeOf(const catalogue::Cassette* cassette) const;
+    std::vector<const catalogue::Cassette*>::const_iterator
+    placeOf(const catalogue::Cassette* cassette) const;
     void addCassette(const catalogue::Cassette* cassette);
     void changeCassette(const catalogue::Cassette* cassette);
     void removeCassette(const catalogue::Cassette* cassette);

@@ -26,7 +26,8 @@ QString shown(const QString& name)
 
 CatalogueCommand::CatalogueCommand(catalogue::Catalogue& catalogue, Kind kind, const QString& subject,
                                    const QString& other)
-    : catalogue_(catalogue), entry_(catalogue.history().index()), kind_(kind), subject_(subject), other_(other)
+    : catalogue_(catalogue), entry_(catalogue.history().index()), kind_(kind), subject_(subject),
+      other_(other)
 {}
 
 CatalogueCommand::~CatalogueCommand() = default;
@@ -97,8 +98,8 @@ void followHistory(QUndoStack& stack, catalogue::Catalogue& catalogue)
     QObject::connect(&catalogue, &catalogue::Catalogue::historyCleared, &stack, &QUndoStack::clear);
 }
 
-const catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const QString& name,
-                                          int length)
+const catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                                          const QString& name, int length)
 {
     using Kind = CatalogueCommand::Kind;
     auto command =

@@ -35,10 +35,11 @@ DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* paren
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
-    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this, later](const FilmRecord* film) {
-        removeFilmsWhere([film](const FilmRecord* f) { return f == film; });
-        later();
-    });
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this,
+            [this, later](const FilmRecord* film) {
+                removeFilmsWhere([film](const FilmRecord* f) { return f == film; });
+                later();
+            });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
             [this, later](const catalogue::Cassette* cassette) {
                 const auto records = cassette->records();

@@ -139,7 +139,7 @@ private:
     QAction* sheetPdfAction_;
     QAction* listPdfAction_;
     UndoActions* undoActions_ = nullptr;
-    bool stepping_ = false;                   // an undo or redo is under way
+    bool stepping_ = false;                         // an undo or redo is under way
     const catalogue::Cassette* returned_ = nullptr; // the first cassette it brought back
     QAction* findSpaceAction_;
     QAction* tapeMapAction_;

@@ -196,9 +196,9 @@ void TestCatalogue::addFilm_placedWhereAsked()
     QFETCH(QStringList, expected);
     fill(catalogue_, records);
     const qint32 films = catalogue_.filmTotal();
-    const FilmRecord* const added =
-        catalogue_.addFilm(cassetteNamed(catalogue_, cassette), catalogue::filmOf(makeRecord(u"ignored"_s, 1, u"new"_s, 30)),
-                           before.isEmpty() ? nullptr : recordNamed(catalogue_, before));
+    const FilmRecord* const added = catalogue_.addFilm(
+        cassetteNamed(catalogue_, cassette), catalogue::filmOf(makeRecord(u"ignored"_s, 1, u"new"_s, 30)),
+        before.isEmpty() ? nullptr : recordNamed(catalogue_, before));
     QCOMPARE(order(catalogue_), expected);
     QCOMPARE(tapeNameText(*added), cassette);
     QCOMPARE(int(added->tapeLength), 240);
@@ -310,7 +310,8 @@ void TestCatalogue::operations_tellTheirListeners()
             [&] { told << u"totals %1"_s.arg(catalogue_.filmTotal()); });
 
     const Cassette* const tape = catalogue_.createCassette(u"T"_s, 120);
-    const FilmRecord* const first = catalogue_.addFilm(*tape, catalogue::filmOf(makeRecord({}, 0, u"one"_s, 30)));
+    const FilmRecord* const first =
+        catalogue_.addFilm(*tape, catalogue::filmOf(makeRecord({}, 0, u"one"_s, 30)));
     catalogue_.addFilm(*tape, catalogue::filmOf(makeRecord({}, 0, u"two"_s, 30)));
     catalogue_.updateFilm(*first, catalogue::filmOf(makeRecord({}, 0, u"uno"_s, 40)));
     catalogue_.removeFilm(*first);

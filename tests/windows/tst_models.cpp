@@ -62,7 +62,8 @@ void TestModels::cassetteList_followsEveryOperation()
 
     const Cassette* const natur = catalogue_.createCassette(u"Natur"_s, 180);
     catalogue_.addFilm(*natur, catalogue::filmOf(film(u"Wale"_s, 50)));
-    const FilmRecord* const lp = catalogue_.addFilm(*natur, catalogue::filmOf(makeRecord({}, 0, u"Vögel"_s, 100, 1)));
+    const FilmRecord* const lp =
+        catalogue_.addFilm(*natur, catalogue::filmOf(makeRecord({}, 0, u"Vögel"_s, 100, 1)));
     QCOMPARE(rows(model), (QStringList{u"Krimis 240 1 150"_s, u"Natur 180 2 80"_s}));
 
     catalogue_.renameCassette(*natur, u"Tiere"_s, 200);
@@ -112,9 +113,12 @@ void TestModels::cassetteList_findsARowIgnoringLetterCase()
 
 void TestModels::searchResults_followChangedAndRemovedFilms()
 {
-    const FilmRecord* const a1 = testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Eins"_s, 90));
-    const FilmRecord* const a2 = testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Zwei"_s, 60));
-    const FilmRecord* const b1 = testsupport::appendRecord(catalogue_, makeRecord(u"B"_s, 240, u"Drei"_s, 30));
+    const FilmRecord* const a1 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Eins"_s, 90));
+    const FilmRecord* const a2 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Zwei"_s, 60));
+    const FilmRecord* const b1 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"B"_s, 240, u"Drei"_s, 30));
     windows::SearchResultModel model(catalogue_);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.appendFilms({a1, a2, b1, a2});

@@ -52,8 +52,8 @@ private Q_SLOTS:
     void captions_followTheLanguage();
 
 private:
-    const FilmRecord* film(const QString& tape, int tapeLength, const QString& title, int length, int year = 0,
-                     bool longplay = false);
+    const FilmRecord* film(const QString& tape, int tapeLength, const QString& title, int length,
+                           int year = 0, bool longplay = false);
     // Opens the film window as the program does when a tool asks, and records what was asked.
     void openFilmWindow(const Cassette* cassette, const FilmRecord* film);
     // New in the open film window, the fields typed, Save.
@@ -81,8 +81,8 @@ void TestTapeToolWindows::cleanup()
     catalogue_.releaseAll();
 }
 
-const FilmRecord* TestTapeToolWindows::film(const QString& tape, int tapeLength, const QString& title, int length,
-                                      int year, bool longplay)
+const FilmRecord* TestTapeToolWindows::film(const QString& tape, int tapeLength, const QString& title,
+                                            int length, int year, bool longplay)
 {
     FilmRecord r = testsupport::makeRecord(tape, tapeLength, title, length, quint8(longplay));
     r.year = quint16(year);
@@ -97,7 +97,8 @@ void TestTapeToolWindows::openFilmWindow(const Cassette* cassette, const FilmRec
     filmWindow_->show();
 }
 
-const FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year, int length, bool longplay)
+const FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year, int length,
+                                                       bool longplay)
 {
     // A refusal would be a box nobody answers: it fails the test instead.
     const testsupport::MessageBoxScript noBoxes;
