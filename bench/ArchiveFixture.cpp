@@ -82,7 +82,7 @@ void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size)
     }
 }
 
-catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette)
+const catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette)
 {
     return cassette >= 0 && cassette < int(catalogue.cassettes().size())
                ? catalogue.cassettes()[std::size_t(cassette)]

@@ -21,7 +21,7 @@ struct FixtureSize
 void fillCatalogue(catalogue::Catalogue& catalogue, const FixtureSize& size);
 
 // The cassette-th cassette (0-based) of a catalogue; null beyond the last.
-catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette);
+const catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int cassette);
 
 // Writes such an archive to path through the catalogue store; false when that failed.
 bool writeArchiveFixture(const QString& path, const FixtureSize& size);

@@ -37,8 +37,10 @@ int main(int argc, char** argv)
     bench::fillCatalogue(original, kSize);
     // The fixture's cassettes are fuller than the film window would allow; at full length every film
     // fits, so that the import adds all of them.
-    for (catalogue::FilmRecord* r = original.head(); r; r = r->next)
-        r->tapeLength = 65535;
+    for (const catalogue::Cassette* cassette : original.cassettes())
+        original.renameCassette(*cassette, cassette->name(), 65535);
+    // As though read so from the archive: nothing to take back.
+    original.history().clear();
     const std::vector<QStringList> headers{exchange::csvHeader()};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("catalogue.csv"));

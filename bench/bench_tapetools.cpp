@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     // The fixture's tapes are filled beyond their ends; longer tapes leave from nothing to four hours
     // free on most, and some still over-full, so that a question lists thousands of them.
     for (int i = 0; i < kSize.cassettes; ++i) {
-        catalogue::Cassette& cassette = *bench::cassetteAt(catalogue, i);
+        const catalogue::Cassette& cassette = *bench::cassetteAt(catalogue, i);
         const auto used = int(cassette.usedHalfMinutes() / 2);
         catalogue.renameCassette(cassette, cassette.name(), used + (i * 37) % 300 - 50);
     }

@@ -68,8 +68,10 @@ int main(int argc, char** argv)
     catalogue::Catalogue catalogue;
     bench::fillCatalogue(catalogue, kSize);
     // At full length every imported film fits behind the films already there.
-    for (catalogue::FilmRecord* r = catalogue.head(); r; r = r->next)
-        r->tapeLength = 65535;
+    for (const catalogue::Cassette* cassette : catalogue.cassettes())
+        catalogue.renameCassette(*cassette, cassette->name(), 65535);
+    // As though read so from the archive: nothing to take back.
+    catalogue.history().clear();
     QUndoStack stack;
     windows::MainWindow window(catalogue, stack);
     const std::vector<QStringList> headers{exchange::csvHeader()};
@@ -101,10 +103,13 @@ int main(int argc, char** argv)
                                    65535);
          }},
         {"delete cassette", [&] { windows::deleteCassette(stack, catalogue, *middle()); }},
-        {"add film", [&] { windows::addFilm(stack, catalogue, *middle(), fields); }},
+        {"add film", [&] { windows::addFilm(stack, catalogue, *middle(), catalogue::filmOf(fields)); }},
         {"insert film",
-         [&] { windows::addFilm(stack, catalogue, *middle(), fields, middle()->recordAt(5)); }},
-        {"edit film", [&] { windows::updateFilm(stack, catalogue, *middle()->recordAt(3), fields); }},
+         [&] {
+             windows::addFilm(stack, catalogue, *middle(), catalogue::filmOf(fields), middle()->recordAt(5));
+         }},
+        {"edit film",
+         [&] { windows::updateFilm(stack, catalogue, *middle()->recordAt(3), catalogue::filmOf(fields)); }},
         {"delete film", [&] { windows::removeFilm(stack, catalogue, *middle()->recordAt(3)); }},
     };
     for (int round = 0; round < rounds; ++round) {

@@ -18,6 +18,7 @@
 #include "windows/tools/DuplicatesWindow.h"
 #include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapWindow.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,8 +38,7 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
     if (!session_->open())
         return;
     undoStack_ = std::make_unique<QUndoStack>();
-    // Records released or read anew leave nothing to take back.
-    QObject::connect(&catalogue, &catalogue::Catalogue::catalogueReset, undoStack_.get(), &QUndoStack::clear);
+    windows::followHistory(*undoStack_, catalogue);
     mainWindow_ = std::make_unique<windows::MainWindow>(catalogue, *undoStack_);
     mainWindow_->setArchiveSaver(session_.get());
     sessionEnd_ = new SessionEnd(
@@ -62,11 +62,11 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
     QObject::connect(mainWindow_.get(), &windows::MainWindow::searchRequested, searchDialog_,
                      [this] { ui::execModal(searchDialog_); });
     QObject::connect(mainWindow_.get(), &windows::MainWindow::filmWindowRequested, filmWindow_,
-                     [this](catalogue::Cassette* cassette, catalogue::FilmRecord* film) {
+                     [this](const catalogue::Cassette* cassette, const catalogue::FilmRecord* film) {
                          openFilmWindow(cassette, film);
                      });
     QObject::connect(searchDialog_, &windows::SearchDialog::filmRequested, filmWindow_,
-                     [this, &catalogue](catalogue::FilmRecord* film) {
+                     [this, &catalogue](const catalogue::FilmRecord* film) {
                          openFilmWindow(catalogue.cassetteOf(*film), film);
                      });
 
@@ -99,11 +99,11 @@ void Startup::createTools()
                      [this, raise] { raise(statisticsWindow_); });
     labelDialog_ = new windows::LabelDialog(catalogue, *settings_, mainWindow_.get());
     QObject::connect(mainWindow_.get(), &windows::MainWindow::labelsRequested, labelDialog_,
-                     [this](catalogue::Cassette* selected) {
+                     [this](const catalogue::Cassette* selected) {
                          labelDialog_->prepare(selected);
                          ui::execModal(labelDialog_);
                      });
-    const auto open = [this](catalogue::Cassette* cassette, catalogue::FilmRecord* film) {
+    const auto open = [this](const catalogue::Cassette* cassette, const catalogue::FilmRecord* film) {
         openFilmWindow(cassette, film);
     };
     QObject::connect(findSpaceWindow_, &windows::FindSpaceWindow::filmWindowRequested, filmWindow_, open);
@@ -111,7 +111,7 @@ void Startup::createTools()
     QObject::connect(duplicatesWindow_, &windows::DuplicatesWindow::filmWindowRequested, filmWindow_, open);
 }
 
-void Startup::openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film)
+void Startup::openFilmWindow(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film)
 {
     // A cassette that has gone meanwhile has nothing to show.
     if (!cassette)

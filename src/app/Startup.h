@@ -61,7 +61,7 @@ public:
     windows::MainWindow& mainWindow() const { return *mainWindow_; }
 
 private:
-    void openFilmWindow(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void openFilmWindow(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     void createTools();
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;

@@ -36,7 +36,7 @@ int Cassette::usedMinutes() const
     return int(std::min<qint64>(qint64{length()} - remainingMinutes(), std::numeric_limits<int>::max()));
 }
 
-FilmRecord* Cassette::recordAt(int index) const
+const FilmRecord* Cassette::recordAt(int index) const
 {
     if (index < 1 || index > int(records_.size()))
         return nullptr;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,11 +37,11 @@ public:
     // Its index in Catalogue::cassettes(), kept up to date by the catalogue.
     std::size_t position() const { return position_; }
 
-    const std::vector<FilmRecord*>& records() const { return records_; }
-    FilmRecord* firstRecord() const { return records_.front(); }
+    std::span<const FilmRecord* const> records() const { return records_; }
+    const FilmRecord* firstRecord() const { return records_.front(); }
 
     // The index-th record (1-based, in catalogue order); null when there is none.
-    FilmRecord* recordAt(int index) const;
+    const FilmRecord* recordAt(int index) const;
     // The place of r among the films, counted up to and including it; 0 for a placeholder or a
     // record of another cassette.
     int filmIndexOf(const FilmRecord* r) const;
@@ -65,6 +66,7 @@ private:
     std::vector<FilmRecord*> records_;
     int filmCount_ = 0;
     qint64 usedHalfMinutes_ = 0;
+    bool told_ = false; // marks it while the catalogue tells its changes, once each
 };
 
 // A place on the tape in playing time, "hh:mm"; hours take as many digits as they need.

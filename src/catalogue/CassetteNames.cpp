@@ -17,7 +17,7 @@ bool isNameTaken(const Catalogue& catalogue, QStringView name, const Cassette* r
     const QString key = caseBlindName(name);
     if (renamed && caseBlindName(renamed->name()) == key)
         return false;
-    const std::vector<Cassette*>& cassettes = catalogue.cassettes();
+    const auto cassettes = catalogue.cassettes();
     return std::any_of(cassettes.begin(), cassettes.end(),
                        [&key](const Cassette* cassette) { return caseBlindName(cassette->name()) == key; });
 }

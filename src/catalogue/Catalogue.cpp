@@ -11,6 +11,23 @@
 
 namespace catalogue {
 
+namespace {
+
+// Room for n more items, growing as push_back would: an operation makes its room before it changes
+// anything, so that running out of memory leaves the catalogue as it was.
+template <typename T> void roomFor(std::vector<T>& v, std::size_t n)
+{
+    if (v.capacity() - v.size() < n)
+        v.reserve(std::max(v.size() + n, 2 * v.capacity()));
+}
+
+template <typename T> void roomForOne(std::vector<T>& v)
+{
+    roomFor(v, 1);
+}
+
+} // namespace
+
 std::string_view tapeNameBytes(const FilmRecord& r)
 {
     return {r.tapeName.chars, std::min(std::size_t{r.tapeName.length}, std::size_t(kTapeNameCapacity))};
@@ -86,14 +103,21 @@ Catalogue& Catalogue::instance()
     return catalogue;
 }
 
-Cassette* Catalogue::cassette(std::string_view nameBytes) const
+const Cassette* Catalogue::cassette(std::string_view nameBytes) const
 {
     ensureIndexed();
     const auto it = byName_.find(nameBytes);
     return it == byName_.end() ? nullptr : it->second.get();
 }
 
-Cassette* Catalogue::findCassette(QStringView name) const
+Cassette* Catalogue::ownCassetteOf(const FilmRecord& r) const
+{
+    ensureIndexed();
+    const auto it = byName_.find(tapeNameBytes(r));
+    return it == byName_.end() ? nullptr : it->second.get();
+}
+
+const Cassette* Catalogue::findCassette(QStringView name) const
 {
     // A name the code page cannot hold, or one longer than the field, is no stored name.
     bool exact = true;
@@ -110,16 +134,16 @@ std::unique_ptr<FilmRecord> Catalogue::newRecord()
 }
 
 // Links r in front of `before`, or behind the tail when before is null.
-void Catalogue::link(FilmRecord* r, FilmRecord* before)
+void Catalogue::link(FilmRecord* r, const FilmRecord* before)
 {
     r->next = before;
     r->prev = before ? before->prev : tail_;
     if (r->prev)
-        r->prev->next = r;
+        own(*r->prev).next = r;
     else
         head_ = r;
     if (before)
-        before->prev = r;
+        own(*before).prev = r;
     else
         tail_ = r;
     ++recordCount_;
@@ -129,13 +153,13 @@ void Catalogue::link(FilmRecord* r, FilmRecord* before)
 void Catalogue::unlink(FilmRecord* r)
 {
     if (r->prev)
-        r->prev->next = r->next;
+        own(*r->prev).next = r->next;
     else
-        head_ = r->next;
+        head_ = r->next ? &own(*r->next) : nullptr;
     if (r->next)
-        r->next->prev = r->prev;
+        own(*r->next).prev = r->prev;
     else
-        tail_ = r->prev;
+        tail_ = r->prev ? &own(*r->prev) : nullptr;
     --recordCount_;
 }
 
@@ -151,6 +175,7 @@ void Catalogue::renumber(std::size_t from)
         order_[i]->position_ = i;
 }
 
+// Allocates before it changes anything: a failure leaves the index as it was.
 std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* before) const
 {
     const std::string_view name = tapeNameBytes(*r);
@@ -163,6 +188,7 @@ std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* befo
         auto it = byName_.find(name);
         isNew = it == byName_.end();
         if (isNew) {
+            roomForOne(order_);
             it = byName_.emplace(std::string(name), std::make_unique<Cassette>(name)).first;
             it->second->position_ = order_.size();
             order_.push_back(it->second.get());
@@ -170,6 +196,8 @@ std::pair<Cassette*, bool> Catalogue::file(FilmRecord* r, const FilmRecord* befo
         cassette = it->second.get();
     }
     std::vector<FilmRecord*>& records = cassette->records_;
+    if (!isNew)
+        roomForOne(records);
     const auto at = before ? std::find(records.begin(), records.end(), before) : records.end();
     cassette->add(r, std::size_t(at - records.begin()));
     return {cassette, isNew};
@@ -179,16 +207,23 @@ void Catalogue::ensureIndexed() const
 {
     if (indexed_)
         return;
-    indexed_ = true;
     // A household tape holds a few films: a cassette for every few records is room enough.
     const auto expected = std::size_t(recordCount_ / 4);
-    byName_.reserve(expected);
-    order_.reserve(expected);
-    for (FilmRecord* r = head_; r; r = r->next)
-        file(r, nullptr);
+    try {
+        byName_.reserve(expected);
+        order_.reserve(expected);
+        for (const FilmRecord* r = head_; r; r = r->next)
+            file(&own(*r), nullptr);
+    } catch (...) {
+        // Built again at the next look-up.
+        order_.clear();
+        byName_.clear();
+        throw;
+    }
+    indexed_ = true;
 }
 
-const std::vector<Cassette*>& Catalogue::cassettes() const
+std::span<const Cassette* const> Catalogue::cassettes() const
 {
     ensureIndexed();
     return order_;
@@ -207,10 +242,12 @@ FilmRecord* Catalogue::appendRecord(std::unique_ptr<FilmRecord> record)
 void Catalogue::releaseAll()
 {
     const Batch operation(*this, false);
+    // Nothing is left to take back; the history lets go of the records it holds first.
+    history_.clear();
     // A loop, not a recursive chain of owners: 100,000 records must not exhaust the stack.
-    FilmRecord* x = head_;
+    const FilmRecord* x = head_;
     while (x) {
-        const std::unique_ptr<FilmRecord> freed(x);
+        const std::unique_ptr<FilmRecord> freed(&own(*x));
         x = freed->next;
     }
     head_ = nullptr;
@@ -225,11 +262,12 @@ void Catalogue::releaseAll()
         Q_EMIT totalsChanged();
 }
 
-void Catalogue::rekey(Cassette& cassette, std::string_view name)
+void Catalogue::rekey(Cassette& cassette, std::string key, std::string name)
 {
+    // The same number of keys before and after: the map does not grow, nothing is allocated.
     auto node = byName_.extract(cassette.nameBytes_);
-    cassette.nameBytes_ = std::string(name);
-    node.key() = cassette.nameBytes_;
+    node.key() = std::move(key);
+    cassette.nameBytes_ = std::move(name);
     byName_.insert(std::move(node));
 }
 
@@ -249,19 +287,23 @@ void Catalogue::reinstate(std::unique_ptr<Cassette> cassette, std::size_t at)
     byName_.emplace(std::move(name), std::move(cassette));
 }
 
-Cassette* Catalogue::createCassette(QStringView name, int length, Change* change)
+const Cassette* Catalogue::createCassette(QStringView name, int length)
 {
     const Batch operation(*this, false);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
     ensureIndexed();
     auto record = newRecord();
     setText(record->tapeName, name);
     record->tapeLength = quint16(length & 0xFFFF);
+    Change::Records step{true, {record.get()}, {}};
+    roomForOne(change.steps_);
+    // The last allocation, and it fails or files the record whole.
+    const auto [cassette, isNew] = file(record.get(), nullptr);
     FilmRecord* const r = record.release();
     link(r, nullptr);
     countFilm(*r, +1);
-    const auto [cassette, isNew] = file(r, nullptr);
-    if (change)
-        change->steps_.emplace_back(Change::Records{true, {r}, {}});
+    change.steps_.emplace_back(std::move(step));
     if (tellsEachItem()) {
         if (isNew)
             Q_EMIT cassetteAdded(cassette);
@@ -272,9 +314,12 @@ Cassette* Catalogue::createCassette(QStringView name, int length, Change* change
     return cassette;
 }
 
-void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length, Change* change)
+void Catalogue::renameCassette(const Cassette& renamed, QStringView name, int length)
 {
     const Batch operation(*this, false);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    Cassette& cassette = own(renamed);
     Change::Rename step;
     step.cassette = &cassette;
     step.own = cassette.records_;
@@ -284,13 +329,26 @@ void Catalogue::renameCassette(Cassette& cassette, QStringView name, int length,
     auto named = newRecord();
     setText(named->tapeName, name);
     step.after = {named->tapeName, quint16(length & 0xFFFF)};
-    rename(step);
-    // Without a change to keep it, a cassette that joined this one goes for good here.
-    if (change)
-        change->steps_.emplace_back(std::move(step));
+    const std::string newName(tapeNameBytes(*named));
+    // Room for everything a join needs, made before anything changes.
+    const Cassette* const other = this->cassette(newName);
+    if (other && other != &cassette) {
+        step.joinedOrder.reserve(step.own.size() + other->records_.size());
+        for (const FilmRecord* r = head_; r; r = r->next) {
+            const std::string_view bytes = tapeNameBytes(*r);
+            if (bytes == newName || bytes == cassette.nameBytes_)
+                step.joinedOrder.push_back(&own(*r));
+        }
+        cassette.records_.reserve(step.joinedOrder.size());
+    }
+    std::string key = newName;
+    std::string keyName = newName;
+    roomForOne(change.steps_);
+    rename(step, std::move(key), std::move(keyName));
+    change.steps_.emplace_back(std::move(step));
 }
 
-void Catalogue::rename(Change::Rename& step)
+void Catalogue::rename(Change::Rename& step, std::string key, std::string name)
 {
     Cassette& cassette = *step.cassette;
     for (FilmRecord* r : step.own) {
@@ -298,19 +356,19 @@ void Catalogue::rename(Change::Rename& step)
         r->tapeLength = step.after.length;
     }
     const std::string_view newName = tapeNameBytes(*step.own.front());
-    Cassette* const other = this->cassette(newName);
+    Cassette* const other = ownCassetteOf(*step.own.front());
     if (other && other != &cassette) {
         // Both now carry one name: the other cassette's records join this one, in catalogue order.
         Q_EMIT cassetteAboutToBeRemoved(other);
         // Their records keep their lengths: only the renamed cassette's records took the new one.
-        for (FilmRecord* r : other->records_)
+        for (const FilmRecord* r : other->records_)
             cassette.count(*r, +1);
         // One walk puts the records of both in catalogue order: they all carry the new name now. Made
         // again, the join knows that order.
         if (step.joinedOrder.empty()) {
-            for (FilmRecord* r = head_; r; r = r->next) {
+            for (const FilmRecord* r = head_; r; r = r->next) {
                 if (tapeNameBytes(*r) == newName)
-                    step.joinedOrder.push_back(r);
+                    step.joinedOrder.push_back(&own(*r));
             }
         }
         cassette.records_ = step.joinedOrder;
@@ -319,75 +377,85 @@ void Catalogue::rename(Change::Rename& step)
         step.joinedOut = detach(*other);
         Q_EMIT cassetteRemoved();
     }
-    rekey(cassette, newName);
+    rekey(cassette, std::move(key), std::move(name));
     if (tellsEachItem()) {
         Q_EMIT cassetteChanged(&cassette);
         Q_EMIT totalsChanged();
     }
 }
 
-void Catalogue::removeCassette(Cassette& cassette, Change* change)
+void Catalogue::removeCassette(const Cassette& removed)
 {
     const Batch operation(*this, false);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
     Notes notes;
-    std::vector<FilmRecord*> records = cassette.records_;
+    std::vector<FilmRecord*> records = removed.records_;
+    roomForOne(change.steps_);
     Change::Taken taken = takeOut(records, notes);
+    change.steps_.emplace_back(Change::Records{false, std::move(records), std::move(taken)});
     tell(notes);
-    // Without a change to keep them, the records and the cassette go for good with `taken`.
-    if (change)
-        change->steps_.emplace_back(Change::Records{false, std::move(records), std::move(taken)});
 }
 
-FilmRecord* Catalogue::addFilm(Cassette& cassette, const FilmRecord& fields, const FilmRecord* before,
-                               Change* change)
+const FilmRecord* Catalogue::addFilm(const Cassette& target, const Film& film, const FilmRecord* before)
 {
     const Batch operation(*this, false);
-    FilmRecord* film = nullptr;
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    Cassette& cassette = own(target);
+    const FilmRecord fields = filmFields(film);
+    roomForOne(change.steps_);
+    FilmRecord* added = nullptr;
     if (cassette.filmCount() == 0) {
         // The empty cassette's placeholder takes the film.
-        film = cassette.firstRecord();
-        if (change)
-            change->steps_.emplace_back(Change::Image(*film));
-        cassette.count(*film, -1);
-        copyFilmFields(*film, fields);
-        cassette.count(*film, +1);
-        countFilm(*film, +1);
+        added = cassette.records_.front();
+        change.steps_.emplace_back(Change::Image(*added));
+        cassette.count(*added, -1);
+        copyFilmFields(*added, fields);
+        cassette.count(*added, +1);
+        countFilm(*added, +1);
     } else {
         auto record = newRecord();
-        record->tapeName = cassette.firstRecord()->tapeName;
-        record->tapeLength = cassette.firstRecord()->tapeLength;
+        record->tapeName = cassette.records_.front()->tapeName;
+        record->tapeLength = cassette.records_.front()->tapeLength;
         copyFilmFields(*record, fields);
-        film = record.release();
+        Change::Records step{true, {record.get()}, {}};
         // Behind the cassette's last record, wherever the archive put it.
-        FilmRecord* const next = before ? const_cast<FilmRecord*>(before) : cassette.records_.back()->next;
-        link(film, next);
-        file(film, before);
-        countFilm(*film, +1);
-        if (change)
-            change->steps_.emplace_back(Change::Records{true, {film}, {}});
+        const FilmRecord* const next = before ? before : cassette.records_.back()->next;
+        // The last allocation, and it fails or files the record whole.
+        file(record.get(), before);
+        added = record.release();
+        link(added, next);
+        countFilm(*added, +1);
+        change.steps_.emplace_back(std::move(step));
     }
     if (tellsEachItem()) {
         Q_EMIT cassetteChanged(&cassette);
         Q_EMIT totalsChanged();
     }
-    return film;
+    return added;
 }
 
-void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films,
-                            Change* change)
+void Catalogue::appendFilms(const Cassette& target, std::vector<std::unique_ptr<FilmRecord>> films)
 {
     const Batch operation(*this, false);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    Cassette& cassette = own(target);
+    // Room for all of them first: the films come all or not at all.
     Change::Records added{true, {}, {}};
+    added.records.reserve(films.size());
+    roomFor(change.steps_, 2);
+    roomFor(cassette.records_, films.size());
     for (std::unique_ptr<FilmRecord>& record : films) {
-        record->tapeName = cassette.firstRecord()->tapeName;
-        record->tapeLength = cassette.firstRecord()->tapeLength;
+        record->tapeName = cassette.records_.front()->tapeName;
+        record->tapeLength = cassette.records_.front()->tapeLength;
         FilmRecord* const last = cassette.records_.back();
         if (cassette.filmCount() == 0 && last->isPlaceholder()) {
             // As in the film window: the placeholder takes the first film, every byte of it.
-            if (change)
-                change->steps_.emplace_back(Change::Image(*last));
-            FilmRecord* const prev = last->prev;
-            FilmRecord* const next = last->next;
+            change.steps_.emplace_back(Change::Image(*last));
+            const FilmRecord* const prev = last->prev;
+            const FilmRecord* const next = last->next;
             cassette.count(*last, -1);
             *last = *record;
             last->prev = prev;
@@ -397,55 +465,62 @@ void Catalogue::appendFilms(Cassette& cassette, std::vector<std::unique_ptr<Film
             continue;
         }
         FilmRecord* const film = record.release();
-        link(film, last->next);
+        const FilmRecord* const next = last->next;
         file(film, nullptr);
+        link(film, next);
         countFilm(*film, +1);
-        if (change)
-            added.records.push_back(film);
+        added.records.push_back(film);
     }
-    if (change && !added.records.empty())
-        change->steps_.emplace_back(std::move(added));
+    if (!added.records.empty())
+        change.steps_.emplace_back(std::move(added));
     if (tellsEachItem()) {
         Q_EMIT cassetteChanged(&cassette);
         Q_EMIT totalsChanged();
     }
 }
 
-void Catalogue::updateFilm(FilmRecord& film, const FilmRecord& fields, Change* change)
+void Catalogue::updateFilm(const FilmRecord& record, const Film& film)
 {
     const Batch operation(*this, false);
-    Cassette* const cassette = cassetteOf(film);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    FilmRecord& r = own(record);
+    Cassette* const cassette = ownCassetteOf(r);
     Q_ASSERT(cassette);
-    if (change)
-        change->steps_.emplace_back(Change::Image(film));
-    cassette->count(film, -1);
-    countFilm(film, -1);
-    copyFilmFields(film, fields);
-    cassette->count(film, +1);
-    countFilm(film, +1);
+    const FilmRecord fields = filmFields(film);
+    roomForOne(change.steps_);
+    change.steps_.emplace_back(Change::Image(r));
+    cassette->count(r, -1);
+    countFilm(r, -1);
+    copyFilmFields(r, fields);
+    cassette->count(r, +1);
+    countFilm(r, +1);
     if (tellsEachItem()) {
-        Q_EMIT filmChanged(&film);
+        Q_EMIT filmChanged(&r);
         Q_EMIT cassetteChanged(cassette);
     }
 }
 
-void Catalogue::removeFilm(FilmRecord& film, Change* change)
+void Catalogue::removeFilm(const FilmRecord& record)
 {
     const Batch operation(*this, false);
-    Cassette* const cassette = cassetteOf(film);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    FilmRecord& film = own(record);
+    Cassette* const cassette = ownCassetteOf(film);
     Q_ASSERT(cassette);
+    roomForOne(change.steps_);
     if (cassette->filmCount() > 1) {
         Notes notes;
-        Change::Taken taken = takeOut({&film}, notes);
+        std::vector<FilmRecord*> records{&film};
+        Change::Taken taken = takeOut(records, notes);
+        change.steps_.emplace_back(Change::Records{false, std::move(records), std::move(taken)});
         tell(notes);
-        if (change)
-            change->steps_.emplace_back(Change::Records{false, {&film}, std::move(taken)});
         return;
     }
     // The cassette's only film: its record stays as the empty cassette's placeholder.
     Q_EMIT filmAboutToBeRemoved(&film);
-    if (change)
-        change->steps_.emplace_back(Change::Image(film));
+    change.steps_.emplace_back(Change::Image(film));
     countFilm(film, -1);
     cassette->count(film, -1);
     film.filmLength = 0;

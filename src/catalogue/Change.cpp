@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <type_traits>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace catalogue {
 
@@ -52,7 +52,7 @@ Change::Taken Catalogue::takeOut(const std::vector<FilmRecord*>& records, Notes&
     lossOfRecord.reserve(records.size());
     std::unordered_map<const Cassette*, std::size_t> lossOf;
     for (const FilmRecord* r : records) {
-        Cassette* const cassette = cassetteOf(*r);
+        Cassette* const cassette = ownCassetteOf(*r);
         const auto [it, isNew] = lossOf.try_emplace(cassette, losses.size());
         if (isNew)
             losses.push_back({cassette, 0, false});
@@ -65,32 +65,45 @@ Change::Taken Catalogue::takeOut(const std::vector<FilmRecord*>& records, Notes&
         loss.whole = loss.lost == loss.cassette->records_.size();
         (loss.whole ? whole : partial).push_back(loss.cassette);
     }
+    std::vector<const FilmRecord*> leaving;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!losses[lossOfRecord[i]].whole)
+            leaving.push_back(records[i]);
+    }
+    std::sort(leaving.begin(), leaving.end());
+    // Every allocation is made here, before anything changes: running out of memory leaves the
+    // catalogue whole.
+    Change::Taken taken;
+    taken.records.reserve(records.size());
+    taken.places.reserve(partial.size());
+    for (const Loss& loss : losses) {
+        if (!loss.whole) {
+            taken.places.push_back({loss.cassette, {}});
+            taken.places.back().at.reserve(loss.lost);
+        }
+    }
+    taken.cassettes.reserve(whole.size());
+    notes.changed.reserve(notes.changed.size() + partial.size());
+
     // Told while everything is still in place; the last cassettes first, so a list loses its rows
     // from the end.
     std::sort(whole.begin(), whole.end(),
               [](const Cassette* a, const Cassette* b) { return a->position_ > b->position_; });
     for (Cassette* cassette : whole)
         Q_EMIT cassetteAboutToBeRemoved(cassette);
-    std::vector<const FilmRecord*> leaving;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (losses[lossOfRecord[i]].whole)
-            continue;
-        leaving.push_back(records[i]);
-        if (!records[i]->isPlaceholder())
-            Q_EMIT filmAboutToBeRemoved(records[i]);
+    for (const FilmRecord* r : records) {
+        if (!r->isPlaceholder() && std::binary_search(leaving.begin(), leaving.end(), r))
+            Q_EMIT filmAboutToBeRemoved(r);
     }
-    std::sort(leaving.begin(), leaving.end());
 
-    Change::Taken taken;
-    taken.records.reserve(records.size());
     for (FilmRecord* r : records) {
-        FilmRecord* const next = r->next;
+        const FilmRecord* const next = r->next;
         unlink(r);
         countFilm(*r, -1);
         taken.records.emplace_back(std::unique_ptr<FilmRecord>(r), next);
     }
-    for (Cassette* cassette : partial) {
-        Change::Taken::Places places{cassette, {}};
+    for (Change::Taken::Places& places : taken.places) {
+        Cassette* const cassette = places.cassette;
         std::vector<FilmRecord*>& own = cassette->records_;
         std::size_t kept = 0;
         for (std::size_t i = 0; i < own.size(); ++i) {
@@ -102,7 +115,6 @@ Change::Taken Catalogue::takeOut(const std::vector<FilmRecord*>& records, Notes&
             }
         }
         own.resize(kept);
-        taken.places.push_back(std::move(places));
         notes.changed.push_back(cassette);
     }
     if (!whole.empty()) {
@@ -171,7 +183,7 @@ void Catalogue::putBack(Change::Taken& taken, Notes& notes)
 void Catalogue::swapImage(Change::Image& image, Notes& notes)
 {
     FilmRecord& r = *image.record;
-    Cassette* const cassette = cassetteOf(r);
+    Cassette* const cassette = ownCassetteOf(r);
     Q_ASSERT(cassette);
     quint16 nextLength = 0;
     std::memcpy(&nextLength, image.bytes.data() + offsetof(FilmRecord, filmLength), sizeof nextLength);
@@ -186,7 +198,7 @@ void Catalogue::swapImage(Change::Image& image, Notes& notes)
     cassette->count(r, +1);
     countFilm(r, +1);
     // The name within its length stays: only bytes beyond it, or the film's, differ.
-    Q_ASSERT(cassetteOf(r) == cassette);
+    Q_ASSERT(ownCassetteOf(r) == cassette);
     if (!r.isPlaceholder() && tellsEachItem())
         Q_EMIT filmChanged(&r);
     notes.changed.push_back(cassette);
@@ -196,12 +208,16 @@ void Catalogue::tell(const Notes& notes)
 {
     if (!tellsEachItem())
         return;
-    std::unordered_set<const Cassette*> told;
+    // Marked on the cassettes, not gathered in a set: telling allocates nothing once the work is done.
     for (Cassette* cassette : notes.changed) {
         // One that went meanwhile was told so already.
-        if (this->cassette(cassette->nameBytes_) == cassette && told.insert(cassette).second)
+        if (this->cassette(cassette->nameBytes_) == cassette && !cassette->told_) {
+            cassette->told_ = true;
             Q_EMIT cassetteChanged(cassette);
+        }
     }
+    for (Cassette* cassette : notes.changed)
+        cassette->told_ = false;
     Q_EMIT totalsChanged();
 }
 
@@ -245,7 +261,10 @@ void Catalogue::reapply(Change& change)
                 } else if constexpr (std::is_same_v<Step, Change::Image>) {
                     swapImage(step, notes);
                 } else {
-                    rename(step);
+                    const ShortString<50>& after = step.after.name;
+                    const std::string name(after.chars,
+                                           std::min(std::size_t{after.length}, sizeof after.chars));
+                    rename(step, name, name);
                 }
             },
             s);
@@ -260,7 +279,8 @@ void Catalogue::unrename(Change::Rename& step)
         step.own[i]->tapeName = step.before[i].name;
         step.own[i]->tapeLength = step.before[i].length;
     }
-    rekey(cassette, tapeNameBytes(*step.own.front()));
+    const std::string name(tapeNameBytes(*step.own.front()));
+    rekey(cassette, name, name);
     if (step.joined) {
         cassette.records_ = step.own;
         cassette.recount();

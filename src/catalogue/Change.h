@@ -15,12 +15,13 @@
 
 namespace catalogue {
 
-// What operations of the catalogue did, kept so that it can be taken back and made again exactly:
-// Catalogue::revert() puts the very same records and cassettes back at their places with every byte
-// they held, Catalogue::reapply() makes the change again on them. A change is reverted on the
-// catalogue as it left it and reapplied on the catalogue as it found it (changes are taken back
-// newest first and made again oldest first); that is why a neighbour's address can stand for a place.
-// Records and cassettes out of the catalogue belong to the change meanwhile.
+// What operations of the catalogue did, one entry of its History, kept so that it can be taken back
+// and made again exactly: Catalogue::revert() puts the very same records and cassettes back at their
+// places with every byte they held, Catalogue::reapply() makes the change again on them. A change is
+// reverted on the catalogue as it left it and reapplied on the catalogue as it found it (the history
+// takes entries back newest first and makes them again oldest first); that is why a neighbour's
+// address can stand for a place. Records and cassettes out of the catalogue belong to the change
+// meanwhile.
 class Change final
 {
 public:
@@ -32,15 +33,18 @@ public:
     Change& operator=(const Change&) = delete;
 
     bool isEmpty() const { return steps_.empty(); }
+    // Made in a batch: taken back and made again in one as well, so that the lists answer once.
+    bool isBatched() const { return batched_; }
 
 private:
     friend class Catalogue;
+    friend class History;
 
     // Records out of the catalogue, with their places.
     struct Taken
     {
         // In the order they were taken out, each with its successor in the list at that moment.
-        std::vector<std::pair<std::unique_ptr<FilmRecord>, FilmRecord*>> records;
+        std::vector<std::pair<std::unique_ptr<FilmRecord>, const FilmRecord*>> records;
         // A cassette that kept other records, and the indices its lost records had, ascending.
         struct Places
         {
@@ -87,6 +91,7 @@ private:
     using Step = std::variant<Records, Image, Rename>;
 
     std::vector<Step> steps_;
+    bool batched_ = false;
 };
 
 } // namespace catalogue

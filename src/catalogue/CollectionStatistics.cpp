@@ -101,7 +101,7 @@ CollectionStatistics collectStatistics(const Catalogue& catalogue, const QString
     GenreIndex genres(genreNames);
     std::vector<int> perDecade(kLargestNumber / 10 + 1, 0);
 
-    const std::vector<Cassette*>& cassettes = catalogue.cassettes();
+    const auto cassettes = catalogue.cassettes();
     s.cassettes = int(cassettes.size());
     const Cassette* mostFilms = nullptr;
     for (const Cassette* cassette : cassettes) {

@@ -19,7 +19,7 @@ struct Copy
     std::size_t hash; // of the title's key
     quint32 order;    // place in the catalogue
     quint16 year;
-    FilmRecord* film;
+    const FilmRecord* film;
 };
 
 std::string_view trimmedTitle(const FilmRecord& film)
@@ -120,7 +120,7 @@ std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue)
     copies.reserve(std::size_t(catalogue.filmTotal()));
     char folded[sizeof FilmRecord::filmName.chars];
     quint32 order = 0;
-    for (FilmRecord* r = catalogue.head(); r; r = r->next, ++order) {
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next, ++order) {
         if (r->isPlaceholder())
             continue;
         const std::string_view title = trimmedTitle(*r);

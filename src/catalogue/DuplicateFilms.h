@@ -19,7 +19,7 @@ struct DuplicateGroup
     // The year its films share; 0 when none of them has one.
     int year = 0;
     // Two or more, in catalogue order.
-    std::vector<FilmRecord*> films;
+    std::vector<const FilmRecord*> films;
 };
 
 // What a film's title is compared by: folded as the search folds it (FilmSearch.h), without the

@@ -39,8 +39,9 @@ struct FilmRecord
     quint32 diskPrev; // the file's link fields: meaningless on disk, always written as zero
     quint32 diskNext;
 
-    FilmRecord* prev;
-    FilmRecord* next;
+    // Read-only for all but the catalogue, which links its own records.
+    const FilmRecord* prev;
+    const FilmRecord* next;
 
     bool isPlaceholder() const { return filmLength == 0; }
 };

@@ -121,11 +121,11 @@ bool FilmMatcher::matches(const FilmRecord& r) const
            flagHolds(c.seen, r.seen) && flagHolds(c.deletable, r.deletable);
 }
 
-std::vector<FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria)
+std::vector<const FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria)
 {
     const FilmMatcher matcher(criteria);
-    std::vector<FilmRecord*> hits;
-    for (FilmRecord* r = catalogue.head(); r; r = r->next) {
+    std::vector<const FilmRecord*> hits;
+    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
         if (matcher.matches(*r))
             hits.push_back(r);
     }

@@ -76,6 +76,6 @@ private:
 };
 
 // The films of the catalogue that meet the criteria, in catalogue order.
-std::vector<FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria);
+std::vector<const FilmRecord*> findFilms(const Catalogue& catalogue, const SearchCriteria& criteria);
 
 } // namespace catalogue

@@ -10,7 +10,7 @@ namespace catalogue {
 namespace {
 
 // Both the rows and a name's cassettes keep the catalogue's order: a place is found by position.
-auto byPosition(const std::vector<Cassette*>& cassettes, const Cassette* cassette)
+auto byPosition(const std::vector<const Cassette*>& cassettes, const Cassette* cassette)
 {
     return std::lower_bound(cassettes.begin(), cassettes.end(), cassette->position(),
                             [](const Cassette* c, std::size_t position) { return c->position() < position; });
@@ -29,9 +29,9 @@ void ListedCassettes::rebuild()
     rows_.clear();
     byKey_.clear();
     keyOf_.clear();
-    for (Cassette* cassette : catalogue_.cassettes()) {
+    for (const Cassette* cassette : catalogue_.cassettes()) {
         const QString key = caseBlindName(cassette->name());
-        std::vector<Cassette*>& named = byKey_[key];
+        std::vector<const Cassette*>& named = byKey_[key];
         named.push_back(cassette);
         keyOf_.insert(cassette, key);
         if (named.size() == 1)
@@ -39,12 +39,12 @@ void ListedCassettes::rebuild()
     }
 }
 
-Cassette* ListedCassettes::cassetteAt(int row) const
+const Cassette* ListedCassettes::cassetteAt(int row) const
 {
     return row >= 0 && row < rowCount() ? rows_[std::size_t(row)] : nullptr;
 }
 
-std::vector<Cassette*>::const_iterator ListedCassettes::placeOf(const Cassette* cassette) const
+std::vector<const Cassette*>::const_iterator ListedCassettes::placeOf(const Cassette* cassette) const
 {
     return byPosition(rows_, cassette);
 }
@@ -63,7 +63,7 @@ int ListedCassettes::rowOfName(QStringView name) const
     return it == byKey_.cend() ? -1 : rowOf(it->front());
 }
 
-void ListedCassettes::addRowFor(Cassette* cassette)
+void ListedCassettes::addRowFor(const Cassette* cassette)
 {
     const int row = int(placeOf(cassette) - rows_.begin());
     if (listener_)
@@ -85,9 +85,9 @@ void ListedCassettes::dropRowOf(const Cassette* cassette)
         listener_->rowRemoved();
 }
 
-void ListedCassettes::join(Cassette* cassette, const QString& key)
+void ListedCassettes::join(const Cassette* cassette, const QString& key)
 {
-    std::vector<Cassette*>& named = byKey_[key];
+    std::vector<const Cassette*>& named = byKey_[key];
     const auto at = byPosition(named, cassette);
     const bool first = at == named.begin();
     named.insert(at, cassette);
@@ -99,13 +99,13 @@ void ListedCassettes::join(Cassette* cassette, const QString& key)
     addRowFor(cassette);
 }
 
-void ListedCassettes::leave(Cassette* cassette, const QString& key)
+void ListedCassettes::leave(const Cassette* cassette, const QString& key)
 {
     keyOf_.remove(cassette);
     const auto group = byKey_.find(key);
     if (group == byKey_.end())
         return;
-    std::vector<Cassette*>& named = *group;
+    std::vector<const Cassette*>& named = *group;
     const auto at = std::find(named.begin(), named.end(), cassette);
     if (at == named.end())
         return;
@@ -120,12 +120,12 @@ void ListedCassettes::leave(Cassette* cassette, const QString& key)
         addRowFor(named.front());
 }
 
-void ListedCassettes::add(Cassette* cassette)
+void ListedCassettes::add(const Cassette* cassette)
 {
     join(cassette, caseBlindName(cassette->name()));
 }
 
-void ListedCassettes::change(Cassette* cassette)
+void ListedCassettes::change(const Cassette* cassette)
 {
     const QString key = caseBlindName(cassette->name());
     const QString old = keyOf_.value(cassette);
@@ -135,14 +135,14 @@ void ListedCassettes::change(Cassette* cassette)
     }
 }
 
-void ListedCassettes::remove(Cassette* cassette)
+void ListedCassettes::remove(const Cassette* cassette)
 {
     leave(cassette, keyOf_.value(cassette));
 }
 
 void ListedCassettes::catchUp()
 {
-    for (Cassette* cassette : catalogue_.cassettes()) {
+    for (const Cassette* cassette : catalogue_.cassettes()) {
         const QString key = caseBlindName(cassette->name());
         const auto known = keyOf_.constFind(cassette);
         if (known == keyOf_.cend()) {

@@ -37,10 +37,10 @@ public:
 
     explicit ListedCassettes(const Catalogue& catalogue, Listener* listener = nullptr);
 
-    const std::vector<Cassette*>& rows() const { return rows_; }
+    const std::vector<const Cassette*>& rows() const { return rows_; }
     int rowCount() const { return int(rows_.size()); }
     // Null for no row.
-    Cassette* cassetteAt(int row) const;
+    const Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it holds none.
     int rowOf(const Cassette* cassette) const;
     // The row of the name, letter case ignored; -1 when no cassette has it.
@@ -48,28 +48,28 @@ public:
 
     // The rows afresh from the catalogue, untold: for a list being reset.
     void rebuild();
-    void add(Cassette* cassette);
+    void add(const Cassette* cassette);
     // Its name may have changed, and so the row it holds.
-    void change(Cassette* cassette);
+    void change(const Cassette* cassette);
     // Told while the cassette is still whole.
-    void remove(Cassette* cassette);
+    void remove(const Cassette* cassette);
     // After a batch: the cassettes it added or renamed take their rows.
     void catchUp();
 
 private:
     // Where the cassette's row is, or would go.
-    std::vector<Cassette*>::const_iterator placeOf(const Cassette* cassette) const;
+    std::vector<const Cassette*>::const_iterator placeOf(const Cassette* cassette) const;
     // Files the cassette under its case-blind name; the first of a name holds its row.
-    void join(Cassette* cassette, const QString& key);
-    void leave(Cassette* cassette, const QString& key);
-    void addRowFor(Cassette* cassette);
+    void join(const Cassette* cassette, const QString& key);
+    void leave(const Cassette* cassette, const QString& key);
+    void addRowFor(const Cassette* cassette);
     void dropRowOf(const Cassette* cassette);
 
     const Catalogue& catalogue_;
     Listener* const listener_;
-    std::vector<Cassette*> rows_;
+    std::vector<const Cassette*> rows_;
     // Every cassette by its case-blind name, in catalogue order, and back.
-    QHash<QString, std::vector<Cassette*>> byKey_;
+    QHash<QString, std::vector<const Cassette*>> byKey_;
     QHash<const Cassette*, QString> keyOf_;
 };
 

@@ -17,7 +17,7 @@ SpaceFinder::SpaceFinder(const Catalogue& catalogue) : catalogue_(catalogue), co
 
 SpaceFinder::~SpaceFinder() = default;
 
-SpaceFinder::Entry SpaceFinder::entryOf(Cassette* cassette) const
+SpaceFinder::Entry SpaceFinder::entryOf(const Cassette* cassette) const
 {
     return {cassette, collator_.sortKey(cassette->name()), cassette->length(), cassette->usedHalfMinutes(),
             cassette->minutesBefore(0)};
@@ -36,12 +36,12 @@ void SpaceFinder::rebuild()
     changed_.clear();
     rebuildDue_ = false;
     entries_.reserve(catalogue_.cassettes().size());
-    for (Cassette* cassette : catalogue_.cassettes())
+    for (const Cassette* cassette : catalogue_.cassettes())
         entries_.push_back(entryOf(cassette));
     std::sort(entries_.begin(), entries_.end(), before);
 }
 
-void SpaceFinder::changed(Cassette* cassette)
+void SpaceFinder::changed(const Cassette* cassette)
 {
     if (rebuildDue_)
         return;
@@ -67,7 +67,7 @@ void SpaceFinder::settle()
     }
     std::sort(changed_.begin(), changed_.end());
     changed_.erase(std::unique(changed_.begin(), changed_.end()), changed_.end());
-    for (Cassette* cassette : changed_) {
+    for (const Cassette* cassette : changed_) {
         std::erase_if(entries_, [cassette](const Entry& e) { return e.cassette == cassette; });
         Entry entry = entryOf(cassette);
         entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), entry, before), std::move(entry));

@@ -13,7 +13,7 @@ class Catalogue;
 // A cassette on which a recording still fits, and where it would go.
 struct SpaceFit
 {
-    Cassette* cassette = nullptr;
+    const Cassette* cassette = nullptr;
     // Minutes the cassette still holds in the recording's mode, rounded down.
     int freeMinutes = 0;
     // The counter position where the recording starts: the end of the cassette's last film.
@@ -39,7 +39,7 @@ public:
     // Takes every cassette of the catalogue afresh.
     void rebuild();
     // A cassette came, or its name, length or films changed.
-    void changed(Cassette* cassette);
+    void changed(const Cassette* cassette);
     // A cassette is about to go: forgotten at once.
     void remove(const Cassette* cassette);
 
@@ -50,20 +50,20 @@ public:
 private:
     struct Entry
     {
-        Cassette* cassette;
+        const Cassette* cassette;
         QCollatorSortKey key;
         int length;
         qint64 usedHalfMinutes;
         qint64 endMinutes;
     };
-    Entry entryOf(Cassette* cassette) const;
+    Entry entryOf(const Cassette* cassette) const;
     static bool before(const Entry& a, const Entry& b);
     void settle();
 
     const Catalogue& catalogue_;
     QCollator collator_;
     std::vector<Entry> entries_; // in name order
-    std::vector<Cassette*> changed_;
+    std::vector<const Cassette*> changed_;
     bool rebuildDue_ = false;
 };
 

@@ -19,9 +19,9 @@ qint64 freeMinutes(int tapeLength, qint64 usedHalfMinutes, bool longplay)
                                 : -((-freeHalfMinutes + perMinute - 1) / perMinute);
 }
 
-FilmRecord* lastFilm(const Cassette& cassette)
+const FilmRecord* lastFilm(const Cassette& cassette)
 {
-    const std::vector<FilmRecord*>& records = cassette.records();
+    const auto records = cassette.records();
     for (auto it = records.rbegin(); it != records.rend(); ++it) {
         if (!(*it)->isPlaceholder())
             return *it;
@@ -35,7 +35,7 @@ std::vector<TapeSegment> tapeSegments(const Cassette& cassette)
     segments.reserve(std::size_t(cassette.filmCount()));
     qint64 tape = 0;
     qint64 counter = 0;
-    for (FilmRecord* r : cassette.records()) {
+    for (const FilmRecord* r : cassette.records()) {
         if (!r->isPlaceholder()) {
             const qint64 taken = qint64{timeFactor(*r)} * r->filmLength;
             segments.push_back({r, tape, taken, counter});

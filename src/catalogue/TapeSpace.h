@@ -16,12 +16,12 @@ qint64 freeMinutes(const Cassette& cassette, bool longplay);
 qint64 freeMinutes(int tapeLength, qint64 usedHalfMinutes, bool longplay);
 
 // The cassette's last film, behind which the next recording goes; null while it holds none.
-FilmRecord* lastFilm(const Cassette& cassette);
+const FilmRecord* lastFilm(const Cassette& cassette);
 
 // One film's stretch of tape.
 struct TapeSegment
 {
-    FilmRecord* film = nullptr;
+    const FilmRecord* film = nullptr;
     // Tape before it and tape it takes, in half-minutes: a minute of film takes two, one in long-play.
     qint64 tapeStart = 0;
     qint64 tapeLength = 0;

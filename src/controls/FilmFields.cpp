@@ -1,5 +1,6 @@
 #include "controls/FilmFields.h"
 
+#include "catalogue/Film.h"
 #include "catalogue/FilmRecord.h"
 #include "catalogue/FilmRules.h"
 #include "catalogue/RecordText.h"
@@ -331,18 +332,19 @@ void FilmFields::setEditable(bool editing)
         box->setEnabled(editing);
 }
 
-void FilmFields::showFilm(const FilmRecord* film, bool editing)
+void FilmFields::showFilm(const FilmRecord* record, bool editing)
 {
     setEditable(editing);
-    if (film) {
-        titleEdit_->setText(catalogue::text(film->filmName));
-        showNumber(lengthEdit_, film->filmLength, kLengthDigits);
-        showNumber(yearEdit_, film->year, kYearDigits);
-        countryEdit_->setText(catalogue::text(film->country));
-        directorEdit_->setText(catalogue::text(film->director));
-        setActors(catalogue::memoFromRecord(catalogue::text(film->actors)));
-        genreCombo_->setEditText(catalogue::text(film->genre));
-        setStory(catalogue::memoFromRecord(catalogue::text(film->story)));
+    if (record) {
+        const catalogue::Film film = catalogue::filmOf(*record);
+        titleEdit_->setText(film.title);
+        showNumber(lengthEdit_, film.length, kLengthDigits);
+        showNumber(yearEdit_, film.year, kYearDigits);
+        countryEdit_->setText(film.country);
+        directorEdit_->setText(film.director);
+        setActors(film.actors);
+        genreCombo_->setEditText(film.genre);
+        setStory(film.story);
         // A text longer than its field reads from its beginning.
         for (QLineEdit* edit : {titleEdit_, countryEdit_, directorEdit_})
             edit->setCursorPosition(0);
@@ -355,30 +357,32 @@ void FilmFields::showFilm(const FilmRecord* film, bool editing)
         showBlankOr(lengthEdit_, editing, u"0"_s, kLengthDigits);
         showBlankOr(yearEdit_, editing, u"1"_s, kYearDigits);
     }
-    longplayCheck_->setChecked(film && film->longplay != 0);
-    blackWhiteCheck_->setChecked(film && film->blackWhite != 0);
-    seenCheck_->setChecked(film && film->seen != 0);
-    deletableCheck_->setChecked(film && film->deletable != 0);
+    longplayCheck_->setChecked(record && record->longplay != 0);
+    blackWhiteCheck_->setChecked(record && record->blackWhite != 0);
+    seenCheck_->setChecked(record && record->seen != 0);
+    deletableCheck_->setChecked(record && record->deletable != 0);
 
     genreOverlay_->setText(genreCombo_->currentText());
     genreOverlay_->setCursorPosition(0);
     genreStack_->setCurrentWidget(editing ? static_cast<QWidget*>(genreCombo_) : genreOverlay_);
 }
 
-void FilmFields::storeFilm(FilmRecord& film) const
+catalogue::Film FilmFields::enteredFilm() const
 {
-    catalogue::setText(film.filmName, titleEdit_->text());
-    film.year = quint16(yearEdit_->intValue());
-    catalogue::setText(film.country, countryEdit_->text());
-    film.filmLength = quint16(lengthEdit_->intValue());
-    catalogue::setText(film.director, directorEdit_->text());
-    catalogue::setText(film.actors, catalogue::memoToRecord(actors()));
-    catalogue::setText(film.genre, genreCombo_->currentText());
-    catalogue::setText(film.story, catalogue::memoToRecord(story()));
-    film.longplay = longplayCheck_->isChecked() ? 1 : 0;
-    film.blackWhite = blackWhiteCheck_->isChecked() ? 1 : 0;
-    film.seen = seenCheck_->isChecked() ? 1 : 0;
-    film.deletable = deletableCheck_->isChecked() ? 1 : 0;
+    catalogue::Film film;
+    film.title = titleEdit_->text();
+    film.year = yearEdit_->intValue();
+    film.country = countryEdit_->text();
+    film.length = lengthEdit_->intValue();
+    film.director = directorEdit_->text();
+    film.actors = actors();
+    film.genre = genreCombo_->currentText();
+    film.story = story();
+    film.longplay = longplayCheck_->isChecked();
+    film.blackWhite = blackWhiteCheck_->isChecked();
+    film.seen = seenCheck_->isChecked();
+    film.deletable = deletableCheck_->isChecked();
+    return film;
 }
 
 } // namespace controls

@@ -14,8 +14,9 @@ class QStackedWidget;
 class QToolButton;
 
 namespace catalogue {
+struct Film;
 struct FilmRecord;
-}
+} // namespace catalogue
 
 namespace controls {
 
@@ -79,7 +80,7 @@ public:
     // only.
     void showFilm(const catalogue::FilmRecord* film, bool editing);
     // Editing: the fields into film.
-    void storeFilm(catalogue::FilmRecord& film) const;
+    catalogue::Film enteredFilm() const;
 
     // Read-only fields wear the button face, writable ones the window colour.
     static void setReadOnlyLook(QWidget* field, bool readOnly);

@@ -126,7 +126,7 @@ std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
     csv.endRow();
 
     // A cassette is every record of one stored name, byte for byte, as the film window steps through them.
-    const std::vector<catalogue::Cassette*>& cassettes = catalogue.cassettes();
+    const auto cassettes = catalogue.cassettes();
     for (std::size_t i = 0; i < cassettes.size(); ++i) {
         if (i % kProgressStep == 0 && !progress.advance(qint64(i), qint64(cassettes.size())))
             return std::nullopt;

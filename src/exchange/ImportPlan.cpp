@@ -37,18 +37,18 @@ int ImportPlan::filmCount() const
     return count;
 }
 
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change,
-                 const catalogue::Progress& progress)
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, const catalogue::Progress& progress)
 {
-    // Thousands of cassettes: the lists answer once, at the end.
+    // Thousands of cassettes: the lists answer once, at the end, and an undo takes all of it back.
     const catalogue::Catalogue::Batch batch(catalogue);
+    const catalogue::History::Group step(catalogue.history());
     for (std::size_t i = 0; i < plan.cassettes.size(); ++i) {
         if (i % kProgressStep == 0)
             progress.advance(qint64(i), qint64(plan.cassettes.size()));
         PlannedCassette& planned = plan.cassettes[i];
-        catalogue::Cassette* cassette = planned.isNew
-                                            ? catalogue.createCassette(planned.name, planned.length, change)
-                                            : catalogue.findCassette(planned.name);
+        const catalogue::Cassette* cassette = planned.isNew
+                                                  ? catalogue.createCassette(planned.name, planned.length)
+                                                  : catalogue.findCassette(planned.name);
         if (!cassette)
             continue; // the cassette has gone since the plan was made
         if (planned.films.empty())
@@ -57,7 +57,7 @@ void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Ch
         films.reserve(planned.films.size());
         for (ImportedFilm& film : planned.films)
             films.push_back(std::move(film.record));
-        catalogue.appendFilms(*cassette, std::move(films), change);
+        catalogue.appendFilms(*cassette, std::move(films));
     }
 }
 

@@ -11,7 +11,6 @@
 
 namespace catalogue {
 class Catalogue;
-class Change;
 } // namespace catalogue
 
 // What an import of a CSV file will add to the catalogue, worked out before anything changes
@@ -60,9 +59,8 @@ struct ImportPlan
 };
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
-// since; the plan's records move into the catalogue. With a change given, it records all of it, to
-// be taken back as one. Tells progress cassette by cassette; it cannot stop halfway.
-void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, catalogue::Change* change = nullptr,
-                 const catalogue::Progress& progress = {});
+// since; the plan's records move into the catalogue. The catalogue's history keeps all of it as one
+// entry, to be taken back as one. Tells progress cassette by cassette; it cannot stop halfway.
+void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, const catalogue::Progress& progress = {});
 
 } // namespace exchange

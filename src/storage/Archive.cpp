@@ -175,6 +175,8 @@ LoadResult loadArchive(Catalogue& catalogue, const QString& path)
         return result;
     }
     result.status = LoadResult::Loaded;
+    // Records read in leave nothing the history could take back at its places.
+    catalogue.history().clear();
 
     // Whole records go from the buffer into their own allocations; a part record waits at the
     // front of the buffer for the rest of its bytes.

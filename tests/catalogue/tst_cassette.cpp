@@ -1,6 +1,7 @@
 #include "catalogue/Cassette.h"
 #include "catalogue/CassetteNames.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/Film.h"
 #include "catalogue/ListedCassettes.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
@@ -53,7 +54,7 @@ void TestCassette::placesAndRanges()
     QFETCH(QList<int>, lengths);
     QFETCH(int, anchor);
     QFETCH(QString, range);
-    std::vector<FilmRecord*> films;
+    std::vector<const FilmRecord*> films;
     for (int i = 0; i < lengths.size(); ++i) {
         // Long-play films count with their full length.
         films.push_back(
@@ -74,7 +75,7 @@ void TestCassette::emptyCassette_hasNoFilmAndStartsAtZero()
 {
     appendRecord(catalogue_, makeRecord(u"A"_s, 120, u"Gone"_s, 90));
     // A placeholder whose film fields still hold an old film is no film.
-    FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
+    const FilmRecord* placeholder = appendRecord(catalogue_, makeRecord(u"B"_s, 120, u"Stale title"_s, 0));
     const Cassette& cassette = *catalogue_.cassetteOf(*placeholder);
     QCOMPARE(cassette.filmCount(), 0);
     QCOMPARE(cassette.filmIndexOf(placeholder), 0);
@@ -120,9 +121,10 @@ void TestCassette::usedMinutes()
     QFETCH(int, length);
     QFETCH(QList<int>, films);
     QFETCH(int, used);
-    Cassette& cassette = *catalogue_.createCassette(u"A"_s, length);
+    const Cassette& cassette = *catalogue_.createCassette(u"A"_s, length);
     for (const int film : films)
-        catalogue_.addFilm(cassette, makeRecord({}, 0, u"Film"_s, std::abs(film), film < 0 ? 1 : 0));
+        catalogue_.addFilm(cassette,
+                           catalogue::filmOf(makeRecord({}, 0, u"Film"_s, std::abs(film), film < 0 ? 1 : 0)));
     QCOMPARE(cassette.usedMinutes(), used);
 }
 
@@ -158,8 +160,8 @@ void TestCassette::caseBlindNames()
 
     // Names differing in letter case only share the first one's row.
     const ListedCassettes listed(catalogue_);
-    const std::vector<Cassette*>& all = catalogue_.cassettes();
-    QCOMPARE(listed.rows(), (std::vector<Cassette*>{all[0], all[2], all[3]}));
+    const auto all = catalogue_.cassettes();
+    QCOMPARE(listed.rows(), (std::vector<const Cassette*>{all[0], all[2], all[3]}));
     QCOMPARE(listed.rowOfName(name), row);
 }
 

@@ -40,16 +40,16 @@ void fill(Catalogue& c, const QStringList& records)
     }
 }
 
-Cassette& cassetteNamed(const Catalogue& c, const QString& name)
+const Cassette& cassetteNamed(const Catalogue& c, const QString& name)
 {
-    Cassette* const cassette = c.findCassette(name);
+    const Cassette* const cassette = c.findCassette(name);
     Q_ASSERT(cassette);
     return *cassette;
 }
 
-FilmRecord* recordNamed(const Catalogue& c, const QString& filmName)
+const FilmRecord* recordNamed(const Catalogue& c, const QString& filmName)
 {
-    for (FilmRecord* r = c.head(); r; r = r->next) {
+    for (const FilmRecord* r = c.head(); r; r = r->next) {
         if (text(r->filmName) == filmName)
             return r;
     }
@@ -138,8 +138,8 @@ void TestCatalogue::summary_countsFilmsAndRemainingTime()
 
 void TestCatalogue::namesDifferingInCase_areTwoCassettes()
 {
-    FilmRecord* const lower = appendRecord(catalogue_, makeRecord(QStringLiteral("abc"), 60));
-    FilmRecord* const upper = appendRecord(catalogue_, makeRecord(QStringLiteral("ABC"), 60));
+    const FilmRecord* const lower = appendRecord(catalogue_, makeRecord(QStringLiteral("abc"), 60));
+    const FilmRecord* const upper = appendRecord(catalogue_, makeRecord(QStringLiteral("ABC"), 60));
     QVERIFY(!sameTape(*lower, *upper));
     QCOMPARE(catalogue_.cassettes().size(), 2u);
     QCOMPARE(cassetteNamed(catalogue_, u"ABC"_s).firstRecord(), upper);
@@ -196,9 +196,9 @@ void TestCatalogue::addFilm_placedWhereAsked()
     QFETCH(QStringList, expected);
     fill(catalogue_, records);
     const qint32 films = catalogue_.filmTotal();
-    FilmRecord* const added =
-        catalogue_.addFilm(cassetteNamed(catalogue_, cassette), makeRecord(u"ignored"_s, 1, u"new"_s, 30),
-                           before.isEmpty() ? nullptr : recordNamed(catalogue_, before));
+    const FilmRecord* const added = catalogue_.addFilm(
+        cassetteNamed(catalogue_, cassette), catalogue::filmOf(makeRecord(u"ignored"_s, 1, u"new"_s, 30)),
+        before.isEmpty() ? nullptr : recordNamed(catalogue_, before));
     QCOMPARE(order(catalogue_), expected);
     QCOMPARE(tapeNameText(*added), cassette);
     QCOMPARE(int(added->tapeLength), 240);
@@ -271,7 +271,7 @@ void TestCatalogue::renameCassette_changesEveryRecordOfIt()
 {
     fill(catalogue_, {u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:c2"_s});
     const QString longName = QString(50, u'L');
-    Cassette& a = cassetteNamed(catalogue_, u"A"_s);
+    const Cassette& a = cassetteNamed(catalogue_, u"A"_s);
     catalogue_.renameCassette(a, QString(longName + u"ong"_s), 70000);
     QCOMPARE(order(catalogue_), (QStringList{QString(longName + u":a1"_s), QString(longName + u":a2"_s),
                                              u"B:b1"_s, u"C:c1"_s, u"C:c2"_s}));
@@ -281,7 +281,7 @@ void TestCatalogue::renameCassette_changesEveryRecordOfIt()
     QCOMPARE(catalogue_.head()->next->tapeLength, quint16{70000 & 0xFFFF});
     QCOMPARE(catalogue_.tail()->tapeLength, quint16{240});
     // Renamed onto a name in use, the records carry one name: one cassette, the renamed one.
-    Cassette& b = cassetteNamed(catalogue_, u"B"_s);
+    const Cassette& b = cassetteNamed(catalogue_, u"B"_s);
     catalogue_.renameCassette(b, u"C"_s, 100);
     QCOMPARE(catalogue_.findCassette(u"C"_s), &b);
     QCOMPARE(b.filmCount(), 3);
@@ -297,22 +297,23 @@ void TestCatalogue::operations_tellTheirListeners()
     QStringList told;
     const QObject listener;
     connect(&catalogue_, &Catalogue::cassetteAdded, &listener,
-            [&](Cassette* c) { told << u"added "_s + c->name(); });
+            [&](const Cassette* c) { told << u"added "_s + c->name(); });
     connect(&catalogue_, &Catalogue::cassetteChanged, &listener,
-            [&](Cassette* c) { told << u"changed %1 %2"_s.arg(c->name()).arg(c->filmCount()); });
+            [&](const Cassette* c) { told << u"changed %1 %2"_s.arg(c->name()).arg(c->filmCount()); });
     connect(&catalogue_, &Catalogue::cassetteAboutToBeRemoved, &listener,
-            [&](Cassette* c) { told << u"removing %1 %2"_s.arg(c->name()).arg(c->records().size()); });
+            [&](const Cassette* c) { told << u"removing %1 %2"_s.arg(c->name()).arg(c->records().size()); });
     connect(&catalogue_, &Catalogue::filmChanged, &listener,
-            [&](FilmRecord* f) { told << u"film "_s + text(f->filmName); });
+            [&](const FilmRecord* f) { told << u"film "_s + text(f->filmName); });
     connect(&catalogue_, &Catalogue::filmAboutToBeRemoved, &listener,
-            [&](FilmRecord* f) { told << u"removing film "_s + text(f->filmName); });
+            [&](const FilmRecord* f) { told << u"removing film "_s + text(f->filmName); });
     connect(&catalogue_, &Catalogue::totalsChanged, &listener,
             [&] { told << u"totals %1"_s.arg(catalogue_.filmTotal()); });
 
-    Cassette* const tape = catalogue_.createCassette(u"T"_s, 120);
-    FilmRecord* const first = catalogue_.addFilm(*tape, makeRecord({}, 0, u"one"_s, 30));
-    catalogue_.addFilm(*tape, makeRecord({}, 0, u"two"_s, 30));
-    catalogue_.updateFilm(*first, makeRecord({}, 0, u"uno"_s, 40));
+    const Cassette* const tape = catalogue_.createCassette(u"T"_s, 120);
+    const FilmRecord* const first =
+        catalogue_.addFilm(*tape, catalogue::filmOf(makeRecord({}, 0, u"one"_s, 30)));
+    catalogue_.addFilm(*tape, catalogue::filmOf(makeRecord({}, 0, u"two"_s, 30)));
+    catalogue_.updateFilm(*first, catalogue::filmOf(makeRecord({}, 0, u"uno"_s, 40)));
     catalogue_.removeFilm(*first);
     catalogue_.removeCassette(*tape);
     QCOMPARE(told,
@@ -338,14 +339,13 @@ void TestCatalogue::batch_holdsBackItemsAndTellsOnce()
     QFETCH(int, nesting);
     QFETCH(bool, undone);
     constexpr int kCassettes = 50;
-    Change change;
     const auto work = [&] {
         for (int i = 0; i < kCassettes; ++i) {
-            Cassette* const tape = catalogue_.createCassette(u"T%1"_s.arg(i), 240, &change);
+            const Cassette* const tape = catalogue_.createCassette(u"T%1"_s.arg(i), 240);
             std::vector<std::unique_ptr<FilmRecord>> films;
             films.push_back(film({}, u"a"_s));
             films.push_back(film({}, u"b"_s));
-            catalogue_.appendFilms(*tape, std::move(films), &change);
+            catalogue_.appendFilms(*tape, std::move(films));
         }
     };
     const auto nested = [&](const auto& job) {
@@ -354,8 +354,10 @@ void TestCatalogue::batch_holdsBackItemsAndTellsOnce()
             batches.push_back(std::make_unique<Catalogue::Batch>(catalogue_));
         job();
     };
-    if (undone)
+    if (undone) {
+        const History::Group step(catalogue_.history());
         work();
+    }
 
     QSignalSpy added(&catalogue_, &Catalogue::cassetteAdded);
     QSignalSpy changed(&catalogue_, &Catalogue::cassetteChanged);
@@ -363,7 +365,7 @@ void TestCatalogue::batch_holdsBackItemsAndTellsOnce()
     QSignalSpy removing(&catalogue_, &Catalogue::cassetteAboutToBeRemoved);
     QSignalSpy batchFinished(&catalogue_, &Catalogue::batchFinished);
     QSignalSpy finished(&catalogue_, &Catalogue::changesFinished);
-    nested([&] { undone ? catalogue_.revert(change) : work(); });
+    nested([&] { undone ? catalogue_.history().undo() : work(); });
 
     QCOMPARE(catalogue_.filmTotal(), undone ? 0 : 2 * kCassettes);
     QCOMPARE(removing.count(), undone ? kCassettes : 0);

@@ -23,7 +23,7 @@ struct Entry
     QString film;
     quint16 filmLength;
     quint8 longplay;
-    FilmRecord* record;
+    const FilmRecord* record;
 };
 
 // Few names, some differing only in case, so cassettes collide and split into several runs.
@@ -37,6 +37,8 @@ class TestCatalogueRandom final : public QObject
 
 private Q_SLOTS:
     void manyOperations_matchASimpleModel();
+    void operationsUndoneAndRedone_returnToEachState_data();
+    void operationsUndoneAndRedone_returnToEachState();
 
 private:
     int pick(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
@@ -47,11 +49,15 @@ private:
     void step();
     void compareWithModel();
     void saveAndReload(const QString& path);
+    QList<QByteArray> dump() const;
+    void modelFromCatalogue();
 
     std::mt19937 random_;
     Catalogue catalogue_;
     std::vector<Entry> model_;
     int filmCounter_ = 0;
+    bool readsRecords_ = true;
+    int joins_ = 0;
 };
 
 Entry TestCatalogueRandom::newEntry(const QString& tape)
@@ -105,9 +111,17 @@ void TestCatalogueRandom::step()
     // Growth outweighs removal until the list is long enough to exercise the walks.
     const bool grown = size > 150;
     std::discrete_distribution<int> operations{4, 1, 3, 3, 2, 1, 2, grown ? 6.0 : 1.0, grown ? 0.2 : 0.05};
-    const int operation = size == 0 ? 0 : operations(random_);
-    const auto asFields = [](const Entry& e) {
-        return testsupport::makeRecord({}, 0, e.film, e.filmLength, e.longplay);
+    int operation = size == 0 ? 0 : operations(random_);
+    if (operation == 0 && !readsRecords_)
+        operation = 1;
+    // An edit stores a flag as 0 or 1, whatever an archive brought.
+    const auto asFields = [](Entry& e) {
+        e.longplay = e.longplay != 0 ? 1 : 0;
+        Film film;
+        film.title = e.film;
+        film.length = e.filmLength;
+        film.longplay = e.longplay != 0;
+        return film;
     };
     switch (operation) {
     case 0: { // a record as an archive brings it
@@ -121,7 +135,7 @@ void TestCatalogueRandom::step()
         e.filmLength = 0;
         e.film.clear();
         e.longplay = 0;
-        Cassette* const created = catalogue_.createCassette(tape, e.tapeLength);
+        const Cassette* const created = catalogue_.createCassette(tape, e.tapeLength);
         e.record = created->records().back();
         model_.push_back(e);
         break;
@@ -133,8 +147,7 @@ void TestCatalogueRandom::step()
         const auto last =
             std::find_if(model_.rbegin(), model_.rend(), [&name](const Entry& x) { return x.tape == name; });
         const auto behind = std::size_t(model_.rend() - last);
-        FilmRecord* const added = catalogue_.addFilm(*catalogue_.findCassette(name), asFields(e));
-        e.record = added;
+        e.record = catalogue_.addFilm(*catalogue_.findCassette(name), asFields(e));
         addToModel(name, e, behind);
         break;
     }
@@ -171,11 +184,14 @@ void TestCatalogueRandom::step()
         break;
     }
     case 5: { // a renamed cassette, perhaps onto a name in use
-        Cassette* const cassette = catalogue_.findCassette(tape);
+        const Cassette* const cassette = catalogue_.findCassette(tape);
         if (!cassette)
             break;
         const QString newName = kTapes[pick(static_cast<int>(kTapes.size()))];
         const int length = pick(70000);
+        const Cassette* const other = catalogue_.findCassette(newName);
+        if (other && other != cassette)
+            ++joins_;
         catalogue_.renameCassette(*cassette, newName, length);
         for (Entry& e : model_) {
             if (e.tape == tape) {
@@ -209,7 +225,7 @@ void TestCatalogueRandom::step()
         break;
     }
     default: {
-        if (Cassette* const cassette = catalogue_.findCassette(tape))
+        if (const Cassette* const cassette = catalogue_.findCassette(tape))
             catalogue_.removeCassette(*cassette);
         std::erase_if(model_, [&tape](const Entry& e) { return e.tape == tape; });
         break;
@@ -240,13 +256,102 @@ void TestCatalogueRandom::saveAndReload(const QString& path)
     const LoadResult loaded = loadArchive(catalogue_, path);
     QVERIFY(loaded.status == LoadResult::Loaded && loaded.sizeOk);
     // The records are new ones now; their order must be the model's.
-    FilmRecord* r = catalogue_.head();
+    const FilmRecord* r = catalogue_.head();
     for (Entry& e : model_) {
         QVERIFY(r);
         e.record = r;
         r = r->next;
     }
     compareWithModel();
+}
+
+// Every record's image in list order, and every cassette with its counts in catalogue order.
+QList<QByteArray> TestCatalogueRandom::dump() const
+{
+    QList<QByteArray> lines;
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next)
+        lines << QByteArray(reinterpret_cast<const char*>(r), kRecordSize);
+    for (const Cassette* cassette : catalogue_.cassettes()) {
+        lines << QByteArray(cassette->nameBytes().data(), qsizetype(cassette->nameBytes().size())) + ' ' +
+                     QByteArray::number(cassette->filmCount()) + ' ' +
+                     QByteArray::number(cassette->usedHalfMinutes());
+    }
+    return lines;
+}
+
+// The model read back from the catalogue, after an undo or a redo changed it behind the model's back.
+void TestCatalogueRandom::modelFromCatalogue()
+{
+    model_.clear();
+    for (const FilmRecord* r = catalogue_.head(); r; r = r->next) {
+        model_.push_back({tapeNameText(*r), r->tapeLength, text(r->filmName), r->filmLength, r->longplay, r});
+    }
+}
+
+void TestCatalogueRandom::operationsUndoneAndRedone_returnToEachState_data()
+{
+    QTest::addColumn<uint>("seed");
+    QTest::addColumn<int>("operations");
+    QTest::newRow("short") << 7u << 200;
+    QTest::newRow("long") << 20250612u << 1500;
+}
+
+// Operations in any order, a rename that joins two cassettes among them, taken back and made again in
+// any order: each undo and redo returns to the very state the operations left, byte for byte.
+void TestCatalogueRandom::operationsUndoneAndRedone_returnToEachState()
+{
+    QFETCH(uint, seed);
+    QFETCH(int, operations);
+    random_.seed(seed);
+    catalogue_.releaseAll();
+    model_.clear();
+    joins_ = 0;
+    readsRecords_ = false;
+    History& history = catalogue_.history();
+    // states[i]: the catalogue with the first i entries of the history made.
+    std::vector<QList<QByteArray>> states{dump()};
+    const auto check = [&](const char* what, int i) {
+        QCOMPARE(testsupport::listFault(catalogue_), QString());
+        if (dump() != states[history.index()])
+            QFAIL(qPrintable(u"%1 at operation %2 differs"_s.arg(QLatin1StringView(what)).arg(i)));
+    };
+    for (int i = 1; i <= operations && !QTest::currentTestFailed(); ++i) {
+        const int choice = pick(10);
+        if (choice < 2 && history.canUndo()) {
+            for (int n = 1 + pick(3); n > 0 && history.canUndo(); --n) {
+                history.undo();
+                check("undo", i);
+            }
+            modelFromCatalogue();
+        } else if (choice < 3 && history.canRedo()) {
+            history.redo();
+            check("redo", i);
+            modelFromCatalogue();
+        } else {
+            const std::size_t before = history.index();
+            const std::size_t count = history.count();
+            step();
+            if (history.index() == before) {
+                QCOMPARE(history.count(), count);
+                continue;
+            }
+            // A new entry drops the ones that could have been made again.
+            QCOMPARE(history.index(), before + 1);
+            QCOMPARE(history.count(), before + 1);
+            states.resize(before + 1);
+            states.push_back(dump());
+            compareWithModel();
+        }
+    }
+    QVERIFY(joins_ > 0);
+    while (history.canUndo())
+        history.undo();
+    check("undo of all", operations);
+    while (history.canRedo())
+        history.redo();
+    check("redo of all", operations);
+    QCOMPARE(history.index(), states.size() - 1);
+    readsRecords_ = true;
 }
 
 void TestCatalogueRandom::manyOperations_matchASimpleModel()

@@ -129,12 +129,12 @@ void TestFilmSearch::findFilms_givesHitsInCatalogueOrder()
     const auto add = [&catalogue](const QString& tape, const QString& title, int length) {
         return testsupport::appendRecord(catalogue, testsupport::makeRecord(tape, 240, title, length));
     };
-    FilmRecord* const first = add(u"B"_s, u"Stunde eins"_s, 90);
+    const FilmRecord* const first = add(u"B"_s, u"Stunde eins"_s, 90);
     add(u"A"_s, u"Anderes"_s, 90);
     add(u"C"_s, u"Stunde leer"_s, 0); // a placeholder with a stale title
-    FilmRecord* const second = add(u"A"_s, u"STUNDE zwei"_s, 60);
+    const FilmRecord* const second = add(u"A"_s, u"STUNDE zwei"_s, 60);
     const SearchCriteria criteria = with([](SearchCriteria& c) { c.title = u"stunde"_s; });
-    QCOMPARE(findFilms(catalogue, criteria), (std::vector<FilmRecord*>{first, second}));
+    QCOMPARE(findFilms(catalogue, criteria), (std::vector<const FilmRecord*>{first, second}));
     QVERIFY(findFilms(Catalogue(), criteria).empty());
 }
 

@@ -113,11 +113,14 @@ void TestTapeTools::fits_followChangesAsAFreshFinderWould()
     // A film added, one taken away, a cassette renamed into the middle of the order, one merged into
     // another by a rename, one removed, and one created: each told as the catalogue tells it.
     const QObject listening; // the connections end with the finder
-    connect(&catalogue_, &Catalogue::cassetteAdded, &listening, [&](Cassette* c) { finder.changed(c); });
-    connect(&catalogue_, &Catalogue::cassetteChanged, &listening, [&](Cassette* c) { finder.changed(c); });
+    connect(&catalogue_, &Catalogue::cassetteAdded, &listening,
+            [&](const Cassette* c) { finder.changed(c); });
+    connect(&catalogue_, &Catalogue::cassetteChanged, &listening,
+            [&](const Cassette* c) { finder.changed(c); });
     connect(&catalogue_, &Catalogue::cassetteAboutToBeRemoved, &listening,
-            [&](Cassette* c) { finder.remove(c); });
-    catalogue_.addFilm(*catalogue_.findCassette(u"Tape 3"_s), makeRecord({}, 0, u"Neu"_s, 100));
+            [&](const Cassette* c) { finder.remove(c); });
+    catalogue_.addFilm(*catalogue_.findCassette(u"Tape 3"_s),
+                       catalogue::filmOf(makeRecord({}, 0, u"Neu"_s, 100)));
     catalogue_.removeFilm(*lastFilm(*catalogue_.findCassette(u"Tape 5"_s)));
     catalogue_.renameCassette(*catalogue_.findCassette(u"Tape 19"_s), u"Tape 10a"_s, 300);
     catalogue_.renameCassette(*catalogue_.findCassette(u"Tape 7"_s), u"Tape 8"_s, 125);
@@ -188,7 +191,7 @@ void TestTapeTools::duplicates_foldedTitlesAndAgreeingYears()
 {
     QFETCH(QStringList, films);
     QFETCH(QStringList, groups);
-    std::vector<FilmRecord*> records;
+    std::vector<const FilmRecord*> records;
     for (const QString& film : films) {
         const QStringList f = film.split(u'|');
         const bool placeholder = f[1] == u"-";

@@ -293,8 +293,8 @@ void checkArchive(const std::uint8_t* data, std::size_t size)
     checkList(copy);
     check(exchange::exportCatalogue(copy) == csv, "an archive's export imports into another export");
 
-    const std::vector<Cassette*>& before = original.cassettes();
-    const std::vector<Cassette*>& after = copy.cassettes();
+    const auto before = original.cassettes();
+    const auto after = copy.cassettes();
     check(before.size() == after.size(), "an archive's export imports another number of cassettes");
     for (std::size_t i = 0; i < before.size(); ++i) {
         check(before[i]->nameBytes() == after[i]->nameBytes() && before[i]->length() == after[i]->length(),

@@ -23,7 +23,7 @@ FilmRecord makeRecord(const QString& tapeName, int tapeLength, const QString& fi
     return r;
 }
 
-FilmRecord* appendRecord(catalogue::Catalogue& catalogue, const FilmRecord& record)
+const FilmRecord* appendRecord(catalogue::Catalogue& catalogue, const FilmRecord& record)
 {
     auto copy = catalogue::Catalogue::newRecord();
     *copy = record;
@@ -84,7 +84,7 @@ QString listFault(const catalogue::Catalogue& catalogue)
     // Each cassette: its records in list order, its counts a fresh recount.
     qsizetype filed = 0;
     for (const catalogue::Cassette* cassette : catalogue.cassettes()) {
-        const std::vector<FilmRecord*>& records = cassette->records();
+        const auto records = cassette->records();
         if (records.empty())
             return QStringLiteral("the cassette %1 has no record").arg(cassette->name());
         int filmCount = 0;

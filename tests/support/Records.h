@@ -19,7 +19,8 @@ catalogue::FilmRecord makeRecord(const QString& tapeName, int tapeLength, const 
                                  int filmLength = 0, quint8 longplay = 0);
 
 // Appends a copy of record to catalogue and returns the copy.
-catalogue::FilmRecord* appendRecord(catalogue::Catalogue& catalogue, const catalogue::FilmRecord& record);
+const catalogue::FilmRecord* appendRecord(catalogue::Catalogue& catalogue,
+                                          const catalogue::FilmRecord& record);
 
 // The record's archive image as it stands, link fields included.
 QByteArray recordImage(const catalogue::FilmRecord& record);

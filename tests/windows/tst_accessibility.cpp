@@ -57,9 +57,9 @@ private:
 void TestAccessibility::initTestCase()
 {
     settings_ = std::make_unique<ui::SettingsStore>();
-    catalogue::Cassette* const tape = catalogue_.createCassette(u"Krimis"_s, 240);
-    catalogue_.addFilm(*tape, testsupport::makeRecord(u"Krimis"_s, 240, u"Heat"_s, 170));
-    catalogue_.addFilm(*tape, testsupport::makeRecord(u"Krimis"_s, 240, u"M"_s, 99));
+    const catalogue::Cassette* const tape = catalogue_.createCassette(u"Krimis"_s, 240);
+    catalogue_.addFilm(*tape, catalogue::filmOf(testsupport::makeRecord(u"Krimis"_s, 240, u"Heat"_s, 170)));
+    catalogue_.addFilm(*tape, catalogue::filmOf(testsupport::makeRecord(u"Krimis"_s, 240, u"M"_s, 99)));
 }
 
 void TestAccessibility::cleanupTestCase()

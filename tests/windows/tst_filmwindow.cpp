@@ -58,8 +58,8 @@ private Q_SLOTS:
 private:
     void type(const QString& title, int year, int length, bool longplay = false);
     QStringList titlesOf(const QString& tape) const;
-    FilmRecord* addFilm(const QString& tape, const QString& title, int length);
-    void open(FilmRecord* anchor);
+    const FilmRecord* addFilm(const QString& tape, const QString& title, int length);
+    void open(const FilmRecord* anchor);
     QPushButton* button(const QString& name) const { return widget<QPushButton>(window_.get(), name); }
     QString field(const QString& name) const { return widget<QLineEdit>(window_.get(), name)->text(); }
     QString enabledNavigation() const;
@@ -81,12 +81,12 @@ void TestFilmWindow::cleanup()
     catalogue_.releaseAll();
 }
 
-FilmRecord* TestFilmWindow::addFilm(const QString& tape, const QString& title, int length)
+const FilmRecord* TestFilmWindow::addFilm(const QString& tape, const QString& title, int length)
 {
     return testsupport::appendRecord(catalogue_, testsupport::makeRecord(tape, 600, title, length));
 }
 
-void TestFilmWindow::open(FilmRecord* anchor)
+void TestFilmWindow::open(const FilmRecord* anchor)
 {
     window_->setCassette(catalogue_.cassetteOf(*anchor), anchor);
     window_->show();
@@ -119,7 +119,7 @@ void TestFilmWindow::opensOnAnchor_enablesNavigation()
     QFETCH(int, films);
     QFETCH(int, anchor);
     QFETCH(QString, navigation);
-    std::vector<FilmRecord*> records;
+    std::vector<const FilmRecord*> records;
     for (int i = 1; i <= films; ++i) {
         records.push_back(addFilm(u"Serien"_s, u"Folge %1"_s.arg(i), 45));
         addFilm(u"Andere"_s, u"Fremd"_s, 30); // another cassette's records lie in between
@@ -215,8 +215,8 @@ void TestFilmWindow::editingLook_writableFieldsAndNoWayOut()
 
 void TestFilmWindow::shift_turnsNewIntoInsertOnlyWithFilmsAndWhileBrowsing()
 {
-    FilmRecord* empty = testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"Leer"_s, 120));
-    FilmRecord* film = addFilm(u"Voll"_s, u"Film"_s, 90);
+    const FilmRecord* empty = testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"Leer"_s, 120));
+    const FilmRecord* film = addFilm(u"Voll"_s, u"Film"_s, 90);
     for (auto [anchor, editing, expected] :
          {std::tuple{empty, false, u"&New"_s}, std::tuple{film, true, u"&New"_s},
           std::tuple{film, false, u"I&nsert"_s}}) {
@@ -318,7 +318,7 @@ void TestFilmWindow::save_checksYearLengthAndRoom()
     QFETCH(int, length);
     QFETCH(bool, longplay);
     QFETCH(QString, message);
-    FilmRecord* first = testsupport::appendRecord(
+    const FilmRecord* first = testsupport::appendRecord(
         catalogue_, testsupport::makeRecord(u"Band"_s, newFilm ? 180 : 120, u"Heimat"_s, newFilm ? 90 : 60));
     if (!newFilm)
         testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"Band"_s, 120, u"Heimat"_s, 60));
@@ -363,7 +363,7 @@ void TestFilmWindow::newFilm_isPlacedWhereTheUserAsked()
     QFETCH(bool, insert);
     QFETCH(QStringList, after);
     QFETCH(int, index);
-    std::vector<FilmRecord*> records;
+    std::vector<const FilmRecord*> records;
     for (const QString& title : films)
         records.push_back(addFilm(u"A"_s, title, title == u"(empty)" ? 0 : 10));
     addFilm(u"B"_s, u"Other"_s, 10); // the next cassette must not take the film
@@ -392,15 +392,15 @@ void TestFilmWindow::newFilm_isPlacedWhereTheUserAsked()
 
 void TestFilmWindow::edit_storesEveryFieldAndTellsTheCatalogueListeners()
 {
-    FilmRecord* film = addFilm(u"A"_s, u"Old"_s, 50);
+    const FilmRecord* film = addFilm(u"A"_s, u"Old"_s, 50);
     open(film);
     QStringList told;
     const QObject listener;
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, &listener,
-            [&](catalogue::Cassette* cassette) { told += u"row "_s + cassette->name(); });
+            [&](const catalogue::Cassette* cassette) { told += u"row "_s + cassette->name(); });
     connect(&catalogue_, &catalogue::Catalogue::totalsChanged, &listener, [&] { told += u"total"_s; });
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, &listener,
-            [&](FilmRecord* r) { told += u"edited "_s + catalogue::text(r->filmName); });
+            [&](const FilmRecord* r) { told += u"edited "_s + catalogue::text(r->filmName); });
     window_->editOrSave();
     type(u"Neu"_s, 1999, 70, true);
     widget<controls::MemoEdit>(window_.get(), u"actorsEdit"_s)->setPlainText(u"A\nB"_s);
@@ -431,7 +431,7 @@ void TestFilmWindow::delete_keepsCassetteAndAnchor()
     QFETCH(int, deleted);
     QFETCH(QStringList, after);
     QFETCH(QString, shown);
-    std::vector<FilmRecord*> records;
+    std::vector<const FilmRecord*> records;
     for (int i = 1; i <= films; ++i)
         records.push_back(addFilm(u"A"_s, QString::number(i), 10));
     addFilm(u"B"_s, u"Other"_s, 10);
@@ -441,7 +441,7 @@ void TestFilmWindow::delete_keepsCassetteAndAnchor()
     QStringList gone;
     const QObject listener;
     connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, &listener,
-            [&](FilmRecord* r) { gone += catalogue::text(r->filmName); });
+            [&](const FilmRecord* r) { gone += catalogue::text(r->filmName); });
     testsupport::MessageBoxScript boxes;
     boxes.queue(QMessageBox::Yes);
     window_->deleteOrDiscard();
@@ -460,7 +460,7 @@ void TestFilmWindow::delete_keepsCassetteAndAnchor()
 
 void TestFilmWindow::discardAndClose_whileEditing()
 {
-    FilmRecord* film = addFilm(u"A"_s, u"Kept"_s, 50);
+    const FilmRecord* film = addFilm(u"A"_s, u"Kept"_s, 50);
     open(film);
     for (const bool newOne : {true, false}) {
         if (newOne)
@@ -578,7 +578,7 @@ void TestFilmWindow::keys_stepAsTheArrowButtonsDo()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, editing);
     QFETCH(int, to);
-    std::vector<FilmRecord*> films;
+    std::vector<const FilmRecord*> films;
     for (int i = 1; i <= 4; ++i)
         films.push_back(addFilm(u"Serien"_s, u"Folge %1"_s.arg(i), 45));
     open(films[std::size_t(from - 1)]);

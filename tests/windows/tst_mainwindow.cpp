@@ -513,9 +513,9 @@ void TestMainWindow::open_asksForTheSelectedCassette()
 {
     WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10), makeRecord(u"B"_s, 100, u"b1"_s, 10),
                      makeRecord(u"B"_s, 100, u"b2"_s, 10)});
-    QList<std::pair<catalogue::Cassette*, FilmRecord*>> requested;
+    QList<std::pair<const catalogue::Cassette*, const FilmRecord*>> requested;
     connect(f.mainWindow.get(), &windows::MainWindow::filmWindowRequested, this,
-            [&](catalogue::Cassette* cassette, FilmRecord* film) {
+            [&](const catalogue::Cassette* cassette, const FilmRecord* film) {
                 requested.append({cassette, film});
             });
     f.list()->setSelectedRow(1);

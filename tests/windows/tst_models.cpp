@@ -60,13 +60,14 @@ void TestModels::cassetteList_followsEveryOperation()
     // Names differing in letter case share the first one's row, with its own numbers.
     QCOMPARE(rows(model), QStringList{u"Krimis 240 1 150"_s});
 
-    Cassette* const natur = catalogue_.createCassette(u"Natur"_s, 180);
-    catalogue_.addFilm(*natur, film(u"Wale"_s, 50));
-    FilmRecord* const lp = catalogue_.addFilm(*natur, makeRecord({}, 0, u"Vögel"_s, 100, 1));
+    const Cassette* const natur = catalogue_.createCassette(u"Natur"_s, 180);
+    catalogue_.addFilm(*natur, catalogue::filmOf(film(u"Wale"_s, 50)));
+    const FilmRecord* const lp =
+        catalogue_.addFilm(*natur, catalogue::filmOf(makeRecord({}, 0, u"Vögel"_s, 100, 1)));
     QCOMPARE(rows(model), (QStringList{u"Krimis 240 1 150"_s, u"Natur 180 2 80"_s}));
 
     catalogue_.renameCassette(*natur, u"Tiere"_s, 200);
-    catalogue_.updateFilm(*lp, film(u"Vögel"_s, 10));
+    catalogue_.updateFilm(*lp, catalogue::filmOf(film(u"Vögel"_s, 10)));
     QCOMPARE(model.findRow(u"tiere"_s), 1);
     QCOMPARE(model.findRow(u"Natur"_s), -1);
     QCOMPARE(rows(model), (QStringList{u"Krimis 240 1 150"_s, u"Tiere 200 2 140"_s}));
@@ -112,14 +113,17 @@ void TestModels::cassetteList_findsARowIgnoringLetterCase()
 
 void TestModels::searchResults_followChangedAndRemovedFilms()
 {
-    FilmRecord* const a1 = testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Eins"_s, 90));
-    FilmRecord* const a2 = testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Zwei"_s, 60));
-    FilmRecord* const b1 = testsupport::appendRecord(catalogue_, makeRecord(u"B"_s, 240, u"Drei"_s, 30));
+    const FilmRecord* const a1 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Eins"_s, 90));
+    const FilmRecord* const a2 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"A"_s, 240, u"Zwei"_s, 60));
+    const FilmRecord* const b1 =
+        testsupport::appendRecord(catalogue_, makeRecord(u"B"_s, 240, u"Drei"_s, 30));
     windows::SearchResultModel model(catalogue_);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.appendFilms({a1, a2, b1, a2});
 
-    catalogue_.updateFilm(*a2, film(u"Zwei neu"_s, 75));
+    catalogue_.updateFilm(*a2, catalogue::filmOf(film(u"Zwei neu"_s, 75)));
     catalogue_.renameCassette(*catalogue_.findCassette(u"A"_s), u"Erste"_s, 240);
     QCOMPARE(rows(model), (QStringList{u"Eins Erste 90 "_s, u"Zwei neu Erste 75 "_s, u"Drei B 30 "_s,
                                        u"Zwei neu Erste 75 "_s}));

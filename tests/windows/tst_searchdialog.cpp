@@ -39,7 +39,7 @@ private:
 
     catalogue::Catalogue catalogue_;
     std::unique_ptr<windows::SearchDialog> dialog_;
-    std::vector<FilmRecord*> films_;
+    std::vector<const FilmRecord*> films_;
 };
 
 void TestSearchDialog::init()
@@ -136,14 +136,14 @@ void TestSearchDialog::rows_followEditedAndDeletedFilms()
     FilmRecord changed = *films_[1];
     catalogue::setText(changed.filmName, u"Zwei neu"_s);
     changed.filmLength = 75;
-    catalogue_.updateFilm(*films_[1], changed);
+    catalogue_.updateFilm(*films_[1], catalogue::filmOf(changed));
     QCOMPARE(titles(),
              (QStringList{u"Eins"_s, u"Zwei neu"_s, u"Drei"_s, u"Eins"_s, u"Zwei neu"_s, u"Drei"_s}));
     QCOMPARE(dialog_->resultList()->value(4, 2).toInt(), 75);
     catalogue_.removeFilm(*films_[0]);
     QCOMPARE(titles(), (QStringList{u"Zwei neu"_s, u"Drei"_s, u"Zwei neu"_s, u"Drei"_s}));
     // A renamed cassette shows its new name; a removed one takes its films' rows.
-    catalogue::Cassette* cassette = catalogue_.cassetteOf(*films_[2]);
+    const catalogue::Cassette* cassette = catalogue_.cassetteOf(*films_[2]);
     catalogue_.renameCassette(*cassette, u"Umbenannt"_s, cassette->length());
     QCOMPARE(dialog_->resultList()->value(1, 1).toString(), u"Umbenannt"_s);
     catalogue_.removeCassette(*cassette);
@@ -153,9 +153,9 @@ void TestSearchDialog::rows_followEditedAndDeletedFilms()
 
 void TestSearchDialog::openTape_handsOverTheSelectedHit()
 {
-    QList<FilmRecord*> opened;
+    QList<const FilmRecord*> opened;
     connect(dialog_.get(), &windows::SearchDialog::filmRequested, this,
-            [&opened](FilmRecord* r) { opened += r; });
+            [&opened](const FilmRecord* r) { opened += r; });
     testsupport::MessageBoxScript boxes;
     boxes.queue(QMessageBox::Ok);
     dialog_->search();
@@ -163,7 +163,7 @@ void TestSearchDialog::openTape_handsOverTheSelectedHit()
     QVERIFY(opened.isEmpty());
     dialog_->resultList()->setSelectedRow(2);
     widget<QPushButton>(dialog_.get(), u"openButton"_s)->click();
-    QCOMPARE(opened, QList<FilmRecord*>{films_[2]});
+    QCOMPARE(opened, QList<const FilmRecord*>{films_[2]});
 }
 
 void TestSearchDialog::flags_cycleThroughNoCondition()

@@ -155,12 +155,13 @@ void TestStatistics::window_followsTheCatalogueOnlyWhileOpen()
 {
     windows::StatisticsWindow window(catalogue_);
     window.show();
-    catalogue::Cassette* empty = catalogue_.findCassette(u"Leer");
+    const catalogue::Cassette* empty = catalogue_.findCassette(u"Leer");
     {
         // Counted once the batch ends, not at each change.
         const catalogue::Catalogue::Batch batch(catalogue_);
-        catalogue_.addFilm(*empty, film(u""_s, 0, u"Neu"_s, 90, 1999, u"Drama"_s));
-        catalogue_.addFilm(*empty, film(u""_s, 0, u"Noch einer"_s, 60, 1999, u"Drama"_s, 1));
+        catalogue_.addFilm(*empty, catalogue::filmOf(film(u""_s, 0, u"Neu"_s, 90, 1999, u"Drama"_s)));
+        catalogue_.addFilm(*empty,
+                           catalogue::filmOf(film(u""_s, 0, u"Noch einer"_s, 60, 1999, u"Drama"_s, 1)));
         QCOMPARE(figure(window, 1), u"6"_s);
     }
     QCOMPARE(figure(window, 1), u"8"_s);

@@ -1,5 +1,6 @@
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/Film.h"
 #include "catalogue/RecordText.h"
 #include "controls/NumEdit.h"
 #include "exchange/CsvImport.h"
@@ -61,18 +62,18 @@ private Q_SLOTS:
     void captions_followTheLanguage();
 
 private:
-    FilmRecord* film(const QString& tape, int tapeLength, const QString& title, int length, int year = 0,
-                     bool longplay = false);
+    const FilmRecord* film(const QString& tape, int tapeLength, const QString& title, int length,
+                           int year = 0, bool longplay = false);
     // Opens the film window as the program does when a tool asks, and records what was asked.
-    void openFilmWindow(Cassette* cassette, FilmRecord* film);
+    void openFilmWindow(const Cassette* cassette, const FilmRecord* film);
     // New in the open film window, the fields typed, Save.
-    FilmRecord* addInFilmWindow(const QString& title, int year, int length, bool longplay = false);
+    const FilmRecord* addInFilmWindow(const QString& title, int year, int length, bool longplay = false);
 
     catalogue::Catalogue catalogue_;
     QUndoStack undoStack_;
     std::unique_ptr<windows::FilmWindow> filmWindow_;
-    Cassette* askedCassette_ = nullptr;
-    FilmRecord* askedFilm_ = nullptr;
+    const Cassette* askedCassette_ = nullptr;
+    const FilmRecord* askedFilm_ = nullptr;
 };
 
 void TestTapeToolWindows::init()
@@ -90,15 +91,15 @@ void TestTapeToolWindows::cleanup()
     catalogue_.releaseAll();
 }
 
-FilmRecord* TestTapeToolWindows::film(const QString& tape, int tapeLength, const QString& title, int length,
-                                      int year, bool longplay)
+const FilmRecord* TestTapeToolWindows::film(const QString& tape, int tapeLength, const QString& title,
+                                            int length, int year, bool longplay)
 {
     FilmRecord r = testsupport::makeRecord(tape, tapeLength, title, length, quint8(longplay));
     r.year = quint16(year);
     return testsupport::appendRecord(catalogue_, r);
 }
 
-void TestTapeToolWindows::openFilmWindow(Cassette* cassette, FilmRecord* film)
+void TestTapeToolWindows::openFilmWindow(const Cassette* cassette, const FilmRecord* film)
 {
     askedCassette_ = cassette;
     askedFilm_ = film;
@@ -106,7 +107,8 @@ void TestTapeToolWindows::openFilmWindow(Cassette* cassette, FilmRecord* film)
     filmWindow_->show();
 }
 
-FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year, int length, bool longplay)
+const FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year, int length,
+                                                       bool longplay)
 {
     // A refusal would be a box nobody answers: it fails the test instead.
     const testsupport::MessageBoxScript noBoxes;
@@ -116,7 +118,7 @@ FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year,
     widget<controls::NumEdit>(filmWindow_.get(), u"lengthEdit"_s)->setIntValue(length);
     widget<QCheckBox>(filmWindow_.get(), u"longplayCheck"_s)->setChecked(longplay);
     widget<QPushButton>(filmWindow_.get(), u"editButton"_s)->click();
-    FilmRecord* added = filmWindow_->shownFilm();
+    const FilmRecord* added = filmWindow_->shownFilm();
     filmWindow_->hide();
     return added;
 }
@@ -124,7 +126,7 @@ FilmRecord* TestTapeToolWindows::addInFilmWindow(const QString& title, int year,
 void TestTapeToolWindows::findSpace_enterOpensBestFit_andFollowsAFilmAdded()
 {
     film(u"Kurz"_s, 120, u"A"_s, 100);
-    FilmRecord* last = film(u"Mittel"_s, 180, u"B"_s, 30);
+    const FilmRecord* last = film(u"Mittel"_s, 180, u"B"_s, 30);
     film(u"Lang"_s, 240, u"C"_s, 60, 0, true);
     film(u"Mittel"_s, 180, u"D"_s, 30, 0, true);
     last = film(u"Mittel"_s, 180, u"E"_s, 15);
@@ -167,7 +169,7 @@ void TestTapeToolWindows::findSpace_enterOpensBestFit_andFollowsAFilmAdded()
 void TestTapeToolWindows::tapeMap_clickOpensThatFilm_andShowsAFilmAdded()
 {
     film(u"Alpha"_s, 180, u"Eins"_s, 60);
-    FilmRecord* second = film(u"Alpha"_s, 180, u"Zwei"_s, 60, 1984, true);
+    const FilmRecord* second = film(u"Alpha"_s, 180, u"Zwei"_s, 60, 1984, true);
     film(u"Beta"_s, 120, u"Drei"_s, 150); // over-full: 150 minutes on 120
     windows::TapeMapWindow window(catalogue_);
     connect(&window, &windows::TapeMapWindow::filmWindowRequested, this,
@@ -193,7 +195,7 @@ void TestTapeToolWindows::tapeMap_clickOpensThatFilm_andShowsAFilmAdded()
     QCOMPARE(askedFilm_, second);
     QCOMPARE(filmWindow_->shownFilm(), second);
 
-    FilmRecord* added = addInFilmWindow(u"Vier"_s, 2001, 30);
+    const FilmRecord* added = addInFilmWindow(u"Vier"_s, 2001, 30);
     QTRY_VERIFY(!map->segmentRect(0, added).isEmpty());
     const QRect shown = map->segmentRect(0, added);
     QVERIFY(qAbs(shown.left() - lp.right() - 1) <= 1);
@@ -214,7 +216,7 @@ void TestTapeToolWindows::duplicates_doubleClickOpensThatFilm_andGroupsAFilmAdde
 {
     film(u"A"_s, 240, u"Casablanca"_s, 102, 1942);
     film(u"A"_s, 240, u"Heat"_s, 90, 1995);
-    FilmRecord* copy = film(u"B"_s, 400, u"casablanca "_s, 102);
+    const FilmRecord* copy = film(u"B"_s, 400, u"casablanca "_s, 102);
     film(u"B"_s, 400, u"Alien"_s, 117, 1979);
     windows::DuplicatesWindow window(catalogue_);
     connect(&window, &windows::DuplicatesWindow::filmWindowRequested, this,
@@ -234,7 +236,7 @@ void TestTapeToolWindows::duplicates_doubleClickOpensThatFilm_andGroupsAFilmAdde
     QCOMPARE(askedCassette_, catalogue_.findCassette(u"B"_s));
     QCOMPARE(askedFilm_, copy);
 
-    FilmRecord* added = addInFilmWindow(u"HEAT"_s, 1995, 90, true);
+    const FilmRecord* added = addInFilmWindow(u"HEAT"_s, 1995, 90, true);
     QTRY_COMPARE(model->groupCount(), 2);
     QCOMPARE(count->text(), u"&Films recorded more than once: 2 groups"_s);
     const QModelIndex row = model->indexOf(added);
@@ -269,10 +271,10 @@ void TestTapeToolWindows::removals_takeTheirRowsAtOnce()
     QFETCH(int, groupsAfter);
     film(u"A"_s, 240, u"Heat"_s, 90, 1995);
     film(u"A"_s, 240, u"Alien"_s, 100, 1979);
-    FilmRecord* heat = film(u"B"_s, 240, u"Heat"_s, 90, 1995);
-    FilmRecord* alien = film(u"B"_s, 240, u"ALIEN"_s, 100);
+    const FilmRecord* heat = film(u"B"_s, 240, u"Heat"_s, 90, 1995);
+    const FilmRecord* alien = film(u"B"_s, 240, u"ALIEN"_s, 100);
     film(u"C"_s, 240, u"Heat"_s, 30);
-    Cassette* b = catalogue_.findCassette(u"B"_s);
+    const Cassette* b = catalogue_.findCassette(u"B"_s);
     windows::FindSpaceWindow findSpace(catalogue_);
     windows::TapeMapWindow tapeMap(catalogue_);
     windows::DuplicatesWindow duplicates(catalogue_);
@@ -416,10 +418,10 @@ void TestTapeToolWindows::tapeMap_readsEachTapeToAScreenReader()
     QFETCH(QString, read);
     film(u"A"_s, 240, u"a"_s, 10);
     testsupport::appendRecord(catalogue_, testsupport::makeRecord(u"T"_s, tapeLength));
-    Cassette* tape = catalogue_.findCassette(u"T"_s);
+    const Cassette* tape = catalogue_.findCassette(u"T"_s);
     for (int minutes : films)
-        catalogue_.addFilm(*tape,
-                           testsupport::makeRecord(u"T"_s, tapeLength, u"f"_s, qAbs(minutes), minutes < 0));
+        catalogue_.addFilm(*tape, catalogue::filmOf(testsupport::makeRecord(u"T"_s, tapeLength, u"f"_s,
+                                                                            qAbs(minutes), minutes < 0)));
     windows::TapeMapWindow window(catalogue_);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -491,7 +493,7 @@ void TestTapeToolWindows::tapeMap_keepsItsPlaceWhenRefreshed()
     QVERIFY(scrolled > 0);
 
     catalogue_.addFilm(*catalogue_.findCassette(u"T03"_s),
-                       testsupport::makeRecord(u"T03"_s, 240, u"g"_s, 20));
+                       catalogue::filmOf(testsupport::makeRecord(u"T03"_s, 240, u"g"_s, 20)));
     QApplication::processEvents();
     QCOMPARE(bar->value(), scrolled);
     // Painted across the whole width, as the clicks are looked up.

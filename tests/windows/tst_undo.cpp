@@ -24,7 +24,7 @@ namespace {
 struct Snapshot
 {
     QByteArray archive;
-    std::vector<catalogue::Cassette*> cassettes;
+    std::vector<const catalogue::Cassette*> cassettes;
     std::vector<const FilmRecord*> records;
 };
 
@@ -72,6 +72,7 @@ private Q_SLOTS:
     void entries_nameWhatTheyWouldDo_data();
     void entries_nameWhatTheyWouldDo();
     void filmWindow_undoWhileBrowsing_movesAsForADelete();
+    void release_clearsHistoryAndTheStackFollowingIt();
 
 private:
     void perform(WindowFixture& f, const QString& operation);
@@ -85,7 +86,7 @@ void TestUndo::perform(WindowFixture& f, const QString& operation)
     catalogue::Catalogue& c = f.catalogue;
     QUndoStack& s = f.undoStack;
     const auto cassette = [&c](const QString& name) {
-        catalogue::Cassette* found = c.findCassette(name);
+        const catalogue::Cassette* found = c.findCassette(name);
         if (!found)
             qFatal("no cassette %s", qPrintable(name));
         return found;
@@ -100,11 +101,13 @@ void TestUndo::perform(WindowFixture& f, const QString& operation)
     else if (a[0] == u"delete")
         windows::deleteCassette(s, c, *cassette(a[1]));
     else if (a[0] == u"add")
-        windows::addFilm(s, c, *cassette(a[1]), fields(a[2], a[3]));
+        windows::addFilm(s, c, *cassette(a[1]), catalogue::filmOf(fields(a[2], a[3])));
     else if (a[0] == u"insert")
-        windows::addFilm(s, c, *cassette(a[1]), fields(a[3], a[4]), cassette(a[1])->recordAt(a[2].toInt()));
+        windows::addFilm(s, c, *cassette(a[1]), catalogue::filmOf(fields(a[3], a[4])),
+                         cassette(a[1])->recordAt(a[2].toInt()));
     else if (a[0] == u"update")
-        windows::updateFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()), fields(a[3], a[4]));
+        windows::updateFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()),
+                            catalogue::filmOf(fields(a[3], a[4])));
     else if (a[0] == u"remove")
         windows::removeFilm(s, c, *cassette(a[1])->recordAt(a[2].toInt()));
     else if (a[0] == u"import")
@@ -119,7 +122,8 @@ Snapshot TestUndo::snapshot(WindowFixture& f)
     if (!catalogue::writeArchive(f.catalogue, f.archivePath()).saved)
         qFatal("cannot save %s", qPrintable(f.archivePath()));
     shot.archive = testsupport::readFileBytes(f.archivePath());
-    shot.cassettes = f.catalogue.cassettes();
+    const auto cassettes = f.catalogue.cassettes();
+    shot.cassettes.assign(cassettes.begin(), cassettes.end());
     for (const FilmRecord* r = f.catalogue.head(); r; r = r->next)
         shot.records.push_back(r);
     return shot;
@@ -276,9 +280,9 @@ void TestUndo::filmWindow_undoWhileBrowsing_movesAsForADelete()
     WindowFixture f(
         {makeRecord(u"Tape"_s, 600, u"First"_s, 30), makeRecord(u"Tape"_s, 600, u"Second"_s, 30)});
     windows::FilmWindow window(f.catalogue, f.undoStack);
-    catalogue::Cassette* tape = f.catalogue.cassettes().front();
-    const FilmRecord* added =
-        windows::addFilm(f.undoStack, f.catalogue, *tape, makeRecord({}, 0, u"Third"_s, 20));
+    const catalogue::Cassette* tape = f.catalogue.cassettes().front();
+    const FilmRecord* added = windows::addFilm(f.undoStack, f.catalogue, *tape,
+                                               catalogue::filmOf(makeRecord({}, 0, u"Third"_s, 20)));
     window.setCassette(tape, added);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -299,6 +303,23 @@ void TestUndo::filmWindow_undoWhileBrowsing_movesAsForADelete()
     QVERIFY(window.isEditing());
     window.deleteOrDiscard(); // Discard
     QVERIFY(window.undoActions()->undoAction()->isEnabled());
+}
+
+// Released records leave nothing to take back: the history forgets its entries and the stack that
+// follows it its steps, whether they were made or taken back.
+void TestUndo::release_clearsHistoryAndTheStackFollowingIt()
+{
+    WindowFixture f({makeRecord(u"Tape"_s, 600, u"First"_s, 30)});
+    windows::followHistory(f.undoStack, f.catalogue);
+    perform(f, u"create|Neu|120"_s);
+    perform(f, u"delete|Tape"_s);
+    f.undoStack.undo();
+    QCOMPARE(f.catalogue.history().count(), 2u);
+    QCOMPARE(f.undoStack.count(), 2);
+    f.catalogue.releaseAll();
+    QCOMPARE(f.catalogue.history().count(), 0u);
+    QCOMPARE(f.undoStack.count(), 0);
+    QVERIFY(!f.undoStack.canRedo());
 }
 
 QTEST_MAIN(TestUndo)

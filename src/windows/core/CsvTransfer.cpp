@@ -61,7 +61,7 @@ QString exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue)
     return outcome.status == catalogue::WriteOutcome::Written ? path : QString();
 }
 
-catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack)
+const catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack)
 {
     const QString path = ui::openFileName(parent, CsvTransfer::importTitle(), CsvTransfer::filter());
     if (path.isEmpty())

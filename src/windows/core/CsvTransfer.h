@@ -22,6 +22,6 @@ QString exportCsv(QWidget* parent, const catalogue::Catalogue& catalogue);
 // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed,
 // as one step of undoStack. Returns the first cassette the import created or added films to; null
 // when nothing was added.
-catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack);
+const catalogue::Cassette* importCsv(QWidget* parent, catalogue::Catalogue& catalogue, QUndoStack& undoStack);
 
 } // namespace windows

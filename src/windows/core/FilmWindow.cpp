@@ -150,7 +150,7 @@ void FilmWindow::changeEvent(QEvent* event)
         retranslate();
 }
 
-void FilmWindow::setCassette(catalogue::Cassette* cassette, const FilmRecord* film)
+void FilmWindow::setCassette(const catalogue::Cassette* cassette, const FilmRecord* film)
 {
     cassette_ = cassette;
     openingFilm_ = film;
@@ -219,7 +219,7 @@ void FilmWindow::setNewButtonForShift(bool shiftHeld)
 
 // The catalogue changed the cassette: a film came or went, here or elsewhere, or it was renamed. While
 // browsing the window stays on the film it shows, or where a film that went was.
-void FilmWindow::followCassette(catalogue::Cassette* cassette)
+void FilmWindow::followCassette(const catalogue::Cassette* cassette)
 {
     if (cassette != cassette_ || !cassette_)
         return;
@@ -237,10 +237,10 @@ void FilmWindow::followCassette(catalogue::Cassette* cassette)
 // A film an undo or redo brought to the cassette is shown, so that the user sees what came back.
 void FilmWindow::showReturnedFilm()
 {
-    const std::vector<FilmRecord*> before = std::exchange(beforeStep_, {});
+    const std::vector<const FilmRecord*> before = std::exchange(beforeStep_, {});
     if (!cassette_ || editing_)
         return;
-    for (FilmRecord* r : cassette_->records()) {
+    for (const FilmRecord* r : cassette_->records()) {
         if (!r->isPlaceholder() && std::find(before.begin(), before.end(), r) == before.end()) {
             filmIndex_ = cassette_->filmIndexOf(r);
             showFilm(filmIndex_, false);
@@ -249,7 +249,7 @@ void FilmWindow::showReturnedFilm()
     }
 }
 
-void FilmWindow::forgetFilm(FilmRecord* film)
+void FilmWindow::forgetFilm(const FilmRecord* film)
 {
     if (film == shown_)
         shown_ = nullptr;
@@ -260,7 +260,7 @@ void FilmWindow::forgetFilm(FilmRecord* film)
     }
 }
 
-void FilmWindow::forgetCassette(catalogue::Cassette* cassette)
+void FilmWindow::forgetCassette(const catalogue::Cassette* cassette)
 {
     if (cassette != cassette_ || !cassette_)
         return;
@@ -275,7 +275,7 @@ void FilmWindow::forgetCassette(catalogue::Cassette* cassette)
 void FilmWindow::showFilm(int index, bool editing)
 {
     // The shown film is where a new one is inserted; with no film to show it stays.
-    FilmRecord* film = index > 0 && cassette_ ? cassette_->recordAt(index) : nullptr;
+    const FilmRecord* film = index > 0 && cassette_ ? cassette_->recordAt(index) : nullptr;
     if (!film)
         index = 0;
     else

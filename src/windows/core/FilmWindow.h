@@ -14,6 +14,7 @@ class QUndoStack;
 namespace catalogue {
 class Cassette;
 class Catalogue;
+struct Film;
 struct FilmRecord;
 } // namespace catalogue
 namespace controls {
@@ -43,10 +44,10 @@ public:
 
     // The cassette to show, and the film to open on (its first film when none is given). Set before
     // every showing.
-    void setCassette(catalogue::Cassette* cassette, const catalogue::FilmRecord* film = nullptr);
-    catalogue::Cassette* cassette() const { return cassette_; }
+    void setCassette(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film = nullptr);
+    const catalogue::Cassette* cassette() const { return cassette_; }
     // The film shown; null while none is (an empty cassette, a new film being entered).
-    catalogue::FilmRecord* shownFilm() const { return shown_; }
+    const catalogue::FilmRecord* shownFilm() const { return shown_; }
 
     // Shows the index-th record of the cassette (1-based; 0 shows no film: an empty cassette, or
     // a new film being entered), browsing or editing.
@@ -89,9 +90,9 @@ private:
     void createControls();
     void retranslate();
     void setNewButtonForShift(bool shiftHeld);
-    void followCassette(catalogue::Cassette* cassette);
-    void forgetFilm(catalogue::FilmRecord* film);
-    void forgetCassette(catalogue::Cassette* cassette);
+    void followCassette(const catalogue::Cassette* cassette);
+    void forgetFilm(const catalogue::FilmRecord* film);
+    void forgetCassette(const catalogue::Cassette* cassette);
     void showReturnedFilm();
     struct InputProblem
     {
@@ -108,15 +109,15 @@ private:
 
     catalogue::Catalogue& catalogue_;
     QUndoStack& undoStack_;
-    catalogue::Cassette* cassette_ = nullptr;
+    const catalogue::Cassette* cassette_ = nullptr;
     const catalogue::FilmRecord* openingFilm_ = nullptr;
-    catalogue::FilmRecord* shown_ = nullptr;
+    const catalogue::FilmRecord* shown_ = nullptr;
     int filmIndex_ = 0;
     bool editing_ = false;
     bool newMode_ = false;
     bool insertMode_ = false;
-    catalogue::FilmRecord* edited_ = nullptr;        // the film an Edit changes
-    std::vector<catalogue::FilmRecord*> beforeStep_; // the cassette's films before an undo or redo
+    const catalogue::FilmRecord* edited_ = nullptr;        // the film an Edit changes
+    std::vector<const catalogue::FilmRecord*> beforeStep_; // the cassette's films before an undo or redo
 
     controls::FilmFields* fields_;
     QLineEdit* counterRangeEdit_;

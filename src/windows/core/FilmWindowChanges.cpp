@@ -102,8 +102,7 @@ bool FilmWindow::saveForSessionEnd()
 
 void FilmWindow::storeEditedFilm()
 {
-    FilmRecord fields{};
-    fields_->storeFilm(fields);
+    const catalogue::Film fields = fields_->enteredFilm();
     if (newMode_) {
         // Inserted, the new film takes the shown one's place, which moves one on; else it is the last.
         const FilmRecord* before = insertMode_ ? shown_ : nullptr;

@@ -68,7 +68,7 @@ void MainWindow::setCassetteDialog(CassetteDialog* dialog)
     dialog->setCassetteList(cassetteList_, cassetteModel_);
 }
 
-catalogue::Cassette* MainWindow::selectedCassette() const
+const catalogue::Cassette* MainWindow::selectedCassette() const
 {
     return cassetteModel_->cassetteAt(cassetteList_->selectedRow());
 }
@@ -243,9 +243,9 @@ void MainWindow::showCounts(int tapes, qint32 films, bool any)
         action->setEnabled(any);
 }
 
-catalogue::Cassette* MainWindow::selectedCassetteOrWarn(const QString& text)
+const catalogue::Cassette* MainWindow::selectedCassetteOrWarn(const QString& text)
 {
-    catalogue::Cassette* cassette = selectedCassette();
+    const catalogue::Cassette* cassette = selectedCassette();
     if (!cassette)
         ui::messageBox(this, text, tr("No tape selected"), ui::Icon::Warning);
     return cassette;
@@ -262,14 +262,14 @@ void MainWindow::createCassette()
 
 void MainWindow::openCassette()
 {
-    if (catalogue::Cassette* cassette =
+    if (const catalogue::Cassette* cassette =
             selectedCassetteOrWarn(tr("Please select first the tape that you want to open.")))
         Q_EMIT filmWindowRequested(cassette, nullptr);
 }
 
 void MainWindow::editCassette()
 {
-    catalogue::Cassette* cassette =
+    const catalogue::Cassette* cassette =
         selectedCassetteOrWarn(tr("Please select first the tape, that you want to edit."));
     if (!cassette)
         return;
@@ -294,7 +294,7 @@ void MainWindow::selectCassette(const catalogue::Cassette* cassette)
 
 void MainWindow::deleteCassette()
 {
-    catalogue::Cassette* cassette =
+    const catalogue::Cassette* cassette =
         selectedCassetteOrWarn(tr("Please select first the tape that you want to delete."));
     if (!cassette)
         return;

@@ -51,7 +51,7 @@ public:
     ui::ReportList* cassetteList() const { return cassetteList_; }
     CassetteListModel* cassetteModel() const { return cassetteModel_; }
     // The cassette of the selected row; null when no row is selected.
-    catalogue::Cassette* selectedCassette() const;
+    const catalogue::Cassette* selectedCassette() const;
 
     // Sets every caption in the current language; runs on every show and change of language.
     void retranslate();
@@ -91,7 +91,7 @@ public:
 
 Q_SIGNALS:
     // The film window, on a cassette and, when one is given, on one of its films.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     void searchRequested();
     void aboutRequested();
     void findSpaceRequested();
@@ -99,7 +99,7 @@ Q_SIGNALS:
     void duplicatesRequested();
     void statisticsRequested();
     // The label dialog, with the selected tape (null when none) ticked.
-    void labelsRequested(catalogue::Cassette* selected);
+    void labelsRequested(const catalogue::Cassette* selected);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -115,7 +115,7 @@ private:
     void selectCassette(const catalogue::Cassette* cassette);
     void noteWritten(const QString& text, const QString& path);
     // The selected row's cassette; null, after a warning, when no row is selected.
-    catalogue::Cassette* selectedCassetteOrWarn(const QString& text);
+    const catalogue::Cassette* selectedCassetteOrWarn(const QString& text);
 
     catalogue::Catalogue& catalogue_;
     QUndoStack& undoStack_;
@@ -139,8 +139,8 @@ private:
     QAction* sheetPdfAction_;
     QAction* listPdfAction_;
     UndoActions* undoActions_ = nullptr;
-    bool stepping_ = false;                   // an undo or redo is under way
-    catalogue::Cassette* returned_ = nullptr; // the first cassette it brought back
+    bool stepping_ = false;                         // an undo or redo is under way
+    const catalogue::Cassette* returned_ = nullptr; // the first cassette it brought back
     QAction* findSpaceAction_;
     QAction* tapeMapAction_;
     QAction* duplicatesAction_;

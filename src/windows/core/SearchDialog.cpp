@@ -183,7 +183,7 @@ SearchCriteria SearchDialog::criteria() const
 
 qsizetype SearchDialog::search()
 {
-    const std::vector<FilmRecord*> hits = catalogue::findFilms(catalogue_, criteria());
+    const std::vector<const FilmRecord*> hits = catalogue::findFilms(catalogue_, criteria());
     results_->appendFilms(hits);
 
     const auto count = qsizetype(hits.size());
@@ -196,7 +196,7 @@ qsizetype SearchDialog::search()
 
 void SearchDialog::openTape()
 {
-    if (FilmRecord* film = results_->filmAt(resultList_->selectedRow()))
+    if (const FilmRecord* film = results_->filmAt(resultList_->selectedRow()))
         Q_EMIT filmRequested(film);
 }
 

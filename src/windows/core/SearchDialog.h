@@ -50,7 +50,7 @@ public:
 
 Q_SIGNALS:
     // The film window, on this film.
-    void filmRequested(catalogue::FilmRecord* film);
+    void filmRequested(const catalogue::FilmRecord* film);
 
 protected:
     void showEvent(QShowEvent* event) override;

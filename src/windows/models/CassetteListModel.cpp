@@ -19,10 +19,10 @@ CassetteListModel::CassetteListModel(catalogue::Catalogue& catalogue, QObject* p
         endResetModel();
     });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this,
-            [this](catalogue::Cassette* cassette) { listed_.add(cassette); });
+            [this](const catalogue::Cassette* cassette) { listed_.add(cassette); });
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, &CassetteListModel::changeCassette);
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
-            [this](catalogue::Cassette* cassette) { listed_.remove(cassette); });
+            [this](const catalogue::Cassette* cassette) { listed_.remove(cassette); });
     connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, &CassetteListModel::catchUp);
 }
 
@@ -70,7 +70,7 @@ void CassetteListModel::rowRemoved()
     endRemoveRows();
 }
 
-void CassetteListModel::changeCassette(catalogue::Cassette* cassette)
+void CassetteListModel::changeCassette(const catalogue::Cassette* cassette)
 {
     // A renamed cassette is found by its new name, and may gain or lose a row by it.
     listed_.change(cassette);

@@ -34,7 +34,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     const catalogue::Catalogue& catalogue() const { return catalogue_; }
-    catalogue::Cassette* cassetteAt(int row) const { return listed_.cassetteAt(row); }
+    const catalogue::Cassette* cassetteAt(int row) const { return listed_.cassetteAt(row); }
     // The row of a cassette; -1 when it has none.
     int rowOf(const catalogue::Cassette* cassette) const { return listed_.rowOf(cassette); }
     // The row whose name equals name, letter case ignored; -1 when none.
@@ -45,7 +45,7 @@ private:
     void rowInserted() override;
     void rowAboutToBeRemoved(int row) override;
     void rowRemoved() override;
-    void changeCassette(catalogue::Cassette* cassette);
+    void changeCassette(const catalogue::Cassette* cassette);
     // After a batch: the cassettes it added or renamed take their rows, and every row its counts.
     void catchUp();
 

@@ -43,12 +43,13 @@ DuplicatesModel::DuplicatesModel(catalogue::Catalogue& catalogue, QObject* paren
     connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, later);
     connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, later);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, later);
-    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this, later](FilmRecord* film) {
-        forgetFilm(film);
-        later();
-    });
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this,
+            [this, later](const FilmRecord* film) {
+                forgetFilm(film);
+                later();
+            });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
-            [this, later](catalogue::Cassette* cassette) {
+            [this, later](const catalogue::Cassette* cassette) {
                 for (const FilmRecord* film : cassette->records())
                     forgetFilm(film);
                 later();
@@ -86,7 +87,7 @@ void DuplicatesModel::setGroups(std::vector<catalogue::DuplicateGroup> groups)
     groups_ = std::move(groups);
     placesOf_.clear();
     for (std::size_t g = 0; g < groups_.size(); ++g) {
-        const std::vector<FilmRecord*>& films = groups_[g].films;
+        const std::vector<const FilmRecord*>& films = groups_[g].films;
         for (std::size_t row = 0; row < films.size(); ++row)
             placesOf_.emplace(films[row], Place{g, row});
     }
@@ -200,12 +201,12 @@ Qt::ItemFlags DuplicatesModel::flags(const QModelIndex& index) const
                : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
+const FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != this)
         return nullptr;
     if (index.internalId() == kGroupRow) {
-        const std::vector<FilmRecord*>& films = group(index.row()).films;
+        const std::vector<const FilmRecord*>& films = group(index.row()).films;
         return films.empty() ? nullptr : films.front();
     }
     return group(int(index.internalId() - 1)).films[std::size_t(index.row())];

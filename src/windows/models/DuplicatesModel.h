@@ -49,7 +49,7 @@ public:
     int groupCount() const { return int(groups_.size()); }
     const catalogue::DuplicateGroup& group(int row) const { return groups_[std::size_t(row)]; }
     // The film of a film's row, or the first film of a group's row; null for no row.
-    catalogue::FilmRecord* filmAt(const QModelIndex& index) const;
+    const catalogue::FilmRecord* filmAt(const QModelIndex& index) const;
     // The first row of the film; invalid when it is in no group.
     QModelIndex indexOf(const catalogue::FilmRecord* film) const;
 

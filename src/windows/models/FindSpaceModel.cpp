@@ -74,7 +74,7 @@ bool FindSpaceModel::isAsking() const
     return catalogue::isValidLength(lengthMinutes_);
 }
 
-catalogue::Cassette* FindSpaceModel::cassetteAt(int row) const
+const catalogue::Cassette* FindSpaceModel::cassetteAt(int row) const
 {
     return row >= 0 && row < rowCount() ? fits_[std::size_t(row)].cassette : nullptr;
 }
@@ -113,7 +113,7 @@ void FindSpaceModel::refresh()
     endResetModel();
 }
 
-void FindSpaceModel::changeCassette(catalogue::Cassette* cassette)
+void FindSpaceModel::changeCassette(const catalogue::Cassette* cassette)
 {
     if (!finder_)
         return;
@@ -121,7 +121,7 @@ void FindSpaceModel::changeCassette(catalogue::Cassette* cassette)
     stale_ = true;
 }
 
-void FindSpaceModel::forgetCassette(catalogue::Cassette* cassette)
+void FindSpaceModel::forgetCassette(const catalogue::Cassette* cassette)
 {
     if (!finder_)
         return;

@@ -46,14 +46,14 @@ public:
     // Lists while its window is open; closed, it forgets the cassettes until it opens again.
     void setActive(bool active);
 
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it has none.
     int rowOf(const catalogue::Cassette* cassette) const;
 
 private:
     void refresh();
-    void changeCassette(catalogue::Cassette* cassette);
-    void forgetCassette(catalogue::Cassette* cassette);
+    void changeCassette(const catalogue::Cassette* cassette);
+    void forgetCassette(const catalogue::Cassette* cassette);
     void restart();
 
     catalogue::Catalogue& catalogue_;

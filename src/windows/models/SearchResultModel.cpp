@@ -19,12 +19,12 @@ SearchResultModel::SearchResultModel(catalogue::Catalogue& catalogue, QObject* p
 {
     connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, &SearchResultModel::clear);
     connect(&catalogue_, &catalogue::Catalogue::filmChanged, this, &SearchResultModel::changeFilm);
-    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this](FilmRecord* film) {
+    connect(&catalogue_, &catalogue::Catalogue::filmAboutToBeRemoved, this, [this](const FilmRecord* film) {
         if (rowsOf_.contains(film))
             removeRowsWhere([film](const FilmRecord* f) { return f == film; });
     });
     connect(&catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
-            [this](catalogue::Cassette* cassette) {
+            [this](const catalogue::Cassette* cassette) {
                 removeRowsWhere(
                     [this, cassette](const FilmRecord* f) { return catalogue_.cassetteOf(*f) == cassette; });
             });
@@ -62,7 +62,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void SearchResultModel::appendFilms(const std::vector<FilmRecord*>& films)
+void SearchResultModel::appendFilms(const std::vector<const FilmRecord*>& films)
 {
     if (films.empty())
         return;
@@ -82,12 +82,12 @@ void SearchResultModel::clear()
     endResetModel();
 }
 
-FilmRecord* SearchResultModel::filmAt(int row) const
+const FilmRecord* SearchResultModel::filmAt(int row) const
 {
     return row >= 0 && row < rowCount() ? films_[std::size_t(row)] : nullptr;
 }
 
-void SearchResultModel::changeFilm(FilmRecord* film)
+void SearchResultModel::changeFilm(const FilmRecord* film)
 {
     for (auto [it, end] = rowsOf_.equal_range(film); it != end; ++it)
         Q_EMIT dataChanged(index(*it, 0), index(*it, ColumnCount - 1), {Qt::DisplayRole});

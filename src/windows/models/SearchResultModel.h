@@ -38,19 +38,19 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Adds rows behind the ones there, one per film.
-    void appendFilms(const std::vector<catalogue::FilmRecord*>& films);
+    void appendFilms(const std::vector<const catalogue::FilmRecord*>& films);
     void clear();
-    catalogue::FilmRecord* filmAt(int row) const;
+    const catalogue::FilmRecord* filmAt(int row) const;
 
 private:
-    void changeFilm(catalogue::FilmRecord* film);
+    void changeFilm(const catalogue::FilmRecord* film);
     void removeRowsWhere(const auto& isGone);
     // Shows the tape name anew in the rows of the cassette's films.
     void changeCassette(const catalogue::Cassette* cassette);
     void reindex();
 
     catalogue::Catalogue& catalogue_;
-    std::vector<catalogue::FilmRecord*> films_;
+    std::vector<const catalogue::FilmRecord*> films_;
     // The rows of each film listed (a film found twice has two): an undo may take many films away,
     // most of them never listed, and a change finds its rows without a walk.
     QMultiHash<const catalogue::FilmRecord*, int> rowsOf_;

@@ -96,7 +96,7 @@ void TapeMapModel::setFilter(const QString& text)
     refresh();
 }
 
-Cassette* TapeMapModel::cassetteAt(int row) const
+const Cassette* TapeMapModel::cassetteAt(int row) const
 {
     return row >= 0 && row < rowCount() ? rows_[std::size_t(row)] : nullptr;
 }
@@ -114,7 +114,7 @@ void TapeMapModel::refresh()
     rowOf_.clear();
     longestHalfMinutes_ = 1;
     if (active_) {
-        for (Cassette* cassette : catalogue_.cassettes()) {
+        for (const Cassette* cassette : catalogue_.cassettes()) {
             longestHalfMinutes_ =
                 std::max({longestHalfMinutes_, 2 * qint64{cassette->length()}, cassette->usedHalfMinutes()});
             if (!filter_.isEmpty() && !cassette->name().contains(filter_, Qt::CaseInsensitive))
@@ -126,7 +126,7 @@ void TapeMapModel::refresh()
     endResetModel();
 }
 
-void TapeMapModel::forgetCassette(Cassette* cassette)
+void TapeMapModel::forgetCassette(const Cassette* cassette)
 {
     // At once: the cassette object goes when this returns. Its row stays, empty, until the change is
     // whole, so that a long undo does not shift the rows once per cassette.

@@ -37,7 +37,7 @@ public:
     void setFilter(const QString& text);
 
     // Null for a row whose cassette has just gone.
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it has none.
     int rowOf(const catalogue::Cassette* cassette) const;
     // The tape, or the filling beyond it, of the longest cassette, in half-minutes: the bars' scale.
@@ -49,7 +49,7 @@ public:
 
 private:
     void refresh();
-    void forgetCassette(catalogue::Cassette* cassette);
+    void forgetCassette(const catalogue::Cassette* cassette);
     void forgetAll();
 
     catalogue::Catalogue& catalogue_;
@@ -57,7 +57,7 @@ private:
     // A change was told that the rows do not show yet.
     bool stale_ = false;
     QString filter_;
-    std::vector<catalogue::Cassette*> rows_;
+    std::vector<const catalogue::Cassette*> rows_;
     QHash<const catalogue::Cassette*, int> rowOf_;
     qint64 longestHalfMinutes_ = 1;
 };

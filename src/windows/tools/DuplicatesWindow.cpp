@@ -142,7 +142,7 @@ void DuplicatesWindow::hideEvent(QHideEvent* event)
         model_->setActive(false);
 }
 
-catalogue::FilmRecord* DuplicatesWindow::selectedFilm() const
+const catalogue::FilmRecord* DuplicatesWindow::selectedFilm() const
 {
     const QModelIndexList rows = groupView_->selectionModel()->selectedRows();
     return rows.isEmpty() ? nullptr : model_->filmAt(rows.constFirst());
@@ -150,7 +150,7 @@ catalogue::FilmRecord* DuplicatesWindow::selectedFilm() const
 
 void DuplicatesWindow::openFilm()
 {
-    catalogue::FilmRecord* film = selectedFilm();
+    const catalogue::FilmRecord* film = selectedFilm();
     if (!film)
         return;
     Q_EMIT filmWindowRequested(catalogue_.cassetteOf(*film), film);

@@ -35,11 +35,11 @@ public:
 
     DuplicatesModel* model() const { return model_; }
     QTreeView* groupView() const { return groupView_; }
-    catalogue::FilmRecord* selectedFilm() const;
+    const catalogue::FilmRecord* selectedFilm() const;
 
 Q_SIGNALS:
     // The film window, on a cassette and the film it opens on.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,7 +58,7 @@ private:
     QPushButton* openButton_;
     QPushButton* closeButton_;
     // The film selected while the groups are made anew, to be selected again.
-    catalogue::FilmRecord* keptSelection_ = nullptr;
+    const catalogue::FilmRecord* keptSelection_ = nullptr;
     bool placed_ = false;
 };
 

@@ -190,7 +190,7 @@ void FindSpaceWindow::showCount()
     ui::nameAfterLabel(fitList_, *countLabel_);
 }
 
-catalogue::Cassette* FindSpaceWindow::selectedCassette() const
+const catalogue::Cassette* FindSpaceWindow::selectedCassette() const
 {
     return model_->cassetteAt(fitList_->selectedRow());
 }
@@ -198,7 +198,7 @@ catalogue::Cassette* FindSpaceWindow::selectedCassette() const
 void FindSpaceWindow::openCassette()
 {
     // On its last film: the counter range shows where the recording starts, and New has the focus.
-    catalogue::Cassette* cassette = selectedCassette();
+    const catalogue::Cassette* cassette = selectedCassette();
     if (!cassette)
         return;
     Q_EMIT filmWindowRequested(cassette, catalogue::lastFilm(*cassette));

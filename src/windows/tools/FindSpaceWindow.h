@@ -40,11 +40,11 @@ public:
 
     FindSpaceModel* model() const { return model_; }
     ui::ReportList* fitList() const { return fitList_; }
-    catalogue::Cassette* selectedCassette() const;
+    const catalogue::Cassette* selectedCassette() const;
 
 Q_SIGNALS:
     // The film window, on a cassette and the film it opens on.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,7 +68,7 @@ private:
     QPushButton* openButton_;
     QPushButton* closeButton_;
     // The cassette selected while the rows are made anew, to be selected again.
-    catalogue::Cassette* keptSelection_ = nullptr;
+    const catalogue::Cassette* keptSelection_ = nullptr;
     bool asking_ = false;
     bool placed_ = false;
 };

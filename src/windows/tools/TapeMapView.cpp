@@ -46,12 +46,13 @@ TapeMapView::TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent)
         Q_EMIT rowsChanged();
     });
     // The cursor and a press let go of a cassette as it goes.
-    connect(&catalogue, &catalogue::Catalogue::cassetteAboutToBeRemoved, this, [this](Cassette* cassette) {
-        if (cursorCassette_ == cassette)
-            cursorCassette_ = nullptr;
-        if (pressed_.cassette == cassette)
-            pressed_ = {};
-    });
+    connect(&catalogue, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
+            [this](const Cassette* cassette) {
+                if (cursorCassette_ == cassette)
+                    cursorCassette_ = nullptr;
+                if (pressed_.cassette == cassette)
+                    pressed_ = {};
+            });
     connect(&catalogue, &catalogue::Catalogue::catalogueReset, this, [this] {
         cursorCassette_ = nullptr;
         pressed_ = {};
@@ -87,7 +88,7 @@ int TapeMapView::rowCount() const
     return model_->rowCount();
 }
 
-Cassette* TapeMapView::cassetteAt(int row) const
+const Cassette* TapeMapView::cassetteAt(int row) const
 {
     return model_->cassetteAt(row);
 }
@@ -111,7 +112,7 @@ void TapeMapView::updateGeometries()
 TapeMapView::Spot TapeMapView::spotAt(QPoint point) const
 {
     const QModelIndex index = indexAt(point);
-    Cassette* const cassette = index.isValid() ? cassetteAt(index.row()) : nullptr;
+    const Cassette* const cassette = index.isValid() ? cassetteAt(index.row()) : nullptr;
     if (!cassette)
         return {};
     const TapeMapGeometry g(viewport()->width(), fontMetrics(), model_->longestHalfMinutes());

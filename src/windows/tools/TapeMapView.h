@@ -29,8 +29,8 @@ public:
     // name and the free rest).
     struct Spot
     {
-        catalogue::Cassette* cassette = nullptr;
-        catalogue::FilmRecord* film = nullptr;
+        const catalogue::Cassette* cassette = nullptr;
+        const catalogue::FilmRecord* film = nullptr;
     };
 
     explicit TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent = nullptr);
@@ -40,7 +40,7 @@ public:
     // Shows only the cassettes whose names contain text, letter case ignored; every one for "".
     void setFilter(const QString& text);
     int rowCount() const;
-    catalogue::Cassette* cassetteAt(int row) const;
+    const catalogue::Cassette* cassetteAt(int row) const;
     // The row of a cassette; -1 when it is not shown.
     int rowOf(const catalogue::Cassette* cassette) const;
     int rowHeight() const;
@@ -56,7 +56,7 @@ public:
 
 Q_SIGNALS:
     // The film window, on a cassette and the film it opens on.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     // The rows shown changed: another filter, or cassettes came or went.
     void rowsChanged();
 
@@ -83,7 +83,7 @@ private:
     TapeMapDelegate* delegate_;
     // The keyboard cursor: a cassette, and a film's place on it (its film count: the free rest). Kept
     // by cassette, so that it stays where it was when the rows are made anew.
-    catalogue::Cassette* cursorCassette_ = nullptr;
+    const catalogue::Cassette* cursorCassette_ = nullptr;
     Spot pressed_;
 };
 

@@ -32,7 +32,7 @@ public:
 
 Q_SIGNALS:
     // The film window, on a cassette and the film it opens on.
-    void filmWindowRequested(catalogue::Cassette* cassette, catalogue::FilmRecord* film);
+    void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
     void showEvent(QShowEvent* event) override;

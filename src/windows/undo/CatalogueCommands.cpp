@@ -1,12 +1,11 @@
 #include "windows/undo/CatalogueCommands.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Film.h"
 #include "catalogue/RecordText.h"
 #include "exchange/CsvImport.h"
 
 #include <QUndoStack>
-
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +26,8 @@ QString shown(const QString& name)
 
 CatalogueCommand::CatalogueCommand(catalogue::Catalogue& catalogue, Kind kind, const QString& subject,
                                    const QString& other)
-    : catalogue_(catalogue), kind_(kind), subject_(subject), other_(other)
+    : catalogue_(catalogue), entry_(catalogue.history().index()), kind_(kind), subject_(subject),
+      other_(other)
 {}
 
 CatalogueCommand::~CatalogueCommand() = default;
@@ -69,7 +69,7 @@ QString CatalogueCommand::description() const
 
 void CatalogueCommand::push(QUndoStack& stack, std::unique_ptr<CatalogueCommand> command)
 {
-    if (command->change_.isEmpty())
+    if (command->catalogue_.history().index() != command->entry_ + 1)
         return;
     command->made_ = true;
     stack.push(command.release());
@@ -77,11 +77,9 @@ void CatalogueCommand::push(QUndoStack& stack, std::unique_ptr<CatalogueCommand>
 
 void CatalogueCommand::undo()
 {
-    // An import takes back or brings again thousands of records: the lists answer once.
-    std::optional<catalogue::Catalogue::Batch> batch;
-    if (kind_ == Kind::Import)
-        batch.emplace(catalogue_);
-    catalogue_.revert(change_);
+    catalogue::History& history = catalogue_.history();
+    if (history.index() == entry_ + 1)
+        history.undo();
 }
 
 void CatalogueCommand::redo()
@@ -90,31 +88,35 @@ void CatalogueCommand::redo()
         made_ = false;
         return;
     }
-    std::optional<catalogue::Catalogue::Batch> batch;
-    if (kind_ == Kind::Import)
-        batch.emplace(catalogue_);
-    catalogue_.reapply(change_);
+    catalogue::History& history = catalogue_.history();
+    if (history.index() == entry_)
+        history.redo();
 }
 
-catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const QString& name,
-                                    int length)
+void followHistory(QUndoStack& stack, catalogue::Catalogue& catalogue)
+{
+    QObject::connect(&catalogue, &catalogue::Catalogue::historyCleared, &stack, &QUndoStack::clear);
+}
+
+const catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                                          const QString& name, int length)
 {
     using Kind = CatalogueCommand::Kind;
     auto command =
         std::make_unique<CatalogueCommand>(catalogue, Kind::CreateCassette, catalogue::storedTapeName(name));
-    catalogue::Cassette* const cassette = catalogue.createCassette(name, length, &command->change());
+    const catalogue::Cassette* const cassette = catalogue.createCassette(name, length);
     CatalogueCommand::push(stack, std::move(command));
     return cassette;
 }
 
-void editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::Cassette& cassette,
+void editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette,
                   const QString& name, int length)
 {
     using Kind = CatalogueCommand::Kind;
     const QString oldName = cassette.name();
     const int oldLength = cassette.length();
     auto command = std::make_unique<CatalogueCommand>(catalogue, Kind::EditCassette);
-    catalogue.renameCassette(cassette, name, length, &command->change());
+    catalogue.renameCassette(cassette, name, length);
     // Named after what the user changed: the name, else the length.
     if (cassette.name() != oldName)
         command->setDescription(Kind::RenameCassette, oldName, cassette.name());
@@ -124,41 +126,42 @@ void editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue:
     CatalogueCommand::push(stack, std::move(command));
 }
 
-void deleteCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::Cassette& cassette)
+void deleteCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette)
 {
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::DeleteCassette,
                                                       cassette.name());
-    catalogue.removeCassette(cassette, &command->change());
+    catalogue.removeCassette(cassette);
     CatalogueCommand::push(stack, std::move(command));
 }
 
-catalogue::FilmRecord* addFilm(QUndoStack& stack, catalogue::Catalogue& catalogue,
-                               catalogue::Cassette& cassette, const catalogue::FilmRecord& fields,
-                               const catalogue::FilmRecord* before)
+const catalogue::FilmRecord* addFilm(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                                     const catalogue::Cassette& cassette, const catalogue::Film& film,
+                                     const catalogue::FilmRecord* before)
 {
     using Kind = CatalogueCommand::Kind;
+    // Named as stored: cut to its field.
     auto command = std::make_unique<CatalogueCommand>(catalogue, before ? Kind::InsertFilm : Kind::AddFilm,
-                                                      catalogue::text(fields.filmName));
-    catalogue::FilmRecord* const film = catalogue.addFilm(cassette, fields, before, &command->change());
+                                                      catalogue::text(catalogue::filmFields(film).filmName));
+    const catalogue::FilmRecord* const added = catalogue.addFilm(cassette, film, before);
     CatalogueCommand::push(stack, std::move(command));
-    return film;
+    return added;
 }
 
-void updateFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::FilmRecord& film,
-                const catalogue::FilmRecord& fields)
+void updateFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::FilmRecord& record,
+                const catalogue::Film& film)
 {
     // Named as the user knew it before the change.
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::EditFilm,
-                                                      catalogue::text(film.filmName));
-    catalogue.updateFilm(film, fields, &command->change());
+                                                      catalogue::text(record.filmName));
+    catalogue.updateFilm(record, film);
     CatalogueCommand::push(stack, std::move(command));
 }
 
-void removeFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, catalogue::FilmRecord& film)
+void removeFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::FilmRecord& film)
 {
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::DeleteFilm,
                                                       catalogue::text(film.filmName));
-    catalogue.removeFilm(film, &command->change());
+    catalogue.removeFilm(film);
     CatalogueCommand::push(stack, std::move(command));
 }
 
@@ -166,7 +169,7 @@ void applyImport(QUndoStack& stack, catalogue::Catalogue& catalogue, exchange::I
                  const QString& fileName, const catalogue::Progress& progress)
 {
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::Import, fileName);
-    exchange::applyImport(catalogue, std::move(plan), &command->change(), progress);
+    exchange::applyImport(catalogue, std::move(plan), progress);
     CatalogueCommand::push(stack, std::move(command));
 }
 
