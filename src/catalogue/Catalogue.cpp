@@ -28,66 +28,6 @@ template <typename T> void roomForOne(std::vector<T>& v)
 
 } // namespace
 
-std::string_view tapeNameBytes(const FilmRecord& r)
-{
-    return {r.tapeName.chars, std::min(std::size_t{r.tapeName.length}, std::size_t(kTapeNameCapacity))};
-}
-
-bool sameTape(const FilmRecord& a, const FilmRecord& b)
-{
-    return tapeNameBytes(a) == tapeNameBytes(b);
-}
-
-int timeFactor(const FilmRecord& r)
-{
-    return ((r.longplay ^ 1) & 0x7F) + 1;
-}
-
-int remainingMinutes(int tapeLength, qint64 usedHalfMinutes)
-{
-    // 64-bit: a damaged archive may hold more film time than 32 bits can count.
-    const qint64 remaining = (2 * qint64{tapeLength} - usedHalfMinutes) / 2; // rounds toward zero
-    return static_cast<int>(
-        std::clamp<qint64>(remaining, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-void copyFilmFields(FilmRecord& to, const FilmRecord& from)
-{
-    to.filmName = from.filmName;
-    to.filmLength = from.filmLength;
-    to.year = from.year;
-    to.country = from.country;
-    to.director = from.director;
-    to.genre = from.genre;
-    std::memcpy(to.actors, from.actors, sizeof to.actors);
-    std::memcpy(to.story, from.story, sizeof to.story);
-    to.longplay = from.longplay;
-    to.blackWhite = from.blackWhite;
-    to.seen = from.seen;
-    to.deletable = from.deletable;
-}
-
-Catalogue::Batch::Batch(Catalogue& catalogue, bool holdsBack) : catalogue_(catalogue), holdsBack_(holdsBack)
-{
-    ++catalogue_.scopesOpen_;
-    if (holdsBack_) {
-        ++catalogue_.batchesHolding_;
-        catalogue_.batched_ = true;
-    }
-}
-
-Catalogue::Batch::~Batch()
-{
-    if (holdsBack_)
-        --catalogue_.batchesHolding_;
-    if (--catalogue_.scopesOpen_ > 0)
-        return;
-    const bool batched = std::exchange(catalogue_.batched_, false);
-    if (batched)
-        Q_EMIT catalogue_.batchFinished();
-    Q_EMIT catalogue_.changesFinished();
-}
-
 Catalogue::Catalogue(QObject* parent) : QObject(parent) {}
 
 Catalogue::~Catalogue()
@@ -519,8 +459,9 @@ void Catalogue::removeFilm(const FilmRecord& record)
         return;
     }
     // The cassette's only film: its record stays as the empty cassette's placeholder.
+    Change::Image image(film);
     Q_EMIT filmAboutToBeRemoved(&film);
-    change.steps_.emplace_back(Change::Image(film));
+    change.steps_.emplace_back(std::move(image));
     countFilm(film, -1);
     cassette->count(film, -1);
     film.filmLength = 0;

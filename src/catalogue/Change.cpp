@@ -186,15 +186,15 @@ void Catalogue::swapImage(Change::Image& image, Notes& notes)
     Cassette* const cassette = ownCassetteOf(r);
     Q_ASSERT(cassette);
     quint16 nextLength = 0;
-    std::memcpy(&nextLength, image.bytes.data() + offsetof(FilmRecord, filmLength), sizeof nextLength);
+    std::memcpy(&nextLength, image.bytes->data() + offsetof(FilmRecord, filmLength), sizeof nextLength);
     if (!r.isPlaceholder() && nextLength == 0)
         Q_EMIT filmAboutToBeRemoved(&r);
     cassette->count(r, -1);
     countFilm(r, -1);
     std::array<char, kRecordSize> current;
     std::memcpy(current.data(), &r, kRecordSize);
-    std::memcpy(static_cast<void*>(&r), image.bytes.data(), kRecordSize);
-    image.bytes = current;
+    std::memcpy(static_cast<void*>(&r), image.bytes->data(), kRecordSize);
+    *image.bytes = current;
     cassette->count(r, +1);
     countFilm(r, +1);
     // The name within its length stays: only bytes beyond it, or the film's, differ.

@@ -66,9 +66,13 @@ private:
     // A record's whole image, swapped with the one the record carries at every revert and reapply.
     struct Image
     {
-        explicit Image(FilmRecord& r) : record(&r) { std::memcpy(bytes.data(), &r, kRecordSize); }
+        explicit Image(FilmRecord& r) : record(&r), bytes(std::make_unique<std::array<char, kRecordSize>>())
+        {
+            std::memcpy(bytes->data(), &r, kRecordSize);
+        }
         FilmRecord* record;
-        std::array<char, kRecordSize> bytes;
+        // Apart from the step, so that the list of an import's thousands of steps stays small to grow.
+        std::unique_ptr<std::array<char, kRecordSize>> bytes;
     };
     struct TapeFields
     {
