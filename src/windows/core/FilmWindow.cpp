@@ -105,10 +105,19 @@ void FilmWindow::createControls()
     onClick(deleteButton_, &FilmWindow::deleteOrDiscard);
     connect(navigation_, &controls::NavigationBar::stepRequested, this,
             [this](controls::NavigationBar::Step step) {
-                static constexpr void (FilmWindow::*kSteps[])() = {
-                    &FilmWindow::showFirstFilm, &FilmWindow::showPreviousFilm, &FilmWindow::showNextFilm,
-                    &FilmWindow::showLastFilm};
-                ui::guarded(this, [&] { (this->*kSteps[int(step)])(); });
+                using Step = controls::NavigationBar::Step;
+                ui::guarded(this, [this, step] {
+                    switch (step) {
+                    case Step::First:
+                        return showFirstFilm();
+                    case Step::Previous:
+                        return showPreviousFilm();
+                    case Step::Next:
+                        return showNextFilm();
+                    case Step::Last:
+                        return showLastFilm();
+                    }
+                });
             });
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
 
