@@ -109,6 +109,8 @@ private Q_SLOTS:
     void newOrRenamed_selectsItsRowInView_data();
     void newOrRenamed_selectsItsRowInView();
     void shiftF10_opensTheListMenuAtTheSelectedRow();
+    void listMenu_eachEntryHasItsOwnAccelerator_data();
+    void listMenu_eachEntryHasItsOwnAccelerator();
 };
 
 void TestMainWindow::statusBar_countsTapesAndFilmsInBothLanguages_data()
@@ -649,6 +651,33 @@ void TestMainWindow::shiftF10_opensTheListMenuAtTheSelectedRow()
     const QRect row = f.list()->visualRect(f.list()->model()->index(1, 0));
     QCOMPARE(menu->pos(), f.list()->viewport()->mapToGlobal(row.bottomLeft()));
     menu->close();
+}
+
+void TestMainWindow::listMenu_eachEntryHasItsOwnAccelerator_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(ui::kEnglish);
+    QTest::newRow("German") << int(ui::kGerman);
+}
+
+void TestMainWindow::listMenu_eachEntryHasItsOwnAccelerator()
+{
+    QFETCH(int, language);
+    ui::setLanguage(quint8(language));
+    WindowFixture f({makeRecord(u"A"_s, 100, u"a1"_s, 10)});
+    f.mainWindow->show(); // the captions take the program's language at the first show
+    QHash<QChar, QString> taken;
+    for (const QAction* action : f.mainWindow->listMenu()->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString text = action->text();
+        const qsizetype at = QString(text).replace(u"&&"_s, u"__"_s).indexOf(u'&');
+        QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
+        const QChar key = text.at(at + 1).toLower();
+        QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + u" / "_s + text));
+        taken.insert(key, text);
+    }
+    QVERIFY(taken.size() >= 10);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1705,7 +1705,7 @@
         <translation>Band&amp;übersicht...</translation>
     </message>
     <message>
-        <source>D&amp;uplicates...</source>
+        <source>Dupli&amp;cates...</source>
         <translation>D&amp;oppelte Filme...</translation>
     </message>
     <message>

@@ -1705,7 +1705,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>D&amp;uplicates...</source>
+        <source>Dupli&amp;cates...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -211,7 +211,7 @@ void MainWindow::retranslate()
     undoActions_->retranslate();
     findSpaceAction_->setText(tr("Find &space..."));
     tapeMapAction_->setText(tr("Tape &map..."));
-    duplicatesAction_->setText(tr("D&uplicates..."));
+    duplicatesAction_->setText(tr("Dupli&cates..."));
     statisticsAction_->setText(tr("S&tatistics..."));
     labelsAction_->setText(tr("Print la&bels..."));
     fitColumns();
