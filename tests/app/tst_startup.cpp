@@ -162,11 +162,14 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
 
     // The about box switches the language; the main window follows once it is closed.
     testsupport::ModalScript modal;
-    modal.queueShown<app::AboutDialog>([](app::AboutDialog* aboutDialog) {
+    modal.queueShown<app::AboutDialog>([&mainWindow](app::AboutDialog* aboutDialog) {
         QCOMPARE(aboutDialog->windowTitle(), u"Info über reelMINDER/32 2.01"_s);
         widget<QPushButton>(aboutDialog, u"languageButton"_s)->click();
         QCOMPARE(aboutDialog->windowTitle(), u"Info about reelMINDER/32 2.01"_s);
         QCOMPARE(widget<QPushButton>(aboutDialog, u"languageButton"_s)->text(), u"Language Selection"_s);
+        // Not while the box is open: the main window keeps its language until then.
+        QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
+        QCOMPARE(mainWindow.cassetteList()->columnCaption(0), u"Kassette"_s);
         widget<QPushButton>(aboutDialog, u"okButton"_s)->click();
     });
     modal.queueShown<app::LanguageDialog>([](app::LanguageDialog* languageDialog) {
@@ -179,6 +182,7 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     QCOMPARE(ui::language(), quint8(0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), 0);
     QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
+    QCOMPARE(mainWindow.cassetteList()->columnCaption(0), u"Tape"_s);
     QCOMPARE(widget<QLabel>(&mainWindow, u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 }
 

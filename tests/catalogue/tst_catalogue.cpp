@@ -180,10 +180,13 @@ void TestCatalogue::addFilm_placedWhereAsked_data()
     QTest::newRow("before an inner film")
         << three << "C" << u"c2"_s
         << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:new"_s, u"C:c2"_s};
-    // A cassette split by the archive: behind its last record, so that it is its last film.
+    // A cassette split by the archive: behind the run its first record starts.
     QTest::newRow("split cassette") << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"C:c1"_s} << u"A"_s
                                     << u""_s
-                                    << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"A:new"_s, u"C:c1"_s};
+                                    << QStringList{u"A:a1"_s, u"A:new"_s, u"B:b1"_s, u"A:a2"_s, u"C:c1"_s};
+    QTest::newRow("split by a name in other case")
+        << QStringList{u"abc:x1"_s, u"abc:x2"_s, u"ABC:y1"_s, u"abc:x3"_s} << u"abc"_s << u""_s
+        << QStringList{u"abc:x1"_s, u"abc:x2"_s, u"abc:new"_s, u"ABC:y1"_s, u"abc:x3"_s};
     QTest::newRow("empty cassette") << QStringList{u"A:a1"_s, u"E:"_s, u"C:c1"_s} << u"E"_s << u""_s
                                     << QStringList{u"A:a1"_s, u"E:new"_s, u"C:c1"_s};
 }
