@@ -446,6 +446,36 @@ void Catalogue::appendFilms(const Cassette& target, std::vector<std::unique_ptr<
     }
 }
 
+void Catalogue::replaceRecords(std::vector<std::unique_ptr<FilmRecord>> records)
+{
+    const Batch operation(*this);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    ensureIndexed();
+    std::vector<FilmRecord*> old;
+    old.reserve(std::size_t(recordCount_));
+    for (const FilmRecord* r = head_; r; r = r->next)
+        old.push_back(&own(*r));
+    roomFor(change.steps_, 2);
+    Change::Records added{true, {}, {}};
+    added.records.reserve(records.size());
+    Notes notes;
+    Change::Taken taken = takeOut(old, notes);
+    change.steps_.emplace_back(Change::Records{false, std::move(old), std::move(taken)});
+    // Filed in the history before the first record comes: should memory run out on the way, an undo
+    // still takes back exactly what came.
+    std::vector<FilmRecord*>& came =
+        std::get<Change::Records>(change.steps_.emplace_back(std::move(added))).records;
+    for (std::unique_ptr<FilmRecord>& record : records) {
+        file(record.get(), nullptr);
+        FilmRecord* const r = record.release();
+        link(r, nullptr);
+        countFilm(*r, +1);
+        came.push_back(r);
+    }
+    tell(notes);
+}
+
 void Catalogue::updateFilm(const FilmRecord& record, const Film& film)
 {
     const Batch operation(*this, false);

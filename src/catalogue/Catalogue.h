@@ -135,6 +135,9 @@ public:
     // placeholder of an empty cassette), each taking the cassette's name and length: many at once,
     // told once.
     void appendFilms(const Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films);
+    // Every record goes and records take their place, in their order, as one operation that an undo
+    // takes back: an earlier save brought back. Told as a batch.
+    void replaceRecords(std::vector<std::unique_ptr<FilmRecord>> records);
     // Gives a film new fields; its cassette's name and length stay.
     void updateFilm(const FilmRecord& record, const Film& film);
     // Takes a film away; the last film of a cassette stays as its placeholder.
