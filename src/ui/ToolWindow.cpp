@@ -157,17 +157,16 @@ bool ToolWindow::restorePlace()
     return true;
 }
 
-// A screen the window was left on may have gone, or grown smaller, since.
+// A screen the window was left on may have gone, or grown smaller, since: it comes back whole on the
+// screen that holds its middle, else on its companion's.
 void ToolWindow::keepOnScreen()
 {
     const QMargins frame = frameMarginsOf(this);
     const QRect outer = geometry().marginsAdded(frame);
     const QScreen* screen = QGuiApplication::screenAt(outer.center());
-    if (screen && screen->availableGeometry().contains(outer.topLeft() + QPoint(frame.left(), frame.top())))
-        return;
     if (!screen)
         screen = companion_ ? companion_->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!screen || screen->availableGeometry().contains(outer))
         return;
     const QRect area = screen->availableGeometry();
     resize(size().boundedTo(area.size().shrunkBy(frame)));

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 using testsupport::makeRecord;
@@ -25,6 +27,17 @@ std::vector<catalogue::FilmRecord> twoCassettes()
     return {makeRecord(u"Erste Kassette"_s, 180, u"Nur auf der ersten"_s, 90),
             makeRecord(u"Zweite Kassette"_s, 240, u"Der dritte Mann"_s, 104),
             makeRecord(u"Zweite Kassette"_s, 240, u"Spiel mir das Lied vom Tod"_s, 60, 1)};
+}
+
+// A catalogue list of several pages.
+std::vector<catalogue::FilmRecord> severalPages()
+{
+    std::vector<catalogue::FilmRecord> records = twoCassettes();
+    for (int c = 0; c < 30; ++c) {
+        for (int f = 0; f < 10; ++f)
+            records.push_back(makeRecord(u"Kassette %1"_s.arg(c), 1200, u"Film %1-%2"_s.arg(c).arg(f), 90));
+    }
+    return records;
 }
 
 } // namespace
@@ -41,6 +54,9 @@ private Q_SLOTS:
     void sheetCommands_withoutSelection_warnAndOpenNothing_data();
     void sheetCommands_withoutSelection_warnAndOpenNothing();
     void catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPages();
+    void preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField_data();
+    void preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField();
+    void previewAtSmallZoom_setsPagesSideBySide_andStepsThroughThem();
 
 private:
     QTemporaryDir home_;
@@ -168,6 +184,82 @@ void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPage
     QCOMPARE(lastShown, pages - 1 - (pages - 1) % 3);
     QVERIFY2(keptAtMost >= 2 && keptAtMost <= 5, qPrintable(QString::number(keptAtMost)));
     QCOMPARE(testsupport::pdfText(printed).split(u'\f', Qt::SkipEmptyParts), pdfPages);
+}
+
+void TestSheetOutput::preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField_data()
+{
+    QTest::addColumn<quint8>("language");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("fromLast");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Ctrl+End") << ui::kEnglish << int(Qt::Key_End) << false
+                              << u"Print preview – Catalogue list"_s;
+    QTest::newRow("Ctrl+Home, German")
+        << ui::kGerman << int(Qt::Key_Home) << true << u"Druckvorschau – Katalogliste"_s;
+}
+
+void TestSheetOutput::preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField()
+{
+    QFETCH(quint8, language);
+    QFETCH(int, key);
+    QFETCH(bool, fromLast);
+    QFETCH(QString, title);
+    const testsupport::TempSettings settings;
+    WindowFixture f(severalPages());
+    ui::setLanguage(language);
+    f.mainWindow->retranslate();
+    testsupport::ModalScript modal;
+    int pages = 0;
+    int reached = -1;
+    QString shownTitle;
+    modal.queue([&](QDialog* dialog) -> int {
+        auto* preview = qobject_cast<windows::DocumentPreview*>(dialog);
+        preview->show();
+        pages = preview->pageCount();
+        preview->showPage(fromLast ? pages - 1 : 0);
+        auto* field = testsupport::widget<QSpinBox>(preview, u"pageSpin"_s);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key(key), Qt::ControlModifier);
+        reached = preview->currentPage();
+        shownTitle = preview->windowTitle();
+        preview->hide();
+        return int(QDialog::Rejected);
+    });
+    testsupport::widget<QAction>(f.mainWindow.get(), u"printListAction"_s)->trigger();
+    QVERIFY(pages > 2);
+    QCOMPARE(reached, fromLast ? 0 : pages - 1);
+    QCOMPARE(shownTitle, title);
+}
+
+void TestSheetOutput::previewAtSmallZoom_setsPagesSideBySide_andStepsThroughThem()
+{
+    const testsupport::TempSettings settings;
+    WindowFixture f(severalPages());
+    f.mainWindow->retranslate();
+    testsupport::ModalScript modal;
+    int columns = 0;
+    QList<int> stepped;
+    modal.queue([&](QDialog* dialog) -> int {
+        auto* preview = qobject_cast<windows::DocumentPreview*>(dialog);
+        preview->resize(900, 700);
+        preview->show();
+        windows::PageView* view = preview->pageView();
+        view->setZoom(0.25);
+        columns = view->columnCount();
+        // Next goes along the row, then on to the next row.
+        for (int step = 0; step <= columns; ++step) {
+            stepped += preview->currentPage();
+            testsupport::widget<QPushButton>(preview, u"nextPageButton"_s)->click();
+        }
+        preview->hide();
+        return int(QDialog::Rejected);
+    });
+    testsupport::widget<QAction>(f.mainWindow.get(), u"printListAction"_s)->trigger();
+    QVERIFY2(columns > 1, qPrintable(QString::number(columns)));
+    QList<int> expected;
+    for (int page = 0; page <= columns; ++page)
+        expected += page;
+    QCOMPARE(stepped, expected);
 }
 
 QTEST_MAIN(TestSheetOutput)

@@ -1256,8 +1256,8 @@
         </translation>
     </message>
     <message>
-        <source>No tape is that long: lengths go up to %L1 minutes.</source>
-        <translation>Kein Band ist so lang: Längen reichen bis %L1 Minuten.</translation>
+        <source>No tape is that long: lengths go up to %1 minutes.</source>
+        <translation>Kein Band ist so lang: Längen reichen bis %1 Minuten.</translation>
     </message>
 </context>
 <context>

@@ -1256,7 +1256,7 @@
         </translation>
     </message>
     <message>
-        <source>No tape is that long: lengths go up to %L1 minutes.</source>
+        <source>No tape is that long: lengths go up to %1 minutes.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/Language.h"
 #include "ui/ReportList.h"
 #include "windows/models/FindSpaceModel.h"
 
@@ -187,8 +188,8 @@ void FindSpaceWindow::showCount()
 {
     const int fits = model_->rowCount();
     if (model_->isTooLong())
-        countLabel_->setText(
-            tr("No tape is that long: lengths go up to %L1 minutes.").arg(catalogue::kLargestNumber));
+        countLabel_->setText(tr("No tape is that long: lengths go up to %1 minutes.")
+                                 .arg(ui::localeOf(ui::language()).toString(catalogue::kLargestNumber)));
     else if (!model_->isAsking())
         countLabel_->setText(tr("Enter the length of the recording in minutes."));
     else if (fits == 0)
