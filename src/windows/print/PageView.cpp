@@ -172,21 +172,24 @@ int PageView::currentPage() const
     const double step = pageStep();
     const int columns = columnCount();
     const int rows = rowCount();
+    const auto shownHeight = [this, columns](int row) {
+        const QRectF rect = pageRect(row * columns);
+        return std::min(rect.bottom(), double(viewport()->height())) - std::max(rect.top(), 0.0);
+    };
     int best = std::clamp(int(verticalScrollBar()->value() / step), 0, rows - 1);
     double bestHeight = 0;
     for (int row = best; row < rows; ++row) {
-        const QRectF rect = pageRect(row * columns);
-        if (rect.top() >= viewport()->height())
+        if (pageRect(row * columns).top() >= viewport()->height())
             break;
-        const double height =
-            std::min(rect.bottom(), double(viewport()->height())) - std::max(rect.top(), 0.0);
+        const double height = shownHeight(row);
         if (height > bestHeight + 0.5) {
             best = row;
             bestHeight = height;
         }
     }
+    // The page last shown stays current while its row is in view as much as any.
     const int chosen = std::clamp(chosenPage_, 0, document_->pageCount() - 1);
-    return chosen / columns == best ? chosen : best * columns;
+    return shownHeight(chosen / columns) >= bestHeight - 0.5 ? chosen : best * columns;
 }
 
 void PageView::showPage(int page)
