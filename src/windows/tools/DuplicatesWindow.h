@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ToolWindow.h"
 
 class QLabel;
 class QModelIndex;
@@ -21,7 +21,7 @@ class DuplicatesModel;
 // cassette and place on the tape. Enter, Open or a double click asks for the film window on the
 // selected film (on a group's row, its first film). Non-modal; it follows the catalogue and never
 // changes a record.
-class DuplicatesWindow final : public QDialog
+class DuplicatesWindow final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DuplicatesWindow)
@@ -42,6 +42,7 @@ Q_SIGNALS:
     void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
+    QSize preferredSize() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -59,7 +60,6 @@ private:
     QPushButton* closeButton_;
     // The film selected while the groups are made anew, to be selected again.
     const catalogue::FilmRecord* keptSelection_ = nullptr;
-    bool placed_ = false;
 };
 
 } // namespace windows
