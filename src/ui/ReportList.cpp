@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -124,6 +125,17 @@ void ReportList::focusInEvent(QFocusEvent* event)
     // no current row, Down selects the first.
     if (!selectionModel()->hasSelection() && currentIndex().isValid())
         selectionModel()->clearCurrentIndex();
+}
+
+void ReportList::keyPressEvent(QKeyEvent* event)
+{
+    // With no current row, Space chooses the first, as Down does.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && !currentIndex().isValid() &&
+        rowCount() > 0) {
+        setSelectedRow(0);
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void ReportList::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)

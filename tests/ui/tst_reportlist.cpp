@@ -188,7 +188,7 @@ private Q_SLOTS:
     }
 
     // A list that takes the focus with nothing selected shows no row as focused or chosen: no frame, no
-    // tint of the selection colour. Down then selects the first row.
+    // tint of the selection colour. Down, or Space, then selects the first row.
     void focusedRowWithoutSelection_looksUnselected()
     {
         ShownRows shown;
@@ -219,6 +219,10 @@ private Q_SLOTS:
         }
 
         QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.selectedRow(), 0);
+        list.selectionModel()->clear();
+        list.selectionModel()->clearCurrentIndex();
+        QTest::keyClick(&list, Qt::Key_Space);
         QCOMPARE(list.selectedRow(), 0);
     }
 };
