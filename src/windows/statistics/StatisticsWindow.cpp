@@ -2,12 +2,12 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CollectionStatistics.h"
+#include "catalogue/GenreNames.h"
 #include "exchange/StatisticsPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
-#include "windows/core/GenreLists.h"
 #include "windows/print/DocumentOutput.h"
 #include "windows/statistics/StatisticsChart.h"
 
@@ -29,6 +29,14 @@ namespace windows {
 namespace {
 
 constexpr QSize kPreferredSize(940, 640);
+
+// Every genre named in language, in the same order for every language.
+QStringList everyGenreName(quint8 language)
+{
+    QStringList names;
+    ui::withLanguage(language, [&names] { names = catalogue::everyGenreName(); });
+    return names;
+}
 
 } // namespace
 
@@ -144,9 +152,15 @@ void StatisticsWindow::refresh()
 {
     stale_ = false;
     const quint8 language = ui::language();
-    const QStringList genres = genreNames(language);
-    content_ = exchange::statisticsContent(catalogue::collectStatistics(catalogue_, genres), genres,
-                                           ui::localeOf(language));
+    // A collection typed in the other language counts its genres under this language's names.
+    const QStringList genres = everyGenreName(language);
+    std::vector<QStringList> otherNames;
+    for (quint8 other = 0; ui::isLanguage(other); ++other) {
+        if (other != language)
+            otherNames.push_back(everyGenreName(other));
+    }
+    content_ = exchange::statisticsContent(catalogue::collectStatistics(catalogue_, genres, otherNames),
+                                           genres, ui::localeOf(language));
     showContent();
 }
 
