@@ -1,5 +1,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
+#include "exchange/SheetPainter.h"
+#include "exchange/StatisticsPage.h"
 #include "support/ModalScript.h"
 #include "support/PdfText.h"
 #include "support/Records.h"
@@ -74,6 +76,8 @@ private Q_SLOTS:
     void window_followsTheCatalogueOnlyWhileOpen();
     void genres_countUnderTheNamesOfTheLanguageShown_data();
     void genres_countUnderTheNamesOfTheLanguageShown();
+    void decades_labelsShowWholeOnScreenAndPage_data();
+    void decades_labelsShowWholeOnScreenAndPage();
     void chart_writesCountsAsWholeGroupedNumbers_data();
     void chart_writesCountsAsWholeGroupedNumbers();
     void labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered();
@@ -219,6 +223,48 @@ void TestStatistics::genres_countUnderTheNamesOfTheLanguageShown()
     windows::StatisticsWindow window(catalogue_);
     window.show();
     QCOMPARE(::bars(window.genreChart()), bars);
+}
+
+// Eight decades: level labels, unless a film of no year adds its bar, which turns them.
+void TestStatistics::decades_labelsShowWholeOnScreenAndPage_data()
+{
+    QTest::addColumn<quint8>("language");
+    QTest::addColumn<bool>("unknownYear");
+    QTest::newRow("English") << ui::kEnglish << false;
+    QTest::newRow("English, unknown year") << ui::kEnglish << true;
+    QTest::newRow("German") << ui::kGerman << false;
+    QTest::newRow("German, unknown year") << ui::kGerman << true;
+}
+
+void TestStatistics::decades_labelsShowWholeOnScreenAndPage()
+{
+    QFETCH(quint8, language);
+    QFETCH(bool, unknownYear);
+    catalogue_.releaseAll();
+    for (int year = 1935; year < 2010; year += 10)
+        testsupport::appendRecord(catalogue_, film(u"Band"_s, 240, u"Film"_s, 10, year, u"Drama"_s));
+    if (unknownYear)
+        testsupport::appendRecord(catalogue_, film(u"Band"_s, 240, u"Film"_s, 10, 0, u"Drama"_s));
+    ui::setLanguage(language);
+    windows::StatisticsWindow window(catalogue_);
+    window.show();
+    windows::StatisticsChart* chart = window.decadeChart();
+    chart->grab();
+    QStringList shown;
+    for (const QGraphicsItem* item : chart->scene()->items()) {
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            shown.append(text->toPlainText());
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"statistics.pdf"_s);
+    exchange::StatisticsDocument page(window.content());
+    QCOMPARE(exchange::writeSheetsPdf(path, {}, page).status, catalogue::WriteOutcome::Written);
+    const QString printed = testsupport::pdfText(path);
+    QCOMPARE(chart->categories().size(), 8 + int(unknownYear));
+    for (const QString& label : chart->categories()) {
+        QVERIFY2(shown.contains(label), qPrintable(label + u" cut on screen: "_s + shown.join(u'|')));
+        QVERIFY2(printed.contains(label), qPrintable(label + u" cut on the page: "_s + printed));
+    }
 }
 
 void TestStatistics::chart_writesCountsAsWholeGroupedNumbers_data()
