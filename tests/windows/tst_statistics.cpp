@@ -1,7 +1,5 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
-#include "exchange/SheetPainter.h"
-#include "exchange/StatisticsPage.h"
 #include "support/ModalScript.h"
 #include "support/PdfText.h"
 #include "support/Records.h"
@@ -15,6 +13,7 @@
 #include "windows/statistics/StatisticsWindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -257,9 +256,14 @@ void TestStatistics::decades_labelsShowWholeOnScreenAndPage()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(u"statistics.pdf"_s);
-    exchange::StatisticsDocument page(window.content());
-    QCOMPARE(exchange::writeSheetsPdf(path, {}, page).status, catalogue::WriteOutcome::Written);
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    widget<QPushButton>(&window, u"pdfButton"_s)->click();
     const QString printed = testsupport::pdfText(path);
+    // The file written is noted in the window.
+    QVERIFY(!widget<QLabel>(&window, u"noteLabel"_s)->text().isEmpty());
+    QVERIFY(
+        widget<QLabel>(&window, u"noteLabel"_s)->toolTip().endsWith(u' ' + QDir::toNativeSeparators(path)));
     QCOMPARE(chart->categories().size(), 8 + int(unknownYear));
     for (const QString& label : chart->categories()) {
         QVERIFY2(shown.contains(label), qPrintable(label + u" cut on screen: "_s + shown.join(u'|')));
@@ -316,6 +320,8 @@ void TestStatistics::labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered()
     testsupport::ModalScript modal;
     modal.queueFile(path);
     widget<QPushButton>(&dialog, u"pdfButton"_s)->click();
+    QCOMPARE(widget<QLabel>(&dialog, u"noteLabel"_s)->toolTip(),
+             u"PDF file written: "_s + QDir::toNativeSeparators(path));
 
     const QString text = testsupport::pdfText(path);
     for (const QString& expected :

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
+#include "ui/NoteLabel.h"
 #include "windows/print/DocumentOutput.h"
 #include "windows/statistics/StatisticsChart.h"
 
@@ -94,6 +95,7 @@ void StatisticsWindow::createControls()
     pdfButton_ = named(new QPushButton(this), u"pdfButton"_s);
     closeButton_ = named(new QPushButton(this), u"closeButton"_s);
     closeButton_->setDefault(true);
+    noteLabel_ = named(new ui::NoteLabel(this), u"noteLabel"_s);
 
     // Each chart takes the room its bars and labels need; what the window cannot show, it scrolls.
     auto* body = named(new QWidget(this), u"statisticsBody"_s);
@@ -115,7 +117,7 @@ void StatisticsWindow::createControls()
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::StrongFocus);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(noteLabel_, 1);
     buttons->addWidget(printButton_);
     buttons->addWidget(pdfButton_);
     buttons->addWidget(closeButton_);
@@ -189,7 +191,8 @@ void StatisticsWindow::saveAsPdf()
     if (stale_)
         refresh();
     exchange::StatisticsDocument document(content_);
-    saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles());
+    noteLabel_->noteWritten(tr("PDF file written: %1"),
+                            saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles()));
     ui::reactivate(this);
 }
 
