@@ -520,6 +520,11 @@
             <numerusform>… und %n weitere Filme</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (past end)</source>
+        <comment>a face label&apos;s film title, the film running past the end of the tape</comment>
+        <translation>%1 (nach Bandende)</translation>
+    </message>
 </context>
 <context>
     <name>exchange::LabelSheets</name>
@@ -1520,6 +1525,10 @@
             <numerusform>auf %n Bögen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation>PDF-Datei geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::LabelSheetEditor</name>
@@ -1807,6 +1816,10 @@
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation>PDF-Datei geschrieben: %1</translation>
     </message>
 </context>
 <context>
