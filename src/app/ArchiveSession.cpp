@@ -114,12 +114,11 @@ bool ArchiveSession::open()
     const catalogue::LoadResult loaded = load();
     if (!loaded.readable()) {
         // Going on would write an empty catalogue over an archive that is only out of reach.
-        ui::messageBox(
-            nullptr,
-            u"Das Archiv „%1“ kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
-            u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
-            u"changing it."_s.arg(path, loaded.reason),
-            u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
+        ui::messageBox(nullptr,
+                       u"Das Archiv „%1“ kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
+                       u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
+                       u"changing it."_s.arg(path, loaded.reason),
+                       u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
         return false;
     }
     if (!loaded.sizeOk) {
