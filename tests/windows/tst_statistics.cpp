@@ -128,7 +128,7 @@ void TestStatistics::window_showsFiguresAndChartsOfTheLanguage_data()
         << u"Comedy=2 Crime=1 Documentary=1 Thriller=1 No genre=1"_s
         << u"1930s=1 1940s=1 1950s=0 1960s=0 1970s=0 1980s=2 1990s=0 2000s=1 Unknown year=1"_s;
     QTest::newRow("German: Comedy as Komödie, Documentary as Dokumentation")
-        << ui::kGerman << QStringList{u"7,8 Std."_s, u"5,4 Std."_s,           u"10,8 Std."_s,
+        << ui::kGerman << QStringList{u"7,8 Std."_s, u"5,4 Std."_s,         u"10,8 Std."_s,
                                       u"1,2"_s,      u"2 (auf „Krimis“)"_s, u"33,3 % (2)"_s}
         << u"Komödie=2 Dokumentation=1 Krimi=1 Thriller=1 Ohne Genre=1"_s
         << u"1930er=1 1940er=1 1950er=0 1960er=0 1970er=0 1980er=2 1990er=0 2000er=1 Jahr unbekannt=1"_s;
