@@ -24,6 +24,8 @@
 #include <QComboBox>
 #include <QUndoStack>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace app {
@@ -76,39 +78,62 @@ Startup::Startup(const QString& archivePath, std::optional<quint8> language)
     windows::fillGenreLists(ui::language(), genreCombos());
 }
 
-// The tape tools stay open beside the main window: asked for again, a tool comes to the front.
+// The tools stay open beside the main window: asked for again, a tool comes to the front.
 void Startup::createTools()
 {
     catalogue::Catalogue& catalogue = catalogue::Catalogue::instance();
-    findSpaceWindow_ = new windows::FindSpaceWindow(catalogue, mainWindow_.get());
-    tapeMapWindow_ = new windows::TapeMapWindow(catalogue, mainWindow_.get());
-    duplicatesWindow_ = new windows::DuplicatesWindow(catalogue, mainWindow_.get());
-    const auto raise = [](QWidget* tool) {
-        tool->show();
-        tool->raise();
-        tool->activateWindow();
-    };
-    QObject::connect(mainWindow_.get(), &windows::MainWindow::findSpaceRequested, findSpaceWindow_,
-                     [this, raise] { raise(findSpaceWindow_); });
-    QObject::connect(mainWindow_.get(), &windows::MainWindow::tapeMapRequested, tapeMapWindow_,
-                     [this, raise] { raise(tapeMapWindow_); });
-    QObject::connect(mainWindow_.get(), &windows::MainWindow::duplicatesRequested, duplicatesWindow_,
-                     [this, raise] { raise(duplicatesWindow_); });
-    statisticsWindow_ = new windows::StatisticsWindow(catalogue, mainWindow_.get());
-    QObject::connect(mainWindow_.get(), &windows::MainWindow::statisticsRequested, statisticsWindow_,
-                     [this, raise] { raise(statisticsWindow_); });
-    labelDialog_ = new windows::LabelDialog(catalogue, *settings_, mainWindow_.get());
-    QObject::connect(mainWindow_.get(), &windows::MainWindow::labelsRequested, labelDialog_,
+    windows::MainWindow* main = mainWindow_.get();
+    findSpaceWindow_ = std::make_unique<windows::FindSpaceWindow>(catalogue);
+    tapeMapWindow_ = std::make_unique<windows::TapeMapWindow>(catalogue);
+    duplicatesWindow_ = std::make_unique<windows::DuplicatesWindow>(catalogue);
+    statisticsWindow_ = std::make_unique<windows::StatisticsWindow>(catalogue);
+    labelDialog_ = std::make_unique<windows::LabelDialog>(catalogue, *settings_);
+    for (ui::ToolWindow* tool : tools()) {
+        tool->setCompanion(main);
+        tool->setSettings(settings_.get());
+    }
+    QObject::connect(main, &windows::MainWindow::findSpaceRequested, findSpaceWindow_.get(),
+                     &ui::ToolWindow::present);
+    QObject::connect(main, &windows::MainWindow::tapeMapRequested, tapeMapWindow_.get(),
+                     &ui::ToolWindow::present);
+    QObject::connect(main, &windows::MainWindow::duplicatesRequested, duplicatesWindow_.get(),
+                     &ui::ToolWindow::present);
+    QObject::connect(main, &windows::MainWindow::statisticsRequested, statisticsWindow_.get(),
+                     &ui::ToolWindow::present);
+    // Asked for again while open, the labels start anew from the tape selected now.
+    QObject::connect(main, &windows::MainWindow::labelsRequested, labelDialog_.get(),
                      [this](const catalogue::Cassette* selected) {
                          labelDialog_->prepare(selected);
-                         ui::execModal(labelDialog_);
+                         labelDialog_->present();
                      });
     const auto open = [this](const catalogue::Cassette* cassette, const catalogue::FilmRecord* film) {
         openFilmWindow(cassette, film);
     };
-    QObject::connect(findSpaceWindow_, &windows::FindSpaceWindow::filmWindowRequested, filmWindow_, open);
-    QObject::connect(tapeMapWindow_, &windows::TapeMapWindow::filmWindowRequested, filmWindow_, open);
-    QObject::connect(duplicatesWindow_, &windows::DuplicatesWindow::filmWindowRequested, filmWindow_, open);
+    QObject::connect(findSpaceWindow_.get(), &windows::FindSpaceWindow::filmWindowRequested, filmWindow_,
+                     open);
+    QObject::connect(tapeMapWindow_.get(), &windows::TapeMapWindow::filmWindowRequested, filmWindow_, open);
+    QObject::connect(duplicatesWindow_.get(), &windows::DuplicatesWindow::filmWindowRequested, filmWindow_,
+                     open);
+}
+
+std::array<ui::ToolWindow*, 5> Startup::tools() const
+{
+    return {findSpaceWindow_.get(), tapeMapWindow_.get(), duplicatesWindow_.get(), statisticsWindow_.get(),
+            labelDialog_.get()};
+}
+
+// Those still open at the end keep their places for the next run, as if closed by hand.
+void Startup::closeTools()
+{
+    for (ui::ToolWindow* tool : tools()) {
+        if (tool && tool->isVisible())
+            tool->rememberPlace();
+    }
+    labelDialog_.reset();
+    statisticsWindow_.reset();
+    duplicatesWindow_.reset();
+    tapeMapWindow_.reset();
+    findSpaceWindow_.reset();
 }
 
 void Startup::openFilmWindow(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film)
@@ -127,6 +152,7 @@ windows::GenreCombos Startup::genreCombos() const
 
 Startup::~Startup()
 {
+    closeTools();
     mainWindow_.reset();
     undoStack_.reset();
     session_.reset();

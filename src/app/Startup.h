@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,8 @@ struct FilmRecord;
 } // namespace catalogue
 namespace ui {
 class SettingsStore;
-}
+class ToolWindow;
+} // namespace ui
 namespace windows {
 class FilmWindow;
 class SearchDialog;
@@ -63,6 +65,8 @@ public:
 private:
     void openFilmWindow(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     void createTools();
+    void closeTools();
+    std::array<ui::ToolWindow*, 5> tools() const;
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 
@@ -77,12 +81,14 @@ private:
     windows::CassetteDialog* cassetteDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     LanguageDialog* languageDialog_ = nullptr;
-    windows::FindSpaceWindow* findSpaceWindow_ = nullptr;
-    windows::TapeMapWindow* tapeMapWindow_ = nullptr;
-    windows::DuplicatesWindow* duplicatesWindow_ = nullptr;
-    windows::StatisticsWindow* statisticsWindow_ = nullptr;
-    windows::LabelDialog* labelDialog_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
+    // Windows of their own, without an owner, so that the main window may come in front of them; they
+    // go before the main window and the catalogue they show.
+    std::unique_ptr<windows::FindSpaceWindow> findSpaceWindow_;
+    std::unique_ptr<windows::TapeMapWindow> tapeMapWindow_;
+    std::unique_ptr<windows::DuplicatesWindow> duplicatesWindow_;
+    std::unique_ptr<windows::StatisticsWindow> statisticsWindow_;
+    std::unique_ptr<windows::LabelDialog> labelDialog_;
 };
 
 } // namespace app

@@ -254,7 +254,7 @@ const Cassette* Catalogue::createCassette(QStringView name, int length)
     return cassette;
 }
 
-void Catalogue::renameCassette(const Cassette& renamed, QStringView name, int length)
+const Cassette* Catalogue::renameCassette(const Cassette& renamed, QStringView name, int length)
 {
     const Batch operation(*this, false);
     const History::Group recorded(history_);
@@ -279,13 +279,17 @@ void Catalogue::renameCassette(const Cassette& renamed, QStringView name, int le
             if (bytes == newName || bytes == cassette.nameBytes_)
                 step.joinedOrder.push_back(&own(*r));
         }
+        // Whichever of the two is kept takes the records of both.
+        own(*other).records_.reserve(step.joinedOrder.size());
         cassette.records_.reserve(step.joinedOrder.size());
     }
     std::string key = newName;
     std::string keyName = newName;
     roomForOne(change.steps_);
     rename(step, std::move(key), std::move(keyName));
+    const Cassette* const result = step.kept ? step.kept : &cassette;
     change.steps_.emplace_back(std::move(step));
+    return result;
 }
 
 void Catalogue::rename(Change::Rename& step, std::string key, std::string name)
@@ -297,29 +301,40 @@ void Catalogue::rename(Change::Rename& step, std::string key, std::string name)
     }
     const std::string_view newName = tapeNameBytes(*step.own.front());
     Cassette* const other = ownCassetteOf(*step.own.front());
-    if (other && other != &cassette) {
-        // Both now carry one name: the other cassette's records join this one, in catalogue order.
-        Q_EMIT cassetteAboutToBeRemoved(other);
-        // Their records keep their lengths: only the renamed cassette's records took the new one.
-        for (const FilmRecord* r : other->records_)
-            cassette.count(*r, +1);
-        // One walk puts the records of both in catalogue order: they all carry the new name now. Made
-        // again, the join knows that order.
-        if (step.joinedOrder.empty()) {
-            for (const FilmRecord* r = head_; r; r = r->next) {
-                if (tapeNameBytes(*r) == newName)
-                    step.joinedOrder.push_back(&own(*r));
-            }
+    if (!other || other == &cassette) {
+        rekey(cassette, std::move(key), std::move(name));
+        if (tellsEachItem()) {
+            Q_EMIT cassetteChanged(&cassette);
+            Q_EMIT totalsChanged();
         }
-        cassette.records_ = step.joinedOrder;
-        step.joined = other;
-        step.joinedAt = other->position_;
-        step.joinedOut = detach(*other);
-        Q_EMIT cassetteRemoved();
+        return;
     }
-    rekey(cassette, std::move(key), std::move(name));
+    // Both now carry one name and become one cassette, the one listed first, as a list that is never
+    // re-sorted shows it: the first row of the name takes the joint counts and the other row goes.
+    Cassette& kept = other->position_ < cassette.position_ ? *other : cassette;
+    Cassette& gone = &kept == other ? cassette : *other;
+    Q_EMIT cassetteAboutToBeRemoved(&gone);
+    // One walk puts the records of both in catalogue order: they all carry the new name now. Made
+    // again, the join knows that order.
+    if (step.joinedOrder.empty()) {
+        for (const FilmRecord* r = head_; r; r = r->next) {
+            if (tapeNameBytes(*r) == newName)
+                step.joinedOrder.push_back(&own(*r));
+        }
+    }
+    // The other's records keep their lengths: only the renamed cassette's records took the new one.
+    kept.records_ = step.joinedOrder;
+    kept.recount();
+    step.joined = &gone;
+    step.kept = &kept;
+    step.joinedAt = gone.position_;
+    step.joinedOut = detach(gone);
+    Q_EMIT cassetteRemoved();
+    // Kept under the old name until now, the renamed cassette takes the new one; the other has it.
+    if (&kept == &cassette)
+        rekey(cassette, std::move(key), std::move(name));
     if (tellsEachItem()) {
-        Q_EMIT cassetteChanged(&cassette);
+        Q_EMIT cassetteChanged(&kept);
         Q_EMIT totalsChanged();
     }
 }
@@ -360,10 +375,22 @@ const FilmRecord* Catalogue::addFilm(const Cassette& target, const Film& film, c
         record->tapeLength = cassette.records_.front()->tapeLength;
         copyFilmFields(*record, fields);
         Change::Records step{true, {record.get()}, {}};
-        // Behind the cassette's last record, wherever the archive put it.
-        const FilmRecord* const next = before ? before : cassette.records_.back()->next;
+        // Behind the run of records its first record starts: an archive may hold a cassette's records
+        // in several runs, and the film goes to the first.
+        const FilmRecord* next = before;
+        const FilmRecord* filedBefore = before;
+        if (!before) {
+            std::size_t run = 1;
+            const FilmRecord* x = cassette.records_.front();
+            while (x->next && run < cassette.records_.size() && x->next == cassette.records_[run]) {
+                x = x->next;
+                ++run;
+            }
+            next = x->next;
+            filedBefore = run < cassette.records_.size() ? cassette.records_[run] : nullptr;
+        }
         // The last allocation, and it fails or files the record whole.
-        file(record.get(), before);
+        file(record.get(), filedBefore);
         added = record.release();
         link(added, next);
         countFilm(*added, +1);
@@ -417,6 +444,36 @@ void Catalogue::appendFilms(const Cassette& target, std::vector<std::unique_ptr<
         Q_EMIT cassetteChanged(&cassette);
         Q_EMIT totalsChanged();
     }
+}
+
+void Catalogue::replaceRecords(std::vector<std::unique_ptr<FilmRecord>> records)
+{
+    const Batch operation(*this);
+    const History::Group recorded(history_);
+    Change& change = history_.recording();
+    ensureIndexed();
+    std::vector<FilmRecord*> old;
+    old.reserve(std::size_t(recordCount_));
+    for (const FilmRecord* r = head_; r; r = r->next)
+        old.push_back(&own(*r));
+    roomFor(change.steps_, 2);
+    Change::Records added{true, {}, {}};
+    added.records.reserve(records.size());
+    Notes notes;
+    Change::Taken taken = takeOut(old, notes);
+    change.steps_.emplace_back(Change::Records{false, std::move(old), std::move(taken)});
+    // Filed in the history before the first record comes: should memory run out on the way, an undo
+    // still takes back exactly what came.
+    std::vector<FilmRecord*>& came =
+        std::get<Change::Records>(change.steps_.emplace_back(std::move(added))).records;
+    for (std::unique_ptr<FilmRecord>& record : records) {
+        file(record.get(), nullptr);
+        FilmRecord* const r = record.release();
+        link(r, nullptr);
+        countFilm(*r, +1);
+        came.push_back(r);
+    }
+    tell(notes);
 }
 
 void Catalogue::updateFilm(const FilmRecord& record, const Film& film)

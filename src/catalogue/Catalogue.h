@@ -120,9 +120,10 @@ public:
     // memory leaves the catalogue and its history as they were.
     const Cassette* createCassette(QStringView name, int length);
     // Every record of the cassette takes the new name (cut to the field) and length. Should another
-    // cassette already have the name, the two become one, this one, as the archive would read them;
-    // the other's records keep their lengths.
-    void renameCassette(const Cassette& cassette, QStringView name, int length);
+    // cassette already have the name, the two become one, the one of them that comes first in
+    // cassettes(), as the first row of the name in a list that is never re-sorted shows it; the
+    // other's records keep their lengths. Returns the cassette that now holds the records.
+    const Cassette* renameCassette(const Cassette& cassette, QStringView name, int length);
     // Takes every record of the cassette out; the cassette goes with them.
     void removeCassette(const Cassette& cassette);
 
@@ -134,6 +135,9 @@ public:
     // placeholder of an empty cassette), each taking the cassette's name and length: many at once,
     // told once.
     void appendFilms(const Cassette& cassette, std::vector<std::unique_ptr<FilmRecord>> films);
+    // Every record goes and records take their place, in their order, as one operation that an undo
+    // takes back: an earlier save brought back. Told as a batch.
+    void replaceRecords(std::vector<std::unique_ptr<FilmRecord>> records);
     // Gives a film new fields; its cassette's name and length stay.
     void updateFilm(const FilmRecord& record, const Film& film);
     // Takes a film away; the last film of a cassette stays as its placeholder.

@@ -280,6 +280,23 @@ void Catalogue::unrename(Change::Rename& step)
         step.own[i]->tapeLength = step.before[i].length;
     }
     const std::string name(tapeNameBytes(*step.own.front()));
+    if (step.joined == &cassette) {
+        // The renamed cassette went into the one listed before it: that one gives its records back,
+        // and the renamed one returns under its old name, which it kept while it was away.
+        Cassette& kept = *step.kept;
+        std::erase_if(kept.records_,
+                      [&kept](const FilmRecord* r) { return tapeNameBytes(*r) != kept.nameBytes_; });
+        kept.recount();
+        if (tellsEachItem())
+            Q_EMIT cassetteChanged(&kept);
+        cassette.recount();
+        reinstate(std::move(step.joinedOut), step.joinedAt);
+        if (tellsEachItem()) {
+            Q_EMIT cassetteAdded(&cassette);
+            Q_EMIT totalsChanged();
+        }
+        return;
+    }
     rekey(cassette, name, name);
     if (step.joined) {
         cassette.records_ = step.own;

@@ -87,7 +87,8 @@ private:
         std::vector<FilmRecord*> own; // the cassette's records before the rename
         std::vector<TapeFields> before;
         TapeFields after;
-        Cassette* joined = nullptr;
+        Cassette* joined = nullptr; // the one of the two that went
+        Cassette* kept = nullptr;   // the one that holds the records of both
         std::vector<FilmRecord*> joinedOrder; // the records of both, in list order, once joined
         std::size_t joinedAt = 0;
         std::unique_ptr<Cassette> joinedOut;

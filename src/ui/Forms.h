@@ -17,9 +17,11 @@ inline constexpr Qt::WindowFlags kFixedDialog = Qt::Dialog | Qt::MSWindowsFixedS
                                                 Qt::WindowCloseButtonHint;
 
 // A window of its own beside the main window, as the tools are: a title bar, a system menu, a
-// maximise and a close box, and a size the user may change.
-inline constexpr Qt::WindowFlags kToolWindow = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+// minimise, a maximise and a close box, and a size the user may change. A plain window, not a dialog:
+// window systems keep a dialog, even one without an owner, above the program's other windows.
+inline constexpr Qt::WindowFlags kToolWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                               Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                               Qt::WindowCloseButtonHint;
 
 // Moves window, frame included, to the centre of its owner's screen (its own when it has no owner),
 // with the size its layout gives it now. A window larger than the screen keeps its top left corner

@@ -17,9 +17,9 @@ namespace ui {
 namespace {
 
 // Many styles fill the focus frame of a row with a tint of the selection colour, which reads as a
-// selection. The rows of a report list get a plain dotted frame instead: over a selected row it shows
-// the focus, on an unselected one nothing that looks chosen. Set on report lists only, so every focus
-// frame it draws is a row's.
+// selection. The rows of a report list get a plain dotted frame over a selected row instead, and none
+// over a row that is not selected: nothing may look chosen that is not. Set on report lists only, so
+// every focus frame it draws is a row's.
 class FocusFrameStyle final : public QProxyStyle
 {
 public:
@@ -33,10 +33,10 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
+        if (!(option->state & State_Selected))
+            return;
         painter->save();
-        const bool selected = option->state & State_Selected;
-        painter->setPen(QPen(option->palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1,
-                             Qt::DotLine));
+        painter->setPen(QPen(option->palette.color(QPalette::HighlightedText), 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5));
         painter->restore();
@@ -114,6 +114,16 @@ QString ReportList::shownText(int row, int column) const
     if (auto* const styled = qobject_cast<QStyledItemDelegate*>(drawer))
         return styled->displayText(index.data(), locale());
     return index.data().toString();
+}
+
+void ReportList::focusInEvent(QFocusEvent* event)
+{
+    QTreeView::focusInEvent(event);
+    // Taking the focus with nothing selected, the view makes its first row current: a row that looks
+    // chosen while the window's commands say none is, and that the first Down would pass over. With
+    // no current row, Down selects the first.
+    if (!selectionModel()->hasSelection() && currentIndex().isValid())
+        selectionModel()->clearCurrentIndex();
 }
 
 void ReportList::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)

@@ -8,8 +8,8 @@ namespace ui {
 class ReportDelegate;
 
 // A report-style view over a table model: rows of a caption and columns, single selection, no
-// sorting, selection kept visible without focus. A row that has the keyboard focus without being
-// selected shows a dotted frame only, so that nothing looks selected that is not. The delegate shows numbers
+// sorting, selection kept visible without focus. Only a selected row shows the keyboard focus, so that
+// nothing looks selected that is not. The delegate shows numbers
 // as plain digits and cuts a text too wide for its column with "…", showing it whole as a tooltip. The model
 // owns the rows; the window asks the model, never the cells, what a row stands for.
 class ReportList final : public QTreeView
@@ -41,6 +41,7 @@ Q_SIGNALS:
     void rowDoubleClicked();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
 

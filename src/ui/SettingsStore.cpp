@@ -111,7 +111,7 @@ SettingsStore::StoredInteger SettingsStore::readInteger(const QString& name) con
     return result;
 }
 
-void SettingsStore::writeInteger(const QString& name, int value)
+bool SettingsStore::write(const QString& name, const QVariant& value)
 {
     // QSettings keeps its first error for good; a fresh object lets this write be judged on its own.
     if (!settings_ || settings_->status() != QSettings::NoError) {
@@ -121,10 +121,33 @@ void SettingsStore::writeInteger(const QString& name, int value)
         settings_->setValue(name, value);
         settings_->sync();
     }
-    if (!settings_ || settings_->status() == QSettings::AccessError) {
+    return settings_ && settings_->status() != QSettings::AccessError;
+}
+
+void SettingsStore::writeInteger(const QString& name, int value)
+{
+    if (!write(name, value)) {
         throw Error(
             QCoreApplication::translate("ui::SettingsStore", "Could not set data for '%1'").arg(name));
     }
+}
+
+QByteArray SettingsStore::readBytes(const QString& name) const
+{
+    if (!settings_)
+        return {};
+    const QVariant stored = settings_->value(name);
+    return stored.typeId() == QMetaType::QByteArray ? stored.toByteArray() : QByteArray();
+}
+
+bool SettingsStore::store(const QString& name, const QByteArray& value)
+{
+    return write(name, value);
+}
+
+bool SettingsStore::store(const QString& name, int value)
+{
+    return write(name, value);
 }
 
 std::optional<quint8> readLanguage(const SettingsStore& settings)

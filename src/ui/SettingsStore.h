@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 #include <optional>
 
 class QSettings;
+class QVariant;
 
 namespace ui {
 
@@ -37,8 +39,17 @@ public:
     // setzen") when the value cannot be stored.
     void writeInteger(const QString& name, int value);
 
+    // Bytes stored under name; empty when there are none, or something else is stored.
+    QByteArray readBytes(const QString& name) const;
+    // Stores bytes without a word when they cannot be: for what the program may as well forget, as a
+    // window's place. False then.
+    bool store(const QString& name, const QByteArray& value);
+    bool store(const QString& name, int value);
+
 private:
     void open();
+    // Writes value at once; false when the settings could not take it.
+    bool write(const QString& name, const QVariant& value);
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -9,7 +9,7 @@ TableModel::TableModel(const char* context, const QList<const char*>& captions, 
 {
     captions_.reserve(captions.size());
     for (const char* source : captions)
-        captions_.append(Caption{source, {}});
+        captions_.append(Caption{source, QCoreApplication::translate(context, source)});
 }
 
 TableModel::~TableModel() = default;
@@ -47,12 +47,15 @@ QString TableModel::caption(int column) const
 {
     if (column < 0 || column >= captions_.size())
         return {};
-    const Caption& c = captions_[column];
-    return c.source ? QCoreApplication::translate(context_, c.source) : c.text;
+    return captions_[column].text;
 }
 
 void TableModel::retranslate()
 {
+    for (Caption& c : captions_) {
+        if (c.source)
+            c.text = QCoreApplication::translate(context_, c.source);
+    }
     if (!captions_.isEmpty())
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, int(captions_.size()) - 1);
 }

@@ -7,8 +7,9 @@
 namespace ui {
 
 // The common part of the program's lists: rows to select, read only, under column captions. A caption is
-// a source text of the translations, translated in its context whenever a view asks, so that a change
-// of language needs only retranslate(); a report may give its captions as they are to show instead.
+// a source text of the translations, translated in its context when the model is made and again at
+// retranslate(), so that a list shows the language its window last took; a report may give its
+// captions as they are to show instead.
 // Rows are flat unless a derived model gives them children (index(), parent(), rowCount()).
 class TableModel : public QAbstractItemModel
 {
@@ -25,9 +26,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The caption of a column in the language installed now.
+    // The caption of a column in the language of the last retranslate().
     QString caption(int column) const;
-    // Tells the views to read the captions anew: the language changed.
+    // Translates the captions anew and tells the views: the language changed.
     void retranslate();
 
 protected:
@@ -42,7 +43,7 @@ private:
     struct Caption
     {
         const char* source = nullptr; // null: text is shown as it is
-        QString text;
+        QString text;                 // as shown
     };
 
     const char* context_;

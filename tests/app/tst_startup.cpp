@@ -21,15 +21,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +61,8 @@ private Q_SLOTS:
     void archiveInUseOrUnreadable_endsWithoutWriting();
     void startWarnings_noLockAndAnUnfinishedSave_data();
     void startWarnings_noLockAndAnUnfinishedSave();
+    void toolWindows_standAlone_closeWithTheMainWindow_andKeepTheirPlace_data();
+    void toolWindows_standAlone_closeWithTheMainWindow_andKeepTheirPlace();
 };
 
 void TestStartup::firstStart_asksWithNothingPreselected_storesChoice_data()
@@ -162,11 +168,14 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
 
     // The about box switches the language; the main window follows once it is closed.
     testsupport::ModalScript modal;
-    modal.queueShown<app::AboutDialog>([](app::AboutDialog* aboutDialog) {
+    modal.queueShown<app::AboutDialog>([&mainWindow](app::AboutDialog* aboutDialog) {
         QCOMPARE(aboutDialog->windowTitle(), u"Info über reelMINDER/32 2.01"_s);
         widget<QPushButton>(aboutDialog, u"languageButton"_s)->click();
         QCOMPARE(aboutDialog->windowTitle(), u"Info about reelMINDER/32 2.01"_s);
         QCOMPARE(widget<QPushButton>(aboutDialog, u"languageButton"_s)->text(), u"Language Selection"_s);
+        // Not while the box is open: the main window keeps its language until then.
+        QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videokassetten:"_s);
+        QCOMPARE(mainWindow.cassetteList()->columnCaption(0), u"Kassette"_s);
         widget<QPushButton>(aboutDialog, u"okButton"_s)->click();
     });
     modal.queueShown<app::LanguageDialog>([](app::LanguageDialog* languageDialog) {
@@ -179,6 +188,7 @@ void TestStartup::mainWindow_showsArchiveInChosenLanguage()
     QCOMPARE(ui::language(), quint8(0));
     QCOMPARE(settings.storedValue(u"Language"_s).toInt(), 0);
     QCOMPARE(widget<QLabel>(&mainWindow, u"cassettesLabel"_s)->text(), u"&Videotapes:"_s);
+    QCOMPARE(mainWindow.cassetteList()->columnCaption(0), u"Tape"_s);
     QCOMPARE(widget<QLabel>(&mainWindow, u"cassetteCountLabel"_s)->text(), u"1 Tape"_s);
 }
 
@@ -351,6 +361,66 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
         QCOMPARE(testsupport::readFileBytes(path), before);
         QVERIFY(boxes.lastCall().text.contains(QDir::toNativeSeparators(copy.copyPath())));
     }
+}
+
+void TestStartup::toolWindows_standAlone_closeWithTheMainWindow_andKeepTheirPlace_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString& name : {u"findSpaceWindow"_s, u"tapeMapWindow"_s, u"duplicatesWindow"_s,
+                                u"statisticsWindow"_s, u"labelDialog"_s})
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestStartup::toolWindows_standAlone_closeWithTheMainWindow_andKeepTheirPlace()
+{
+    QFETCH(QString, name);
+    testsupport::TempSettings settings;
+    QVERIFY(settings.writeRaw("[2.0]\nLanguage=0\n"));
+    QTemporaryDir programDir;
+    const QString path = catalogue::archivePath(programDir.path() + u'/');
+    QVERIFY(testsupport::writeArchive(path, {testsupport::makeRecord(u"Krimis"_s, 240, u"Tatort"_s, 90)}));
+    const auto open = [&name](windows::MainWindow& mainWindow) -> QWidget* {
+        const QHash<QString, std::function<void()>> requests = {
+            {u"findSpaceWindow"_s, [&] { Q_EMIT mainWindow.findSpaceRequested(); }},
+            {u"tapeMapWindow"_s, [&] { Q_EMIT mainWindow.tapeMapRequested(); }},
+            {u"duplicatesWindow"_s, [&] { Q_EMIT mainWindow.duplicatesRequested(); }},
+            {u"statisticsWindow"_s, [&] { Q_EMIT mainWindow.statisticsRequested(); }},
+            {u"labelDialog"_s, [&] { Q_EMIT mainWindow.labelsRequested(nullptr); }}};
+        requests.value(name)();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [&name](const QWidget* w) { return w->objectName() == name; });
+        return found == windows.end() ? nullptr : *found;
+    };
+
+    QRect left;
+    {
+        app::Startup startup(path);
+        startup.mainWindow().show();
+        QWidget* tool = open(startup.mainWindow());
+        QVERIFY(tool && tool->isVisible());
+        // Without an owner the main window may come in front of it.
+        QCOMPARE(tool->parentWidget(), nullptr);
+        QCOMPARE(tool->windowHandle()->transientParent(), nullptr);
+        QCOMPARE(tool->windowType(), Qt::Window);
+        QVERIFY(tool->screen()->availableGeometry().contains(tool->frameGeometry()));
+
+        left = QRect(QPoint(30, 40), tool->minimumSizeHint().expandedTo(QSize(520, 380)));
+        tool->setGeometry(left);
+        testsupport::MessageBoxScript boxes;
+        boxes.queue(QMessageBox::Yes);
+        startup.mainWindow().close();
+        QVERIFY(!startup.mainWindow().isVisible());
+        QVERIFY(!tool->isVisible());
+    }
+    QVERIFY(!settings.storedValue(name + u"/Geometry"_s).toByteArray().isEmpty());
+    catalogue::Catalogue::instance().releaseAll();
+
+    app::Startup startup(path);
+    startup.mainWindow().show();
+    QWidget* tool = open(startup.mainWindow());
+    QVERIFY(tool && tool->isVisible());
+    QCOMPARE(tool->geometry(), left);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,4 +1,5 @@
 #include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueComparison.h"
 #include "catalogue/RecordText.h"
 #include "support/Records.h"
 
@@ -64,6 +65,9 @@ class TestCatalogue final : public QObject
 
 private Q_SLOTS:
     void init() { catalogue_.releaseAll(); }
+    void compareCatalogues_namesWhatDiffers_data();
+    void compareCatalogues_namesWhatDiffers();
+    void replaceRecords_isOneStepUndoneByteForByte();
     // After every test: links, cassettes, counts and film total agree with a fresh recount.
     void cleanup() { QCOMPARE(testsupport::listFault(catalogue_), QString()); }
 
@@ -180,10 +184,13 @@ void TestCatalogue::addFilm_placedWhereAsked_data()
     QTest::newRow("before an inner film")
         << three << "C" << u"c2"_s
         << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"C:c1"_s, u"C:new"_s, u"C:c2"_s};
-    // A cassette split by the archive: behind its last record, so that it is its last film.
+    // A cassette split by the archive: behind the run its first record starts.
     QTest::newRow("split cassette") << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"C:c1"_s} << u"A"_s
                                     << u""_s
-                                    << QStringList{u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"A:new"_s, u"C:c1"_s};
+                                    << QStringList{u"A:a1"_s, u"A:new"_s, u"B:b1"_s, u"A:a2"_s, u"C:c1"_s};
+    QTest::newRow("split by a name in other case")
+        << QStringList{u"abc:x1"_s, u"abc:x2"_s, u"ABC:y1"_s, u"abc:x3"_s} << u"abc"_s << u""_s
+        << QStringList{u"abc:x1"_s, u"abc:x2"_s, u"abc:new"_s, u"ABC:y1"_s, u"abc:x3"_s};
     QTest::newRow("empty cassette") << QStringList{u"A:a1"_s, u"E:"_s, u"C:c1"_s} << u"E"_s << u""_s
                                     << QStringList{u"A:a1"_s, u"E:new"_s, u"C:c1"_s};
 }
@@ -386,6 +393,102 @@ void TestCatalogue::releaseAll_emptiesTheList()
     QCOMPARE(catalogue_.recordCount(), 0);
     QCOMPARE(catalogue_.filmTotal(), 0);
     QVERIFY(catalogue_.cassettes().empty());
+}
+
+
+// "tape:film[:year]" records, each its own, in that order; "tape:" an empty tape's placeholder.
+static std::vector<std::unique_ptr<FilmRecord>> records(const QStringList& list)
+{
+    std::vector<std::unique_ptr<FilmRecord>> made;
+    for (const QString& item : list) {
+        made.push_back(film(item.section(u':', 0, 0), item.section(u':', 1, 1)));
+        if (item.endsWith(u':'))
+            made.back()->filmLength = 0;
+        made.back()->year = quint16(item.section(u':', 2, 2).toInt());
+    }
+    return made;
+}
+
+void TestCatalogue::compareCatalogues_namesWhatDiffers_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QStringList>("expected"); // "+-~ tape (films before>after)", "+-~ tape/film"
+    const QStringList base{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"E:"_s};
+    QTest::newRow("the same") << base << base << QStringList{};
+    QTest::newRow("a film added, one changed, one removed")
+        << base << QStringList{u"A:a1:1990"_s, u"A:a3"_s, u"B:b1"_s, u"E:"_s}
+        << QStringList{u"~ A (2>2)"_s, u"~ A/a1"_s, u"+ A/a3"_s, u"- A/a2"_s};
+    QTest::newRow("tapes come and go, films with them")
+        << base << QStringList{u"A:a1"_s, u"A:a2"_s, u"C:c1"_s, u"E:"_s}
+        << QStringList{u"+ C (0>1)"_s, u"+ C/c1"_s, u"- B (1>0)"_s, u"- B/b1"_s};
+    QTest::newRow("copies of a title pair in order")
+        << QStringList{u"A:x:1"_s, u"A:x:2"_s} << QStringList{u"A:x:1"_s, u"A:x:3"_s, u"A:x:2"_s}
+        << QStringList{u"~ A (2>3)"_s, u"~ A/x"_s, u"+ A/x"_s};
+    QTest::newRow("a film moved to another tape")
+        << base << QStringList{u"A:a1"_s, u"B:b1"_s, u"B:a2"_s, u"E:"_s}
+        << QStringList{u"~ A (2>1)"_s, u"- A/a2"_s, u"~ B (1>2)"_s, u"+ B/a2"_s};
+    QTest::newRow("an empty tape gets its first film")
+        << base << QStringList{u"A:a1"_s, u"A:a2"_s, u"B:b1"_s, u"E:e1"_s}
+        << QStringList{u"~ E (0>1)"_s, u"+ E/e1"_s};
+}
+
+void TestCatalogue::compareCatalogues_namesWhatDiffers()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, expected);
+    const auto older = records(before);
+    const auto newer = records(after);
+    const auto pointers = [](const std::vector<std::unique_ptr<FilmRecord>>& list) {
+        std::vector<const FilmRecord*> out;
+        for (const auto& r : list)
+            out.push_back(r.get());
+        return out;
+    };
+    const CatalogueDifferences differences = compareCatalogues(pointers(older), pointers(newer));
+    const auto sign = [](CatalogueDifferences::Kind kind) {
+        return kind == CatalogueDifferences::Kind::Added     ? u"+"_s
+               : kind == CatalogueDifferences::Kind::Removed ? u"-"_s
+                                                             : u"~"_s;
+    };
+    // Tapes with their films under them, as a list shows them.
+    QStringList found;
+    for (const CatalogueDifferences::Tape& tape : differences.tapes) {
+        found
+            << u"%1 %2 (%3>%4)"_s.arg(sign(tape.kind), tape.name).arg(tape.filmsBefore).arg(tape.filmsAfter);
+        for (const CatalogueDifferences::Film& f : differences.films) {
+            if (f.tape == tape.name)
+                found << u"%1 %2/%3"_s.arg(sign(f.kind), f.tape, f.title);
+        }
+    }
+    QCOMPARE(found, expected);
+    QCOMPARE(differences.isEmpty(), expected.isEmpty());
+}
+
+// Restoring an earlier catalogue: one step that an undo takes back and a redo makes again, each to
+// the very bytes and cassettes it stood at.
+void TestCatalogue::replaceRecords_isOneStepUndoneByteForByte()
+{
+    fill(catalogue_, {u"A:a1"_s, u"B:b1"_s, u"A:a2"_s, u"E:"_s});
+    const auto state = [this] {
+        QStringList lines;
+        for (const FilmRecord* r = catalogue_.head(); r; r = r->next)
+            lines << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(r), kRecordSize).toHex());
+        for (const Cassette* cassette : catalogue_.cassettes())
+            lines << cassette->name() + u' ' + QString::number(cassette->filmCount());
+        return lines + QStringList{QString::number(catalogue_.filmTotal())};
+    };
+    const QStringList before = state();
+    const std::size_t entries = catalogue_.history().count();
+    catalogue_.replaceRecords(records({u"C:c1"_s, u"A:a9"_s, u"C:c2"_s, u"D:"_s}));
+    const QStringList after = state();
+    QCOMPARE(order(catalogue_), (QStringList{u"C:c1"_s, u"A:a9"_s, u"C:c2"_s, u"D:"_s}));
+    QCOMPARE(catalogue_.history().count(), entries + 1);
+    catalogue_.history().undo();
+    QCOMPARE(state(), before);
+    catalogue_.history().redo();
+    QCOMPARE(state(), after);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

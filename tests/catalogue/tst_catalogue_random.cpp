@@ -140,13 +140,15 @@ void TestCatalogueRandom::step()
         model_.push_back(e);
         break;
     }
-    case 2: { // a film behind its cassette's last record
+    case 2: { // a film behind the run that holds its cassette's first record
         const QString name = model_[std::size_t(at)].tape;
         Entry e = newEntry(name);
         e.filmLength = quint16(std::max<int>(e.filmLength, 1));
-        const auto last =
-            std::find_if(model_.rbegin(), model_.rend(), [&name](const Entry& x) { return x.tape == name; });
-        const auto behind = std::size_t(model_.rend() - last);
+        auto behind = std::size_t(
+            std::find_if(model_.begin(), model_.end(), [&name](const Entry& x) { return x.tape == name; }) -
+            model_.begin());
+        while (behind < model_.size() && model_[behind].tape == name)
+            ++behind;
         e.record = catalogue_.addFilm(*catalogue_.findCassette(name), asFields(e));
         addToModel(name, e, behind);
         break;

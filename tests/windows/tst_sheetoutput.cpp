@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 using testsupport::makeRecord;
@@ -25,6 +27,17 @@ std::vector<catalogue::FilmRecord> twoCassettes()
     return {makeRecord(u"Erste Kassette"_s, 180, u"Nur auf der ersten"_s, 90),
             makeRecord(u"Zweite Kassette"_s, 240, u"Der dritte Mann"_s, 104),
             makeRecord(u"Zweite Kassette"_s, 240, u"Spiel mir das Lied vom Tod"_s, 60, 1)};
+}
+
+// A catalogue list of several pages.
+std::vector<catalogue::FilmRecord> severalPages()
+{
+    std::vector<catalogue::FilmRecord> records = twoCassettes();
+    for (int c = 0; c < 30; ++c) {
+        for (int f = 0; f < 10; ++f)
+            records.push_back(makeRecord(u"Kassette %1"_s.arg(c), 1200, u"Film %1-%2"_s.arg(c).arg(f), 90));
+    }
+    return records;
 }
 
 } // namespace
@@ -41,6 +54,8 @@ private Q_SLOTS:
     void sheetCommands_withoutSelection_warnAndOpenNothing_data();
     void sheetCommands_withoutSelection_warnAndOpenNothing();
     void catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPages();
+    void preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField_data();
+    void preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField();
 
 private:
     QTemporaryDir home_;
@@ -168,6 +183,62 @@ void TestSheetOutput::catalogueList_previewPaintsPagesInViewAndPrintsThePdfsPage
     QCOMPARE(lastShown, pages - 1 - (pages - 1) % 3);
     QVERIFY2(keptAtMost >= 2 && keptAtMost <= 5, qPrintable(QString::number(keptAtMost)));
     QCOMPARE(testsupport::pdfText(printed).split(u'\f', Qt::SkipEmptyParts), pdfPages);
+}
+
+void TestSheetOutput::preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField_data()
+{
+    QTest::addColumn<quint8>("language");
+    QTest::addColumn<double>("zoom"); // 0: as it opens, a page's width filling the view
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Ctrl+End, pages side by side")
+        << ui::kEnglish << 0.25 << int(Qt::Key_End) << u"Print preview – Catalogue list"_s;
+    QTest::newRow("Ctrl+Home, German")
+        << ui::kGerman << 0.0 << int(Qt::Key_Home) << u"Druckvorschau – Katalogliste"_s;
+}
+
+void TestSheetOutput::preview_namesTheDocument_ctrlHomeAndEndGoToTheEndsFromThePageField()
+{
+    QFETCH(quint8, language);
+    QFETCH(double, zoom);
+    QFETCH(int, key);
+    QFETCH(QString, title);
+    const testsupport::TempSettings settings;
+    WindowFixture f(severalPages());
+    ui::setLanguage(language);
+    f.mainWindow->retranslate();
+    testsupport::ModalScript modal;
+    const bool toFirst = key == Qt::Key_Home;
+    int pages = 0;
+    int columns = 0;
+    QList<int> reached;
+    QString shownTitle;
+    modal.queue([&](QDialog* dialog) -> int {
+        auto* preview = qobject_cast<windows::DocumentPreview*>(dialog);
+        preview->resize(900, 700);
+        preview->show();
+        if (zoom > 0)
+            preview->pageView()->setZoom(zoom);
+        columns = preview->pageView()->columnCount();
+        pages = preview->pageCount();
+        preview->showPage(toFirst ? pages - 1 : 0);
+        auto* field = testsupport::widget<QSpinBox>(preview, u"pageSpin"_s);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key(key), Qt::ControlModifier);
+        reached += preview->currentPage();
+        // A step from there goes to the page beside it, in the same row or the next.
+        testsupport::widget<QPushButton>(preview, toFirst ? u"nextPageButton"_s : u"previousPageButton"_s)
+            ->click();
+        reached += preview->currentPage();
+        shownTitle = preview->windowTitle();
+        preview->hide();
+        return int(QDialog::Rejected);
+    });
+    testsupport::widget<QAction>(f.mainWindow.get(), u"printListAction"_s)->trigger();
+    QVERIFY(pages > 2);
+    QCOMPARE(columns > 1, zoom > 0);
+    QCOMPARE(reached, toFirst ? (QList<int>{0, 1}) : (QList<int>{pages - 1, pages - 2}));
+    QCOMPARE(shownTitle, title);
 }
 
 QTEST_MAIN(TestSheetOutput)

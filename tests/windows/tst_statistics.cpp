@@ -1,3 +1,4 @@
+#include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "support/ModalScript.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void chart_writesCountsAsWholeGroupedNumbers();
     void labels_tickedTapeGoesToThePdfAndTheChoicesAreRemembered();
     void labels_ownSheetIsRefusedUntilItFitsThenRemembered();
+    void labels_openFollowTheTapesAndKeepTheChoicesOnView_data();
+    void labels_openFollowTheTapesAndKeepTheChoicesOnView();
 
 private:
     catalogue::Catalogue catalogue_;
@@ -379,6 +382,62 @@ void TestStatistics::labels_ownSheetIsRefusedUntilItFitsThenRemembered()
     QCOMPARE(sheet.rows, 2);
     // Every use starts at the first label again.
     QCOMPARE(again.options().startAt, 1);
+}
+
+void TestStatistics::labels_openFollowTheTapesAndKeepTheChoicesOnView_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("ticked");
+    QTest::newRow("ticked tape removed")
+        << u"remove Komödien"_s << QStringList{u"Krimis"_s, u"Zu voll"_s, u"Leer"_s, u"Dokus"_s}
+        << QStringList{u"Krimis"_s};
+    QTest::newRow("tape added") << u"add Neu"_s << QStringList{u"Krimis"_s, u"Komödien"_s, u"Zu voll"_s,
+                                                               u"Leer"_s,   u"Dokus"_s,    u"Neu"_s}
+                                << QStringList{u"Krimis"_s, u"Komödien"_s};
+    // The ticked tape's records join another one's: that other tape, unticked, is what remains.
+    QTest::newRow("ticked tape joined")
+        << u"rename Dokus"_s << QStringList{u"Komödien"_s, u"Zu voll"_s, u"Leer"_s, u"Krimis"_s}
+        << QStringList{u"Komödien"_s};
+    QTest::newRow("catalogue released") << u"release"_s << QStringList() << QStringList();
+}
+
+void TestStatistics::labels_openFollowTheTapesAndKeepTheChoicesOnView()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, ticked);
+    const testsupport::TempSettings temp;
+    ui::SettingsStore settings;
+    windows::LabelDialog dialog(catalogue_, settings);
+    dialog.prepare(catalogue_.findCassette(u"Komödien"));
+    dialog.show();
+    auto* list = widget<QListWidget>(&dialog, u"tapeList"_s);
+    list->item(0)->setCheckState(Qt::Checked);
+    widget<QRadioButton>(&dialog, u"faceRadio"_s)->setChecked(true);
+
+    if (change == u"remove Komödien")
+        catalogue_.removeCassette(*catalogue_.findCassette(u"Komödien"));
+    else if (change == u"add Neu")
+        catalogue_.createCassette(u"Neu", 60);
+    else if (change == u"rename Dokus")
+        catalogue_.renameCassette(*catalogue_.findCassette(u"Dokus"), u"Krimis", 240);
+    else
+        catalogue_.releaseAll();
+
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown += list->item(row)->text();
+    QCOMPARE(shown, listed);
+    QStringList chosen;
+    for (const catalogue::Cassette* cassette : dialog.chosenCassettes())
+        chosen += cassette->name();
+    QCOMPARE(chosen, ticked);
+
+    // Asked for again while open: the new selection, and the kind of label still the one on view.
+    dialog.prepare(nullptr);
+    QCOMPARE(dialog.chosenCassettes().size(), catalogue_.cassettes().size());
+    QVERIFY(widget<QRadioButton>(&dialog, u"faceRadio"_s)->isChecked());
 }
 
 QTEST_MAIN(TestStatistics)

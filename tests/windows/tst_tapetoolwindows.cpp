@@ -6,9 +6,11 @@
 #include "exchange/CsvImport.h"
 #include "support/MessageBoxScript.h"
 #include "support/Records.h"
+#include "support/TempSettings.h"
 #include "support/Widgets.h"
 #include "ui/Language.h"
 #include "ui/ReportList.h"
+#include "ui/SettingsStore.h"
 #include "windows/core/FilmWindow.h"
 #include "windows/models/DuplicatesModel.h"
 #include "windows/models/FindSpaceModel.h"
@@ -47,6 +49,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void findSpace_enterOpensBestFit_andFollowsAFilmAdded();
+    void findSpace_tellsALengthBeyondAnyTapeAndLongplayMinutes_data();
+    void findSpace_tellsALengthBeyondAnyTapeAndLongplayMinutes();
+    void tapeMap_namesWidenByDraggingTheirBorder_andKeepTheWidth();
     void tapeMap_clickOpensThatFilm_andShowsAFilmAdded();
     void duplicates_doubleClickOpensThatFilm_andGroupsAFilmAdded();
     void removals_takeTheirRowsAtOnce_data();
@@ -164,6 +169,80 @@ void TestTapeToolWindows::findSpace_enterOpensBestFit_andFollowsAFilmAdded()
     // Long-play doubles what is free.
     widget<QCheckBox>(&window, u"longplayCheck"_s)->setChecked(true);
     QCOMPARE(rows(), (QStringList{u"Mittel 180 01:45 90"_s, u"Lang 420 01:00 330"_s}));
+}
+
+void TestTapeToolWindows::findSpace_tellsALengthBeyondAnyTapeAndLongplayMinutes_data()
+{
+    QTest::addColumn<quint8>("language");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<bool>("longplay");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("captions"); // free, left after
+
+    const QStringList normal{u"Free (min.)"_s, u"Left after (min.)"_s};
+    QTest::newRow("beyond any tape") << ui::kEnglish << u"99999"_s << false
+                                     << u"No tape is that long: lengths go up to 65,535 minutes."_s << normal;
+    QTest::newRow("beyond any tape, German")
+        << ui::kGerman << u"70000"_s << true << u"Kein Band ist so lang: Längen reichen bis 65.535 Minuten."_s
+        << QStringList{u"Frei (LP-Min.)"_s, u"Danach frei (LP-Min.)"_s};
+    QTest::newRow("longest length") << ui::kEnglish << u"65535"_s << false
+                                    << u"No tape has room for a recording of this length."_s << normal;
+    QTest::newRow("long-play") << ui::kEnglish << u"300"_s << true << u"1 &tape with room for it:"_s
+                               << QStringList{u"Free (LP min.)"_s, u"Left after (LP min.)"_s};
+}
+
+void TestTapeToolWindows::findSpace_tellsALengthBeyondAnyTapeAndLongplayMinutes()
+{
+    QFETCH(quint8, language);
+    QFETCH(QString, length);
+    QFETCH(bool, longplay);
+    QFETCH(QString, count);
+    QFETCH(QStringList, captions);
+    ui::setLanguage(language);
+    film(u"Lang"_s, 240, u"A"_s, 60);
+    windows::FindSpaceWindow window(catalogue_);
+    window.show();
+    widget<QCheckBox>(&window, u"longplayCheck"_s)->setChecked(longplay);
+    QTest::keyClicks(widget<controls::NumEdit>(&window, u"lengthEdit"_s), length);
+    QCOMPARE(widget<QLabel>(&window, u"countLabel"_s)->text(), count);
+    const QAbstractItemModel* model = window.fitList()->model();
+    QCOMPARE((QStringList{model->headerData(windows::FindSpaceModel::FreeColumn, Qt::Horizontal).toString(),
+                          model->headerData(windows::FindSpaceModel::LeftColumn, Qt::Horizontal).toString()}),
+             captions);
+}
+
+void TestTapeToolWindows::tapeMap_namesWidenByDraggingTheirBorder_andKeepTheWidth()
+{
+    const QString name = u"Übervoll 1 – Olympia 1972, zweite Woche"_s;
+    film(name, 240, u"Finale"_s, 60);
+    const testsupport::TempSettings temp;
+    ui::SettingsStore settings;
+    int widened = 0;
+    {
+        windows::TapeMapWindow window(catalogue_);
+        window.setSettings(&settings);
+        window.resize(800, 400);
+        window.show();
+        windows::TapeMapView* map = window.map();
+        const int before = map->nameWidth();
+        const int y = map->visualRect(map->model()->index(0, 0)).center().y();
+        // The name's tooltip holds it whole, however narrow it is drawn.
+        QVERIFY(map->toolTipAt(QPoint(before / 2, y)).contains(name.toHtmlEscaped()));
+
+        const QPoint border(map->nameBorder(), y);
+        QTest::mousePress(map->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseMove(map->viewport(), border + QPoint(150, 0));
+        QTest::mouseRelease(map->viewport(), Qt::LeftButton, {}, border + QPoint(150, 0));
+        widened = map->nameWidth();
+        QVERIFY2(qAbs(widened - before - 150) <= 1, qPrintable(u"%1 -> %2"_s.arg(before).arg(widened)));
+        QCOMPARE(map->nameBorder(), border.x() + 150);
+        window.close();
+    }
+    windows::TapeMapWindow again(catalogue_);
+    again.setSettings(&settings);
+    again.resize(800, 400);
+    again.show();
+    QCOMPARE(again.map()->nameWidth(), widened);
 }
 
 void TestTapeToolWindows::tapeMap_clickOpensThatFilm_andShowsAFilmAdded()

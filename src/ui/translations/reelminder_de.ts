@@ -1064,6 +1064,10 @@
         <source>Printing failed</source>
         <translation>Drucken fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Print preview – %1</source>
+        <translation>Druckvorschau – %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::DuplicatesModel</name>
@@ -1206,6 +1210,14 @@
         <source>Left after (min.)</source>
         <translation>Danach frei (Min.)</translation>
     </message>
+    <message>
+        <source>Free (LP min.)</source>
+        <translation>Frei (LP-Min.)</translation>
+    </message>
+    <message>
+        <source>Left after (LP min.)</source>
+        <translation>Danach frei (LP-Min.)</translation>
+    </message>
 </context>
 <context>
     <name>windows::FindSpaceWindow</name>
@@ -1247,6 +1259,10 @@
             <numerusform>%n &amp;Kassette mit Platz dafür:</numerusform>
             <numerusform>%n &amp;Kassetten mit Platz dafür:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No tape is that long: lengths go up to %1 minutes.</source>
+        <translation>Kein Band ist so lang: Längen reichen bis %1 Minuten.</translation>
     </message>
 </context>
 <context>

@@ -1064,6 +1064,10 @@
         <source>Printing failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Print preview – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::DuplicatesModel</name>
@@ -1206,6 +1210,14 @@
         <source>Left after (min.)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Free (LP min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left after (LP min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::FindSpaceWindow</name>
@@ -1247,6 +1259,10 @@
             <numerusform>%n &amp;tape with room for it:</numerusform>
             <numerusform>%n &amp;tapes with room for it:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No tape is that long: lengths go up to %1 minutes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -177,8 +177,8 @@ void CassetteDialog::acceptIfValid()
                 .arg(catalogue::kLargestNumber));
         return;
     }
-    const catalogue::Cassette* renamed = mode_ == EditCassette && edited_ ? edited_->cassette : nullptr;
-    if (rows_ && catalogue::isNameTaken(rows_->catalogue(), acceptedName(), renamed)) {
+    // An edit may take any name, another cassette's too: the two then become one.
+    if (mode_ == NewCassette && rows_ && catalogue::isNameTaken(rows_->catalogue(), acceptedName())) {
         showError(nameEdit_, tr("Tapename already exists"),
                   tr("There is already a Tape with the given name. Please enter another one."));
         return;

@@ -31,6 +31,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -186,7 +187,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange && !languageHeld_)
         ui::guarded(this, [this] { retranslate(); });
 }
 
@@ -276,9 +277,8 @@ void MainWindow::editCassette()
     cassetteDialog_->setMode(CassetteDialog::EditCassette);
     if (ui::execModal(cassetteDialog_) != QDialog::Accepted)
         return;
-    windows::editCassette(undoStack_, catalogue_, *cassette, cassetteDialog_->acceptedName(),
-                          cassetteDialog_->length());
-    selectCassette(cassette);
+    selectCassette(windows::editCassette(undoStack_, catalogue_, *cassette, cassetteDialog_->acceptedName(),
+                                         cassetteDialog_->length()));
 }
 
 void MainWindow::selectCassette(const catalogue::Cassette* cassette)
@@ -317,7 +317,13 @@ void MainWindow::showNote(const QString& text)
 
 void MainWindow::showAbout()
 {
-    Q_EMIT aboutRequested();
+    {
+        languageHeld_ = true;
+        const auto release = qScopeGuard([this] { languageHeld_ = false; });
+        // The about box is modal: the signal returns when it has closed.
+        Q_EMIT aboutRequested();
+    }
+    retranslate();
 }
 
 bool MainWindow::confirmExit()

@@ -152,6 +152,9 @@ private:
     ArchiveSaver* saver_ = nullptr;
     bool centred_ = false;
     bool closing_ = false;
+    // While the about box is open the window keeps the language it shows; it takes the one chosen
+    // there when the box closes.
+    bool languageHeld_ = false;
 };
 
 } // namespace windows

@@ -1,5 +1,6 @@
 #include "windows/labels/LabelDialog.h"
 
+#include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "ui/ErrorGuard.h"
@@ -34,12 +35,28 @@ constexpr int kVisibleTapes = 12;
 } // namespace
 
 LabelDialog::LabelDialog(catalogue::Catalogue& catalogue, ui::SettingsStore& settings, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), catalogue_(catalogue), settings_(settings)
+    : ui::ToolWindow(parent), catalogue_(catalogue), settings_(settings)
 {
     setObjectName(u"labelDialog"_s);
     ui::setHelpTopic(this, ui::HelpTopic::Labels);
     createControls();
     retranslate();
+    // Open beside the main window, the list follows the tapes as they come, change and go. A tape is
+    // let go of before its object is.
+    const auto relisted = [this] { ui::guarded(this, [this] { relist(); }); };
+    connect(&catalogue_, &catalogue::Catalogue::catalogueReset, this, [this, relisted] {
+        // None of the tapes listed is there any more.
+        const QSignalBlocker blocker(tapeList_);
+        tapeList_->clear();
+        cassettes_.clear();
+        relisted();
+    });
+    connect(&catalogue_, &catalogue::Catalogue::cassetteAdded, this, relisted);
+    connect(&catalogue_, &catalogue::Catalogue::cassetteChanged, this, relisted);
+    connect(&catalogue_, &catalogue::Catalogue::batchFinished, this, relisted);
+    connect(
+        &catalogue_, &catalogue::Catalogue::cassetteAboutToBeRemoved, this,
+        [this](const catalogue::Cassette* cassette) { ui::guarded(this, [&] { forgetTape(cassette); }); });
 }
 
 LabelDialog::~LabelDialog() = default;
@@ -166,22 +183,65 @@ void LabelDialog::changeEvent(QEvent* event)
 
 void LabelDialog::prepare(const catalogue::Cassette* selected)
 {
+    std::vector<const catalogue::Cassette*> ticked;
+    if (selected)
+        ticked.push_back(selected);
+    listTapes(ticked, selected);
+    (selected ? tickedRadio_ : allRadio_)->setChecked(true);
+    if (!isVisible()) {
+        const LabelChoices choices = readLabelChoices(settings_);
+        (choices.kind == exchange::LabelKind::Face ? faceRadio_ : spineRadio_)->setChecked(true);
+        sheetEditor_->setChoice(choices.sheet, choices.userSheet);
+        startEdit_->setValue(1);
+    }
+    refreshLabels();
+}
+
+void LabelDialog::listTapes(const std::vector<const catalogue::Cassette*>& ticked,
+                            const catalogue::Cassette* current)
+{
     const QSignalBlocker blocker(tapeList_);
     tapeList_->clear();
     cassettes_.assign(catalogue_.cassettes().begin(), catalogue_.cassettes().end());
     for (const catalogue::Cassette* cassette : cassettes_) {
         auto* item = new QListWidgetItem(cassette->name(), tapeList_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(cassette == selected ? Qt::Checked : Qt::Unchecked);
-        if (cassette == selected)
+        const bool tick = std::find(ticked.begin(), ticked.end(), cassette) != ticked.end();
+        item->setCheckState(tick ? Qt::Checked : Qt::Unchecked);
+        if (cassette == current)
             tapeList_->setCurrentItem(item);
     }
-    (selected ? tickedRadio_ : allRadio_)->setChecked(true);
+}
 
-    const LabelChoices choices = readLabelChoices(settings_);
-    (choices.kind == exchange::LabelKind::Face ? faceRadio_ : spineRadio_)->setChecked(true);
-    sheetEditor_->setChoice(choices.sheet, choices.userSheet);
-    startEdit_->setValue(1);
+void LabelDialog::relist()
+{
+    // Closed, the next opening lists the tapes anew anyway.
+    if (!isVisible())
+        return;
+    std::vector<const catalogue::Cassette*> ticked;
+    for (int row = 0; row < tapeList_->count(); ++row) {
+        if (tapeList_->item(row)->checkState() == Qt::Checked)
+            ticked.push_back(cassettes_[std::size_t(row)]);
+    }
+    const int currentRow = tapeList_->currentRow();
+    const catalogue::Cassette* current = currentRow >= 0 && currentRow < int(cassettes_.size())
+                                             ? cassettes_[std::size_t(currentRow)]
+                                             : nullptr;
+    listTapes(ticked, current);
+    refreshLabels();
+}
+
+void LabelDialog::forgetTape(const catalogue::Cassette* cassette)
+{
+    const auto it = std::find(cassettes_.begin(), cassettes_.end(), cassette);
+    if (it == cassettes_.end())
+        return;
+    const int row = int(it - cassettes_.begin());
+    cassettes_.erase(it);
+    {
+        const QSignalBlocker blocker(tapeList_);
+        delete tapeList_->takeItem(row);
+    }
     refreshLabels();
 }
 
@@ -280,22 +340,21 @@ void LabelDialog::saveAsPdf()
 
 void LabelDialog::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        // The choices whole, with a dozen tapes in the list, where the screen has room for them.
-        const int listHeight = kVisibleTapes * tapeList_->fontMetrics().height();
-        const QSize body = scrollArea_->widget()->sizeHint() +
-                           QSize(0, std::max(0, listHeight - tapeList_->sizeHint().height()));
-        const QMargins margins = layout()->contentsMargins();
-        const int spacing = layout()->spacing();
-        ui::sizeToScreen(this, QSize(body.width() + margins.left() + margins.right(),
-                                     body.height() + summaryLabel_->sizeHint().height() +
-                                         previewButton_->sizeHint().height() + 2 * spacing + margins.top() +
-                                         margins.bottom()));
-        ui::centreOnScreen(this);
-    }
+    ui::ToolWindow::showEvent(event);
     previewButton_->setFocus();
+}
+
+// The choices whole, with a dozen tapes in the list, where the screen has room for them.
+QSize LabelDialog::preferredSize()
+{
+    const int listHeight = kVisibleTapes * tapeList_->fontMetrics().height();
+    const QSize body = scrollArea_->widget()->sizeHint() +
+                       QSize(0, std::max(0, listHeight - tapeList_->sizeHint().height()));
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = layout()->spacing();
+    return {body.width() + margins.left() + margins.right(),
+            body.height() + summaryLabel_->sizeHint().height() + previewButton_->sizeHint().height() +
+                2 * spacing + margins.top() + margins.bottom()};
 }
 
 } // namespace windows

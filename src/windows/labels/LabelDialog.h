@@ -1,8 +1,7 @@
 #pragma once
 
 #include "exchange/LabelDocument.h"
-
-#include <QDialog>
+#include "ui/ToolWindow.h"
 
 #include <vector>
 
@@ -30,8 +29,9 @@ class LabelSheetEditor;
 // Labels for the tapes themselves: spine or face labels for every tape or the ones ticked, on a
 // built-in label sheet or the user's own, from any label of the first sheet on; shown in a print
 // preview to print from, or saved as PDF. The sheet and kind chosen and the user's sheet are
-// remembered in the settings. Modal; it never changes a record.
-class LabelDialog final : public QDialog
+// remembered in the settings. A window of its own beside the main window; while open it follows the
+// catalogue, keeping the tapes ticked that are still there, and it never changes a record.
+class LabelDialog final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LabelDialog)
@@ -40,8 +40,8 @@ public:
     LabelDialog(catalogue::Catalogue& catalogue, ui::SettingsStore& settings, QWidget* parent = nullptr);
     ~LabelDialog() override;
 
-    // Lists the catalogue's tapes afresh, selected ticked, and takes the choices remembered; before
-    // each opening.
+    // Lists the catalogue's tapes afresh with selected alone ticked; before each opening, or when asked
+    // for again while open. Closed, it takes the choices remembered too; open, it keeps those on view.
     void prepare(const catalogue::Cassette* selected);
 
     // The tapes the labels are for, in catalogue order.
@@ -52,6 +52,7 @@ public:
     void saveAsPdf();
 
 protected:
+    QSize preferredSize() override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -61,6 +62,10 @@ private:
     // The labels' count, the start's range and whether there is anything to print.
     void refreshLabels();
     void suitSheetToKind();
+    // The catalogue's tapes listed anew, those ticked before still ticked.
+    void relist();
+    void listTapes(const std::vector<const catalogue::Cassette*>& ticked, const catalogue::Cassette* current);
+    void forgetTape(const catalogue::Cassette* cassette);
     std::unique_ptr<exchange::LabelDocument> document() const;
     void remember();
 
@@ -84,7 +89,6 @@ private:
     QPushButton* closeButton_;
     // Tells for a while that the PDF file was written.
     ui::NoteLabel* noteLabel_;
-    bool placed_ = false;
 };
 
 } // namespace windows

@@ -62,16 +62,35 @@ QVariant FindSpaceModel::data(const QModelIndex& index, int role) const
     }
 }
 
+QVariant FindSpaceModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (longplay_ && orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        if (section == FreeColumn)
+            return tr("Free (LP min.)");
+        if (section == LeftColumn)
+            return tr("Left after (LP min.)");
+    }
+    return ui::TableModel::headerData(section, orientation, role);
+}
+
 void FindSpaceModel::setRecording(int lengthMinutes, bool longplay)
 {
     lengthMinutes_ = lengthMinutes;
+    const bool modeChanged = longplay != longplay_;
     longplay_ = longplay;
+    if (modeChanged)
+        Q_EMIT headerDataChanged(Qt::Horizontal, FreeColumn, LeftColumn);
     refresh();
 }
 
 bool FindSpaceModel::isAsking() const
 {
     return catalogue::isValidLength(lengthMinutes_);
+}
+
+bool FindSpaceModel::isTooLong() const
+{
+    return lengthMinutes_ > catalogue::kLargestNumber;
 }
 
 const catalogue::Cassette* FindSpaceModel::cassetteAt(int row) const

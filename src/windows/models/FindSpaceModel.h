@@ -38,11 +38,16 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The minutes free and left after are long-play minutes when the recording is in long-play, and
+    // their captions say so.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // The recording asked about; a length that no film can have lists nothing.
     void setRecording(int lengthMinutes, bool longplay);
     // True while the length asked about is one a film can have.
     bool isAsking() const;
+    // True when the length asked about is longer than any tape can be.
+    bool isTooLong() const;
     // Lists while its window is open; closed, it forgets the cassettes until it opens again.
     void setActive(bool active);
 

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -96,6 +97,8 @@ void DocumentPreview::createControls()
     pageSpin_->setKeyboardTracking(false);
     pageCountLabel_ = named(new QLabel(this), u"pageCountLabel"_s);
     pageLabel_->setBuddy(pageSpin_);
+    // Its line edit would take Ctrl+Home and Ctrl+End for its own cursor.
+    pageSpin_->installEventFilter(this);
     zoomLabel_ = named(new QLabel(this), u"zoomLabel"_s);
     zoomCombo_ = named(new QComboBox(this), u"zoomCombo"_s);
     zoomLabel_->setBuddy(zoomCombo_);
@@ -174,7 +177,8 @@ void DocumentPreview::createControls()
 
 void DocumentPreview::retranslate()
 {
-    setWindowTitle(tr("Print preview"));
+    const QString title = document_->title();
+    setWindowTitle(title.isEmpty() ? tr("Print preview") : tr("Print preview – %1").arg(title));
     printButton_->setText(tr("&Print..."));
     pageSetupButton_->setText(tr("Page set&up..."));
     pageLabel_->setText(tr("P&age:"));
@@ -212,6 +216,19 @@ void DocumentPreview::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+}
+
+bool DocumentPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pageSpin_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+            showPage(key->key() == Qt::Key_Home ? 0 : pageCount() - 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DocumentPreview::showEvent(QShowEvent* event)

@@ -26,8 +26,9 @@ class PageView;
 // A document's pages on the screen, to print from. The pages come laid out; each is painted only when
 // it comes into view, so that a catalogue of thousands of pages opens at once. Above the pages: Print
 // (through Qt's print dialog), Page setup, the page shown and the steps to others, and the zoom.
-// Printing, and a new page setup, lay the sheets out again where the paper changed, so that what is
-// printed is what the preview shows, page for page.
+// Ctrl+Home and Ctrl+End go to the first and the last page wherever the focus is in the window, the page
+// field included. Printing, and a new page setup, lay the sheets out again where the paper changed, so that
+// what is printed is what the preview shows, page for page.
 class DocumentPreview final : public QDialog
 {
     Q_OBJECT
@@ -58,6 +59,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();

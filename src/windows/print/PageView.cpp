@@ -43,6 +43,7 @@ void PageView::setDocument(exchange::PagedDocument* document)
     document_ = document;
     paintedPages_ = 0;
     shownPage_ = -1;
+    chosenPage_ = 0;
     forgetPictures();
     applyFit();
     updateScrollBars();
@@ -93,6 +94,22 @@ double PageView::pageStep() const
     return std::ceil(pageSize().height()) + kDeskMargin;
 }
 
+int PageView::columnCount() const
+{
+    const double width = std::ceil(pageSize().width()) + kDeskMargin;
+    if (!document_ || width <= kDeskMargin)
+        return 1;
+    const int fitting = int((viewport()->width() - kDeskMargin) / width);
+    return std::clamp(fitting, 1, std::max(1, document_->pageCount()));
+}
+
+int PageView::rowCount() const
+{
+    const int pages = document_ ? document_->pageCount() : 0;
+    const int columns = columnCount();
+    return (pages + columns - 1) / columns;
+}
+
 double PageView::fittedZoom() const
 {
     if (!document_)
@@ -121,10 +138,10 @@ void PageView::applyFit()
 
 void PageView::updateScrollBars()
 {
-    const int pages = document_ ? document_->pageCount() : 0;
+    const int rows = rowCount();
     const QSizeF page = pageSize();
-    const int height = pages > 0 ? int(std::ceil(pages * pageStep())) + kDeskMargin : 0;
-    const int width = int(std::ceil(page.width())) + 2 * kDeskMargin;
+    const int height = rows > 0 ? int(std::ceil(rows * pageStep())) + kDeskMargin : 0;
+    const int width = columnCount() * (int(std::ceil(page.width())) + kDeskMargin) + kDeskMargin;
     verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
     verticalScrollBar()->setPageStep(viewport()->height());
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
@@ -135,10 +152,15 @@ void PageView::updateScrollBars()
 QRectF PageView::pageRect(int page) const
 {
     const QSizeF size = pageSize();
-    const double contentWidth = size.width() + 2 * kDeskMargin;
-    const double left = contentWidth < viewport()->width() ? (viewport()->width() - size.width()) / 2
-                                                           : kDeskMargin - horizontalScrollBar()->value();
-    const double top = kDeskMargin + page * pageStep() - verticalScrollBar()->value();
+    const int columns = columnCount();
+    const double column = std::ceil(size.width()) + kDeskMargin;
+    const double contentWidth = columns * column + kDeskMargin;
+    // A row narrower than the view stands in its middle.
+    const double first = contentWidth < viewport()->width()
+                             ? (viewport()->width() - contentWidth) / 2 + kDeskMargin
+                             : kDeskMargin - horizontalScrollBar()->value();
+    const double left = first + (page % columns) * column;
+    const double top = kDeskMargin + (page / columns) * pageStep() - verticalScrollBar()->value();
     return QRectF(QPointF(std::round(left), std::round(top)), size);
 }
 
@@ -146,22 +168,28 @@ int PageView::currentPage() const
 {
     if (!document_ || document_->pageCount() == 0)
         return 0;
-    // The page that takes the most of the view; of several whole ones, the first.
+    // The row that takes the most of the view; of several whole ones, the first.
     const double step = pageStep();
-    int best = std::clamp(int(verticalScrollBar()->value() / step), 0, document_->pageCount() - 1);
+    const int columns = columnCount();
+    const int rows = rowCount();
+    const auto shownHeight = [this, columns](int row) {
+        const QRectF rect = pageRect(row * columns);
+        return std::min(rect.bottom(), double(viewport()->height())) - std::max(rect.top(), 0.0);
+    };
+    int best = std::clamp(int(verticalScrollBar()->value() / step), 0, rows - 1);
     double bestHeight = 0;
-    for (int page = best; page < document_->pageCount(); ++page) {
-        const QRectF rect = pageRect(page);
-        if (rect.top() >= viewport()->height())
+    for (int row = best; row < rows; ++row) {
+        if (pageRect(row * columns).top() >= viewport()->height())
             break;
-        const double height =
-            std::min(rect.bottom(), double(viewport()->height())) - std::max(rect.top(), 0.0);
+        const double height = shownHeight(row);
         if (height > bestHeight + 0.5) {
-            best = page;
+            best = row;
             bestHeight = height;
         }
     }
-    return best;
+    // The page last shown stays current while its row is in view as much as any.
+    const int chosen = std::clamp(chosenPage_, 0, document_->pageCount() - 1);
+    return shownHeight(chosen / columns) >= bestHeight - 0.5 ? chosen : best * columns;
 }
 
 void PageView::showPage(int page)
@@ -169,7 +197,8 @@ void PageView::showPage(int page)
     if (!document_)
         return;
     page = std::clamp(page, 0, std::max(0, document_->pageCount() - 1));
-    verticalScrollBar()->setValue(int(std::round(page * pageStep())));
+    chosenPage_ = page;
+    verticalScrollBar()->setValue(int(std::round(page / columnCount() * pageStep())));
     tellCurrentPage();
 }
 
@@ -245,13 +274,14 @@ void PageView::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(viewport());
     const double step = pageStep();
-    const int first = std::max(0, int((verticalScrollBar()->value() - kDeskMargin) / step));
+    const int columns = columnCount();
+    const int first = std::max(0, int((verticalScrollBar()->value() - kDeskMargin) / step)) * columns;
     std::vector<int> inView;
     for (int page = first; page < document_->pageCount(); ++page) {
         const QRectF rect = pageRect(page);
         if (rect.top() > viewport()->height())
             break;
-        if (rect.bottom() >= 0)
+        if (rect.bottom() >= 0 && rect.right() >= 0 && rect.left() <= viewport()->width())
             inView.push_back(page);
     }
     for (const int page : inView) {
@@ -279,9 +309,10 @@ void PageView::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     const int page = currentPage();
     const double zoom = zoom_;
+    const int columns = columnCount();
     applyFit();
     updateScrollBars();
-    if (zoom != zoom_) {
+    if (zoom != zoom_ || columns != columnCount()) {
         showPage(page);
         Q_EMIT zoomChanged();
     }
@@ -300,13 +331,18 @@ void PageView::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int page = currentPage();
+    const int columns = columnCount();
     switch (event->key()) {
     case Qt::Key_PageUp:
-        // From the middle of a page, back to its top first.
-        showPage(verticalScrollBar()->value() > int(std::round(page * pageStep())) ? page : page - 1);
+        // From the middle of a row, back to its top first.
+        showPage(verticalScrollBar()->value() > int(std::round(page / columns * pageStep()))
+                     ? page
+                     : page - columns);
         break;
     case Qt::Key_PageDown:
-        showPage(page + 1);
+        // The last row may be short: to its last page.
+        if (page / columns < rowCount() - 1)
+            showPage(std::min(page + columns, document_->pageCount() - 1));
         break;
     case Qt::Key_Home:
         showPage(0);

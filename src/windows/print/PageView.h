@@ -13,7 +13,8 @@ class PagedDocument;
 
 namespace windows {
 
-// The pages of a document one below the other on a grey desk, at a zoom. A page is painted when
+// The pages of a document one below the other on a grey desk, at a zoom; at a zoom small enough, as many
+// side by side in a row as the view's width holds. A page is painted when
 // it comes into view; the pictures of the pages painted last are kept, up to a bound, so that
 // scrolling back is quick and the memory stays small however many pages there are and whatever the
 // zoom.
@@ -43,10 +44,13 @@ public:
     Fit fit() const { return fit_; }
     void setFit(Fit fit);
 
-    // The page (0-based) at the middle of the view.
+    // The page (0-based) at the middle of the view: of the row that takes most of it, the page last
+    // shown, else the row's first.
     int currentPage() const;
-    // Scrolls page's top into view.
+    // Scrolls the top of page's row into view.
     void showPage(int page);
+    // Pages side by side in a row at the present zoom.
+    int columnCount() const;
 
     // Pages painted since the document was set (a page painted again counts again), and the pictures of
     // pages kept now.
@@ -76,6 +80,7 @@ private:
     // The paper's size on the screen, in device-independent pixels, and the room between pages.
     QSizeF pageSize() const;
     double pageStep() const;
+    int rowCount() const;
     double fittedZoom() const;
     void applyFit();
     void updateScrollBars();
@@ -90,6 +95,8 @@ private:
     Fit fit_ = Fit::Width;
     int paintedPages_ = 0;
     int shownPage_ = -1;
+    // The page asked for last, current while its row is.
+    int chosenPage_ = 0;
     std::vector<KeptPage> kept_; // the pictures, the most recently painted last
 };
 

@@ -42,7 +42,7 @@ QStringList everyGenreName(quint8 language)
 } // namespace
 
 StatisticsWindow::StatisticsWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), catalogue_(catalogue)
+    : ui::ToolWindow(parent), catalogue_(catalogue)
 {
     setObjectName(u"statisticsWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::Statistics);
@@ -205,30 +205,30 @@ void StatisticsWindow::changeEvent(QEvent* event)
 
 void StatisticsWindow::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
     active_ = true;
     ui::guarded(this, [this] { refresh(); });
-    // Placed once; later shows keep where the user put it.
-    if (!placed_) {
-        placed_ = true;
-        // Every chart whole, where the screen has room for it; with room for a scroll bar, so that a
-        // few pixels short never ask for one.
-        QWidget* body = scrollArea_->widget();
-        body->layout()->activate();
-        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const QSize needed = body->sizeHint().expandedTo(body->minimumSizeHint()).expandedTo(kPreferredSize);
-        const QMargins margins = layout()->contentsMargins();
-        ui::sizeToScreen(this, QSize(needed.width() + bar + margins.left() + margins.right(),
-                                     needed.height() + bar + closeButton_->sizeHint().height() +
-                                         layout()->spacing() + margins.top() + margins.bottom()));
-        ui::centreOnScreen(this);
-    }
+    // Placed once, measured on what it shows; later shows keep where the user put it.
+    ui::ToolWindow::showEvent(event);
     closeButton_->setFocus();
+}
+
+// Every chart whole, where the screen has room for it; with room for a scroll bar, so that a few pixels
+// short never ask for one.
+QSize StatisticsWindow::preferredSize()
+{
+    QWidget* body = scrollArea_->widget();
+    body->layout()->activate();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize needed = body->sizeHint().expandedTo(body->minimumSizeHint()).expandedTo(kPreferredSize);
+    const QMargins margins = layout()->contentsMargins();
+    return {needed.width() + bar + margins.left() + margins.right(),
+            needed.height() + bar + closeButton_->sizeHint().height() + layout()->spacing() + margins.top() +
+                margins.bottom()};
 }
 
 void StatisticsWindow::hideEvent(QHideEvent* event)
 {
-    QDialog::hideEvent(event);
+    ui::ToolWindow::hideEvent(event);
     // Closed, not only minimised with its owner: nothing to count until it opens again.
     if (!event->spontaneous()) {
         active_ = false;

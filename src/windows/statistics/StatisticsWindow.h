@@ -1,8 +1,8 @@
 #pragma once
 
 #include "exchange/StatisticsContent.h"
+#include "ui/ToolWindow.h"
 
-#include <QDialog>
 #include <QList>
 
 class QGroupBox;
@@ -26,7 +26,7 @@ class StatisticsChart;
 // black-and-white, seen and deletable films) and charts of its films per genre and per decade and of
 // its tapes by fullness; printed or saved as PDF on one page. Non-modal; while open it follows the
 // catalogue, counting anew once per trip through the event loop, and it never changes a record.
-class StatisticsWindow final : public QDialog
+class StatisticsWindow final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StatisticsWindow)
@@ -47,6 +47,7 @@ public:
     void saveAsPdf();
 
 protected:
+    QSize preferredSize() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -73,7 +74,6 @@ private:
     // Tells for a while that the PDF file was written.
     ui::NoteLabel* noteLabel_;
     bool active_ = false;
-    bool placed_ = false;
 };
 
 } // namespace windows

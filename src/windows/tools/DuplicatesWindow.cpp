@@ -33,7 +33,7 @@ constexpr int kMostTitleCharacters = 64;
 } // namespace
 
 DuplicatesWindow::DuplicatesWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), catalogue_(catalogue), model_(new DuplicatesModel(catalogue, this))
+    : ui::ToolWindow(parent), catalogue_(catalogue), model_(new DuplicatesModel(catalogue, this))
 {
     setObjectName(u"duplicatesWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::Duplicates);
@@ -137,24 +137,24 @@ void DuplicatesWindow::changeEvent(QEvent* event)
 
 void DuplicatesWindow::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    ui::ToolWindow::showEvent(event);
     ui::guarded(this, [this] { model_->setActive(true); });
-    if (!placed_) {
-        placed_ = true;
-        int width = 2 * groupView_->frameWidth() + 24;
-        for (int column = 0; column < DuplicatesModel::ColumnCount; ++column)
-            width += groupView_->header()->sectionSize(column);
-        const int rows = kVisibleRows * (fontMetrics().height() + 6);
-        ui::sizeToScreen(this, sizeHint() + QSize(qMax(0, width - groupView_->sizeHint().width()),
-                                                  qMax(0, rows - groupView_->sizeHint().height())));
-        ui::centreOnScreen(this);
-    }
     groupView_->setFocus();
+}
+
+QSize DuplicatesWindow::preferredSize()
+{
+    int width = 2 * groupView_->frameWidth() + 24;
+    for (int column = 0; column < DuplicatesModel::ColumnCount; ++column)
+        width += groupView_->header()->sectionSize(column);
+    const int rows = kVisibleRows * (fontMetrics().height() + 6);
+    return sizeHint() + QSize(qMax(0, width - groupView_->sizeHint().width()),
+                              qMax(0, rows - groupView_->sizeHint().height()));
 }
 
 void DuplicatesWindow::hideEvent(QHideEvent* event)
 {
-    QDialog::hideEvent(event);
+    ui::ToolWindow::hideEvent(event);
     // Closed, not only minimised with its owner.
     if (!event->spontaneous())
         model_->setActive(false);

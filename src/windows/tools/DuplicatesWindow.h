@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ToolWindow.h"
 
 class QLabel;
 class QModelIndex;
@@ -21,7 +21,7 @@ class DuplicatesModel;
 // cassette and place on the tape. Enter, Open or a double click asks for the film window on the
 // selected film (on a group's row, its first film). Non-modal; it follows the catalogue and never
 // changes a record.
-class DuplicatesWindow final : public QDialog
+class DuplicatesWindow final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DuplicatesWindow)
@@ -42,6 +42,7 @@ Q_SIGNALS:
     void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
+    QSize preferredSize() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -63,7 +64,6 @@ private:
     const catalogue::FilmRecord* keptSelection_ = nullptr;
     // The title column's width for its caption: it is never narrower.
     int titleColumnLeast_ = 0;
-    bool placed_ = false;
 };
 
 } // namespace windows

@@ -1,11 +1,13 @@
 #include "windows/tools/FindSpaceWindow.h"
 
 #include "catalogue/Cassette.h"
+#include "catalogue/FilmRules.h"
 #include "catalogue/TapeSpace.h"
 #include "controls/NumEdit.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/Language.h"
 #include "ui/ReportList.h"
 #include "windows/models/FindSpaceModel.h"
 
@@ -31,7 +33,7 @@ constexpr int kVisibleRows = 14;
 } // namespace
 
 FindSpaceWindow::FindSpaceWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), model_(new FindSpaceModel(catalogue, this))
+    : ui::ToolWindow(parent), model_(new FindSpaceModel(catalogue, this))
 {
     setObjectName(u"findSpaceWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::FindSpace);
@@ -103,6 +105,11 @@ void FindSpaceWindow::createControls()
         showCount();
     });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &FindSpaceWindow::showCount);
+    // The captions name long-play minutes while the recording is in long-play.
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, [this] {
+        ui::fitColumnsToCaptions(fitList_,
+                                 {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
+    });
 }
 
 void FindSpaceWindow::retranslate()
@@ -128,27 +135,26 @@ void FindSpaceWindow::changeEvent(QEvent* event)
 
 void FindSpaceWindow::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    ui::guarded(this, [this] { model_->setActive(true); });
     // Placed once; later shows keep where the user put it, and what was asked.
-    if (!placed_) {
-        placed_ = true;
-        const int rows =
-            fitList_->header()->sizeHint().height() +
-            kVisibleRows * qMax(fitList_->fontMetrics().height() + 4, fitList_->sizeHintForRow(0));
-        const int listWidth = ui::fitColumnsToCaptions(
-            fitList_, {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
-        ui::sizeToScreen(this, sizeHint() + QSize(qMax(0, listWidth - fitList_->sizeHint().width()),
-                                                  qMax(0, rows - fitList_->sizeHint().height())));
-        ui::centreOnScreen(this);
-    }
+    ui::ToolWindow::showEvent(event);
+    ui::guarded(this, [this] { model_->setActive(true); });
     lengthEdit_->setFocus();
     lengthEdit_->selectAll();
 }
 
+QSize FindSpaceWindow::preferredSize()
+{
+    const int rows = fitList_->header()->sizeHint().height() +
+                     kVisibleRows * qMax(fitList_->fontMetrics().height() + 4, fitList_->sizeHintForRow(0));
+    const int listWidth = ui::fitColumnsToCaptions(
+        fitList_, {kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]});
+    return sizeHint() + QSize(qMax(0, listWidth - fitList_->sizeHint().width()),
+                              qMax(0, rows - fitList_->sizeHint().height()));
+}
+
 void FindSpaceWindow::hideEvent(QHideEvent* event)
 {
-    QDialog::hideEvent(event);
+    ui::ToolWindow::hideEvent(event);
     // Closed, not only minimised with its owner.
     if (!event->spontaneous())
         model_->setActive(false);
@@ -168,7 +174,7 @@ bool FindSpaceWindow::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return ui::ToolWindow::eventFilter(watched, event);
 }
 
 void FindSpaceWindow::ask()
@@ -181,7 +187,10 @@ void FindSpaceWindow::ask()
 void FindSpaceWindow::showCount()
 {
     const int fits = model_->rowCount();
-    if (!model_->isAsking())
+    if (model_->isTooLong())
+        countLabel_->setText(tr("No tape is that long: lengths go up to %1 minutes.")
+                                 .arg(ui::localeOf(ui::language()).toString(catalogue::kLargestNumber)));
+    else if (!model_->isAsking())
         countLabel_->setText(tr("Enter the length of the recording in minutes."));
     else if (fits == 0)
         countLabel_->setText(tr("No tape has room for a recording of this length."));

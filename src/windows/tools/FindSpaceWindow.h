@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ToolWindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -26,7 +26,7 @@ class FindSpaceModel;
 // which it fits (in long-play when ticked), least left over first. The best fit is selected; Enter
 // or a double click opens the film window on the selected cassette's last film, so that New is at
 // hand. Non-modal; it follows the catalogue and never changes a record.
-class FindSpaceWindow final : public QDialog
+class FindSpaceWindow final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FindSpaceWindow)
@@ -47,6 +47,7 @@ Q_SIGNALS:
     void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
+    QSize preferredSize() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -70,7 +71,6 @@ private:
     // The cassette selected while the rows are made anew, to be selected again.
     const catalogue::Cassette* keptSelection_ = nullptr;
     bool asking_ = false;
-    bool placed_ = false;
 };
 
 } // namespace windows

@@ -48,12 +48,27 @@ QRect segmentPiece(const TapeMapGeometry& g, const QRect& bar, const catalogue::
 
 } // namespace
 
-TapeMapGeometry::TapeMapGeometry(int width, const QFontMetrics& metrics, qint64 longestHalfMinutes)
-    : nameLeft(kMargin), nameWidth(std::clamp(metrics.averageCharWidth() * 18, 40, std::max(40, width / 3))),
+TapeMapGeometry::TapeMapGeometry(int width, const QFontMetrics& metrics, qint64 longestHalfMinutes,
+                                 int chosenNameWidth)
+    : nameLeft(kMargin), nameWidth(nameWidthFor(width, metrics, chosenNameWidth)),
       barLeft(kMargin + nameWidth + 2 * kMargin),
       perHalfMinute(double(std::max(1, width - barLeft - kMargin)) /
                     double(std::max<qint64>(1, longestHalfMinutes)))
 {}
+
+int TapeMapGeometry::nameWidthFor(int width, const QFontMetrics& metrics, int chosenNameWidth)
+{
+    constexpr int kNarrowest = 40;
+    // Widened by hand the names may take up to two thirds of the row; the bar keeps the rest.
+    if (chosenNameWidth > 0)
+        return std::clamp(chosenNameWidth, kNarrowest, std::max(kNarrowest, width * 2 / 3));
+    return std::clamp(metrics.averageCharWidth() * 18, kNarrowest, std::max(kNarrowest, width / 3));
+}
+
+int TapeMapGeometry::handleX() const
+{
+    return barLeft - kMargin;
+}
 
 int TapeMapGeometry::x(qint64 halfMinutes) const
 {
@@ -125,14 +140,19 @@ void TapeMapDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         return; // gone, its row not yet made anew
     const QRect rect = option.rect;
     const QFontMetrics& metrics = option.fontMetrics;
-    const TapeMapGeometry g(rect.width(), metrics, model->longestHalfMinutes());
+    const TapeMapGeometry g(rect.width(), metrics, model->longestHalfMinutes(), nameWidth_);
     const QRect bar = barRect(rect);
     painter->save();
 
     painter->setPen(option.palette.color(QPalette::Text));
     const QRect nameRect(g.nameLeft, rect.top(), g.nameWidth, rect.height());
+    // Names that differ only at their ends (a number, a year) stay apart; the tooltip has the whole.
     painter->drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
-                      metrics.elidedText(cassette->name(), Qt::ElideRight, g.nameWidth));
+                      metrics.elidedText(cassette->name(), Qt::ElideMiddle, g.nameWidth));
+    // The border that can be dragged to give the names more room.
+    painter->setPen(option.palette.color(QPalette::Midlight));
+    painter->drawLine(g.handleX(), rect.top(), g.handleX(), rect.bottom());
+    painter->setPen(option.palette.color(QPalette::Text));
 
     const qint64 tapeHalfMinutes = 2 * qint64{cassette->length()};
     const QRect tape(g.barLeft, bar.top(), std::max(1, g.x(tapeHalfMinutes) - g.barLeft), bar.height());

@@ -12,12 +12,17 @@ struct FilmRecord;
 namespace windows {
 
 // Where the parts of a tape map's row lie across a view width pixels wide: the name, then the bar,
-// with perHalfMinute pixels for each half-minute of the scale (tape is measured in half-minutes).
+// with perHalfMinute pixels for each half-minute of the scale (tape is measured in half-minutes). The
+// name takes the width chosen for it (0: one that suits the font), within bounds that leave the bar room.
 struct TapeMapGeometry
 {
-    TapeMapGeometry(int width, const QFontMetrics& metrics, qint64 longestHalfMinutes);
+    TapeMapGeometry(int width, const QFontMetrics& metrics, qint64 longestHalfMinutes,
+                    int chosenNameWidth = 0);
 
     int x(qint64 halfMinutes) const;
+    // Where the border between the name and the bar can be dragged.
+    int handleX() const;
+    static int nameWidthFor(int width, const QFontMetrics& metrics, int chosenNameWidth);
 
     int nameLeft;
     int nameWidth;
@@ -54,6 +59,9 @@ public:
 
     void setCursorSegment(int segment) { cursorSegment_ = segment; }
     int cursorSegment() const { return cursorSegment_; }
+    // The width the user gave the names; 0 for one that suits the font.
+    void setNameWidth(int width) { nameWidth_ = width; }
+    int nameWidth() const { return nameWidth_; }
 
     static int rowHeight(const QFontMetrics& metrics);
     // The bar within a row.
@@ -68,6 +76,7 @@ public:
 
 private:
     int cursorSegment_ = 0;
+    int nameWidth_ = 0;
 };
 
 } // namespace windows

@@ -39,6 +39,8 @@ TapeMapView::TapeMapView(catalogue::Catalogue& catalogue, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setBackgroundRole(QPalette::Base);
+    // The border beside the names shows it can be dragged as the mouse passes it.
+    viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(true);
 
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
@@ -103,6 +105,32 @@ int TapeMapView::rowHeight() const
     return TapeMapDelegate::rowHeight(fontMetrics());
 }
 
+int TapeMapView::nameWidth() const
+{
+    return TapeMapGeometry::nameWidthFor(viewport()->width(), fontMetrics(), delegate_->nameWidth());
+}
+
+int TapeMapView::chosenNameWidth() const
+{
+    return delegate_->nameWidth();
+}
+
+void TapeMapView::setNameWidth(int width)
+{
+    delegate_->setNameWidth(std::max(0, width));
+    viewport()->update();
+}
+
+int TapeMapView::nameBorder() const
+{
+    return TapeMapGeometry(viewport()->width(), fontMetrics(), 1, delegate_->nameWidth()).handleX();
+}
+
+bool TapeMapView::onNameBorder(QPoint point) const
+{
+    return indexAt(point).isValid() && std::abs(point.x() - nameBorder()) <= 3;
+}
+
 void TapeMapView::updateGeometries()
 {
     QListView::updateGeometries();
@@ -115,7 +143,8 @@ TapeMapView::Spot TapeMapView::spotAt(QPoint point) const
     const Cassette* const cassette = index.isValid() ? cassetteAt(index.row()) : nullptr;
     if (!cassette)
         return {};
-    const TapeMapGeometry g(viewport()->width(), fontMetrics(), model_->longestHalfMinutes());
+    const TapeMapGeometry g(viewport()->width(), fontMetrics(), model_->longestHalfMinutes(),
+                            delegate_->nameWidth());
     const double half = (point.x() - g.barLeft) / g.perHalfMinute;
     for (const catalogue::TapeSegment& s : catalogue::tapeSegments(*cassette)) {
         if (half >= double(s.tapeStart) && half < double(s.tapeStart + s.tapeLength))
@@ -129,7 +158,8 @@ QRect TapeMapView::segmentRect(int row, const FilmRecord* film) const
     const Cassette* cassette = cassetteAt(row);
     if (!cassette)
         return {};
-    const TapeMapGeometry g(viewport()->width(), fontMetrics(), model_->longestHalfMinutes());
+    const TapeMapGeometry g(viewport()->width(), fontMetrics(), model_->longestHalfMinutes(),
+                            delegate_->nameWidth());
     return TapeMapDelegate::segmentRect(visualRect(model_->index(row)), g, *cassette, film);
 }
 
@@ -198,12 +228,28 @@ bool TapeMapView::viewportEvent(QEvent* event)
 // The map's clicks are its own: no selection to drag, no item to edit.
 void TapeMapView::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton ? spotAt(event->position().toPoint()) : Spot{};
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && onNameBorder(point)) {
+        dragOffset_ = point.x() - nameBorder();
+        pressed_ = {};
+        return;
+    }
+    pressed_ = event->button() == Qt::LeftButton ? spotAt(point) : Spot{};
     QAbstractScrollArea::mousePressEvent(event);
 }
 
 void TapeMapView::mouseMoveEvent(QMouseEvent* event)
 {
+    const QPoint point = event->position().toPoint();
+    if (dragOffset_) {
+        // The border follows the mouse; the names end where it is, less the room on either side of it.
+        setNameWidth(nameWidth() + point.x() - *dragOffset_ - nameBorder());
+        return;
+    }
+    if (onNameBorder(point))
+        viewport()->setCursor(Qt::SplitHCursor);
+    else
+        viewport()->unsetCursor();
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
@@ -214,6 +260,10 @@ void TapeMapView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TapeMapView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (dragOffset_ && event->button() == Qt::LeftButton) {
+        dragOffset_.reset();
+        return;
+    }
     QAbstractScrollArea::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || !pressed_.cassette)
         return;

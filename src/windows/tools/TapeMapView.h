@@ -3,6 +3,8 @@
 #include <QListView>
 #include <QString>
 
+#include <optional>
+
 namespace catalogue {
 class Cassette;
 class Catalogue;
@@ -44,6 +46,14 @@ public:
     // The row of a cassette; -1 when it is not shown.
     int rowOf(const catalogue::Cassette* cassette) const;
     int rowHeight() const;
+    // The width of the names, as drawn now; the user widens it by dragging the border beside them.
+    int nameWidth() const;
+    // 0: a width that suits the font.
+    void setNameWidth(int width);
+    // The width chosen by the user; 0 when none was.
+    int chosenNameWidth() const;
+    // Where the border between the names and the bars lies, in the viewport's coordinates.
+    int nameBorder() const;
 
     // In the viewport's coordinates.
     Spot spotAt(QPoint point) const;
@@ -78,6 +88,7 @@ private:
     void placeCursor(int row, int segment);
     void restoreCursor();
     int segmentCount(int row) const;
+    bool onNameBorder(QPoint point) const;
 
     TapeMapModel* model_;
     TapeMapDelegate* delegate_;
@@ -85,6 +96,8 @@ private:
     // by cassette, so that it stays where it was when the rows are made anew.
     const catalogue::Cassette* cursorCassette_ = nullptr;
     Spot pressed_;
+    // While the border beside the names is dragged: how far right of it the press was.
+    std::optional<int> dragOffset_;
 };
 
 } // namespace windows

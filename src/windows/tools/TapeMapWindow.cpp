@@ -4,6 +4,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/SettingsStore.h"
 #include "windows/tools/TapeMapDelegate.h"
 #include "windows/tools/TapeMapView.h"
 
@@ -26,7 +27,7 @@ constexpr QSize kPreferredSize(760, 520);
 } // namespace
 
 TapeMapWindow::TapeMapWindow(catalogue::Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent, ui::kToolWindow), map_(new TapeMapView(catalogue, this))
+    : ui::ToolWindow(parent), map_(new TapeMapView(catalogue, this))
 {
     setObjectName(u"tapeMapWindow"_s);
     ui::setHelpTopic(this, ui::HelpTopic::TapeMap);
@@ -124,7 +125,7 @@ void TapeMapWindow::changeEvent(QEvent* event)
 
 void TapeMapWindow::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    ui::ToolWindow::showEvent(event);
     // Swatches as sharp as the screen, drawn as the map draws its bars.
     const qreal ratio = devicePixelRatio();
     const QSize size(2 * fontMetrics().height(), fontMetrics().height());
@@ -138,12 +139,26 @@ void TapeMapWindow::showEvent(QShowEvent* event)
         painter.end();
         swatch->setPixmap(pixmap);
     }
-    if (!placed_) {
-        placed_ = true;
-        ui::sizeToScreen(this, kPreferredSize);
-        ui::centreOnScreen(this);
-    }
     filterEdit_->setFocus();
+}
+
+QSize TapeMapWindow::preferredSize()
+{
+    return kPreferredSize;
+}
+
+// The names as wide as the user left them.
+void TapeMapWindow::restoreLayout(const ui::SettingsStore& settings)
+{
+    const ui::SettingsStore::StoredInteger stored = settings.readInteger(settingsKey(u"NameWidth"_s));
+    if (stored.kind == ui::SettingsStore::StoredInteger::Integer && stored.value > 0 && stored.value < 10000)
+        map_->setNameWidth(int(stored.value));
+}
+
+void TapeMapWindow::rememberLayout(ui::SettingsStore& settings)
+{
+    if (map_->chosenNameWidth() > 0)
+        settings.store(settingsKey(u"NameWidth"_s), map_->chosenNameWidth());
 }
 
 } // namespace windows

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ToolWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,7 @@ class TapeMapView;
 // The tape map: every cassette as a bar of its tape (TapeMapView), a line above it that filters the
 // cassettes by name, and a legend of what the bars show. Non-modal; it follows the catalogue and
 // never changes a record.
-class TapeMapWindow final : public QDialog
+class TapeMapWindow final : public ui::ToolWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TapeMapWindow)
@@ -35,6 +35,9 @@ Q_SIGNALS:
     void filmWindowRequested(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
 
 protected:
+    QSize preferredSize() override;
+    void restoreLayout(const ui::SettingsStore& settings) override;
+    void rememberLayout(ui::SettingsStore& settings) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -54,7 +57,6 @@ private:
     QLabel* overFullLegend_;
     QList<QLabel*> swatches_;
     QPushButton* closeButton_;
-    bool placed_ = false;
 };
 
 } // namespace windows

@@ -109,21 +109,22 @@ const catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogu
     return cassette;
 }
 
-void editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette,
-                  const QString& name, int length)
+const catalogue::Cassette* editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                                        const catalogue::Cassette& cassette, const QString& name, int length)
 {
     using Kind = CatalogueCommand::Kind;
     const QString oldName = cassette.name();
     const int oldLength = cassette.length();
     auto command = std::make_unique<CatalogueCommand>(catalogue, Kind::EditCassette);
-    catalogue.renameCassette(cassette, name, length);
+    const catalogue::Cassette* const edited = catalogue.renameCassette(cassette, name, length);
     // Named after what the user changed: the name, else the length.
-    if (cassette.name() != oldName)
-        command->setDescription(Kind::RenameCassette, oldName, cassette.name());
+    if (edited->name() != oldName)
+        command->setDescription(Kind::RenameCassette, oldName, edited->name());
     else
         command->setDescription(
-            cassette.length() != oldLength ? Kind::ChangeCassetteLength : Kind::EditCassette, oldName);
+            edited->length() != oldLength ? Kind::ChangeCassetteLength : Kind::EditCassette, oldName);
     CatalogueCommand::push(stack, std::move(command));
+    return edited;
 }
 
 void deleteCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette)

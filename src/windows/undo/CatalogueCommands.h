@@ -82,9 +82,10 @@ void followHistory(QUndoStack& stack, catalogue::Catalogue& catalogue);
 // step that takes it back. A change that changed nothing pushes nothing.
 const catalogue::Cassette* createCassette(QUndoStack& stack, catalogue::Catalogue& catalogue,
                                           const QString& name, int length);
-// A new name, a new length or both (see Catalogue::renameCassette()).
-void editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette,
-                  const QString& name, int length);
+// A new name, a new length or both (see Catalogue::renameCassette()). Returns the cassette that holds
+// the records afterwards: another one when the new name joined the two.
+const catalogue::Cassette* editCassette(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                                        const catalogue::Cassette& cassette, const QString& name, int length);
 void deleteCassette(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalogue::Cassette& cassette);
 // Behind the cassette's last record, or before `before` (see Catalogue::addFilm()); the film's record.
 const catalogue::FilmRecord* addFilm(QUndoStack& stack, catalogue::Catalogue& catalogue,
