@@ -41,8 +41,8 @@ public:
             add(other);
     }
 
-    // The genre's place; kNoGenre for none, listed() or more for one no list names, which is then
-    // told to typed with its text.
+    // The genre's place: kNoGenre for none; for a genre no list names, a place after the list's, its
+    // text added to typed at its first film.
     int find(const FilmRecord& r, std::vector<CollectionStatistics::TypedGenre>& typed)
     {
         const std::string_view stored(r.genre.chars,
