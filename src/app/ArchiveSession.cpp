@@ -70,10 +70,10 @@ bool ArchiveSession::open()
         // The holder is known from its lock file, unless it opened the archive by another name.
         const QString text =
             lock_.ownerPid() > 0
-                ? u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet (Prozess %2 auf %3).\r\r"
+                ? u"Das Archiv „%1“ ist bereits in reelMINDER/32 geöffnet (Prozess %2 auf %3).\r\r"
                   u"The archive \"%1\" is already open in reelMINDER/32 (process %2 on %3)."_s.arg(
                       path, QString::number(lock_.ownerPid()), lock_.ownerHost())
-                : u"Das Archiv \"%1\" ist bereits in reelMINDER/32 geöffnet.\r\r"
+                : u"Das Archiv „%1“ ist bereits in reelMINDER/32 geöffnet.\r\r"
                   u"The archive \"%1\" is already open in reelMINDER/32."_s.arg(path);
         ui::messageBox(nullptr, text, u"Archiv in Benutzung/Archive in use"_s, ui::Icon::Error);
         return false;
@@ -84,10 +84,10 @@ bool ArchiveSession::open()
         const QString copy = QDir::toNativeSeparators(inPlaceCopy.copyPath());
         const ui::Button answer = ui::messageBox(
             nullptr,
-            u"Das letzte Speichern des Archivs \"%1\" wurde unterbrochen; das Archiv kann unvollständig "
+            u"Das letzte Speichern des Archivs „%1“ wurde unterbrochen; das Archiv kann unvollständig "
             u"sein. Eine Kopie des Archivs von vor diesem Speichern ist erhalten (%2). Soll sie "
             u"wiederhergestellt werden? Ja schreibt die Kopie über das Archiv. Nein lässt das Archiv, wie es "
-            u"ist; die Kopie bleibt dann als \"%3\" erhalten, bis Sie sie löschen.\r\rThe last save of the "
+            u"ist; die Kopie bleibt dann als „%3“ erhalten, bis Sie sie löschen.\r\rThe last save of the "
             u"archive \"%1\" was interrupted; the archive may be incomplete. A copy of the archive from "
             u"before that save was kept (%2). Do you want to restore it? Yes writes the copy over the "
             u"archive. No leaves the archive as it is; the copy then stays as \"%3\" until you remove "
@@ -100,7 +100,7 @@ bool ArchiveSession::open()
             // Going on would run on, and at the exit save, an archive that may be a part of the copy.
             ui::messageBox(
                 nullptr,
-                u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter \"%2\" "
+                u"Die Kopie konnte nicht wiederhergestellt werden (%1); sie bleibt unter „%2“ "
                 u"erhalten. reelMINDER/32 wird beendet, ohne das Archiv zu laden, das unvollständig "
                 u"sein kann.\r\rThe copy could not be restored (%1); it stays at \"%2\". "
                 u"reelMINDER/32 ends without loading the archive, which may be incomplete."_s.arg(*problem,
@@ -114,12 +114,11 @@ bool ArchiveSession::open()
     const catalogue::LoadResult loaded = load();
     if (!loaded.readable()) {
         // Going on would write an empty catalogue over an archive that is only out of reach.
-        ui::messageBox(
-            nullptr,
-            u"Das Archiv \"%1\" kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
-            u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
-            u"changing it."_s.arg(path, loaded.reason),
-            u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
+        ui::messageBox(nullptr,
+                       u"Das Archiv „%1“ kann nicht gelesen werden (%2). reelMINDER/32 wird beendet, ohne es "
+                       u"zu verändern.\r\rThe archive \"%1\" cannot be read (%2). reelMINDER/32 ends without "
+                       u"changing it."_s.arg(path, loaded.reason),
+                       u"Archiv nicht lesbar/Archive not readable"_s, ui::Icon::Error);
         return false;
     }
     if (!loaded.sizeOk) {
@@ -140,7 +139,7 @@ bool ArchiveSession::open()
         // the program still runs, but the user is told what that risks.
         ui::messageBox(
             nullptr,
-            u"Das Archiv \"%1\" kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv "
+            u"Das Archiv „%1“ kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv "
             u"könnte die Änderungen dieses Programms überschreiben.\r\rThe archive \"%1\" cannot be locked. "
             u"A "
             u"second reelMINDER/32 on the same archive could overwrite the changes made in this one."_s.arg(

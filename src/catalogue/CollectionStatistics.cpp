@@ -15,7 +15,6 @@ namespace catalogue {
 namespace {
 
 constexpr int kNoGenre = -1;
-constexpr int kOtherGenre = -2;
 
 std::string_view trimmed(std::string_view bytes)
 {
@@ -27,24 +26,24 @@ std::string_view trimmed(std::string_view bytes)
     return bytes;
 }
 
-// Genre texts folded as the search folds them, to their place in the list. A stored genre is
-// compared as bytes, so that the many films sharing a few genres cost a lookup each, no conversion.
+// Genre texts folded as the search folds them, to their place in the list; a genre no list names takes
+// the next place after the list's at its first film. A stored genre is compared as bytes, so that the
+// many films sharing a few genres cost a lookup each, no conversion.
 class GenreIndex final
 {
 public:
-    explicit GenreIndex(const QStringList& names)
+    explicit GenreIndex(const QStringList& names, const std::vector<QStringList>& otherNames)
+        : listed_(int(names.size()))
     {
-        for (int i = 0; i < names.size(); ++i) {
-            const QByteArray bytes = cp1252::encode(names[i]);
-            // The first of two names that fold alike takes both.
-            byKey_.try_emplace(
-                foldCase(trimmed(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-                    .toStdString(),
-                i);
-        }
+        // The first of two names that fold alike takes both: the names shown before the other languages'.
+        add(names);
+        for (const QStringList& other : otherNames)
+            add(other);
     }
 
-    int find(const FilmRecord& r)
+    // The genre's place: kNoGenre for none; for a genre no list names, a place after the list's, its
+    // text added to typed at its first film.
+    int find(const FilmRecord& r, std::vector<CollectionStatistics::TypedGenre>& typed)
     {
         const std::string_view stored(r.genre.chars,
                                       std::min<std::size_t>(r.genre.length, sizeof r.genre.chars));
@@ -53,16 +52,33 @@ public:
             return kNoGenre;
         char folded[sizeof r.genre.chars];
         foldCase(genre, folded);
-        const auto it = byKey_.find(std::string_view(folded, genre.size()));
-        return it != byKey_.end() ? it->second : kOtherGenre;
+        const std::string_view key(folded, genre.size());
+        if (const auto it = byKey_.find(key); it != byKey_.end())
+            return it->second;
+        const int place = listed_ + int(typed.size());
+        byKey_.emplace(std::string(key), place);
+        typed.push_back({cp1252::decode(genre.data(), qsizetype(genre.size())), 0});
+        return place;
     }
 
 private:
+    void add(const QStringList& names)
+    {
+        for (int i = 0; i < names.size() && i < listed_; ++i) {
+            const QByteArray bytes = cp1252::encode(names[i]);
+            byKey_.try_emplace(
+                foldCase(trimmed(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+                    .toStdString(),
+                i);
+        }
+    }
+
     struct Hash
     {
         using is_transparent = void;
         std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
     };
+    const int listed_;
     std::unordered_map<std::string, int, Hash, std::equal_to<>> byKey_;
 };
 
@@ -94,11 +110,12 @@ Fullness fullnessOf(int tapeLength, qint64 usedHalfMinutes)
     return Fullness(usedHalfMinutes * 4 / capacity);
 }
 
-CollectionStatistics collectStatistics(const Catalogue& catalogue, const QStringList& genreNames)
+CollectionStatistics collectStatistics(const Catalogue& catalogue, const QStringList& genreNames,
+                                       const std::vector<QStringList>& otherNames)
 {
     CollectionStatistics s;
     s.genreFilms.assign(std::size_t(genreNames.size()), 0);
-    GenreIndex genres(genreNames);
+    GenreIndex genres(genreNames, otherNames);
     std::vector<int> perDecade(kLargestNumber / 10 + 1, 0);
 
     const auto cassettes = catalogue.cassettes();
@@ -125,17 +142,13 @@ CollectionStatistics collectStatistics(const Catalogue& catalogue, const QString
                 ++s.unknownYearFilms;
             else
                 ++perDecade[r->year / 10];
-            switch (const int genre = genres.find(*r)) {
-            case kNoGenre:
+            const int genre = genres.find(*r, s.typedGenres);
+            if (genre == kNoGenre)
                 ++s.noGenreFilms;
-                break;
-            case kOtherGenre:
-                ++s.otherGenreFilms;
-                break;
-            default:
+            else if (genre < int(s.genreFilms.size()))
                 ++s.genreFilms[std::size_t(genre)];
-                break;
-            }
+            else
+                ++s.typedGenres[std::size_t(genre) - s.genreFilms.size()].films;
         }
     }
     if (mostFilms)

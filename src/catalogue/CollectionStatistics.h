@@ -53,10 +53,18 @@ struct CollectionStatistics
     int deletableFilms = 0;
 
     // Films per genre, one count per name of the genre list given, in its order. A genre is that
-    // name when the two agree with letter case and the blanks around them aside.
+    // name, or its name in another language given, when the two agree with letter case and the
+    // blanks around them aside.
     std::vector<int> genreFilms;
-    int otherGenreFilms = 0; // a genre the list does not name
-    int noGenreFilms = 0;    // no genre at all
+    // The genres no list names, as users typed them: each as its first film has it, without the blanks
+    // around it, in the order they were met; spellings that differ in letter case only are one genre.
+    struct TypedGenre
+    {
+        QString name;
+        int films = 0;
+    };
+    std::vector<TypedGenre> typedGenres;
+    int noGenreFilms = 0; // no genre at all
 
     // Films per decade of production, oldest first. Decades between two that hold films are listed
     // with none, so that a chart's axis runs evenly, unless that would stretch it over more than
@@ -72,7 +80,10 @@ struct CollectionStatistics
 
 inline constexpr int kMostFilledDecades = 30;
 
-// The figures of the catalogue as it stands; genreNames is the genre list of the language shown.
-CollectionStatistics collectStatistics(const Catalogue& catalogue, const QStringList& genreNames);
+// The figures of the catalogue as it stands. genreNames: the genres counted, named in the language shown;
+// each list of otherNames names the same genres, in the same order, in another language, so that a film
+// of either language's genre counts under the name shown.
+CollectionStatistics collectStatistics(const Catalogue& catalogue, const QStringList& genreNames,
+                                       const std::vector<QStringList>& otherNames = {});
 
 } // namespace catalogue

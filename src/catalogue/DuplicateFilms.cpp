@@ -65,14 +65,16 @@ bool sameKey(const FilmRecord& a, const FilmRecord& b)
     return std::string_view(foldedX, x.size()) == std::string_view(foldedY, y.size());
 }
 
-// Groups of one title: each known year's films with the films of no year, or those alone when no
-// year is known; only groups of two or more.
+// Groups of one title, each film in exactly one: the films of each known year together, and the films
+// of no year with the year that has most copies (the earliest of equals), or on their own when no year
+// is known. A copy without a year is most likely one more recording of the version kept most often;
+// put beside every year, it would pair films that are no duplicates and count one copy many times.
+// Only groups of two or more.
 void splitByYear(std::vector<Copy> copies, std::vector<DuplicateGroup>& groups)
 {
     std::stable_sort(copies.begin(), copies.end(),
                      [](const Copy& a, const Copy& b) { return a.year < b.year; });
     const auto known = std::find_if(copies.begin(), copies.end(), [](const Copy& c) { return c.year != 0; });
-    const std::vector<Copy> unknown(copies.begin(), known);
     const auto add = [&](int year, std::vector<Copy> members) {
         if (members.size() < 2)
             return;
@@ -85,14 +87,27 @@ void splitByYear(std::vector<Copy> copies, std::vector<DuplicateGroup>& groups)
         groups.push_back(std::move(group));
     };
     if (known == copies.end()) {
-        add(0, unknown);
+        add(0, std::move(copies));
         return;
     }
+    const auto endOfYear = [&copies](std::vector<Copy>::iterator run) {
+        return std::find_if(run, copies.end(), [year = run->year](const Copy& c) { return c.year != year; });
+    };
+    auto most = known;
+    std::ptrdiff_t mostCopies = 0;
     for (auto run = known; run != copies.end();) {
-        const auto end =
-            std::find_if(run, copies.end(), [year = run->year](const Copy& c) { return c.year != year; });
+        const auto end = endOfYear(run);
+        if (end - run > mostCopies) {
+            most = run;
+            mostCopies = end - run;
+        }
+        run = end;
+    }
+    for (auto run = known; run != copies.end();) {
+        const auto end = endOfYear(run);
         std::vector<Copy> members(run, end);
-        members.insert(members.end(), unknown.begin(), unknown.end());
+        if (run == most)
+            members.insert(members.end(), copies.begin(), known);
         add(run->year, std::move(members));
         run = end;
     }

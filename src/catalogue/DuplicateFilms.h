@@ -16,7 +16,7 @@ struct DuplicateGroup
 {
     // The title as the group's first film has it, without the blanks around it.
     QString title;
-    // The year its films share; 0 when none of them has one.
+    // The year of its films that have one; 0 when none of them has.
     int year = 0;
     // Two or more, in catalogue order.
     std::vector<const FilmRecord*> films;
@@ -26,10 +26,11 @@ struct DuplicateGroup
 // blanks around it.
 QByteArray titleKey(const FilmRecord& film);
 
-// Every group of films whose titles have one key and whose years agree where both are known, on one
-// cassette or on several; a film without a title is never part of one. A film without a year
-// belongs with the films of each year of its title, and so may stand in more than one group. Groups
-// come in title order (see nameCollator()), a title's groups by year.
+// Every group of films whose titles have one key and whose years agree, on one cassette or on several;
+// a film without a title is never part of one. Each film stands in one group at most: the films of a
+// title without a year go with its year that has most films (the earliest of equals), or form a group
+// of their own when none of its films has a year. Groups come in title order (see nameCollator()), a
+// title's groups by year.
 std::vector<DuplicateGroup> findDuplicates(const Catalogue& catalogue);
 
 } // namespace catalogue

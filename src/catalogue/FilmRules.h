@@ -29,12 +29,18 @@ constexpr bool isValidLength(qint64 minutes)
     return minutes > 0 && minutes <= kLargestNumber;
 }
 
+// The tape a film of lengthMinutes takes, in half-minutes: two a minute, one in long-play.
+constexpr qint64 tapeHalfMinutes(qint64 lengthMinutes, bool longplay)
+{
+    return lengthMinutes * (longplay ? 1 : 2);
+}
+
 // True when a film of lengthMinutes (half as much tape in long-play) fits on a cassette of
 // tapeLength minutes whose films already take usedHalfMinutes.
 constexpr bool filmFits(int tapeLength, qint64 usedHalfMinutes, int lengthMinutes, bool longplay)
 {
     const qint64 free = 2 * qint64{tapeLength} - usedHalfMinutes;
-    return qint64{lengthMinutes} * (longplay ? 1 : 2) <= free;
+    return tapeHalfMinutes(lengthMinutes, longplay) <= free;
 }
 
 } // namespace catalogue

@@ -47,6 +47,16 @@ constexpr const char* kOwnNamedGenres[] = {
 
 } // namespace
 
+QStringList everyGenreName()
+{
+    QStringList names;
+    for (const char* const genre : kGenres)
+        names.append(QCoreApplication::translate(kContext, genre));
+    for (const char* const genre : kOwnNamedGenres)
+        names.append(QCoreApplication::translate(kContext, genre));
+    return names;
+}
+
 QStringList genreNames()
 {
     QStringList names;

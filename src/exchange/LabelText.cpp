@@ -1,7 +1,9 @@
 #include "exchange/LabelText.h"
 
 #include "catalogue/Cassette.h"
+#include "catalogue/FilmRules.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +13,17 @@ namespace {
 
 const QString kEllipsis = u"\u2026"_s;
 const QString kTitleSeparator = u" \u00B7 "_s;
+
+class FaceTexts final
+{
+    Q_DECLARE_TR_FUNCTIONS(exchange::LabelDocument)
+
+public:
+    static QString pastTapeEnd()
+    {
+        return tr("%1 (past end)", "a face label's film title, the film running past the end of the tape");
+    }
+};
 
 } // namespace
 
@@ -62,10 +75,22 @@ FaceText faceText(const SheetCassette& cassette, int maxLines, double nameWidth,
     const int shown = films <= maxLines ? films : std::max(0, maxLines - 1);
     face.hiddenFilms = films - shown;
     face.lines.reserve(std::size_t(shown));
+    const qint64 tapeEnd = 2 * qint64{cassette.length};
+    qint64 tape = 0;
     for (int i = 0; i < shown; ++i) {
         const SheetFilm& film = cassette.films[std::size_t(i)];
-        face.lines.push_back({catalogue::counterRange(film.startMinutes, film.length),
-                              elideText(film.title, titleWidth, titleMeasure)});
+        tape += catalogue::tapeHalfMinutes(film.length, film.longPlay);
+        QString title;
+        if (tape <= tapeEnd) {
+            title = elideText(film.title, titleWidth, titleMeasure);
+        } else {
+            const QString marked = FaceTexts::pastTapeEnd();
+            const QString cut =
+                elideText(film.title, titleWidth - titleMeasure(marked.arg(QString())), titleMeasure);
+            // Not even a cut title fits beside the mark: the mark alone.
+            title = cut.isEmpty() ? marked.arg(QString()).trimmed() : marked.arg(cut);
+        }
+        face.lines.push_back({catalogue::counterRange(film.startMinutes, film.length), title});
     }
     return face;
 }

@@ -33,7 +33,7 @@ SpineText spineText(const SheetCassette& cassette, double width, double gap, con
 struct FaceLine
 {
     QString counter;
-    QString title;
+    QString title; // marked when the film runs past the end of the tape
 };
 
 struct FaceText
@@ -44,7 +44,9 @@ struct FaceText
 };
 
 // The name cut to nameWidth, and as many films as maxLines holds, their titles cut to titleWidth.
-// When not all films fit, the last of the lines is left to say how many more there are.
+// When not all films fit, the last of the lines is left to say how many more there are. A film that
+// runs past the end of an over-full tape has its title marked so in words, which print in any colour;
+// its title is cut to leave room for the mark.
 FaceText faceText(const SheetCassette& cassette, int maxLines, double nameWidth, double titleWidth,
                   const TextWidth& nameMeasure, const TextWidth& titleMeasure);
 

@@ -1,7 +1,6 @@
 #include "exchange/StatisticsContent.h"
 
 #include <algorithm>
-#include <numeric>
 
 using catalogue::CollectionStatistics;
 
@@ -44,18 +43,34 @@ public:
 
     static std::vector<ChartBar> genres(const CollectionStatistics& s, const QStringList& names)
     {
-        std::vector<int> order(s.genreFilms.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return s.genreFilms[std::size_t(a)] > s.genreFilms[std::size_t(b)];
-        });
-        std::vector<ChartBar> bars;
-        for (const int genre : order) {
-            if (const int films = s.genreFilms[std::size_t(genre)]; films > 0)
-                bars.push_back({names.value(genre), films});
+        std::vector<ChartBar> listed;
+        for (std::size_t genre = 0; genre < s.genreFilms.size(); ++genre) {
+            if (const int films = s.genreFilms[genre]; films > 0)
+                listed.push_back({names.value(qsizetype(genre)), films});
         }
-        if (s.otherGenreFilms > 0)
-            bars.push_back({tr("Other"), s.otherGenreFilms});
+        std::vector<ChartBar> typed;
+        for (const CollectionStatistics::TypedGenre& genre : s.typedGenres)
+            typed.push_back({genre.name, genre.films});
+        const auto mostFirst = [](const ChartBar& a, const ChartBar& b) {
+            if (a.value != b.value)
+                return a.value > b.value;
+            return a.label.compare(b.label, Qt::CaseInsensitive) < 0;
+        };
+        std::sort(typed.begin(), typed.end(), mostFirst);
+
+        // The typed genres take the bars the list leaves, the largest first; a bar is kept for the rest.
+        const int fixed = int(listed.size()) + (s.noGenreFilms > 0 ? 1 : 0);
+        std::size_t shown = typed.size();
+        if (fixed + int(typed.size()) > kMostGenreBars)
+            shown = std::size_t(std::max(0, kMostGenreBars - fixed - 1));
+        int other = 0;
+        for (std::size_t i = shown; i < typed.size(); ++i)
+            other += typed[i].value;
+        std::vector<ChartBar> bars = std::move(listed);
+        bars.insert(bars.end(), typed.begin(), typed.begin() + std::ptrdiff_t(shown));
+        std::stable_sort(bars.begin(), bars.end(), mostFirst);
+        if (other > 0)
+            bars.push_back({tr("Other"), other});
         if (s.noGenreFilms > 0)
             bars.push_back({tr("No genre"), s.noGenreFilms});
         return bars;

@@ -25,11 +25,16 @@ struct ChartBar
     int value = 0;
 };
 
+// The genre chart's bars at most, its "other" and "no genre" bars included, unless the genre list
+// alone takes more: as many as the printed page shows legibly.
+inline constexpr int kMostGenreBars = 30;
+
 struct StatisticsContent
 {
     std::vector<Figure> figures;
-    // The genres that hold films, most films first (the list's order among equals), then the films
-    // of other genres and of none, where there are any.
+    // The genres that hold films, most films first (by name among equals): those of the genre list,
+    // and as many of the typed ones as kMostGenreBars leaves room for, the largest first; then the
+    // films of the other typed genres and of none, where there are any.
     std::vector<ChartBar> genres;
     // Every decade listed (see CollectionStatistics::decades), then the films of no known year.
     std::vector<ChartBar> decades;
@@ -50,7 +55,7 @@ public:
     static QString fullnessChart() { return tr("Tapes by how full they are"); }
 };
 
-// genreNames: the genre list the statistics were counted by. Numbers are written as locale writes them.
+// genreNames: the genre names the statistics were counted by. Numbers are written as locale writes them.
 StatisticsContent statisticsContent(const catalogue::CollectionStatistics& statistics,
                                     const QStringList& genreNames, const QLocale& locale);
 

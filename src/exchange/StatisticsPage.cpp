@@ -38,7 +38,8 @@ ChartPlace placeUpright(const std::vector<ChartBar>& bars, const QRectF& rect, d
     chart.title = QRectF(rect.left(), rect.top(), rect.width(), line);
     const double slot = bars.empty() ? rect.width() : rect.width() / double(bars.size());
     chart.turnedLabels = labelWidth > slot * 0.95;
-    const double labelHeight = chart.turnedLabels ? std::min(labelWidth, rect.height() / 3) : line;
+    // Turned labels are never cut: the longest program text takes well under half the chart.
+    const double labelHeight = chart.turnedLabels ? std::min(labelWidth, rect.height() / 2) : line;
     chart.plot = QRectF(rect.left(), rect.top() + 2 * line, rect.width(),
                         std::max(0.0, rect.height() - 2 * line - labelHeight - line * 0.3));
     const int most = largest(bars);

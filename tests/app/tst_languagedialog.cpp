@@ -175,7 +175,7 @@ void TestLanguageDialog::failedWrite_reportsOnceAndCloses()
     QVERIFY(!languageDialog_->isVisible());
     QCOMPARE(languageDialog_->result(), int(LanguageDialog::German));
     QCOMPARE(boxes.calls().size(), 1);
-    QCOMPARE(boxes.lastCall().text, u"Konnte Daten für 'Language' nicht setzen."_s);
+    QCOMPARE(boxes.lastCall().text, u"Konnte Daten für „Language“ nicht setzen."_s);
     QCOMPARE(boxes.lastCall().caption, ui::applicationTitle());
     QCOMPARE(boxes.lastCall().icon, ui::Icon::Error);
 }

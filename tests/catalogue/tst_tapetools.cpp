@@ -172,9 +172,19 @@ void TestTapeTools::duplicates_foldedTitlesAndAgreeingYears_data()
     QTest::newRow("other years apart")
         << QStringList{u"A|Casablanca|1942"_s, u"B|casablanca|1942"_s, u"C|Casablanca|1992"_s}
         << QStringList{u"Casablanca|1942|0 1"_s};
-    QTest::newRow("no year goes with every year")
+    QTest::newRow("no year joins one year only, the earliest of equals")
         << QStringList{u"A|Casablanca|1942"_s, u"B|Casablanca|0"_s, u"C|Casablanca|1992"_s}
-        << QStringList{u"Casablanca|1942|0 1"_s, u"Casablanca|1992|1 2"_s};
+        << QStringList{u"Casablanca|1942|0 1"_s};
+    QTest::newRow("no year beside five years: one group, not five")
+        << QStringList{u"A|Aliens|1986"_s, u"B|Aliens|1990"_s, u"C|Aliens|0"_s,
+                       u"D|Aliens|2003"_s, u"E|Aliens|1979"_s, u"F|Aliens|2010"_s}
+        << QStringList{u"Aliens|1979|2 4"_s};
+    QTest::newRow("no year joins the year with most copies, together")
+        << QStringList{u"A|Heat|0"_s, u"B|Heat|1995"_s, u"C|heat|0"_s, u"D|Heat|1986"_s, u"E|Heat|1986"_s}
+        << QStringList{u"Heat|1986|0 2 3 4"_s};
+    QTest::newRow("the other years keep their own groups")
+        << QStringList{u"A|M|1931"_s, u"B|M|1931"_s, u"C|M|0"_s, u"D|M|1951"_s, u"E|M|1951"_s, u"F|M|1951"_s}
+        << QStringList{u"M|1931|0 1"_s, u"M|1951|2 3 4 5"_s};
     QTest::newRow("on one cassette, in catalogue order")
         << QStringList{u"A|Heat|1995"_s, u"B|Alien|1979"_s, u"A|  Heat|1995"_s}
         << QStringList{u"Heat|1995|0 2"_s};

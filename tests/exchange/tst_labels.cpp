@@ -28,9 +28,9 @@ double characters(const QString& text)
     return double(text.size());
 }
 
-exchange::SheetCassette cassette(const QString& name, const QStringList& titles)
+exchange::SheetCassette cassette(const QString& name, const QStringList& titles, int tapeLength = 240)
 {
-    exchange::SheetCassette c{name, 240, 0, {}};
+    exchange::SheetCassette c{name, tapeLength, 0, {}};
     qint64 start = 0;
     for (const QString& title : titles) {
         c.films.push_back({start, 45, title, 0, false, {}, {}});
@@ -176,22 +176,32 @@ void TestLabels::spineText_keepsTheNameAndShortensTheTitles()
 
 void TestLabels::faceText_countsTheFilmsThatDoNotFit_data()
 {
+    QTest::addColumn<int>("tapeLength");
+    QTest::addColumn<double>("titleWidth");
     QTest::addColumn<int>("maxLines");
     QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("hidden");
-    QTest::newRow("all fit") << 3 << u"00:00-00:45 Casablanca;00:45-01:30 Der dritt…;01:30-02:15 M"_s << 0;
-    QTest::newRow("one short: the last line tells of two") << 2 << u"00:00-00:45 Casablanca"_s << 2;
-    QTest::newRow("no room") << 0 << u""_s << 3;
+    QTest::newRow("all fit") << 240 << 10.0 << 3
+                             << u"00:00-00:45 Casablanca;00:45-01:30 Der dritt…;01:30-02:15 M"_s << 0;
+    QTest::newRow("one short: the last line tells of two")
+        << 240 << 10.0 << 2 << u"00:00-00:45 Casablanca"_s << 2;
+    QTest::newRow("no room") << 240 << 10.0 << 0 << u""_s << 3;
+    // 60 minutes of tape: the second film runs past its end, the third lies wholly beyond it.
+    QTest::newRow("over-full: films past the end marked, their titles cut for the mark")
+        << 60 << 20.0 << 3
+        << u"00:00-00:45 Casablanca;00:45-01:30 Der drit… (past end);01:30-02:15 M (past end)"_s << 0;
 }
 
 void TestLabels::faceText_countsTheFilmsThatDoNotFit()
 {
+    QFETCH(int, tapeLength);
+    QFETCH(double, titleWidth);
     QFETCH(int, maxLines);
     QFETCH(QString, lines);
     QFETCH(int, hidden);
-    const exchange::FaceText text =
-        exchange::faceText(cassette(u"Krimis für Sonntag"_s, {u"Casablanca"_s, u"Der dritte Mann"_s, u"M"_s}),
-                           maxLines, 12, 10, characters, characters);
+    const exchange::FaceText text = exchange::faceText(
+        cassette(u"Krimis für Sonntag"_s, {u"Casablanca"_s, u"Der dritte Mann"_s, u"M"_s}, tapeLength),
+        maxLines, 12, titleWidth, characters, characters);
     QStringList shown;
     for (const exchange::FaceLine& line : text.lines)
         shown.append(line.counter + u' ' + line.title);

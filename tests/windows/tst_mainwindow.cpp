@@ -412,7 +412,7 @@ void TestMainWindow::delete_removesCassetteAndLowersFilmCountByRowCount()
     testsupport::MessageBoxScript boxes;
     boxes.queue(QMessageBox::Yes);
     f.mainWindow->deleteCassette();
-    QCOMPARE(boxes.lastCall().text, u"Wollen Sie die Videokassette \"Drop\" wirklich löschen?"_s);
+    QCOMPARE(boxes.lastCall().text, u"Wollen Sie die Videokassette „Drop“ wirklich löschen?"_s);
     QCOMPARE(boxes.lastCall().caption, u"Löschen einer Videokassette"_s);
     QCOMPARE(boxes.lastCall().icon, ui::Icon::Question);
     QCOMPARE(boxes.lastCall().defaultButton, QMessageBox::No);

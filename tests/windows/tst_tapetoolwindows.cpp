@@ -332,6 +332,21 @@ void TestTapeToolWindows::duplicates_doubleClickOpensThatFilm_andGroupsAFilmAdde
     QCOMPARE(cell(windows::DuplicatesModel::LongplayColumn, Qt::CheckStateRole).toInt(), int(Qt::Checked));
     // The selection stays on the film it was on.
     QCOMPARE(window.selectedFilm(), copy);
+
+    // Titles that differ at their end show whole, within reason; a title is read whole from its tooltip.
+    const QString longTitle = u"Raumschiff Enterprise: Das nächste Jahrhundert, Folge 1"_s;
+    FilmRecord r = testsupport::makeRecord(u""_s, 0, longTitle, 45);
+    r.year = 1987;
+    catalogue_.addFilm(*catalogue_.findCassette(u"A"_s), catalogue::filmOf(r));
+    const FilmRecord* other = catalogue_.addFilm(*catalogue_.findCassette(u"B"_s), catalogue::filmOf(r));
+    QTRY_COMPARE(model->groupCount(), 3);
+    const QModelIndex otherRow = model->indexOf(other);
+    QCOMPARE(otherRow.data(Qt::ToolTipRole).toString(), longTitle);
+    QCOMPARE(otherRow.parent().data(Qt::ToolTipRole).toString(), longTitle);
+    QFont bold = view->font();
+    bold.setBold(true);
+    QVERIFY(view->columnWidth(windows::DuplicatesModel::TitleColumn) >
+            QFontMetrics(bold).horizontalAdvance(longTitle));
 }
 
 void TestTapeToolWindows::removals_takeTheirRowsAtOnce_data()

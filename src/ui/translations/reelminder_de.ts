@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Mehr dazu mit &apos;%1 --help&apos;.</translation>
+        <translation>Mehr dazu mit „%1 --help“.</translation>
     </message>
     <message>
         <source>A catalogue of recorded video cassettes and the films on them.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Unknown language &apos;%1&apos;: use en or de.</source>
-        <translation>Unbekannte Sprache &apos;%1&apos;: bitte en oder de angeben.</translation>
+        <translation>Unbekannte Sprache „%1“: bitte en oder de angeben.</translation>
     </message>
     <message>
         <source>Only one archive can be opened: %1.</source>
@@ -80,15 +80,15 @@
     <name>CsvExport</name>
     <message>
         <source>There is no archive &quot;%1&quot;.</source>
-        <translation>Es gibt kein Archiv &quot;%1&quot;.</translation>
+        <translation>Es gibt kein Archiv „%1“.</translation>
     </message>
     <message>
         <source>The archive &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Das Archiv &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+        <translation>Das Archiv „%1“ kann nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
-        <translation>Die Größe des Archivs &quot;%1&quot; stimmt nicht; ein Film könnte fehlen.</translation>
+        <translation>Die Größe des Archivs „%1“ stimmt nicht; ein Film könnte fehlen.</translation>
     </message>
     <message>
         <source>The CSV file cannot be written to standard output (%1).</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>The CSV file &quot;%1&quot; cannot be written (%2).</source>
-        <translation>Die CSV-Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+        <translation>Die CSV-Datei „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>%1 holds a character that the archive cannot store: &quot;%2&quot;.</source>
-        <translation>%1 enthält ein Zeichen, das das Archiv nicht speichern kann: &quot;%2&quot;.</translation>
+        <translation>%1 enthält ein Zeichen, das das Archiv nicht speichern kann: „%2“.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters (a line break counts as two).</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>%1 is &quot;%2&quot;; only 0 and 1 are allowed.</source>
-        <translation>%1 ist &quot;%2&quot;; erlaubt sind nur 0 und 1.</translation>
+        <translation>%1 ist „%2“; erlaubt sind nur 0 und 1.</translation>
     </message>
     <message>
         <source>The row has %1 fields; the first row has %2.</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>The first row of the file is not the header row of a catalogue exported as CSV: separated by %1, it names no column &quot;%2&quot;. The columns expected are: %3.</source>
-        <translation>Die erste Zeile der Datei ist nicht die Kopfzeile eines als CSV exportierten Katalogs: Durch %1 getrennt, nennt sie keine Spalte &quot;%2&quot;. Erwartet werden die Spalten: %3.</translation>
+        <translation>Die erste Zeile der Datei ist nicht die Kopfzeile eines als CSV exportierten Katalogs: Durch %1 getrennt, nennt sie keine Spalte „%2“. Erwartet werden die Spalten: %3.</translation>
     </message>
     <message>
         <source>%1 holds a line break.</source>
@@ -230,11 +230,11 @@
     </message>
     <message>
         <source>The year &quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation>Das Jahr &quot;%1&quot; ist keine Zahl von 0 bis %2.</translation>
+        <translation>Das Jahr „%1“ ist keine Zahl von 0 bis %2.</translation>
     </message>
     <message>
         <source>The length &quot;%1&quot; is not a number from 1 to %2.</source>
-        <translation>Die Länge &quot;%1&quot; ist keine Zahl von 1 bis %2.</translation>
+        <translation>Die Länge „%1“ ist keine Zahl von 1 bis %2.</translation>
     </message>
     <message>
         <source>Columns %1 and %2 of the first row both name the column &quot;%3&quot;; each column may be named only once.</source>
@@ -291,15 +291,15 @@
     <name>app::ImportCommand</name>
     <message>
         <source>The archive &quot;%1&quot; is already open in reelMINDER/32; nothing was changed.</source>
-        <translation>Das Archiv &quot;%1&quot; ist bereits in reelMINDER/32 geöffnet; nichts wurde geändert.</translation>
+        <translation>Das Archiv „%1“ ist bereits in reelMINDER/32 geöffnet; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>The last save of the archive &quot;%1&quot; was interrupted; start reelMINDER/32 to restore the copy kept from before it. Nothing was changed.</source>
-        <translation>Das letzte Speichern des Archivs &quot;%1&quot; wurde unterbrochen; starten Sie reelMINDER/32, um die davor erhaltene Kopie wiederherzustellen. Nichts wurde geändert.</translation>
+        <translation>Das letzte Speichern des Archivs „%1“ wurde unterbrochen; starten Sie reelMINDER/32, um die davor erhaltene Kopie wiederherzustellen. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>Nothing was added; the archive is unchanged.</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>The archive &quot;%1&quot; cannot be saved (%2); it is unchanged.</source>
-        <translation>Das Archiv &quot;%1&quot; kann nicht gespeichert werden (%2); es ist unverändert.</translation>
+        <translation>Das Archiv „%1“ kann nicht gespeichert werden (%2); es ist unverändert.</translation>
     </message>
     <message>
         <source>Read as %1.</source>
@@ -520,6 +520,11 @@
             <numerusform>… und %n weitere Filme</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (past end)</source>
+        <comment>a face label&apos;s film title, the film running past the end of the tape</comment>
+        <translation>%1 (nach Bandende)</translation>
+    </message>
 </context>
 <context>
     <name>exchange::LabelSheets</name>
@@ -642,7 +647,7 @@
     </message>
     <message>
         <source>%1 (on &quot;%2&quot;)</source>
-        <translation>%1 (auf &quot;%2&quot;)</translation>
+        <translation>%1 (auf „%2“)</translation>
     </message>
     <message>
         <source>Tapes</source>
@@ -783,7 +788,7 @@
     <name>ui::SettingsStore</name>
     <message>
         <source>Could not set data for &apos;%1&apos;</source>
-        <translation>Konnte Daten für &apos;%1&apos; nicht setzen</translation>
+        <translation>Konnte Daten für „%1“ nicht setzen</translation>
     </message>
 </context>
 <context>
@@ -915,11 +920,11 @@
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be written (%2).</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden (%2).</translation>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden (%2).</translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>Export failed</source>
@@ -958,7 +963,7 @@
     </message>
     <message>
         <source>The PDF file &quot;%1&quot; could not be written:<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden:<byte value="xd"/><byte value="xd"/>%2</translation>
+        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden:<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Saving as PDF failed</source>
@@ -1053,7 +1058,7 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started.</source>
-        <translation>Der Drucker &quot;%1&quot; ließ sich nicht starten.</translation>
+        <translation>Der Drucker „%1“ ließ sich nicht starten.</translation>
     </message>
     <message>
         <source>Printing failed</source>
@@ -1176,7 +1181,7 @@
     </message>
     <message>
         <source>This Film is too long to have space on the Tape. If you have recorded the Film in longplay, please check the &quot;Longplay&quot;-Checkbox.</source>
-        <translation>Dieser Film ist zu lang um auf der Kassette Platz zu haben. Wenn Sie ihn in Longplay aufgenommen haben, markieren Sie bitte die &quot;Longplay&quot;-Checkbox.</translation>
+        <translation>Dieser Film ist zu lang um auf der Kassette Platz zu haben. Wenn Sie ihn in Longplay aufgenommen haben, markieren Sie bitte die „Longplay“-Checkbox.</translation>
     </message>
     <message>
         <source>Do you really want to delete this film?</source>
@@ -1536,6 +1541,10 @@
             <numerusform>auf %n Bögen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation>PDF-Datei geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::LabelSheetEditor</name>
@@ -1662,7 +1671,7 @@
     </message>
     <message>
         <source>Do you really want do delete the Videotape &quot;%1&quot;?</source>
-        <translation>Wollen Sie die Videokassette &quot;%1&quot; wirklich löschen?</translation>
+        <translation>Wollen Sie die Videokassette „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Deleting of a Videotape</source>
@@ -1823,6 +1832,10 @@
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation>PDF-Datei geschrieben: %1</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,11 @@
             <numerusform>… and %n more films</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (past end)</source>
+        <comment>a face label&apos;s film title, the film running past the end of the tape</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>exchange::LabelSheets</name>
@@ -1536,6 +1541,10 @@
             <numerusform>on %n sheets</numerusform>
         </translation>
     </message>
+    <message>
+        <source>PDF file written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::LabelSheetEditor</name>
@@ -1822,6 +1831,10 @@
     </message>
     <message>
         <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

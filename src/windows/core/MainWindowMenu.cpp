@@ -4,6 +4,7 @@
 #include "exchange/SheetData.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
+#include "ui/NoteLabel.h"
 #include "ui/ReportList.h"
 #include "windows/core/CsvTransfer.h"
 #include "windows/core/MainWindow.h"
@@ -12,7 +13,6 @@
 #include "windows/undo/UndoActions.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QShortcut>
@@ -108,9 +108,7 @@ void MainWindow::noteWritten(const QString& text, const QString& path)
 {
     if (path.isEmpty())
         return;
-    const QFontMetrics metrics(statusBar_->font());
-    const int room = statusBar_->width() - metrics.horizontalAdvance(text.arg(QString())) - 24;
-    showNote(text.arg(metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, qMax(room, 80))));
+    showNote(ui::writtenNote(text, path, QFontMetrics(statusBar_->font()), statusBar_->width()));
 }
 
 void MainWindow::exportCsv()

@@ -6,6 +6,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
+#include "ui/NoteLabel.h"
 #include "windows/labels/LabelSettings.h"
 #include "windows/labels/LabelSheetEditor.h"
 #include "windows/print/DocumentOutput.h"
@@ -104,6 +105,7 @@ void LabelDialog::createControls()
     pdfButton_ = named(new QPushButton(this), u"pdfButton"_s);
     closeButton_ = named(new QPushButton(this), u"closeButton"_s);
     closeButton_->setAutoDefault(false);
+    noteLabel_ = named(new ui::NoteLabel(this), u"noteLabel"_s);
 
     // On a small screen the choices scroll; the summary and the buttons stay in view.
     auto* body = named(new QWidget(this), u"labelBody"_s);
@@ -119,7 +121,7 @@ void LabelDialog::createControls()
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(noteLabel_, 1);
     buttons->addWidget(previewButton_);
     buttons->addWidget(pdfButton_);
     buttons->addWidget(closeButton_);
@@ -329,8 +331,11 @@ void LabelDialog::saveAsPdf()
     if (!pdfButton_->isEnabled())
         return;
     const std::unique_ptr<exchange::LabelDocument> labels = document();
-    if (!saveDocumentAsPdf(this, *labels, labels->title(), catalogue_.archiveFiles()).isEmpty())
-        remember();
+    const QString written = saveDocumentAsPdf(this, *labels, labels->title(), catalogue_.archiveFiles());
+    if (written.isEmpty())
+        return;
+    remember();
+    noteLabel_->noteWritten(tr("PDF file written: %1"), written);
 }
 
 void LabelDialog::showEvent(QShowEvent* event)

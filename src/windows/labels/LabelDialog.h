@@ -18,8 +18,9 @@ class Cassette;
 class Catalogue;
 } // namespace catalogue
 namespace ui {
+class NoteLabel;
 class SettingsStore;
-}
+} // namespace ui
 
 namespace windows {
 
@@ -86,6 +87,8 @@ private:
     QPushButton* previewButton_;
     QPushButton* pdfButton_;
     QPushButton* closeButton_;
+    // Tells for a while that the PDF file was written.
+    ui::NoteLabel* noteLabel_;
 };
 
 } // namespace windows

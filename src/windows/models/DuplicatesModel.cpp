@@ -6,8 +6,6 @@
 
 #include <QFont>
 
-#include <algorithm>
-
 using catalogue::FilmRecord;
 
 namespace windows {
@@ -96,10 +94,11 @@ void DuplicatesModel::setGroups(std::vector<catalogue::DuplicateGroup> groups)
 
 void DuplicatesModel::forgetFilm(const FilmRecord* film)
 {
-    const auto [first, last] = placesOf_.equal_range(film);
-    for (auto it = first; it != last; ++it)
-        groups_[it->second.group].films[it->second.row] = nullptr;
-    placesOf_.erase(first, last);
+    const auto it = placesOf_.find(film);
+    if (it == placesOf_.end())
+        return;
+    groups_[it->second.group].films[it->second.row] = nullptr;
+    placesOf_.erase(it);
 }
 
 QModelIndex DuplicatesModel::index(int row, int column, const QModelIndex& parent) const
@@ -146,7 +145,10 @@ QVariant DuplicatesModel::data(const QModelIndex& index, int role) const
             bold.setBold(true);
             return bold;
         }
-        return role == Qt::DisplayRole ? groupData(g, index.column()) : QVariant();
+        // A title too long for its column is read in full from its tooltip.
+        if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == TitleColumn))
+            return groupData(g, index.column());
+        return {};
     }
     const catalogue::DuplicateGroup& g = group(int(index.internalId() - 1));
     const FilmRecord* film = g.films[std::size_t(index.row())];
@@ -171,6 +173,8 @@ QVariant DuplicatesModel::filmData(const FilmRecord& film, int column, int role)
 {
     if (column == LongplayColumn && role == Qt::CheckStateRole)
         return film.longplay ? Qt::Checked : Qt::Unchecked;
+    if (column == TitleColumn && role == Qt::ToolTipRole)
+        return catalogue::text(film.filmName);
     if (role != Qt::DisplayRole)
         return {};
     switch (column) {
@@ -214,13 +218,10 @@ const FilmRecord* DuplicatesModel::filmAt(const QModelIndex& index) const
 
 QModelIndex DuplicatesModel::indexOf(const FilmRecord* film) const
 {
-    const auto [first, last] = placesOf_.equal_range(film);
-    if (first == last)
+    const auto it = placesOf_.find(film);
+    if (it == placesOf_.end())
         return {};
-    const Place place = std::min_element(first, last, [](const auto& a, const auto& b) {
-                            return a.second.group < b.second.group;
-                        })->second;
-    return index(int(place.row), 0, index(int(place.group), 0));
+    return index(int(it->second.row), 0, index(int(it->second.group), 0));
 }
 
 } // namespace windows

@@ -15,9 +15,9 @@ namespace windows {
 
 // The films recorded more than once (catalogue::findDuplicates()), as a tree: a row per group with its
 // title, year and number of recordings, and under it a row per film with its title, year, cassette,
-// counter range, length and long-play flag. Changes of the catalogue are gathered and the groups made
-// anew once the change is whole; a film or cassette that goes is let go of at once. It keeps nothing and
-// does nothing while its window is closed.
+// counter range, length and long-play flag; a title cell tells the whole title as its tooltip. Changes of the
+// catalogue are gathered and the groups made anew once the change is whole; a film or cassette that goes is
+// let go of at once. It keeps nothing and does nothing while its window is closed.
 class DuplicatesModel final : public ui::TableModel
 {
     Q_OBJECT
@@ -50,7 +50,7 @@ public:
     const catalogue::DuplicateGroup& group(int row) const { return groups_[std::size_t(row)]; }
     // The film of a film's row, or the first film of a group's row; null for no row.
     const catalogue::FilmRecord* filmAt(const QModelIndex& index) const;
-    // The first row of the film; invalid when it is in no group.
+    // The row of the film; invalid when it is in no group.
     QModelIndex indexOf(const catalogue::FilmRecord* film) const;
 
     // Makes the groups anew now rather than once the event loop comes round.
@@ -70,14 +70,14 @@ private:
     // A change was told that the groups do not show yet.
     bool stale_ = false;
     std::vector<catalogue::DuplicateGroup> groups_;
-    // Where each film stands: its group and row, in each group it stands in (one without a year may
-    // stand in several). A film that goes is found at once, however many groups there are.
+    // Where each film stands: its group and row. A film that goes is found at once, however many
+    // groups there are.
     struct Place
     {
         std::size_t group;
         std::size_t row;
     };
-    std::unordered_multimap<const catalogue::FilmRecord*, Place> placesOf_;
+    std::unordered_map<const catalogue::FilmRecord*, Place> placesOf_;
     bool active_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QFontMetrics>
 #include <QHorizontalBarSeries>
 #include <QValueAxis>
 
@@ -16,12 +17,16 @@ namespace windows {
 namespace {
 
 const QColor kBarFill(0x4a, 0x7e, 0xbb);
-// More upright bars than this and their labels are turned, so that they do not run into each other.
+// More upright bars than this, or level labels that would ask for a wider chart than kMostLevelWidth,
+// and their labels are turned, so that they do not run into each other.
 constexpr int kLevelLabels = 8;
+constexpr int kMostLevelWidth = 700;
 constexpr QSize kLeastSize(220, 180);
 // Around a label's text the chart keeps a margin; beside the categories, the title and the other axis.
 constexpr int kLabelMargins = 12;
 constexpr int kAxisRoom = 110;
+// Below a turned label, the axis keeps room for its ticks and margins.
+constexpr int kTurnedLabelRoom = 48;
 
 // A step of 1, 2 or 5 times a power of ten, whole and at least 1, giving about five ticks up to most.
 int tickStep(int most)
@@ -114,24 +119,29 @@ void StatisticsChart::setBars(const std::vector<exchange::ChartBar>& bars, const
     categoryAxis_->append(categories);
     for (const int value : std::as_const(values))
         set_->append(value);
-    if (direction_ == Direction::Upright)
-        categoryAxis_->setLabelsAngle(categories.size() > kLevelLabels ? -90 : 0);
     // Room for every category's label: the chart leaves out a label taller (or, turned, wider) than its
     // category's share of the axis, and cuts one longer than the room beside (or, turned, below) it.
-    const int perCategory = fontMetrics().height() + kLabelMargins;
+    const QFontMetrics labels(categoryAxis_->labelsFont());
+    const int perCategory = labels.height() + kLabelMargins;
     const int needed = kAxisRoom + int(categories.size()) * perCategory;
     int longest = 0;
     for (const QString& category : std::as_const(categories))
-        longest = std::max(longest, fontMetrics().horizontalAdvance(category));
+        longest = std::max(longest, labels.horizontalAdvance(category));
     if (direction_ == Direction::Lying) {
         setMinimumSize(std::max(kLeastSize.width(), kAxisRoom + longest + kLabelMargins),
                        std::max(kLeastSize.height(), needed));
     } else {
-        const bool turned = categories.size() > kLevelLabels;
-        setMinimumSize(
-            std::max(kLeastSize.width(),
-                     turned ? needed : kAxisRoom + int(categories.size()) * (longest + kLabelMargins)),
-            std::max(kLeastSize.height(), kAxisRoom + (turned ? longest : perCategory) + kAxisRoom));
+        // Level labels take a category's width each, and the first and the last stand out over the
+        // plot's ends by half of theirs: the plot narrows by about one more label.
+        const int levelWidth = kAxisRoom + int(categories.size() + 2) * (longest + kLabelMargins);
+        const bool turned = categories.size() > kLevelLabels || levelWidth > kMostLevelWidth;
+        categoryAxis_->setLabelsAngle(turned ? -90 : 0);
+        // The axis below the plot gets no more than about two fifths of the chart's height.
+        const int height =
+            turned ? std::max(kAxisRoom + longest + kAxisRoom, (longest + kTurnedLabelRoom) * 5 / 2)
+                   : kAxisRoom + perCategory + kAxisRoom;
+        setMinimumSize(std::max(kLeastSize.width(), turned ? needed : levelWidth),
+                       std::max(kLeastSize.height(), height));
     }
     // Room beyond the longest bar for its count.
     const int step = tickStep(most);

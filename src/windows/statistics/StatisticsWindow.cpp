@@ -2,12 +2,13 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CollectionStatistics.h"
+#include "catalogue/GenreNames.h"
 #include "exchange/StatisticsPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Forms.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
-#include "windows/core/GenreLists.h"
+#include "ui/NoteLabel.h"
 #include "windows/print/DocumentOutput.h"
 #include "windows/statistics/StatisticsChart.h"
 
@@ -29,6 +30,14 @@ namespace windows {
 namespace {
 
 constexpr QSize kPreferredSize(940, 640);
+
+// Every genre named in language, in the same order for every language.
+QStringList everyGenreName(quint8 language)
+{
+    QStringList names;
+    ui::withLanguage(language, [&names] { names = catalogue::everyGenreName(); });
+    return names;
+}
 
 } // namespace
 
@@ -86,6 +95,7 @@ void StatisticsWindow::createControls()
     pdfButton_ = named(new QPushButton(this), u"pdfButton"_s);
     closeButton_ = named(new QPushButton(this), u"closeButton"_s);
     closeButton_->setDefault(true);
+    noteLabel_ = named(new ui::NoteLabel(this), u"noteLabel"_s);
 
     // Each chart takes the room its bars and labels need; what the window cannot show, it scrolls.
     auto* body = named(new QWidget(this), u"statisticsBody"_s);
@@ -107,7 +117,7 @@ void StatisticsWindow::createControls()
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::StrongFocus);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(noteLabel_, 1);
     buttons->addWidget(printButton_);
     buttons->addWidget(pdfButton_);
     buttons->addWidget(closeButton_);
@@ -144,9 +154,15 @@ void StatisticsWindow::refresh()
 {
     stale_ = false;
     const quint8 language = ui::language();
-    const QStringList genres = genreNames(language);
-    content_ = exchange::statisticsContent(catalogue::collectStatistics(catalogue_, genres), genres,
-                                           ui::localeOf(language));
+    // A collection typed in the other language counts its genres under this language's names.
+    const QStringList genres = everyGenreName(language);
+    std::vector<QStringList> otherNames;
+    for (quint8 other = 0; ui::isLanguage(other); ++other) {
+        if (other != language)
+            otherNames.push_back(everyGenreName(other));
+    }
+    content_ = exchange::statisticsContent(catalogue::collectStatistics(catalogue_, genres, otherNames),
+                                           genres, ui::localeOf(language));
     showContent();
 }
 
@@ -175,7 +191,8 @@ void StatisticsWindow::saveAsPdf()
     if (stale_)
         refresh();
     exchange::StatisticsDocument document(content_);
-    saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles());
+    noteLabel_->noteWritten(tr("PDF file written: %1"),
+                            saveDocumentAsPdf(this, document, tr("Statistics"), catalogue_.archiveFiles()));
     ui::reactivate(this);
 }
 

@@ -14,6 +14,10 @@ namespace catalogue {
 class Catalogue;
 }
 
+namespace ui {
+class NoteLabel;
+}
+
 namespace windows {
 
 class StatisticsChart;
@@ -67,6 +71,8 @@ private:
     QPushButton* printButton_;
     QPushButton* pdfButton_;
     QPushButton* closeButton_;
+    // Tells for a while that the PDF file was written.
+    ui::NoteLabel* noteLabel_;
     bool active_ = false;
 };
 

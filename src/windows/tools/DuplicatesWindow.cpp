@@ -17,6 +17,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace windows {
@@ -24,6 +26,9 @@ namespace {
 
 constexpr int kColumnWidths[] = {180, 45, 120, 95, 50, 70};
 constexpr int kVisibleRows = 16;
+// The title column grows with the longest title up to about this many characters of lower case; a
+// longer one is read from its tooltip.
+constexpr int kMostTitleCharacters = 64;
 
 } // namespace
 
@@ -81,6 +86,7 @@ void DuplicatesWindow::createControls()
             [this] { keptSelection_ = selectedFilm(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         groupView_->expandAll();
+        fitTitleColumn();
         // Else the first group, so that Enter opens something at once.
         QModelIndex kept = model_->indexOf(keptSelection_);
         keptSelection_ = nullptr;
@@ -99,9 +105,21 @@ void DuplicatesWindow::retranslate()
     setWindowTitle(tr("Duplicates"));
     model_->retranslate();
     ui::fitColumnsToCaptions(groupView_, {std::begin(kColumnWidths), std::end(kColumnWidths)});
+    titleColumnLeast_ = groupView_->header()->sectionSize(DuplicatesModel::TitleColumn);
+    fitTitleColumn();
     openButton_->setText(tr("&Open film"));
     closeButton_->setText(tr("&Close"));
     showCount();
+}
+
+void DuplicatesWindow::fitTitleColumn()
+{
+    // Long titles that differ only towards their end are told apart at a glance.
+    const int most =
+        std::max(titleColumnLeast_, kMostTitleCharacters * groupView_->fontMetrics().horizontalAdvance(u'n'));
+    groupView_->resizeColumnToContents(DuplicatesModel::TitleColumn);
+    const int wanted = groupView_->columnWidth(DuplicatesModel::TitleColumn);
+    groupView_->setColumnWidth(DuplicatesModel::TitleColumn, std::clamp(wanted, titleColumnLeast_, most));
 }
 
 void DuplicatesWindow::showCount()

@@ -51,6 +51,8 @@ private:
     void createControls();
     void retranslate();
     void showCount();
+    // The title column as wide as the longest title, within reason.
+    void fitTitleColumn();
 
     catalogue::Catalogue& catalogue_;
     DuplicatesModel* model_;
@@ -60,6 +62,8 @@ private:
     QPushButton* closeButton_;
     // The film selected while the groups are made anew, to be selected again.
     const catalogue::FilmRecord* keptSelection_ = nullptr;
+    // The title column's width for its caption: it is never narrower.
+    int titleColumnLeast_ = 0;
 };
 
 } // namespace windows
