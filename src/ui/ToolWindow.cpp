@@ -42,7 +42,7 @@ qint64 overlap(const QRect& a, const QRect& b)
 
 } // namespace
 
-QPoint besidePlacement(QSize outer, const QRect& companion, const QRect& area)
+QRect besidePlacement(QSize outer, QSize minimum, const QRect& companion, const QRect& area)
 {
     const QRect right(QPoint(companion.right() + 1 + kGap, companion.top()), outer);
     const QRect left(QPoint(companion.left() - kGap - outer.width(), companion.top()), outer);
@@ -54,8 +54,25 @@ QPoint besidePlacement(QSize outer, const QRect& companion, const QRect& area)
         const QRect placed = clampedInto(side, area);
         const bool besideStill = leftAndRight ? placed.left() == side.left() : placed.top() == side.top();
         if (besideStill && area.contains(placed))
-            return placed.topLeft();
+            return placed;
     }
+    // Made narrower or lower, as far as its minimum allows, it may still fit beside.
+    const int roomRight = area.right() - companion.right() - kGap;
+    const int roomLeft = companion.left() - kGap - area.left();
+    const int roomBelow = area.bottom() - companion.bottom() - kGap;
+    if (outer.height() <= area.height()) {
+        if (roomRight >= minimum.width())
+            return clampedInto(QRect(QPoint(companion.right() + 1 + kGap, companion.top()),
+                                     QSize(roomRight, outer.height())),
+                               area);
+        if (roomLeft >= minimum.width())
+            return clampedInto(QRect(QPoint(area.left(), companion.top()), QSize(roomLeft, outer.height())),
+                               area);
+    }
+    if (outer.width() <= area.width() && roomBelow >= minimum.height())
+        return clampedInto(
+            QRect(QPoint(companion.left(), companion.bottom() + 1 + kGap), QSize(outer.width(), roomBelow)),
+            area);
     // No side has room: the place on the screen that covers least of the companion.
     std::array<QRect, 4> choices = {right, left, below, above};
     for (QRect& choice : choices)
@@ -63,7 +80,7 @@ QPoint besidePlacement(QSize outer, const QRect& companion, const QRect& area)
     const auto best = std::min_element(choices.begin(), choices.end(), [&](const QRect& a, const QRect& b) {
         return overlap(a, companion) < overlap(b, companion);
     });
-    return best->topLeft();
+    return *best;
 }
 
 ToolWindow::ToolWindow(QWidget* parent) : QDialog(parent, kToolWindow) {}
@@ -189,9 +206,15 @@ void ToolWindow::placeBeside()
     if (frame.isNull())
         frame = frameMarginsOf(companion_);
     const QSize outer = size().grownBy(frame);
-    const QPoint topLeft = besidePlacement(outer, companion_->frameGeometry(), screen->availableGeometry());
+    // Narrower or lower beside the main window, but not so much that most of it would need scrolling.
+    const QSize minimum =
+        minimumSizeHint().expandedTo(minimumSize()).grownBy(frame).expandedTo(outer * 3 / 4).boundedTo(outer);
+    const QRect placed =
+        besidePlacement(outer, minimum, companion_->frameGeometry(), screen->availableGeometry());
+    if (placed.size() != outer)
+        resize(placed.size().shrunkBy(frame));
     // move() takes the frame's position, as far as the window system has reported the frame.
-    const QPoint client = topLeft + QPoint(frame.left(), frame.top());
+    const QPoint client = placed.topLeft() + QPoint(frame.left(), frame.top());
     move(client - (geometry().topLeft() - pos()));
 }
 

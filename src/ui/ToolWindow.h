@@ -8,10 +8,11 @@ namespace ui {
 
 class SettingsStore;
 
-// Where a window of outer size goes beside companion (both frames included) within area: right of
-// it, else left of it, else below it, where it fits whole; otherwise where it covers least of the
-// companion. Never off area, as far as the window is not larger than area.
-QPoint besidePlacement(QSize outer, const QRect& companion, const QRect& area);
+// Where a window of outer size goes beside companion (both frames included) within area, and the size
+// it takes there: right of it, else left of it, else below it, where it fits whole; else made
+// narrower (right, then left) or lower (below), down to minimum; otherwise at its size where it covers
+// least of the companion. Never off area, as far as the window is not larger than area.
+QRect besidePlacement(QSize outer, QSize minimum, const QRect& companion, const QRect& area);
 
 // A window of its own, as the tools are: no owner, so that the main window may come in front of it and
 // it never hides it for good. The first time it opens beside its companion (the main window), where the
