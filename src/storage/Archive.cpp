@@ -34,11 +34,12 @@ SaveResult failure(const QString& reason)
     return {false, reason, {}};
 }
 
-// Writes every record image, with zero link fields, through one bounded buffer; crc receives the
-// CRC-32 of the images, which a generation of the save keeps.
-bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target, quint32& crc)
+// Writes every record image, with zero link fields, through one bounded buffer; crc, where given,
+// receives the CRC-32 of the images, which a generation of the save keeps.
+bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target, quint32* crc)
 {
-    crc = recordsChecksum(0, nullptr, 0);
+    if (crc)
+        *crc = recordsChecksum(0, nullptr, 0);
     const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkBytes);
     qint64 held = 0;
     for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
@@ -47,13 +48,15 @@ bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target, q
         std::memset(image + offsetof(FilmRecord, diskPrev), 0, 2 * sizeof(quint32));
         held += kRecordBytes;
         if (held == kChunkBytes) {
-            crc = recordsChecksum(crc, buffer.get(), held);
+            if (crc)
+                *crc = recordsChecksum(*crc, buffer.get(), held);
             if (!target.write(file, buffer.get(), held))
                 return false;
             held = 0;
         }
     }
-    crc = recordsChecksum(crc, buffer.get(), held);
+    if (crc)
+        *crc = recordsChecksum(*crc, buffer.get(), held);
     return held == 0 || target.write(file, buffer.get(), held);
 }
 
@@ -66,7 +69,7 @@ QString writeFailure(const QFile& file, int error)
 }
 
 // Fills fd with the records and pushes them onto the disk. Afterwards the file is closed.
-SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, bool truncate, quint32& crc)
+SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, bool truncate, quint32* crc)
 {
     QFile file;
     if (!file.open(fd.release(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
@@ -135,8 +138,7 @@ SaveResult saveInPlace(const Catalogue& catalogue, const QString& archive, SaveT
         return failure(systemErrorText(reserved));
     // A generation that is a link to the archive would change with it.
     const std::optional<QString> separated = generations ? generations->separateFrom(archive) : std::nullopt;
-    quint32 crc = 0;
-    SaveResult written = fill(catalogue, std::move(file), target, true, crc);
+    SaveResult written = fill(catalogue, std::move(file), target, true, nullptr);
     done = written.saved;
     if (done && kept)
         copy.forget();
@@ -271,7 +273,7 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
     struct stat made = {};
     static_cast<void>(::fstat(file.fd(), &made));
     quint32 crc = 0;
-    const SaveResult written = fill(catalogue, std::move(file), target, false, crc);
+    const SaveResult written = fill(catalogue, std::move(file), target, false, generations ? &crc : nullptr);
     if (!written.saved)
         return written;
 

@@ -330,6 +330,7 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles_data()
     QTest::newRow("lock file") << u"films.RMA.lock"_s << QString() << u"lock file"_s;
     QTest::newRow("kept copy") << u"copy"_s << QString() << u"copy of an archive"_s;
     QTest::newRow("kept copy, hard link") << u"a.csv"_s << u"hard:copy"_s << u"copy of an archive"_s;
+    QTest::newRow("a generation's file") << u"generation"_s << QString() << u"copy of an archive"_s;
 }
 
 // Whatever name leads there, an export never takes the place of what keeps the archive safe.
@@ -341,12 +342,17 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles()
     QTemporaryDir dir;
     const QString copies = home_.filePath(u"data/Kestro/ReelMinder/in-place-copies"_s);
     QVERIFY(QDir().mkpath(copies));
+    const QString generations = home_.filePath(u"data/Kestro/ReelMinder/backups/films"_s);
+    QVERIFY(QDir().mkpath(generations));
     const auto place = [&](const QString& name) {
-        return QDir(name == u"copy"_s ? copies : dir.path()).filePath(name);
+        return QDir(name == u"copy"_s         ? copies
+                    : name == u"generation"_s ? generations
+                                              : dir.path())
+            .filePath(name);
     };
     const QString archive = place(u"films.RMA"_s);
     QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
-    QStringList made{u"films.RMA.lock"_s, u"copy"_s};
+    QStringList made{u"films.RMA.lock"_s, u"copy"_s, u"generation"_s};
     // The backup only where the row asks for it: otherwise it is yet to be made.
     if (target.endsWith(u".bak"_s))
         made.append(target);
@@ -362,7 +368,7 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles()
         QCOMPARE(::link(linked.constData(), QFile::encodeName(path).constData()), 0);
     const auto everyFile = [&] {
         QMap<QString, QByteArray> files;
-        for (const QString& folder : {dir.path(), copies}) {
+        for (const QString& folder : {dir.path(), copies, generations}) {
             for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden))
                 files.insert(folder + u'/' + name, testsupport::readFileBytes(folder + u'/' + name));
         }
