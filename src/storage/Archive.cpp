@@ -5,6 +5,7 @@
 #include "storage/FileSystem.h"
 #include "storage/Generations.h"
 #include "storage/InPlaceCopy.h"
+#include "storage/RecordStream.h"
 #include "storage/SaveTarget.h"
 
 #include <QDir>
@@ -40,24 +41,11 @@ bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target, q
 {
     if (crc)
         *crc = recordsChecksum(0, nullptr, 0);
-    const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkBytes);
-    qint64 held = 0;
-    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        char* const image = buffer.get() + held;
-        std::memcpy(image, r, kRecordSize);
-        std::memset(image + offsetof(FilmRecord, diskPrev), 0, 2 * sizeof(quint32));
-        held += kRecordBytes;
-        if (held == kChunkBytes) {
-            if (crc)
-                *crc = recordsChecksum(*crc, buffer.get(), held);
-            if (!target.write(file, buffer.get(), held))
-                return false;
-            held = 0;
-        }
-    }
-    if (crc)
-        *crc = recordsChecksum(*crc, buffer.get(), held);
-    return held == 0 || target.write(file, buffer.get(), held);
+    return forEachRecordChunk(catalogue, [&](const char* bytes, qint64 size) {
+        if (crc)
+            *crc = recordsChecksum(*crc, bytes, size);
+        return target.write(file, bytes, size);
+    });
 }
 
 // The reason of the failed step: QFile's own text where it has one, else the system's last error.

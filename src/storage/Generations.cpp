@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "storage/FileSystem.h"
 #include "storage/GenerationThinning.h"
+#include "storage/RecordStream.h"
 #include "storage/SaveTarget.h"
 
 #include <QCryptographicHash>
@@ -19,7 +20,6 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -84,9 +84,10 @@ std::optional<Description> parse(const QByteArray& text)
             d.films = value.toInt(&ok);
         else if (key == "crc32")
             d.crc = value.toUInt(&crc, 16);
-        else if (key == "stored")
-            d.deflated = value == "deflate", stored = value == "deflate" || value == "raw";
-        else if (key == "size")
+        else if (key == "stored") {
+            d.deflated = value == "deflate";
+            stored = d.deflated || value == "raw";
+        } else if (key == "size")
             d.size = value.toLongLong(&ok);
         if (!ok)
             return std::nullopt;
@@ -122,151 +123,6 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
         return false;
     }
     return true;
-}
-
-// Record images into a zlib stream on an open file, with the CRC-32 of the images.
-class DeflateWriter final
-{
-public:
-    explicit DeflateWriter(int fd) : fd_(fd), out_(std::make_unique_for_overwrite<char[]>(kChunkBytes))
-    {
-        ready_ = ::deflateInit(&stream_, Z_BEST_SPEED) == Z_OK;
-    }
-    ~DeflateWriter()
-    {
-        if (ready_)
-            ::deflateEnd(&stream_);
-    }
-    DeflateWriter(const DeflateWriter&) = delete;
-    DeflateWriter& operator=(const DeflateWriter&) = delete;
-
-    bool add(const char* data, qint64 size)
-    {
-        crc_ = recordsChecksum(crc_, data, size);
-        stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-        stream_.avail_in = static_cast<uInt>(size);
-        return pump(Z_NO_FLUSH);
-    }
-    bool finish() { return pump(Z_FINISH); }
-    quint32 crc() const { return crc_; }
-
-private:
-    bool pump(int flush)
-    {
-        if (!ready_) {
-            errno = ENOMEM;
-            return false;
-        }
-        for (;;) {
-            stream_.next_out = reinterpret_cast<Bytef*>(out_.get());
-            stream_.avail_out = static_cast<uInt>(kChunkBytes);
-            const int result = ::deflate(&stream_, flush);
-            const qint64 produced = kChunkBytes - stream_.avail_out;
-            if (produced > 0 && !writeFully(fd_, out_.get(), produced))
-                return false;
-            if (result == Z_STREAM_END || (flush == Z_NO_FLUSH && stream_.avail_in == 0))
-                return true;
-            if (result != Z_OK && result != Z_BUF_ERROR) {
-                errno = EIO;
-                return false;
-            }
-        }
-    }
-
-    int fd_;
-    std::unique_ptr<char[]> out_;
-    z_stream stream_ = {};
-    bool ready_ = false;
-    quint32 crc_ = recordsChecksum(0, nullptr, 0);
-};
-
-// Reads a records file, raw or deflated, in pieces; -1 with errno set on a failure, 0 at its end.
-class RecordsReader final
-{
-public:
-    RecordsReader(int fd, bool deflated)
-        : fd_(fd), deflated_(deflated), in_(std::make_unique_for_overwrite<char[]>(kChunkBytes))
-    {
-        ready_ = !deflated_ || ::inflateInit(&stream_) == Z_OK;
-    }
-    ~RecordsReader()
-    {
-        if (deflated_ && ready_)
-            ::inflateEnd(&stream_);
-    }
-    RecordsReader(const RecordsReader&) = delete;
-    RecordsReader& operator=(const RecordsReader&) = delete;
-
-    qint64 read(char* data, qint64 size)
-    {
-        if (!ready_) {
-            errno = ENOMEM;
-            return -1;
-        }
-        if (!deflated_)
-            return readRaw(data, size);
-        if (ended_)
-            return 0;
-        stream_.next_out = reinterpret_cast<Bytef*>(data);
-        stream_.avail_out = static_cast<uInt>(size);
-        while (stream_.avail_out > 0) {
-            if (stream_.avail_in == 0) {
-                const qint64 got = readRaw(in_.get(), kChunkBytes);
-                if (got < 0)
-                    return -1;
-                stream_.next_in = reinterpret_cast<Bytef*>(in_.get());
-                stream_.avail_in = static_cast<uInt>(got);
-            }
-            const int result = ::inflate(&stream_, Z_NO_FLUSH);
-            if (result == Z_STREAM_END) {
-                ended_ = true;
-                break;
-            }
-            // A stream cut short or garbled is damage, not the end.
-            if (result != Z_OK) {
-                errno = EIO;
-                return -1;
-            }
-        }
-        return size - stream_.avail_out;
-    }
-
-private:
-    qint64 readRaw(char* data, qint64 size)
-    {
-        for (;;) {
-            const ssize_t got = ::read(fd_, data, static_cast<std::size_t>(size));
-            if (got >= 0 || errno != EINTR)
-                return got;
-        }
-    }
-
-    int fd_;
-    bool deflated_;
-    std::unique_ptr<char[]> in_;
-    z_stream stream_ = {};
-    bool ready_ = false;
-    bool ended_ = false;
-};
-
-// Feeds every record image of the catalogue, with zero link fields as the archive holds them, to
-// take in pieces of whole records.
-bool forEachChunk(const Catalogue& catalogue, const std::function<bool(const char*, qint64)>& take)
-{
-    const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkBytes);
-    qint64 held = 0;
-    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        char* const image = buffer.get() + held;
-        std::memcpy(image, r, kRecordSize);
-        std::memset(image + offsetof(FilmRecord, diskPrev), 0, 2 * sizeof(quint32));
-        held += kRecordBytes;
-        if (held == kChunkBytes) {
-            if (!take(buffer.get(), held))
-                return false;
-            held = 0;
-        }
-    }
-    return held == 0 || take(buffer.get(), held);
 }
 
 // Writes the records of source (the catalogue's or an open raw records file) deflated into a new
@@ -329,20 +185,6 @@ private:
 };
 
 } // namespace
-
-quint32 recordsChecksum(quint32 crc, const char* data, qint64 size)
-{
-    if (!data)
-        return static_cast<quint32>(::crc32(0, Z_NULL, 0));
-    // zlib takes 32-bit lengths; nothing may be dropped.
-    while (size > 0) {
-        const auto piece = static_cast<uInt>(std::min<qint64>(size, qint64{1} << 30));
-        crc = static_cast<quint32>(::crc32(crc, reinterpret_cast<const Bytef*>(data), piece));
-        data += piece;
-        size -= piece;
-    }
-    return crc;
-}
 
 Generations::Generations(const QString& archive, const QString& root)
     : archive_(realArchivePath(archive)), root_(root)
@@ -576,7 +418,7 @@ std::optional<QString> Generations::keep(const Catalogue& catalogue, const QStri
         if (!linked) {
             const QString data = folder.filePath(dataName(name, true));
             const std::optional<Deflated> deflated = deflateInto(data, [&catalogue](DeflateWriter& writer) {
-                return forEachChunk(
+                return forEachRecordChunk(
                     catalogue, [&writer](const char* bytes, qint64 size) { return writer.add(bytes, size); });
             });
             if (!deflated)

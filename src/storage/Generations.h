@@ -96,7 +96,4 @@ private:
     QString folder_;
 };
 
-// The CRC-32 of a save's records, as a generation's description holds it.
-quint32 recordsChecksum(quint32 crc, const char* data, qint64 size);
-
 } // namespace catalogue
