@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/RecordText.h"
 #include "storage/Archive.h"
+#include "storage/SaveTarget.h"
 
 #include <QStringList>
 
@@ -91,9 +92,15 @@ const catalogue::Cassette* cassetteAt(const catalogue::Catalogue& catalogue, int
 
 bool writeArchiveFixture(const QString& path, const FixtureSize& size)
 {
+    // A fixture is no save of the user's: it keeps no generation in the user's data folder.
+    class WithoutGenerations final : public catalogue::SaveTarget
+    {
+    public:
+        QString generationsRoot() const override { return {}; }
+    } target;
     catalogue::Catalogue catalogue;
     fillCatalogue(catalogue, size);
-    return catalogue::saveArchive(catalogue, path, {});
+    return catalogue::saveArchive(catalogue, path, {}, target);
 }
 
 } // namespace bench

@@ -140,6 +140,8 @@ int runTimings(int rounds)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
+    // The generations every save keeps go to the benchmark's folder, not the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     const QString archive = catalogue::archivePath(dir.path() + u'/');
     const QString plain = dir.filePath(QStringLiteral("plain.bin"));
     std::printf("archive of %d cassettes x %d films in %s\n", kSize.cassettes, kSize.filmsPerCassette,

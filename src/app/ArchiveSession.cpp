@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "storage/InPlaceCopy.h"
+#include "storage/SaveTarget.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>
@@ -155,16 +156,23 @@ void ArchiveSession::saveAtExit(QWidget* owner)
         return;
     // A declined retry ends the program all the same; only a successful save releases the records,
     // so whatever happens in between, no later save can write a catalogue that lost them.
-    catalogue::saveArchive(catalogue_, archivePath_, [owner](const QString& reason) {
-        const ui::Button answer = ui::messageBox(
-            owner,
-            tr("The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is "
-               "probably write-protected.\r\rDo you want to try to save it again?\r\r") +
-                reason,
-            tr("Saving of Archive failed"), ui::Icon::Error, ui::kYesNo, QMessageBox::Yes);
-        return answer == QMessageBox::Yes;
-    });
+    catalogue::SaveTarget target;
+    const catalogue::SaveResult saved = catalogue::saveArchiveWithRetry(
+        catalogue_, archivePath_,
+        [owner](const QString& reason) {
+            const ui::Button answer = ui::messageBox(
+                owner,
+                tr("The Archive could not be saved. The Archivefile (ReelMinder-Archiv.RMA) or the volume is "
+                   "probably write-protected.\r\rDo you want to try to save it again?\r\r") +
+                    reason,
+                tr("Saving of Archive failed"), ui::Icon::Error, ui::kYesNo, QMessageBox::Yes);
+            return answer == QMessageBox::Yes;
+        },
+        target);
     finished_ = true;
+    // Told once, now: the work is safe, only its backup is missing.
+    if (saved.saved && !saved.generationNote.isEmpty())
+        ui::messageBox(owner, saved.generationNote, tr("No backup kept"), ui::Icon::Warning);
 }
 
 bool ArchiveSession::saveForSessionEnd()

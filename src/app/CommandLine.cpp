@@ -112,7 +112,20 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
                         "added and skipped, and ends, without a window: with status 0 when it took every "
                         "row, 3 when it skipped some, 1 when it added nothing."),
         CommandLine::tr("file"));
-    parser.addOptions({help, version, archive, language, exportCsv, importCsv});
+    const QCommandLineOption listBackups(
+        u"list-backups"_s,
+        CommandLine::tr(
+            "Lists the backups kept of the archive, newest first: number, time, cassettes and films, "
+            "and \"damaged\" where one fails its check; ends with status 0, or 1 when they cannot "
+            "be read."));
+    const QCommandLineOption restoreBackup(
+        u"restore-backup"_s,
+        CommandLine::tr(
+            "Makes the archive the backup <number> of --list-backups, the archive as it stands kept "
+            "as a new backup first, and ends: with status 0 when restored, 1 when not (a damaged "
+            "backup, or the archive open in another reelMINDER/32)."),
+        CommandLine::tr("number"));
+    parser.addOptions({help, version, archive, language, exportCsv, importCsv, listBackups, restoreBackup});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -158,6 +171,25 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     }
     if (parser.isSet(exportCsv) && parser.isSet(importCsv))
         return failure(CommandLine::tr("Export and import cannot be done in one run."));
+    const int commands = int(parser.isSet(exportCsv)) + int(parser.isSet(importCsv)) +
+                         int(parser.isSet(listBackups)) + int(parser.isSet(restoreBackup));
+    if (commands > 1)
+        return failure(CommandLine::tr("Only one of --export-csv, --import-csv, --list-backups and "
+                                       "--restore-backup can be done in one run."));
+    if (parser.isSet(listBackups)) {
+        result.action = CommandLine::Action::ListBackups;
+        return result;
+    }
+    if (parser.isSet(restoreBackup)) {
+        const QString number = parser.values(restoreBackup).constLast();
+        bool ok = false;
+        result.backupNumber = number.toInt(&ok);
+        if (!ok || result.backupNumber < 1)
+            return failure(
+                CommandLine::tr("The backup's number must be a whole number from 1 on: %1.").arg(number));
+        result.action = CommandLine::Action::RestoreBackup;
+        return result;
+    }
     if (parser.isSet(importCsv)) {
         result.action = CommandLine::Action::ImportCsv;
         result.importSource = parser.values(importCsv).constLast();

@@ -17,12 +17,14 @@ struct CommandLine
 public:
     enum class Action
     {
-        Run,         // open the windows
-        ShowHelp,    // print text to standard output, end with status 0
-        ShowVersion, // print text to standard output, end with status 0
-        ExportCsv,   // write the catalogue as CSV to exportTarget, without a window
-        ImportCsv,   // add the films of the CSV file importSource to the archive, without a window
-        Fail,        // print text to standard error, end with status 2
+        Run,           // open the windows
+        ShowHelp,      // print text to standard output, end with status 0
+        ShowVersion,   // print text to standard output, end with status 0
+        ExportCsv,     // write the catalogue as CSV to exportTarget, without a window
+        ImportCsv,     // add the films of the CSV file importSource to the archive, without a window
+        ListBackups,   // print the archive's generations, without a window
+        RestoreBackup, // make the archive its generation backupNumber, without a window
+        Fail,          // print text to standard error, end with status 2
     };
 
     Action action = Action::Run;
@@ -34,6 +36,8 @@ public:
     QString exportTarget;
     // With ImportCsv: the file to read.
     QString importSource;
+    // With RestoreBackup: the generation's number as ListBackups shows it, 1 for the newest.
+    int backupNumber = 0;
     // The help, the version line or the error, ready to print.
     QString text;
 };

@@ -150,6 +150,8 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
             tr("The archive \"%1\" cannot be saved (%2); it is unchanged.").arg(shownArchive, saved.reason));
         return 1;
     }
+    if (!saved.generationNote.isEmpty())
+        printError(saved.generationNote);
     // A script learns that rows were left out, though the rest was added.
     return everyRow ? 0 : kSomeRowsSkipped;
 }

@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 #include "app/ArchiveLocation.h"
+#include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/CsvCommands.h"
 #include "app/Startup.h"
@@ -35,8 +36,8 @@ QStringList unrepresentableArguments(int argc, char* argv[])
     return arguments;
 }
 
-// Help, version, errors and the CSV export: in the language asked for, else the stored one, else the
-// system's, without opening a display.
+// Help, version, errors, the CSV commands and the backups: in the language asked for, else the stored one,
+// else the system's, without opening a display.
 int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 {
     QCoreApplication core(argc, argv);
@@ -53,6 +54,10 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
         return app::exportCsv(archive(), first.exportTarget);
     if (first.action == app::CommandLine::Action::ImportCsv)
         return app::importCsv(archive(), first.importSource);
+    if (first.action == app::CommandLine::Action::ListBackups)
+        return app::listBackups(archive());
+    if (first.action == app::CommandLine::Action::RestoreBackup)
+        return app::restoreBackup(archive(), first.backupNumber);
     const app::CommandLine translated =
         app::parseCommandLine(QCoreApplication::arguments(), unrepresentableArguments(argc, argv));
     const bool failed = translated.action == app::CommandLine::Action::Fail;

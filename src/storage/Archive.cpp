@@ -3,7 +3,9 @@
 #include "catalogue/Catalogue.h"
 #include "storage/FileHandle.h"
 #include "storage/FileSystem.h"
+#include "storage/Generations.h"
 #include "storage/InPlaceCopy.h"
+#include "storage/RecordStream.h"
 #include "storage/SaveTarget.h"
 
 #include <QDir>
@@ -30,26 +32,20 @@ constexpr qint64 kChunkBytes = (qint64{1} << 20) / kRecordBytes * kRecordBytes;
 
 SaveResult failure(const QString& reason)
 {
-    return {false, reason};
+    return {false, reason, {}};
 }
 
-// Writes every record image, with zero link fields, through one bounded buffer.
-bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target)
+// Writes every record image, with zero link fields, through one bounded buffer; crc, where given,
+// receives the CRC-32 of the images, which a generation of the save keeps.
+bool writeRecords(const Catalogue& catalogue, QFile& file, SaveTarget& target, quint32* crc)
 {
-    const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkBytes);
-    qint64 held = 0;
-    for (const FilmRecord* r = catalogue.head(); r; r = r->next) {
-        char* const image = buffer.get() + held;
-        std::memcpy(image, r, kRecordSize);
-        std::memset(image + offsetof(FilmRecord, diskPrev), 0, 2 * sizeof(quint32));
-        held += kRecordBytes;
-        if (held == kChunkBytes) {
-            if (!target.write(file, buffer.get(), held))
-                return false;
-            held = 0;
-        }
-    }
-    return held == 0 || target.write(file, buffer.get(), held);
+    if (crc)
+        *crc = recordsChecksum(0, nullptr, 0);
+    return forEachRecordChunk(catalogue, [&](const char* bytes, qint64 size) {
+        if (crc)
+            *crc = recordsChecksum(*crc, bytes, size);
+        return target.write(file, bytes, size);
+    });
 }
 
 // The reason of the failed step: QFile's own text where it has one, else the system's last error.
@@ -61,13 +57,13 @@ QString writeFailure(const QFile& file, int error)
 }
 
 // Fills fd with the records and pushes them onto the disk. Afterwards the file is closed.
-SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, bool truncate)
+SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, bool truncate, quint32* crc)
 {
     QFile file;
     if (!file.open(fd.release(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
         return failure(file.errorString());
     errno = 0;
-    if (!writeRecords(catalogue, file, target))
+    if (!writeRecords(catalogue, file, target, crc))
         return failure(writeFailure(file, errno));
     // In place, the old archive may have been longer.
     if (truncate && ::ftruncate(file.handle(), file.pos()) != 0)
@@ -78,7 +74,7 @@ SaveResult fill(const Catalogue& catalogue, FileHandle fd, SaveTarget& target, b
     file.close();
     if (file.error() != QFileDevice::NoError)
         return failure(file.errorString());
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 // Keeps the archive as it is under a new name, as a hard link or else a copy. Empty when that
@@ -109,7 +105,8 @@ QString holdPrevious(const QString& archive)
 // before the first byte changes, so a full disk fails with the archive untouched; a copy in the
 // user's own folder is put back when the save fails, and offered at the next start when the save
 // never ended.
-SaveResult saveInPlace(const Catalogue& catalogue, const QString& archive, SaveTarget& target)
+SaveResult saveInPlace(const Catalogue& catalogue, const QString& archive, SaveTarget& target,
+                       Generations* generations)
 {
     FileHandle file(::open(nativePath(archive).constData(), O_WRONLY | O_CLOEXEC));
     if (!file.valid())
@@ -127,10 +124,17 @@ SaveResult saveInPlace(const Catalogue& catalogue, const QString& archive, SaveT
     const qint64 size = catalogue.recordCount() * kRecordBytes;
     if (const int reserved = reserveSpace(file.fd(), size); reserved != 0)
         return failure(systemErrorText(reserved));
-    const SaveResult written = fill(catalogue, std::move(file), target, true);
+    // A generation that is a link to the archive would change with it.
+    const std::optional<QString> separated = generations ? generations->separateFrom(archive) : std::nullopt;
+    SaveResult written = fill(catalogue, std::move(file), target, true, nullptr);
     done = written.saved;
     if (done && kept)
         copy.forget();
+    if (done && generations) {
+        // Always a copy: the next save in place writes into this very file again.
+        const std::optional<QString> note = generations->keepCopy(catalogue);
+        written.generationNote = separated.value_or(note.value_or(QString()));
+    }
     return written;
 }
 
@@ -221,6 +225,10 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
 {
     const QString archive = realArchivePath(path);
     const QByteArray archiveName = nativePath(archive);
+    // Found before the save, while the archive is still the file its generations last saw.
+    std::optional<Generations> generations;
+    if (const QString root = target.generationsRoot(); !root.isEmpty())
+        generations.emplace(archive, root);
 
     struct stat previous = {};
     const bool exists = ::stat(archiveName.constData(), &previous) == 0;
@@ -241,7 +249,7 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
         const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
         if (!exists || !folderRefuses)
             return failure(systemErrorText(error));
-        return saveInPlace(catalogue, archive, target);
+        return saveInPlace(catalogue, archive, target, generations ? &*generations : nullptr);
     }
     auto discard = qScopeGuard([&temp] { ::unlink(nativePath(temp).constData()); });
 
@@ -250,7 +258,10 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
         static_cast<void>(::fchown(file.fd(), previous.st_uid, previous.st_gid));
         static_cast<void>(::fchmod(file.fd(), previous.st_mode & 07777));
     }
-    const SaveResult written = fill(catalogue, std::move(file), target, false);
+    struct stat made = {};
+    static_cast<void>(::fstat(file.fd(), &made));
+    quint32 crc = 0;
+    const SaveResult written = fill(catalogue, std::move(file), target, false, generations ? &crc : nullptr);
     if (!written.saved)
         return written;
 
@@ -268,7 +279,13 @@ SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTar
                                     nativePath(archive + QString::fromUtf16(kBackupSuffix)).constData()) != 0)
         ::unlink(nativePath(held).constData());
     syncFolder(QFileInfo(archive).absolutePath());
-    return {true, {}};
+    SaveResult saved{true, {}, {}};
+    if (generations) {
+        if (const std::optional<QString> note =
+                generations->keepSaved(archive, made.st_dev, made.st_ino, catalogue, crc))
+            saved.generationNote = *note;
+    }
+    return saved;
 }
 
 int removeSaveLeftovers(const QString& path)
@@ -301,14 +318,20 @@ bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion&
 
 bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry, SaveTarget& target)
 {
+    return saveArchiveWithRetry(catalogue, path, askRetry, target).saved;
+}
+
+SaveResult saveArchiveWithRetry(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
+                                SaveTarget& target)
+{
     for (;;) {
-        const SaveResult result = writeArchive(catalogue, path, target);
+        SaveResult result = writeArchive(catalogue, path, target);
         if (result.saved) {
             catalogue.releaseAll();
-            return true;
+            return result;
         }
         if (!askRetry || !askRetry(result.reason))
-            return false;
+            return result;
     }
 }
 

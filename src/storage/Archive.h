@@ -43,6 +43,9 @@ struct SaveResult
 {
     bool saved = false;
     QString reason; // when not saved: the system's text of what went wrong
+    // When saved but no generation of it could be kept (see Generations): a note for the user, to
+    // show once. The save itself is good all the same.
+    QString generationNote;
 };
 
 // Writes every record from head to tail and keeps the catalogue as it is. The new archive goes to a
@@ -50,7 +53,8 @@ struct SaveResult
 // the replaced archive is kept as the backup. Where the folder is write-protected but the archive
 // itself can be written, the archive is written in place, its room reserved first and a copy of it
 // kept in the user's own folder (see InPlaceCopy). A failure leaves the archive and the backup as
-// they were.
+// they were. A good save is also kept as a generation in target.generationsRoot(); a failure to keep
+// it only adds a note to the result.
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path);
 SaveResult writeArchive(const Catalogue& catalogue, const QString& path, SaveTarget& target);
 
@@ -67,6 +71,9 @@ using RetryQuestion = std::function<bool(const QString& reason)>;
 bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry);
 bool saveArchive(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
                  SaveTarget& target);
+// The same, with the result of the last attempt: its reason, or the note of a generation not kept.
+SaveResult saveArchiveWithRetry(Catalogue& catalogue, const QString& path, const RetryQuestion& askRetry,
+                                SaveTarget& target);
 
 // Why the archive at path could not be saved, known before any work is done: empty when a save
 // can succeed (a writable folder, or a writable archive in a write-protected folder).

@@ -3,6 +3,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveLock.h"
 #include "storage/FileSystem.h"
+#include "storage/Generations.h"
 #include "storage/InPlaceCopy.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,10 @@ std::optional<QString> claimedTarget(const ArchiveFiles& archive, const QString&
         {ArchiveLock(archive.archive()).lockFilePath(), Kind::LockFile}};
     // Every file there, whatever its name: the copies are named by whoever keeps them.
     const QString copies = InPlaceCopy::defaultFolder();
+    // The generations lie one folder down, in a folder of each archive.
+    const auto isGeneration = [](const QString& file) {
+        return liesIn(QFileInfo(file).absolutePath(), Generations::defaultRoot());
+    };
 
     if (const std::optional<struct stat> existing = statOf(target)) {
         for (const auto& [name, kind] : named) {
@@ -97,6 +102,8 @@ std::optional<QString> claimedTarget(const ArchiveFiles& archive, const QString&
             if (file && S_ISREG(file->st_mode) && sameFile(*file, *existing))
                 return claimText(Kind::InPlaceCopy);
         }
+        if (isGeneration(realFilePath(target)))
+            return claimText(Kind::InPlaceCopy);
         return std::nullopt;
     }
     // Not there yet, the archive perhaps neither: the name the file would be created under.
@@ -105,7 +112,7 @@ std::optional<QString> claimedTarget(const ArchiveFiles& archive, const QString&
         if (sameEntry(created, name))
             return claimText(kind);
     }
-    if (liesIn(created, copies))
+    if (liesIn(created, copies) || isGeneration(created))
         return claimText(Kind::InPlaceCopy);
     return std::nullopt;
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <linux/falloc.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +70,19 @@ bool isUniqueName(QStringView fileName, QStringView base, QStringView infix)
     const QStringView digits = fileName.sliced(prefix);
     return std::all_of(digits.begin(), digits.end(),
                        [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
+}
+
+QString fileIdentity(const QString& path)
+{
+    struct statx info = {};
+    if (::statx(AT_FDCWD, nativePath(path).constData(), 0, STATX_INO | STATX_BTIME, &info) != 0)
+        return {};
+    const dev_t device = makedev(info.stx_dev_major, info.stx_dev_minor);
+    QString identity = u"%1-%2"_s.arg(qulonglong(device), 0, 16).arg(qulonglong(info.stx_ino), 0, 16);
+    if (info.stx_mask & STATX_BTIME)
+        identity += u"-%1%2"_s.arg(qulonglong(info.stx_btime.tv_sec), 0, 16)
+                        .arg(qulonglong(info.stx_btime.tv_nsec), 8, 16, QChar(u'0'));
+    return identity;
 }
 
 void syncFolder(const QString& folder)

@@ -25,6 +25,12 @@ FileHandle createUnique(const QString& path, const QString& infix, QString& crea
 // infix, then 16 lowercase hex digits. Only such names may be removed without asking anyone.
 bool isUniqueName(QStringView fileName, QStringView base, QStringView infix);
 
+// The file at path as the system knows it, whatever name or link leads to it: its device and inode,
+// and where the file system records it, the time it was made, which tells a later file that got the
+// same inode number from this one. Lowercase hex, "<device>-<inode>[-<birth>]"; empty when there is
+// no such file.
+QString fileIdentity(const QString& path);
+
 // Makes a rename in folder durable. Best effort: some file systems cannot sync a folder.
 void syncFolder(const QString& folder);
 

@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -68,16 +67,12 @@ bool renameNew(const QString& from, const QString& to)
 
 InPlaceCopy::InPlaceCopy(const QString& archive, const QString& folder) : archive_(archive), folder_(folder)
 {
-    struct statx info = {};
-    if (::statx(AT_FDCWD, nativePath(archive).constData(), 0, STATX_INO | STATX_BTIME, &info) != 0)
+    // An inode number is used again once its file is gone; the identity's birth time tells a new
+    // archive from the one whose copy is still here.
+    const QString identity = fileIdentity(archive);
+    if (identity.isEmpty())
         return;
-    const dev_t device = makedev(info.stx_dev_major, info.stx_dev_minor);
-    id_ = u"archive-%1-%2"_s.arg(qulonglong(device), 0, 16).arg(qulonglong(info.stx_ino), 0, 16);
-    // An inode number is used again once its file is gone; the time the file was made tells a new
-    // archive from the one whose copy is still here, where the file system knows that time.
-    if (info.stx_mask & STATX_BTIME)
-        id_ += u"-%1%2"_s.arg(qulonglong(info.stx_btime.tv_sec), 0, 16)
-                   .arg(qulonglong(info.stx_btime.tv_nsec), 8, 16, QChar(u'0'));
+    id_ = u"archive-"_s + identity;
     copyPath_ = QDir(folder).filePath(id_ + u".RMA"_s);
     markerPath_ = copyPath_ + u".saving"_s;
 }

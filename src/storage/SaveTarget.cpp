@@ -1,5 +1,7 @@
 #include "SaveTarget.h"
 
+#include "storage/Generations.h"
+
 #include <QFile>
 
 #ifdef Q_OS_WIN
@@ -24,6 +26,11 @@ bool SaveTarget::sync(QFile& file)
 #else
     return ::fsync(file.handle()) == 0;
 #endif
+}
+
+QString SaveTarget::generationsRoot() const
+{
+    return Generations::defaultRoot();
 }
 
 } // namespace catalogue

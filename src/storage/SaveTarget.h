@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 class QFile;
 
@@ -21,6 +21,9 @@ public:
 
     // Pushes everything written through every buffer onto the disk itself.
     virtual bool sync(QFile& file);
+
+    // Where the generations of a good save are kept (Generations::defaultRoot()); none where empty.
+    virtual QString generationsRoot() const;
 };
 
 } // namespace catalogue

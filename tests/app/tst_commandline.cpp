@@ -4,7 +4,9 @@
 #include "catalogue/RecordText.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveLock.h"
+#include "storage/Generations.h"
 #include "storage/InPlaceCopy.h"
+#include "storage/SaveTarget.h"
 #include "support/Records.h"
 #include "support/Unprivileged.h"
 
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void importCsv_withoutALock_warnsAndImports();
     void importCsv_statusTellsWhatWasTaken_data();
     void importCsv_statusTellsWhatWasTaken();
+    void backups_statusTellsWhatWasDone_data();
+    void backups_statusTellsWhatWasDone();
 
 private:
     // The real program without a display, in a home of its own; its exit status, output on out (and the
@@ -326,6 +330,7 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles_data()
     QTest::newRow("lock file") << u"films.RMA.lock"_s << QString() << u"lock file"_s;
     QTest::newRow("kept copy") << u"copy"_s << QString() << u"copy of an archive"_s;
     QTest::newRow("kept copy, hard link") << u"a.csv"_s << u"hard:copy"_s << u"copy of an archive"_s;
+    QTest::newRow("a generation's file") << u"generation"_s << QString() << u"copy of an archive"_s;
 }
 
 // Whatever name leads there, an export never takes the place of what keeps the archive safe.
@@ -337,12 +342,17 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles()
     QTemporaryDir dir;
     const QString copies = home_.filePath(u"data/Kestro/ReelMinder/in-place-copies"_s);
     QVERIFY(QDir().mkpath(copies));
+    const QString generations = home_.filePath(u"data/Kestro/ReelMinder/backups/films"_s);
+    QVERIFY(QDir().mkpath(generations));
     const auto place = [&](const QString& name) {
-        return QDir(name == u"copy"_s ? copies : dir.path()).filePath(name);
+        return QDir(name == u"copy"_s         ? copies
+                    : name == u"generation"_s ? generations
+                                              : dir.path())
+            .filePath(name);
     };
     const QString archive = place(u"films.RMA"_s);
     QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
-    QStringList made{u"films.RMA.lock"_s, u"copy"_s};
+    QStringList made{u"films.RMA.lock"_s, u"copy"_s, u"generation"_s};
     // The backup only where the row asks for it: otherwise it is yet to be made.
     if (target.endsWith(u".bak"_s))
         made.append(target);
@@ -358,7 +368,7 @@ void TestCommandLine::exportCsv_refusesTheArchiveFiles()
         QCOMPARE(::link(linked.constData(), QFile::encodeName(path).constData()), 0);
     const auto everyFile = [&] {
         QMap<QString, QByteArray> files;
-        for (const QString& folder : {dir.path(), copies}) {
+        for (const QString& folder : {dir.path(), copies, generations}) {
             for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden))
                 files.insert(folder + u'/' + name, testsupport::readFileBytes(folder + u'/' + name));
         }
@@ -447,3 +457,73 @@ void TestCommandLine::importCsv_statusTellsWhatWasTaken()
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
+
+void TestCommandLine::backups_statusTellsWhatWasDone_data()
+{
+    QTest::addColumn<QString>("situation"); // "none", "held", "damaged" or neither
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<bool>("restored"); // the archive holds the older generation afterwards
+
+    const QStringList list{u"--list-backups"_s};
+    const QStringList older{u"--restore-backup"_s, u"2"_s};
+    QTest::newRow("none kept") << u"none"_s << list << 0 << u"No backups"_s << false;
+    QTest::newRow("listed newest first") << QString() << list << 0 << u"  1  "_s << false;
+    QTest::newRow("restored") << QString() << older << 0 << u"now holds"_s << true;
+    QTest::newRow("no such backup") << QString() << QStringList{u"--restore-backup"_s, u"3"_s} << 1
+                                    << u"no backup 3"_s << false;
+    QTest::newRow("held by another copy") << u"held"_s << older << 1 << u"is open"_s << false;
+    QTest::newRow("damaged: listed") << u"damaged"_s << list << 0 << u"damaged (its size is wrong)"_s
+                                     << false;
+    QTest::newRow("damaged: refused") << u"damaged"_s << older << 1 << u"is unchanged"_s << false;
+    QTest::newRow("no number") << QString() << QStringList{u"--restore-backup"_s, u"0"_s} << 2 << u"from 1"_s
+                               << false;
+}
+
+// The two commands as a script sees them: 0 or 1 and why; the archive changes only when restored.
+void TestCommandLine::backups_statusTellsWhatWasDone()
+{
+    QFETCH(QString, situation);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    QFETCH(bool, restored);
+
+    // Where the program run below keeps them, in its own home.
+    class ProgramsBackups final : public catalogue::SaveTarget
+    {
+    public:
+        explicit ProgramsBackups(const QString& root) : root_(root) {}
+        QString generationsRoot() const override { return root_; }
+
+    private:
+        QString root_;
+    } target(home_.filePath(u"data/Kestro/ReelMinder/backups"_s));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString archive = folder.filePath(u"films.RMA"_s);
+    QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60)}));
+    const QByteArray first = testsupport::readFileBytes(archive);
+    if (situation != u"none"_s) {
+        catalogue::Catalogue catalogue;
+        QVERIFY(catalogue::loadArchive(catalogue, archive).sizeOk);
+        QVERIFY(catalogue::writeArchive(catalogue, archive, target).saved);
+        testsupport::appendRecord(catalogue, testsupport::makeRecord(u"Neu"_s, 90, u"Film"_s, 80));
+        QVERIFY(catalogue::writeArchive(catalogue, archive, target).saved);
+    }
+    if (situation == u"damaged"_s) {
+        const catalogue::Generations generations(archive, target.generationsRoot());
+        QFile records(QDir(generations.folder()).filePath(generations.list().at(1).name + u".RMA"_s));
+        QVERIFY(records.resize(records.size() + 1));
+    }
+    catalogue::ArchiveLock otherCopy(archive);
+    if (situation == u"held"_s)
+        QCOMPARE(otherCopy.acquire(), catalogue::ArchiveLock::Held);
+    const QByteArray before = testsupport::readFileBytes(archive);
+
+    QString output;
+    QCOMPARE(runProgram(QStringList{u"--archive"_s, archive} + arguments, &output), exitCode);
+    QVERIFY2(output.contains(says), qPrintable(output));
+    QCOMPARE(testsupport::readFileBytes(archive), restored ? first : before);
+}

@@ -305,8 +305,15 @@ void TestStartup::startWarnings_noLockAndAnUnfinishedSave()
         QSKIP("no tmpfs can be mounted here");
     QTemporaryDir programDir;
     QTemporaryDir userData;
+    // Put back afterwards, not removed: the saves of later cases keep their generations there too.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
-    const auto unsetDataHome = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
+    const auto restoreDataHome = qScopeGuard([dataHome] {
+        if (dataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome);
+    });
     const QString folder = fullDisk ? disk.path() : programDir.path();
     const QString path = catalogue::archivePath(folder + u'/');
     std::vector<catalogue::FilmRecord> whole;

@@ -6,6 +6,7 @@
 #include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
 #include "storage/Archive.h"
+#include "storage/SaveTarget.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,13 @@
 using namespace catalogue;
 
 namespace {
+
+// The save under test, without the generation every save keeps in the user's data folder.
+class WithoutGenerations final : public SaveTarget
+{
+public:
+    QString generationsRoot() const override { return {}; }
+};
 
 // The image bytes a save keeps: everything before the two link fields.
 constexpr std::size_t kKeptBytes = offsetof(FilmRecord, diskPrev);
@@ -139,7 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(std::memcmp(r, bytes + i * kRecordSize, kKeptBytes) == 0, "a record differs from its bytes");
 
     // The save writes the whole records with zero links and leaves the catalogue as it was.
-    const SaveResult written = writeArchive(loaded, saved);
+    WithoutGenerations target;
+    const SaveResult written = writeArchive(loaded, saved, target);
     if (!written.saved)
         std::fprintf(stderr, "fuzz_archive: %s\n", qPrintable(written.reason));
     check(written.saved, "the save failed");

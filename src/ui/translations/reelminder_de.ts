@@ -75,6 +75,26 @@
         <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window: with status 0 when it took every row, 3 when it skipped some, 1 when it added nothing.</source>
         <translation>Fügt die Kassetten und Filme der CSV-Datei &lt;Datei&gt; dem Archiv hinzu, nennt, was hinzugefügt und übersprungen wurde, und endet, ohne Fenster: mit Status 0, wenn jede Zeile übernommen wurde, 3, wenn einige übersprungen wurden, 1, wenn nichts hinzugefügt wurde.</translation>
     </message>
+    <message>
+        <source>Lists the backups kept of the archive, newest first: number, time, cassettes and films, and &quot;damaged&quot; where one fails its check; ends with status 0, or 1 when they cannot be read.</source>
+        <translation>Listet die aufbewahrten Sicherungen des Archivs auf, die neueste zuerst: Nummer, Zeit, Kassetten und Filme, und „beschädigt“, wo eine ihre Prüfung nicht besteht; endet mit Status 0, oder 1, wenn sie nicht gelesen werden können.</translation>
+    </message>
+    <message>
+        <source>Makes the archive the backup &lt;number&gt; of --list-backups, the archive as it stands kept as a new backup first, and ends: with status 0 when restored, 1 when not (a damaged backup, or the archive open in another reelMINDER/32).</source>
+        <translation>Macht das Archiv zur Sicherung &lt;Nummer&gt; von --list-backups, wobei das Archiv, wie es ist, zuerst als neue Sicherung aufbewahrt wird, und endet: mit Status 0, wenn sie wiederhergestellt wurde, sonst mit 1 (eine beschädigte Sicherung oder das Archiv in einem anderen reelMINDER/32 geöffnet).</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Only one of --export-csv, --import-csv, --list-backups and --restore-backup can be done in one run.</source>
+        <translation>Nur eines von --export-csv, --import-csv, --list-backups und --restore-backup kann in einem Lauf getan werden.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
+        <translation>Die Nummer der Sicherung muss eine ganze Zahl ab 1 sein: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -286,6 +306,63 @@
         <source>Saving of Archive failed</source>
         <translation>Archivspeicherung fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Keine Sicherung aufbewahrt</translation>
+    </message>
+</context>
+<context>
+    <name>app::BackupCommand</name>
+    <message>
+        <source>The backups of the archive &quot;%1&quot; in %2 cannot be read.</source>
+        <translation>Die Sicherungen des Archivs „%1“ in %2 können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No backups of the archive &quot;%1&quot; are kept.</source>
+        <translation>Vom Archiv „%1“ werden keine Sicherungen aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s)</source>
+        <translation>
+            <numerusform>%n Kassette</numerusform>
+            <numerusform>%n Kassetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>damaged (%1)</source>
+        <translation>beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is open in reelMINDER/32; nothing was restored.</source>
+        <translation>Das Archiv „%1“ ist in reelMINDER/32 geöffnet; nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the restored backup.</source>
+        <translation>Das Archiv „%1“ kann nicht gesperrt werden. Ein zweites reelMINDER/32 auf demselben Archiv könnte die wiederhergestellte Sicherung überschreiben.</translation>
+    </message>
+    <message>
+        <source>The last save of the archive &quot;%1&quot; was interrupted; start reelMINDER/32 to restore the copy kept from before it. Nothing was restored.</source>
+        <translation>Das letzte Speichern des Archivs „%1“ wurde unterbrochen; starten Sie reelMINDER/32, um die Kopie von davor wiederherzustellen. Nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; has no backup %2; --list-backups lists those kept.</source>
+        <translation>Das Archiv „%1“ hat keine Sicherung %2; --list-backups listet die aufbewahrten auf.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not restored; the archive &quot;%2&quot; is unchanged.</source>
+        <translation>Die Sicherung %1 wurde nicht wiederhergestellt; das Archiv „%2“ ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; now holds the backup of %2; the archive as it stood was kept as a new backup.</source>
+        <translation>Das Archiv „%1“ enthält jetzt die Sicherung vom %2; das Archiv, wie es war, wurde als neue Sicherung aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>app::ImportCommand</name>
@@ -381,6 +458,49 @@
             <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
             <numerusform>Die Datei ist größer als %n MB; so groß ist kein Katalog.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::Generations</name>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>ihre Beschreibung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its records are missing</source>
+        <translation>ihre Datensätze fehlen</translation>
+    </message>
+    <message>
+        <source>its size is wrong</source>
+        <translation>ihre Größe stimmt nicht</translation>
+    </message>
+    <message>
+        <source>The backup is damaged (%1) and cannot be restored.</source>
+        <translation>Die Sicherung ist beschädigt (%1) und kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>its checksum is wrong</source>
+        <translation>ihre Prüfsumme stimmt nicht</translation>
+    </message>
+    <message>
+        <source>its counts are wrong</source>
+        <translation>ihre Anzahlen stimmen nicht</translation>
+    </message>
+    <message>
+        <source>The archive cannot be read (%1), so it cannot be kept first.</source>
+        <translation>Das Archiv kann nicht gelesen werden (%1) und deshalb nicht zuerst aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The archive as it stands cannot be kept as a backup first (%1).</source>
+        <translation>Das Archiv, wie es ist, kann nicht zuerst als Sicherung aufbewahrt werden (%1).</translation>
+    </message>
+    <message>
+        <source>The archive cannot be saved (%1).</source>
+        <translation>Das Archiv kann nicht gespeichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>The archive was saved, but no backup of it could be kept in %1 (%2).</source>
+        <translation>Das Archiv wurde gespeichert, aber keine Sicherung davon konnte in %1 aufbewahrt werden (%2).</translation>
     </message>
 </context>
 <context>

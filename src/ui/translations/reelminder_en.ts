@@ -75,6 +75,26 @@
         <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window: with status 0 when it took every row, 3 when it skipped some, 1 when it added nothing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lists the backups kept of the archive, newest first: number, time, cassettes and films, and &quot;damaged&quot; where one fails its check; ends with status 0, or 1 when they cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the archive the backup &lt;number&gt; of --list-backups, the archive as it stands kept as a new backup first, and ends: with status 0 when restored, 1 when not (a damaged backup, or the archive open in another reelMINDER/32).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one of --export-csv, --import-csv, --list-backups and --restore-backup can be done in one run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -286,6 +306,63 @@
         <source>Saving of Archive failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No backup kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::BackupCommand</name>
+    <message>
+        <source>The backups of the archive &quot;%1&quot; in %2 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backups of the archive &quot;%1&quot; are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cassette(s)</source>
+        <translation>
+            <numerusform>%n cassette</numerusform>
+            <numerusform>%n cassettes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n film</numerusform>
+            <numerusform>%n films</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is open in reelMINDER/32; nothing was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be locked. A second reelMINDER/32 on the same archive could overwrite the restored backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last save of the archive &quot;%1&quot; was interrupted; start reelMINDER/32 to restore the copy kept from before it. Nothing was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; has no backup %2; --list-backups lists those kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup %1 was not restored; the archive &quot;%2&quot; is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; now holds the backup of %2; the archive as it stood was kept as a new backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>app::ImportCommand</name>
@@ -381,6 +458,49 @@
             <numerusform>The file is larger than %n MB; no catalogue is that large.</numerusform>
             <numerusform>The file is larger than %n MB; no catalogue is that large.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::Generations</name>
+    <message>
+        <source>its description cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its records are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its size is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup is damaged (%1) and cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its checksum is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its counts are wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive cannot be read (%1), so it cannot be kept first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive as it stands cannot be kept as a backup first (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive cannot be saved (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive was saved, but no backup of it could be kept in %1 (%2).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
