@@ -112,7 +112,13 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
                         "added and skipped, and ends, without a window: with status 0 when it took every "
                         "row, 3 when it skipped some, 1 when it added nothing."),
         CommandLine::tr("file"));
-    parser.addOptions({help, version, archive, language, exportCsv, importCsv});
+    const QCommandLineOption exportHtml(
+        u"export-html"_s,
+        CommandLine::tr(
+            "Writes the whole catalogue as one web page with a search field to the file <file> (- for "
+            "standard output) and ends, without a window."),
+        CommandLine::tr("file"));
+    parser.addOptions({help, version, archive, language, exportCsv, importCsv, exportHtml});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -158,6 +164,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     }
     if (parser.isSet(exportCsv) && parser.isSet(importCsv))
         return failure(CommandLine::tr("Export and import cannot be done in one run."));
+    if (parser.isSet(exportHtml) && (parser.isSet(exportCsv) || parser.isSet(importCsv)))
+        return failure(CommandLine::tr("The web page is written in a run of its own, without a CSV file."));
     if (parser.isSet(importCsv)) {
         result.action = CommandLine::Action::ImportCsv;
         result.importSource = parser.values(importCsv).constLast();
@@ -172,6 +180,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         result.exportTarget = parser.values(exportCsv).constLast();
         if (result.exportTarget.isEmpty())
             return failure(CommandLine::tr("The CSV file's name is empty."));
+        if (result.exportTarget != u"-"_s && (isUnrepresentable(result.exportTarget, unrepresentable) ||
+                                              inUnrepresentableFolder(result.exportTarget)))
+            return failure(unrepresentableText(result.exportTarget));
+    }
+    if (parser.isSet(exportHtml)) {
+        result.action = CommandLine::Action::ExportHtml;
+        result.exportTarget = parser.values(exportHtml).constLast();
+        if (result.exportTarget.isEmpty())
+            return failure(CommandLine::tr("The web page's name is empty."));
         if (result.exportTarget != u"-"_s && (isUnrepresentable(result.exportTarget, unrepresentable) ||
                                               inUnrepresentableFolder(result.exportTarget)))
             return failure(unrepresentableText(result.exportTarget));

@@ -22,6 +22,7 @@ public:
         ShowVersion, // print text to standard output, end with status 0
         ExportCsv,   // write the catalogue as CSV to exportTarget, without a window
         ImportCsv,   // add the films of the CSV file importSource to the archive, without a window
+        ExportHtml,  // write the catalogue as one web page to exportTarget, without a window
         Fail,        // print text to standard error, end with status 2
     };
 
@@ -30,7 +31,7 @@ public:
     QString archive;
     // A language for this run only; never stored.
     std::optional<quint8> language;
-    // With ExportCsv: the file to write, "-" for standard output.
+    // With ExportCsv and ExportHtml: the file to write, "-" for standard output.
     QString exportTarget;
     // With ImportCsv: the file to read.
     QString importSource;

@@ -2,6 +2,7 @@
 #include "app/ArchiveLocation.h"
 #include "app/CommandLine.h"
 #include "app/CsvCommands.h"
+#include "app/HtmlCommand.h"
 #include "app/Startup.h"
 #include "storage/FileSystem.h"
 #include "ui/Application.h"
@@ -35,7 +36,7 @@ QStringList unrepresentableArguments(int argc, char* argv[])
     return arguments;
 }
 
-// Help, version, errors and the CSV export: in the language asked for, else the stored one, else the
+// Help, version, errors and the exports: in the language asked for, else the stored one, else the
 // system's, without opening a display.
 int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 {
@@ -51,6 +52,8 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
     };
     if (first.action == app::CommandLine::Action::ExportCsv)
         return app::exportCsv(archive(), first.exportTarget);
+    if (first.action == app::CommandLine::Action::ExportHtml)
+        return app::exportHtml(archive(), first.exportTarget);
     if (first.action == app::CommandLine::Action::ImportCsv)
         return app::importCsv(archive(), first.importSource);
     const app::CommandLine translated =

@@ -75,6 +75,18 @@
         <source>Adds the cassettes and films of the CSV file &lt;file&gt; to the archive, tells what it added and skipped, and ends, without a window: with status 0 when it took every row, 3 when it skipped some, 1 when it added nothing.</source>
         <translation>Fügt die Kassetten und Filme der CSV-Datei &lt;Datei&gt; dem Archiv hinzu, nennt, was hinzugefügt und übersprungen wurde, und endet, ohne Fenster: mit Status 0, wenn jede Zeile übernommen wurde, 3, wenn einige übersprungen wurden, 1, wenn nichts hinzugefügt wurde.</translation>
     </message>
+    <message>
+        <source>Writes the whole catalogue as one web page with a search field to the file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation>Schreibt den ganzen Katalog als eine Webseite mit Suchfeld in die Datei &lt;Datei&gt; (- für die Standardausgabe) und endet, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>The web page is written in a run of its own, without a CSV file.</source>
+        <translation>Die Webseite wird in einem eigenen Lauf geschrieben, ohne CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s name is empty.</source>
+        <translation>Der Name der Webseite ist leer.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -285,6 +297,29 @@
     <message>
         <source>Saving of Archive failed</source>
         <translation>Archivspeicherung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>app::HtmlExport</name>
+    <message>
+        <source>There is no archive &quot;%1&quot;.</source>
+        <translation>Es gibt kein Archiv „%1“.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Das Archiv „%1“ kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
+        <translation>Die Größe des Archivs „%1“ stimmt nicht; ein Film könnte fehlen.</translation>
+    </message>
+    <message>
+        <source>The web page cannot be written to standard output (%1).</source>
+        <translation>Die Webseite kann nicht in die Standardausgabe geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Webseite „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -501,6 +536,102 @@
         <source>Dele&amp;table</source>
         <comment>search</comment>
         <translation>Lösch&amp;bar</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::HtmlPage</name>
+    <message>
+        <source>Videotape catalogue</source>
+        <translation>Videokassetten-Katalog</translation>
+    </message>
+    <message>
+        <source>Search films</source>
+        <translation>Filme suchen</translation>
+    </message>
+    <message>
+        <source>Title, person, genre or year</source>
+        <translation>Titel, Person, Genre oder Jahr</translation>
+    </message>
+    <message>
+        <source>This page needs JavaScript to show the catalogue.</source>
+        <translation>Diese Seite braucht JavaScript, um den Katalog zu zeigen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tape(s)</source>
+        <translation>
+            <numerusform>%n Kassette</numerusform>
+            <numerusform>%n Kassetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n film(s) shown</source>
+        <translation>
+            <numerusform>%1 von %n Film angezeigt</numerusform>
+            <numerusform>%1 von %n Filmen angezeigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation>Länge: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Left: %1 min</source>
+        <translation>Frei: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Over-full by %1 min</source>
+        <translation>Um %1 Min. überfüllt</translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation>Keine Filme auf dieser Kassette.</translation>
+    </message>
+    <message>
+        <source>No film matches the search.</source>
+        <translation>Kein Film passt zur Suche.</translation>
+    </message>
+    <message>
+        <source>Counter: </source>
+        <translation>Zählerstand: </translation>
+    </message>
+    <message>
+        <source>Year: </source>
+        <translation>Jahr: </translation>
+    </message>
+    <message>
+        <source>Director: </source>
+        <translation>Regie: </translation>
+    </message>
+    <message>
+        <source>Genre: </source>
+        <translation>Genre: </translation>
+    </message>
+    <message>
+        <source>Actors: </source>
+        <translation>Darsteller: </translation>
+    </message>
+    <message>
+        <source>LP</source>
+        <translation>LP</translation>
+    </message>
+    <message>
+        <source>long-play</source>
+        <translation>Longplay</translation>
+    </message>
+    <message>
+        <source>B/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>black and white</source>
+        <translation>schwarzweiß</translation>
     </message>
 </context>
 <context>
@@ -1740,6 +1871,14 @@
         <source>PDF file written: %1</source>
         <translation>PDF-Datei geschrieben: %1</translation>
     </message>
+    <message>
+        <source>Save as &amp;Web Page...</source>
+        <translation>&amp;Als Webseite speichern...</translation>
+    </message>
+    <message>
+        <source>Web page written: %1</source>
+        <translation>Webseite geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -1918,6 +2057,29 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>%1 &amp;wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::WebPageExport</name>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation>Webseiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save as Web Page</source>
+        <translation>Als Webseite speichern</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Writing the web page...</source>
+        <translation>Die Webseite wird geschrieben...</translation>
     </message>
 </context>
 </TS>
