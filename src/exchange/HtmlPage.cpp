@@ -311,13 +311,15 @@ std::optional<QByteArray> htmlPage(const catalogue::Catalogue& catalogue, const 
     page += "<link rel=\"icon\" href=\"data:,\">\n";
     page += "<title>" + html(HtmlPageTexts::title()) + "</title>\n<style>" + style +
             "</style>\n</head>\n<body>\n";
-    page += "<header>\n<h1>" + html(HtmlPageTexts::title()) + "</h1>\n<div class=\"search\">\n";
+    // The search beside the list, not in the header, so that it stays in view all the way down.
+    page += "<header>\n<h1>" + html(HtmlPageTexts::title()) + "</h1>\n</header>\n";
+    page += "<div class=\"search\" role=\"search\">\n";
     page += "<label for=\"search\">" + html(HtmlPageTexts::searchLabel()) + "</label>\n";
     page += "<input id=\"search\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" placeholder=\"" +
             html(HtmlPageTexts::searchHint()) + "\">\n";
     page += "<p id=\"count\" role=\"status\" aria-live=\"polite\">" +
             html(HtmlPageTexts::summary(int(catalogue.cassettes().size()), catalogue.filmTotal())) +
-            "</p>\n</div>\n</header>\n";
+            "</p>\n</div>\n";
     page += "<main id=\"tapes\"></main>\n<div id=\"more\" hidden></div>\n";
     page += "<noscript><p>" + html(HtmlPageTexts::noScript()) + "</p></noscript>\n";
     page += "<script type=\"application/json\" id=\"catalogue\">";

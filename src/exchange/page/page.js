@@ -16,7 +16,7 @@
     const LONG_PLAY = 1, BLACK_WHITE = 2;
     // Films shown at a time: the rest follow as the reader scrolls toward them, and all before printing,
     // so that a catalogue of a hundred thousand films answers each key at once.
-    const STEP = 40;
+    const STEP = 25;
 
     const lowered = texts.map((text) => text.toLowerCase());
     const list = document.getElementById('tapes');
@@ -152,67 +152,92 @@
         return true;
     }
 
-    // The words of the last search, what each word was found in, and the tapes and films it showed:
-    // a search that only adds to it looks among those alone, as it does while one types on.
-    let last = {words: [], hits: [], shown: null};
+    // The last searches, the newest last: a word typed on is looked for only in the texts an earlier
+    // word it contains was found in, a search that adds to an earlier one only among its films, and a
+    // search met again (a key taken back) is answered at once.
+    const searches = [];
+    const KEPT = 16;
 
     function hitsOf(word) {
+        let base = null;
+        let baseLength = -1;
+        for (const earlier of searches) {
+            earlier.words.forEach((before, w) => {
+                if (before.length > baseLength && word.includes(before)) {
+                    base = earlier.hits[w];
+                    baseLength = before.length;
+                }
+            });
+        }
+        // Each text is looked at once, however many films share it.
         const hit = new Uint8Array(lowered.length);
-        // Each text is looked at once, however many films share it; only those of a word this one
-        // contains can hold it.
-        const base = last.words.findIndex((before) => word.includes(before));
-        if (base >= 0) {
-            const before = last.hits[base];
-            for (let i = 1; i < lowered.length; ++i) {
-                if (before[i] && lowered[i].includes(word))
-                    hit[i] = 1;
-            }
-        } else {
-            for (let i = 1; i < lowered.length; ++i) {
-                if (lowered[i].includes(word))
-                    hit[i] = 1;
-            }
+        for (let i = 1; i < lowered.length; ++i) {
+            if ((!base || base[i]) && lowered[i].includes(word))
+                hit[i] = 1;
         }
         return hit;
     }
 
-    // Every word typed must be found in the title, director, an actor, the genre or the year.
+    // The tapes and films where every word is found in the title, director, an actor, the genre or
+    // the year.
+    function found(words) {
+        const key = words.join(' ');
+        const kept = searches.find((earlier) => earlier.key === key);
+        if (kept)
+            return kept;
+        const hits = words.map(hitsOf);
+        let among = null;
+        for (let s = searches.length - 1; s >= 0 && !among; --s) {
+            const earlier = searches[s];
+            if (earlier.words.every((before, w) => w < words.length && words[w].includes(before)))
+                among = earlier.shown;
+        }
+        const shown = [];
+        let count = 0;
+        for (const [tape, films] of among || tapes.map((tape) => [tape, null])) {
+            let chosen = null;
+            const from = films || tape;
+            for (let f = films ? 0 : FIRST_FILM; f < from.length; ++f) {
+                if (matches(from[f], words, hits))
+                    (chosen || (chosen = [])).push(from[f]);
+            }
+            if (chosen) {
+                shown.push([tape, chosen]);
+                count += chosen.length;
+            }
+        }
+        const result = {key: key, words: words, hits: hits, shown: shown, count: count};
+        searches.push(result);
+        if (searches.length > KEPT)
+            searches.shift();
+        return result;
+    }
+
     function filter() {
         const words = search.value.toLowerCase().split(/\s+/).filter(Boolean);
         const key = words.join(' ');
         if (key === query)
             return;
         query = key;
-        let count = 0;
+        let count = total;
         if (words.length === 0) {
             shown = tapes.map((tape) => [tape, null]);
-            count = total;
-            last = {words: [], hits: [], shown: null};
         } else {
-            const hits = words.map(hitsOf);
-            const narrows = last.shown && last.words.every((before, w) => w < words.length &&
-                                                                         words[w].includes(before));
-            const among = narrows ? last.shown : tapes.map((tape) => [tape, null]);
-            shown = [];
-            for (const [tape, films] of among) {
-                let chosen = null;
-                const from = films || tape;
-                for (let f = films ? 0 : FIRST_FILM; f < from.length; ++f) {
-                    if (matches(from[f], words, hits))
-                        (chosen || (chosen = [])).push(from[f]);
-                }
-                if (chosen) {
-                    shown.push([tape, chosen]);
-                    count += chosen.length;
-                }
-            }
-            last = {words: words, hits: hits, shown: shown};
+            const result = found(words);
+            shown = result.shown;
+            count = result.count;
         }
         list.textContent = '';
         next = 0;
         if (words.length && count === 0)
             list.append(element('p', 'none', captions.none));
         showMore(STEP);
+        // The first of the films found comes into view below the search, wherever the list was.
+        if (window.scrollY > 0) {
+            const top = document.querySelector('header').offsetHeight;
+            if (window.scrollY > top)
+                window.scrollTo(0, top);
+        }
         status.dataset.shown = String(count);
         status.textContent = words.length ? filled(captions.shown, count) : summary;
     }
