@@ -59,7 +59,7 @@
         const counter = element('span', 'counter');
         counter.append(element('span', 'vh', captions.counter), film[COUNTER]);
         const body = element('div', 'body');
-        const title = element('p', 'title', texts[film[TITLE]]);
+        const title = element('h3', 'title', texts[film[TITLE]]);
         if (film[MARKS] & LONG_PLAY)
             title.append(' ', mark(captions.lp, captions.longPlay));
         if (film[MARKS] & BLACK_WHITE)
