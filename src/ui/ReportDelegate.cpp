@@ -38,7 +38,9 @@ QString elided(const QStyleOptionViewItem& option)
     // The style keeps this margin on either side of a cell's text.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
     const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget);
-    return option.fontMetrics.elidedText(option.text, Qt::ElideRight, textRect.width() - 2 * margin);
+    // Cut in the middle: names of a household's tapes and films often differ only at their ends
+    // ("Olympia 1992, Teil 1", "… Teil 2").
+    return option.fontMetrics.elidedText(option.text, Qt::ElideMiddle, textRect.width() - 2 * margin);
 }
 
 } // namespace

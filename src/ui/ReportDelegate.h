@@ -5,7 +5,7 @@
 namespace ui {
 
 // Draws the cells of a ReportList: numbers as plain digits in either language, rows high enough for
-// the font's accented capitals and descenders, and a text too wide for its column cut with "…", the
+// the font's accented capitals and descenders, and a text too wide for its column cut in the middle with "…", the
 // whole text then shown as its tooltip.
 class ReportDelegate final : public QStyledItemDelegate
 {
