@@ -112,7 +112,19 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
                         "added and skipped, and ends, without a window: with status 0 when it took every "
                         "row, 3 when it skipped some, 1 when it added nothing."),
         CommandLine::tr("file"));
-    parser.addOptions({help, version, archive, language, exportCsv, importCsv});
+    const QCommandLineOption exportTellico(
+        u"export-tellico"_s,
+        CommandLine::tr("Writes the whole catalogue to the Tellico file <file> (- for standard output) and "
+                        "ends, without a window."),
+        CommandLine::tr("file"));
+    const QCommandLineOption importTellico(
+        u"import-tellico"_s,
+        CommandLine::tr(
+            "Adds the cassettes and films of the Tellico file <file> to the archive as --import-csv "
+            "does, with the same status; films the file puts on no cassette go to one named after "
+            "its collection."),
+        CommandLine::tr("file"));
+    parser.addOptions({help, version, archive, language, exportCsv, importCsv, exportTellico, importTellico});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -156,8 +168,23 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
                                .arg(QDir::toNativeSeparators(result.archive)));
     }
+    const int transfers = int(parser.isSet(exportCsv)) + int(parser.isSet(importCsv)) +
+                          int(parser.isSet(exportTellico)) + int(parser.isSet(importTellico));
     if (parser.isSet(exportCsv) && parser.isSet(importCsv))
         return failure(CommandLine::tr("Export and import cannot be done in one run."));
+    if (transfers > 1)
+        return failure(CommandLine::tr("Only one export or import can be done in one run."));
+    if (parser.isSet(exportTellico) || parser.isSet(importTellico)) {
+        const bool exporting = parser.isSet(exportTellico);
+        result.action = exporting ? CommandLine::Action::ExportTellico : CommandLine::Action::ImportTellico;
+        const QString file = parser.values(exporting ? exportTellico : importTellico).constLast();
+        (exporting ? result.exportTarget : result.importSource) = file;
+        if (file.isEmpty())
+            return failure(CommandLine::tr("The Tellico file's name is empty."));
+        if (!(exporting && file == u"-"_s) &&
+            (isUnrepresentable(file, unrepresentable) || inUnrepresentableFolder(file)))
+            return failure(unrepresentableText(file));
+    }
     if (parser.isSet(importCsv)) {
         result.action = CommandLine::Action::ImportCsv;
         result.importSource = parser.values(importCsv).constLast();

@@ -23,6 +23,10 @@ public:
         ExportCsv,   // write the catalogue as CSV to exportTarget, without a window
         ImportCsv,   // add the films of the CSV file importSource to the archive, without a window
         Fail,        // print text to standard error, end with status 2
+
+        // As ExportCsv and ImportCsv, with a Tellico file.
+        ExportTellico,
+        ImportTellico,
     };
 
     Action action = Action::Run;
@@ -30,9 +34,9 @@ public:
     QString archive;
     // A language for this run only; never stored.
     std::optional<quint8> language;
-    // With ExportCsv: the file to write, "-" for standard output.
+    // With ExportCsv and ExportTellico: the file to write, "-" for standard output.
     QString exportTarget;
-    // With ImportCsv: the file to read.
+    // With ImportCsv and ImportTellico: the file to read.
     QString importSource;
     // The help, the version line or the error, ready to print.
     QString text;

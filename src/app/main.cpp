@@ -53,6 +53,10 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
         return app::exportCsv(archive(), first.exportTarget);
     if (first.action == app::CommandLine::Action::ImportCsv)
         return app::importCsv(archive(), first.importSource);
+    if (first.action == app::CommandLine::Action::ExportTellico)
+        return app::exportTellico(archive(), first.exportTarget);
+    if (first.action == app::CommandLine::Action::ImportTellico)
+        return app::importTellico(archive(), first.importSource);
     const app::CommandLine translated =
         app::parseCommandLine(QCoreApplication::arguments(), unrepresentableArguments(argc, argv));
     const bool failed = translated.action == app::CommandLine::Action::Fail;

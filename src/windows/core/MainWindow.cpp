@@ -209,6 +209,8 @@ void MainWindow::retranslate()
     listPdfAction_->setText(tr("Catalogue &list as PDF..."));
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
+    exportTellicoAction_->setText(tr("E&xport Tellico..."));
+    importTellicoAction_->setText(tr("Import Tellic&o..."));
     undoActions_->retranslate();
     findSpaceAction_->setText(tr("Find &space..."));
     tapeMapAction_->setText(tr("Tape &map..."));

@@ -68,6 +68,9 @@ public:
     // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed;
     // the first cassette the import added to is selected.
     void importCsv();
+    // The same with a Tellico file.
+    void exportTellico();
+    void importTellico();
     // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
     void printCassetteSheet();
     void printCatalogueList();
@@ -134,6 +137,8 @@ private:
     QLabel* filmCountLabel_;
     QAction* exportAction_;
     QAction* importAction_;
+    QAction* exportTellicoAction_;
+    QAction* importTellicoAction_;
     QAction* printSheetAction_;
     QAction* printListAction_;
     QAction* sheetPdfAction_;

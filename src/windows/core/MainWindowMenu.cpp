@@ -8,6 +8,7 @@
 #include "ui/ReportList.h"
 #include "windows/core/CsvTransfer.h"
 #include "windows/core/MainWindow.h"
+#include "windows/core/TellicoTransfer.h"
 #include "windows/models/CassetteListModel.h"
 #include "windows/print/DocumentOutput.h"
 #include "windows/undo/UndoActions.h"
@@ -72,6 +73,8 @@ void MainWindow::addListActions()
     addSeparator();
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
+    exportTellicoAction_ = addAction(u"exportTellicoAction"_s, {}, &MainWindow::exportTellico);
+    importTellicoAction_ = addAction(u"importTellicoAction"_s, {}, &MainWindow::importTellico);
     addSeparator();
     findSpaceAction_ =
         addAction(u"findSpaceAction"_s, QKeySequence(Qt::CTRL | Qt::Key_G), &MainWindow::findSpace);
@@ -119,6 +122,16 @@ void MainWindow::exportCsv()
 void MainWindow::importCsv()
 {
     selectCassette(windows::importCsv(this, catalogue_, undoStack_));
+}
+
+void MainWindow::exportTellico()
+{
+    noteWritten(tr("Tellico file written: %1"), windows::exportTellico(this, catalogue_));
+}
+
+void MainWindow::importTellico()
+{
+    selectCassette(windows::importTellico(this, catalogue_, undoStack_));
 }
 
 void MainWindow::printCassetteSheet()
