@@ -65,8 +65,9 @@ QString readValue(QXmlStreamReader& xml)
     return columns.isEmpty() ? first : u"%1 (%2)"_s.arg(first, columns.join(u", "_s));
 }
 
-// A field of an entry: its text, or the values of the elements inside it.
-QStringList readField(QXmlStreamReader& xml)
+// A field of an entry: its text, or the values of the elements inside it. name becomes the field's name:
+// Tellico writes a multi-valued field as the plural of its name ("genres") around one element a value.
+QStringList readField(QXmlStreamReader& xml, QString& name)
 {
     QString text;
     QStringList values;
@@ -82,7 +83,11 @@ QStringList readField(QXmlStreamReader& xml)
             break;
         }
     }
-    return nested ? values : QStringList{text};
+    if (!nested)
+        return {text};
+    if (name.endsWith(u's'))
+        name.chop(1);
+    return values;
 }
 
 // Bytes already checked against the field's capacity, into a zeroed field.
@@ -210,8 +215,9 @@ bool TellicoImport::readCollection(QXmlStreamReader& xml, qint64 size, const cat
         const int line = int(xml.lineNumber());
         Values values;
         while (xml.readNextStartElement()) {
-            const QString name = xml.name().toString();
-            values.insert(name, readField(xml));
+            QString name = xml.name().toString();
+            QStringList fieldValues = readField(xml, name);
+            values.insert(name, std::move(fieldValues));
         }
         if (xml.hasError())
             return true;
