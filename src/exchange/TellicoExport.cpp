@@ -1,10 +1,14 @@
 #include "exchange/TellicoExport.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Cp1252.h"
 #include "catalogue/RecordText.h"
 #include "exchange/Csv.h"
 #include "exchange/Zip.h"
 #include "storage/ReplacingFile.h"
+
+#include <array>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -53,43 +57,94 @@ constexpr char kFields[] =
     "type=\"4\" i18n=\"false\"/>\n"
     "</fields>\n";
 
+// Record texts straight from Windows-1252 to escaped UTF-8, byte by byte through a table made once: a
+// catalogue has a million texts.
 class TellicoWriter final
 {
 public:
+    TellicoWriter()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QChar c = catalogue::cp1252::decode(&byte, 1).front();
+            const QByteArray utf8 = c == u'&'   ? QByteArray("&amp;")
+                                    : c == u'<' ? QByteArray("&lt;")
+                                    : c == u'>' ? QByteArray("&gt;")
+                                                : QString(QChar(shownControl(c.unicode()))).toUtf8();
+            Escaped& escaped = table_[std::size_t(b)];
+            escaped.size = quint8(utf8.size());
+            std::memcpy(escaped.bytes, utf8.constData(), std::size_t(utf8.size()));
+        }
+    }
+
     QByteArray& bytes() { return out_; }
 
-    // A text as XML character data: control characters shown, markup characters escaped.
-    void text(QStringView value, bool attribute = false)
+    template <std::size_t N> static QByteArrayView field(const catalogue::ShortString<N>& text)
     {
-        buffer_.clear();
+        return QByteArrayView(text.chars, std::min<qsizetype>(text.length, N));
+    }
+
+    // A memo: without a terminator, as long as the field can hold.
+    template <std::size_t N> static QByteArrayView field(const char (&text)[N])
+    {
+        const void* zero = std::memchr(text, 0, N - 1);
+        return QByteArrayView(text, zero ? static_cast<const char*>(zero) - text : qsizetype(N - 1));
+    }
+
+    // Record bytes as XML character data; with a lineBreak, each CR LF becomes it.
+    void text(QByteArrayView record, QByteArrayView lineBreak = {})
+    {
+        if (!lineBreak.isEmpty()) {
+            for (qsizetype at = record.indexOf("\r\n"); at >= 0; at = record.indexOf("\r\n")) {
+                text(record.first(at));
+                out_.append(lineBreak);
+                record = record.sliced(at + 2);
+            }
+        }
+        const qsizetype at = out_.size();
+        out_.resize(at + record.size() * kLongest);
+        char* out = out_.data() + at;
+        for (const char byte : record) {
+            const Escaped& escaped = table_[static_cast<unsigned char>(byte)];
+            std::memcpy(out, escaped.bytes, sizeof escaped.bytes);
+            out += escaped.size;
+        }
+        out_.truncate(out - out_.constData());
+    }
+
+    // An attribute value.
+    void attribute(QStringView value)
+    {
         for (const QChar c : value) {
             switch (c.unicode()) {
             case u'&':
-                buffer_ += u"&amp;";
+                out_.append("&amp;");
                 break;
             case u'<':
-                buffer_ += u"&lt;";
-                break;
-            case u'>':
-                buffer_ += u"&gt;";
+                out_.append("&lt;");
                 break;
             case u'"':
-                buffer_ += attribute ? u"&quot;"_s : u"\""_s;
+                out_.append("&quot;");
                 break;
             default:
-                buffer_ += QChar(shownControl(c.unicode()));
+                out_.append(QString(QChar(shownControl(c.unicode()))).toUtf8());
             }
         }
-        out_ += buffer_.toUtf8();
     }
 
-    void element(const char* name, QStringView value)
+    void element(const char* name, QByteArrayView record, bool evenEmpty = false)
     {
-        if (value.isEmpty())
+        if (record.isEmpty() && !evenEmpty)
             return;
         out_.append('<').append(name).append('>');
-        text(value);
+        text(record);
         out_.append("</").append(name).append(">\n");
+    }
+
+    // A value that is already XML.
+    void markup(const char* name, QByteArrayView xml)
+    {
+        out_.append('<').append(name).append('>').append(xml).append("</").append(name).append(">\n");
     }
 
     void number(const char* name, qint64 value)
@@ -106,47 +161,45 @@ public:
     }
 
     // A multi-valued field: the plural element around one element per value.
-    void values(const char* name, QStringView value)
+    void values(const char* name, QByteArrayView record)
     {
-        if (value.isEmpty())
+        if (record.isEmpty())
             return;
         out_.append('<').append(name).append("s><").append(name).append('>');
-        text(value);
+        text(record);
         out_.append("</").append(name).append("></").append(name).append("s>\n");
     }
 
-    // The actors, one table row per line: a record's line break is CR LF.
-    void cast(QStringView actors)
+    // The actors, one table row per line.
+    void cast(QByteArrayView actors)
     {
         if (actors.isEmpty())
             return;
-        out_.append("<casts>");
-        for (const QStringView line : actors.split(u"\r\n")) {
-            out_.append("<cast><column>");
-            text(line);
-            out_.append("</column></cast>");
-        }
-        out_.append("</casts>\n");
+        out_.append("<casts><cast><column>");
+        text(actors, "</column></cast><cast><column>");
+        out_.append("</column></cast></casts>\n");
     }
 
-    // The story with its CR LF line breaks as Tellico's paragraph fields keep them.
-    void plot(const QString& story)
+    // The story with its line breaks as Tellico's paragraph fields keep them.
+    void plot(QByteArrayView story)
     {
         if (story.isEmpty())
             return;
         out_.append("<plot>");
-        const QList<QStringView> lines = QStringView(story).split(u"\r\n");
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                out_.append("&lt;br/&gt;");
-            text(lines[i]);
-        }
+        text(story, "&lt;br/&gt;");
         out_.append("</plot>\n");
     }
 
 private:
+    // A character of the code page takes at most five bytes escaped.
+    static constexpr qsizetype kLongest = 5;
+    struct Escaped
+    {
+        char bytes[kLongest];
+        quint8 size;
+    };
+    std::array<Escaped, 256> table_{};
     QByteArray out_;
-    QString buffer_;
 };
 
 } // namespace
@@ -154,16 +207,16 @@ private:
 std::optional<QByteArray> tellicoXml(const catalogue::Catalogue& catalogue, const QString& title,
                                      const catalogue::Progress& progress)
 {
-    using catalogue::text;
     TellicoWriter xml;
     QByteArray& out = xml.bytes();
-    out.reserve(qsizetype(catalogue.recordCount()) * 700);
+    // Room for films with long texts: only the pages written are taken, so too much costs nothing.
+    out.reserve(qsizetype(catalogue.recordCount()) * 2048 + 8192);
     out.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<!DOCTYPE tellico PUBLIC \"-//Robby Stephenson/DTD Tellico V11.0//EN\" "
                "\"http://periapsis.org/tellico/dtd/v11/tellico.dtd\">\n"
                "<tellico xmlns=\"http://periapsis.org/tellico/\" syntaxVersion=\"11\">\n"
                "<collection title=\"");
-    xml.text(title, true);
+    xml.attribute(title);
     out.append("\" type=\"3\">\n");
     out.append(kFields);
 
@@ -173,12 +226,11 @@ std::optional<QByteArray> tellicoXml(const catalogue::Catalogue& catalogue, cons
         if (i % kProgressStep == 0 && !progress.advance(qint64(i), qint64(cassettes.size())))
             return std::nullopt;
         const catalogue::Cassette* tape = cassettes[i];
-        const QString name = tape->name();
+        const std::string_view nameBytes = tape->nameBytes();
+        const QByteArrayView name(nameBytes.data(), qsizetype(nameBytes.size()));
         const auto tapeFields = [&] {
             // Written even when empty: a cassette may have an empty name, and it is still that cassette.
-            xml.bytes().append("<tape>");
-            xml.text(name);
-            xml.bytes().append("</tape>\n");
+            xml.element("tape", name, true);
             xml.number("tape-length", tape->length());
         };
         qint64 minutes = 0;
@@ -188,19 +240,19 @@ std::optional<QByteArray> tellicoXml(const catalogue::Catalogue& catalogue, cons
                 continue;
             anyFilm = true;
             out.append("<entry id=\"").append(QByteArray::number(++id)).append("\">\n");
-            xml.element("title", text(r->filmName));
-            xml.element("medium", u"VHS");
+            xml.element("title", TellicoWriter::field(r->filmName));
+            xml.markup("medium", "VHS");
             if (r->year)
                 xml.number("year", r->year);
-            xml.values("genre", text(r->genre));
-            xml.values("nationality", text(r->country));
-            xml.cast(text(r->actors));
-            xml.values("director", text(r->director));
+            xml.values("genre", TellicoWriter::field(r->genre));
+            xml.values("nationality", TellicoWriter::field(r->country));
+            xml.cast(TellicoWriter::field(r->actors));
+            xml.values("director", TellicoWriter::field(r->director));
             xml.number("running-time", r->filmLength);
-            xml.element("color", r->blackWhite ? u"Black & White" : u"Color");
-            xml.plot(text(r->story));
+            xml.markup("color", r->blackWhite ? "Black &amp; White" : "Color");
+            xml.plot(TellicoWriter::field(r->story));
             tapeFields();
-            xml.element("counter", catalogue::counterRange(minutes, r->filmLength));
+            xml.markup("counter", catalogue::counterRange(minutes, r->filmLength).toLatin1());
             xml.flag("longplay", r->longplay);
             xml.flag("seen", r->seen);
             xml.flag("deletable", r->deletable);
@@ -210,7 +262,7 @@ std::optional<QByteArray> tellicoXml(const catalogue::Catalogue& catalogue, cons
         if (!anyFilm) {
             out.append("<entry id=\"").append(QByteArray::number(++id)).append("\">\n");
             // An entry holds at least one of Tellico's own fields; the medium is no film of its own.
-            xml.element("medium", u"VHS");
+            xml.markup("medium", "VHS");
             tapeFields();
             out.append("</entry>\n");
         }

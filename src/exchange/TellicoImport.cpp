@@ -7,12 +7,14 @@
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/TellicoExport.h"
+#include "exchange/XmlScanner.h"
 #include "exchange/Zip.h"
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QXmlStreamReader>
 
+#include <array>
+#include <bitset>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -27,8 +29,63 @@ constexpr int kProgressStep = 512;
 constexpr char16_t kTellicoNamespace[] = u"http://periapsis.org/tellico/";
 constexpr char16_t kVideoCollection[] = u"3";
 
-// An entry's fields by name: the value of a plain field, the values of a multi-valued one.
-using Values = QHash<QString, QStringList>;
+// The fields of an entry that the import reads.
+enum Field
+{
+    Title,
+    Year,
+    Nationality,
+    Genre,
+    Director,
+    Cast,
+    Plot,
+    RunningTime,
+    Color,
+    Tape,
+    TapeLength,
+    Longplay,
+    Seen,
+    Deletable,
+    FieldCount
+};
+
+// The value of a plain field, the values of a multi-valued one; the fields found.
+struct Values
+{
+    std::array<QStringList, FieldCount> fields;
+    std::bitset<FieldCount> found;
+
+    QString joined(Field field, const QString& separator = {}) const { return fields[field].join(separator); }
+};
+
+// The field an element of an entry holds; a multi-valued field is the plural of its name around one
+// element a value ("genres"). -1 for the fields the import passes over.
+int fieldOf(QByteArrayView name)
+{
+    static const std::pair<QByteArrayView, Field> names[] = {{"title", Title},
+                                                             {"year", Year},
+                                                             {"nationalitys", Nationality},
+                                                             {"nationality", Nationality},
+                                                             {"genres", Genre},
+                                                             {"genre", Genre},
+                                                             {"directors", Director},
+                                                             {"director", Director},
+                                                             {"casts", Cast},
+                                                             {"cast", Cast},
+                                                             {"plot", Plot},
+                                                             {"running-time", RunningTime},
+                                                             {"color", Color},
+                                                             {"tape", Tape},
+                                                             {"tape-length", TapeLength},
+                                                             {"longplay", Longplay},
+                                                             {"seen", Seen},
+                                                             {"deletable", Deletable}};
+    for (const auto& [known, field] : names) {
+        if (name == known)
+            return field;
+    }
+    return -1;
+}
 
 std::optional<qint64> parseNumber(QStringView text)
 {
@@ -44,18 +101,32 @@ std::optional<qint64> parseNumber(QStringView text)
     return value;
 }
 
+// The text of the element just started and of every element inside it.
+QString readElementText(XmlScanner& xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const XmlScanner::Token token = xml.readNext();
+        if (token == XmlScanner::Characters)
+            text += xml.text();
+        else
+            depth += token == XmlScanner::StartElement ? 1 : token == XmlScanner::EndElement ? -1 : 0;
+    }
+    return text;
+}
+
 // A value of a multi-valued field; a table row as its first column, the others in brackets behind it.
-QString readValue(QXmlStreamReader& xml)
+QString readValue(XmlScanner& xml)
 {
     QString text;
     QStringList columns;
     while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::Characters)
+        const XmlScanner::Token token = xml.readNext();
+        if (token == XmlScanner::Characters)
             text += xml.text();
-        else if (token == QXmlStreamReader::StartElement)
-            columns.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
-        else if (token == QXmlStreamReader::EndElement)
+        else if (token == XmlScanner::StartElement)
+            columns.append(readElementText(xml));
+        else if (token == XmlScanner::EndElement)
             break;
     }
     if (columns.isEmpty())
@@ -65,29 +136,24 @@ QString readValue(QXmlStreamReader& xml)
     return columns.isEmpty() ? first : u"%1 (%2)"_s.arg(first, columns.join(u", "_s));
 }
 
-// A field of an entry: its text, or the values of the elements inside it. name becomes the field's name:
-// Tellico writes a multi-valued field as the plural of its name ("genres") around one element a value.
-QStringList readField(QXmlStreamReader& xml, QString& name)
+// A field of an entry: its text, or the values of the elements inside it.
+QStringList readField(XmlScanner& xml)
 {
     QString text;
     QStringList values;
     bool nested = false;
     while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::Characters) {
+        const XmlScanner::Token token = xml.readNext();
+        if (token == XmlScanner::Characters) {
             text += xml.text();
-        } else if (token == QXmlStreamReader::StartElement) {
+        } else if (token == XmlScanner::StartElement) {
             nested = true;
             values.append(readValue(xml));
-        } else if (token == QXmlStreamReader::EndElement) {
+        } else if (token == XmlScanner::EndElement) {
             break;
         }
     }
-    if (!nested)
-        return {text};
-    if (name.endsWith(u's'))
-        name.chop(1);
-    return values;
+    return nested ? values : QStringList{text};
 }
 
 // Bytes already checked against the field's capacity, into a zeroed field.
@@ -119,7 +185,7 @@ private:
         std::optional<std::size_t> planned; // its place in plan_.cassettes, once it has one
     };
 
-    bool readCollection(QXmlStreamReader& xml, qint64 size, const catalogue::Progress& progress);
+    bool readCollection(XmlScanner& xml, qint64 size, const catalogue::Progress& progress);
     std::optional<QString> takeEntry(const Values& values, int line);
     std::optional<QString> checkFilm(const Values& values, FilmRecord& film) const;
     std::optional<QString> encoded(QString text, CsvColumn column, int capacity, bool memo,
@@ -153,39 +219,39 @@ std::optional<ImportPlan> TellicoImport::plan(const QByteArray& file, const cata
         unzipped = std::move(xml.data);
     }
     const QByteArray& bytes = unzipped.isNull() ? file : unzipped;
-    QXmlStreamReader xml(bytes);
-    if (!xml.readNextStartElement() || xml.name() != u"tellico" ||
-        (xml.namespaceUri() != kTellicoNamespace && !xml.namespaceUri().isEmpty())) {
-        plan_.fileError = xml.hasError() ? tr("The file is no Tellico file: %1 (line %2).")
-                                               .arg(xml.errorString())
-                                               .arg(xml.lineNumber())
-                                         : tr("The file is no Tellico file.");
+    XmlScanner xml(bytes);
+    const bool root = xml.readNextStartElement() && xml.name() == "tellico";
+    const QString space = root ? xml.attribute(xml.prefix().isEmpty() ? QByteArray("xmlns")
+                                                                      : "xmlns:" + xml.prefix().toByteArray())
+                               : QString();
+    // Files of older versions of Tellico name no namespace.
+    if (!root || (space != kTellicoNamespace && !(space.isNull() && xml.prefix().isEmpty()))) {
+        plan_.fileError = tr("The file is no Tellico file.");
         return std::move(plan_);
     }
     bool found = false;
     while (xml.readNextStartElement()) {
         // Tellico writes one collection a file; a second one would be a file of some other program.
-        if (xml.name() != u"collection" || found) {
+        if (xml.name() != "collection" || found) {
             xml.skipCurrentElement();
             continue;
         }
         found = true;
-        const QStringView type = xml.attributes().value(u"type"_s);
+        const QString type = xml.attribute("type");
         if (type != kVideoCollection) {
             plan_.fileError =
                 tr("The Tellico file holds a collection of another kind (type %1), not of videos: "
                    "only a video collection can be imported.")
-                    .arg(type.toString());
+                    .arg(type);
             return std::move(plan_);
         }
-        plan_.untapedName = xml.attributes().value(u"title"_s).toString();
+        plan_.untapedName = xml.attribute("title");
         if (!readCollection(xml, bytes.size(), progress))
             return std::nullopt;
     }
     if (xml.hasError()) {
         plan_ = ImportPlan();
-        plan_.fileError =
-            tr("The Tellico file is damaged: %1 (line %2).").arg(xml.errorString()).arg(xml.lineNumber());
+        plan_.fileError = tr("The Tellico file is damaged at line %1.").arg(xml.lineNumber());
         return std::move(plan_);
     }
     if (!found) {
@@ -202,22 +268,26 @@ std::optional<ImportPlan> TellicoImport::plan(const QByteArray& file, const cata
 }
 
 // The entries of the collection; false when progress was told to stop.
-bool TellicoImport::readCollection(QXmlStreamReader& xml, qint64 size, const catalogue::Progress& progress)
+bool TellicoImport::readCollection(XmlScanner& xml, qint64 size, const catalogue::Progress& progress)
 {
     int entries = 0;
     while (xml.readNextStartElement()) {
-        if (xml.name() != u"entry") {
+        if (xml.name() != "entry") {
             xml.skipCurrentElement();
             continue;
         }
-        if (entries++ % kProgressStep == 0 && !progress.advance(xml.characterOffset(), size))
+        if (entries++ % kProgressStep == 0 && !progress.advance(xml.offset(), size))
             return false;
         const int line = int(xml.lineNumber());
         Values values;
         while (xml.readNextStartElement()) {
-            QString name = xml.name().toString();
-            QStringList fieldValues = readField(xml, name);
-            values.insert(name, std::move(fieldValues));
+            const int field = fieldOf(xml.name());
+            if (field < 0) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            values.fields[std::size_t(field)] = readField(xml);
+            values.found.set(std::size_t(field));
         }
         if (xml.hasError())
             return true;
@@ -233,18 +303,25 @@ bool TellicoImport::readCollection(QXmlStreamReader& xml, qint64 size, const cat
 std::optional<QString> TellicoImport::encoded(QString text, CsvColumn column, int capacity, bool memo,
                                               QByteArray& bytes) const
 {
-    if (memo)
-        text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(u"\n"_s, u"\r\n"_s);
+    // One look at every character; most texts need nothing more.
+    bool lineBreaks = false;
+    bool shown = false;
     for (const QChar c : std::as_const(text)) {
         const char16_t u = c.unicode();
-        if (u >= 0x20 && (u < 0x7F || u >= 0xA0))
+        if (u >= 0x20 && (u < 0x7F || u >= 0xA0)) {
+            shown = shown || (u >= 0x2400 && u <= 0x2421) || (u >= 0xE080 && u <= 0xE09F);
             continue;
-        if (memo && (u == u'\r' || u == u'\n'))
+        }
+        if (memo && (u == u'\r' || u == u'\n')) {
+            lineBreaks = true;
             continue;
+        }
         return tr("%1 holds the control character U+%2.")
             .arg(names_.value(column), u"%1"_s.arg(int(u), 4, 16, QLatin1Char('0')).toUpper());
     }
-    const QString restored = restoreControls(text);
+    if (lineBreaks)
+        text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(u"\n"_s, u"\r\n"_s);
+    const QString restored = shown ? restoreControls(text) : text;
     bool exact = true;
     bytes = catalogue::cp1252::encode(restored, &exact);
     if (!exact || (memo && restored.contains(QChar(0))))
@@ -270,14 +347,14 @@ std::optional<QString> TellicoImport::number(const QString& text, CsvColumn colu
 
 std::optional<QString> TellicoImport::checkFilm(const Values& values, FilmRecord& film) const
 {
-    const auto joined = [&values](const QString& name, const QString& separator) {
-        return values.value(name).join(separator);
+    const auto joined = [&values](Field field, const QString& separator) {
+        return values.joined(field, separator);
     };
     int year = 0;
-    if (auto reason = number(joined(u"year"_s, {}), ColumnYear, 0, year))
+    if (auto reason = number(joined(Year, {}), ColumnYear, 0, year))
         return reason;
     film.year = quint16(year);
-    const QString runningTime = joined(u"running-time"_s, {});
+    const QString runningTime = joined(RunningTime, {});
     if (runningTime.trimmed().isEmpty())
         return tr("The entry has no running time: a film needs its length to take its place on the tape.");
     int length = 0;
@@ -286,25 +363,25 @@ std::optional<QString> TellicoImport::checkFilm(const Values& values, FilmRecord
     film.filmLength = quint16(length);
 
     // Tellico's paragraph fields keep a line break as HTML's.
-    QString plot = joined(u"plot"_s, {});
+    QString plot = joined(Plot, {});
     plot.replace(u"<br/>"_s, u"\n"_s).replace(u"<br />"_s, u"\n"_s).replace(u"<br>"_s, u"\n"_s);
     QByteArray bytes;
     const auto text = [&](const QString& value, CsvColumn column, int capacity, bool memo) {
         return encoded(value, column, capacity, memo, bytes);
     };
-    if (auto reason = text(joined(u"title"_s, u"; "_s), ColumnTitle, catalogue::kTextCapacity, false))
+    if (auto reason = text(joined(Title, u"; "_s), ColumnTitle, catalogue::kTextCapacity, false))
         return reason;
     store(film.filmName, bytes);
-    if (auto reason = text(joined(u"nationality"_s, u"; "_s), ColumnCountry, catalogue::kTextCapacity, false))
+    if (auto reason = text(joined(Nationality, u"; "_s), ColumnCountry, catalogue::kTextCapacity, false))
         return reason;
     store(film.country, bytes);
-    if (auto reason = text(joined(u"director"_s, u"; "_s), ColumnDirector, catalogue::kTextCapacity, false))
+    if (auto reason = text(joined(Director, u"; "_s), ColumnDirector, catalogue::kTextCapacity, false))
         return reason;
     store(film.director, bytes);
-    if (auto reason = text(joined(u"cast"_s, u"\n"_s), ColumnActors, catalogue::kActorsCapacity, true))
+    if (auto reason = text(joined(Cast, u"\n"_s), ColumnActors, catalogue::kActorsCapacity, true))
         return reason;
     store(film.actors, bytes);
-    if (auto reason = text(joined(u"genre"_s, u"; "_s), ColumnGenre, catalogue::kTextCapacity, false))
+    if (auto reason = text(joined(Genre, u"; "_s), ColumnGenre, catalogue::kTextCapacity, false))
         return reason;
     store(film.genre, bytes);
     if (auto reason = text(plot, ColumnStory, catalogue::kStoryCapacity, true))
@@ -312,14 +389,14 @@ std::optional<QString> TellicoImport::checkFilm(const Values& values, FilmRecord
     store(film.story, bytes);
 
     // Tellico writes "true" for a ticked box and leaves an empty one out.
-    const auto flag = [&values](const QString& name) {
-        const QString value = values.value(name).join(QString()).trimmed();
+    const auto flag = [&values](Field field) {
+        const QString value = values.joined(field).trimmed();
         return quint8(!value.isEmpty() && value != u"false" && value != u"0");
     };
-    film.longplay = flag(kTellicoLongplay.toString());
-    film.seen = flag(kTellicoSeen.toString());
-    film.deletable = flag(kTellicoDeletable.toString());
-    const QString color = joined(u"color"_s, {}).trimmed();
+    film.longplay = flag(Longplay);
+    film.seen = flag(Seen);
+    film.deletable = flag(Deletable);
+    const QString color = joined(Color, {}).trimmed();
     film.blackWhite = quint8(color.compare(u"Black & White", Qt::CaseInsensitive) == 0 ||
                              color.compare(u"Schwarz/Weiß", Qt::CaseInsensitive) == 0 ||
                              color.compare(u"Schwarzweiß", Qt::CaseInsensitive) == 0);
@@ -328,15 +405,12 @@ std::optional<QString> TellicoImport::checkFilm(const Values& values, FilmRecord
 
 std::optional<QString> TellicoImport::takeEntry(const Values& values, int line)
 {
-    static const QString filmFields[] = {u"title"_s,    u"year"_s, u"nationality"_s, u"genre"_s,
-                                         u"director"_s, u"cast"_s, u"plot"_s,        u"running-time"_s};
     const bool hasFilm =
-        std::any_of(std::begin(filmFields), std::end(filmFields), [&values](const QString& name) {
-            const QStringList value = values.value(name);
-            return std::any_of(value.begin(), value.end(),
+        std::any_of(values.fields.begin(), values.fields.begin() + Color, [](const QStringList& field) {
+            return std::any_of(field.begin(), field.end(),
                                [](const QString& v) { return !v.trimmed().isEmpty(); });
         });
-    const bool hasTape = values.contains(kTellicoTape.toString());
+    const bool hasTape = values.found.test(Tape);
     if (!hasFilm && !hasTape)
         return tr("The entry holds neither a film nor a cassette.");
 
@@ -353,15 +427,13 @@ std::optional<QString> TellicoImport::takeEntry(const Values& values, int line)
 
     // The cassette: found by its exact name, as the main window finds it, else created.
     QByteArray key;
-    if (auto reason = encoded(values.value(kTellicoTape.toString()).join(QString()), ColumnCassette,
-                              catalogue::kTapeNameCapacity, false, key))
+    if (auto reason = encoded(values.joined(Tape), ColumnCassette, catalogue::kTapeNameCapacity, false, key))
         return reason;
     auto cassette = cassettes_.find(key);
     const bool isNew = cassette == cassettes_.end();
     int tapeLength = isNew ? 0 : cassette->tapeLength;
     if (isNew) {
-        if (auto reason = number(values.value(kTellicoTapeLength.toString()).join(QString()),
-                                 ColumnCassetteLength, 0, tapeLength))
+        if (auto reason = number(values.joined(TapeLength), ColumnCassetteLength, 0, tapeLength))
             return reason;
         cassette = cassettes_.insert(key, Cassette{tapeLength, 0, plan_.cassettes.size()});
         plan_.cassettes.push_back(

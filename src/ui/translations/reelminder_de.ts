@@ -789,20 +789,12 @@
         <translation>Die Datei ist keine Tellico-Datei: %1</translation>
     </message>
     <message>
-        <source>The file is no Tellico file: %1 (line %2).</source>
-        <translation>Die Datei ist keine Tellico-Datei: %1 (Zeile %2).</translation>
-    </message>
-    <message>
         <source>The file is no Tellico file.</source>
         <translation>Die Datei ist keine Tellico-Datei.</translation>
     </message>
     <message>
         <source>The Tellico file holds a collection of another kind (type %1), not of videos: only a video collection can be imported.</source>
         <translation>Die Tellico-Datei enthält eine Sammlung anderer Art (Typ %1), keine Videos: Nur eine Videosammlung kann importiert werden.</translation>
-    </message>
-    <message>
-        <source>The Tellico file is damaged: %1 (line %2).</source>
-        <translation>Die Tellico-Datei ist beschädigt: %1 (Zeile %2).</translation>
     </message>
     <message>
         <source>The Tellico file holds no collection.</source>
@@ -831,6 +823,10 @@
     <message>
         <source>The entry holds neither a film nor a cassette.</source>
         <translation>Der Eintrag enthält weder einen Film noch eine Kassette.</translation>
+    </message>
+    <message>
+        <source>The Tellico file is damaged at line %1.</source>
+        <translation>Die Tellico-Datei ist in Zeile %1 beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -789,19 +789,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file is no Tellico file: %1 (line %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file is no Tellico file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The Tellico file holds a collection of another kind (type %1), not of videos: only a video collection can be imported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Tellico file is damaged: %1 (line %2).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -830,6 +822,10 @@
     </message>
     <message>
         <source>The entry holds neither a film nor a cassette.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file is damaged at line %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
