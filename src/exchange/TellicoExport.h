@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 
@@ -16,23 +15,16 @@ class Catalogue;
 // the files of many other catalogue programs: the way users move their films from one to another.
 namespace exchange {
 
-// The field names of a Tellico file that carry what Tellico's video collection has no field for; the
-// file declares them itself, so Tellico shows and keeps them.
-inline constexpr QStringView kTellicoTape = u"tape";
-inline constexpr QStringView kTellicoTapeLength = u"tape-length";
-inline constexpr QStringView kTellicoCounter = u"counter";
-inline constexpr QStringView kTellicoLongplay = u"longplay";
-inline constexpr QStringView kTellicoSeen = u"seen";
-inline constexpr QStringView kTellicoDeletable = u"deletable";
-
 // The tellico.xml of the catalogue: one entry per film, in tape order per cassette and the cassettes
 // in catalogue order. Title, year, nationality, genre, director, cast (a row per line of the actors),
 // plot (line breaks as Tellico's <br/>), running time, medium "VHS" and colour go to Tellico's own
-// fields; tape, tape length, counter range, long-play, seen and deletable to fields of the file's own.
+// fields; tape, tape length, counter range, long-play, seen and deletable to fields of the file's own
+// ("tape", "tape-length", "counter", "longplay", "seen", "deletable"), declared in its <fields> so that
+// Tellico shows and keeps them.
 // An empty cassette is an entry with the tape fields and the medium alone: Tellico keeps it as any
-// other entry, so the cassette survives a round through Tellico and back. Control characters are shown as the CSV
-// export shows them (see shownControl()); XML can hold none of them. Nothing when progress was told
-// to stop.
+// other entry, so the cassette survives a round through Tellico and back. Control characters are shown as the
+// CSV export shows them (see shownControl()); XML can hold none of them. Nothing when progress was told to
+// stop.
 std::optional<QByteArray> tellicoXml(const catalogue::Catalogue& catalogue, const QString& title,
                                      const catalogue::Progress& progress = {});
 

@@ -6,7 +6,6 @@
 #include "catalogue/RecordText.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
-#include "exchange/TellicoExport.h"
 #include "exchange/XmlScanner.h"
 #include "exchange/Zip.h"
 
