@@ -54,7 +54,12 @@ struct Values
     std::array<QStringList, FieldCount> fields;
     std::bitset<FieldCount> found;
 
-    QString joined(Field field, const QString& separator = {}) const { return fields[field].join(separator); }
+    // A single value as it is, without a copy.
+    QString joined(Field field, const QString& separator = {}) const
+    {
+        const QStringList& values = fields[field];
+        return values.size() == 1 ? values.front() : values.join(separator);
+    }
 };
 
 // The field an element of an entry holds; a multi-valued field is the plural of its name around one
@@ -363,7 +368,8 @@ std::optional<QString> TellicoImport::checkFilm(const Values& values, FilmRecord
 
     // Tellico's paragraph fields keep a line break as HTML's.
     QString plot = joined(Plot, {});
-    plot.replace(u"<br/>"_s, u"\n"_s).replace(u"<br />"_s, u"\n"_s).replace(u"<br>"_s, u"\n"_s);
+    if (plot.contains(u"<br"))
+        plot.replace(u"<br/>"_s, u"\n"_s).replace(u"<br />"_s, u"\n"_s).replace(u"<br>"_s, u"\n"_s);
     QByteArray bytes;
     const auto text = [&](const QString& value, CsvColumn column, int capacity, bool memo) {
         return encoded(value, column, capacity, memo, bytes);
