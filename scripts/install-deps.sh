@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev fonts-dejavu-core xvfb xauth xdotool xclip poppler-utils
           x11-utils qt6-translations-l10n desktop-file-utils appstream dpkg-dev file chromium chromium-driver
-          python3-selenium "$@")
+          python3-selenium zlib1g-dev unzip libxml2-utils tellico-data "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -131,8 +131,20 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             "Writes the whole catalogue as one web page with a search field to the file <file> (- for "
             "standard output) and ends, without a window."),
         CommandLine::tr("file"));
-    parser.addOptions(
-        {help, version, archive, language, exportCsv, importCsv, exportHtml, listBackups, restoreBackup});
+    const QCommandLineOption exportTellico(
+        u"export-tellico"_s,
+        CommandLine::tr("Writes the whole catalogue to the Tellico file <file> (- for standard output) and "
+                        "ends, without a window."),
+        CommandLine::tr("file"));
+    const QCommandLineOption importTellico(
+        u"import-tellico"_s,
+        CommandLine::tr(
+            "Adds the cassettes and films of the Tellico file <file> to the archive as --import-csv "
+            "does, with the same status; films the file puts on no cassette go to one named after "
+            "its collection."),
+        CommandLine::tr("file"));
+    parser.addOptions({help, version, archive, language, exportCsv, importCsv, exportHtml, exportTellico,
+                       importTellico, listBackups, restoreBackup});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -176,17 +188,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             return failure(CommandLine::tr("The folder of the archive %1 does not exist.")
                                .arg(QDir::toNativeSeparators(result.archive)));
     }
+    const int transfers = int(parser.isSet(exportCsv)) + int(parser.isSet(importCsv)) +
+                          int(parser.isSet(exportHtml)) + int(parser.isSet(exportTellico)) +
+                          int(parser.isSet(importTellico)) + int(parser.isSet(listBackups)) +
+                          int(parser.isSet(restoreBackup));
     if (parser.isSet(exportCsv) && parser.isSet(importCsv))
         return failure(CommandLine::tr("Export and import cannot be done in one run."));
-    if (parser.isSet(exportHtml) && (parser.isSet(exportCsv) || parser.isSet(importCsv)))
-        return failure(CommandLine::tr("The web page is written in a run of its own, without a CSV file."));
-    const int commands = int(parser.isSet(exportCsv)) + int(parser.isSet(importCsv)) +
-                         int(parser.isSet(exportHtml)) + int(parser.isSet(listBackups)) +
-                         int(parser.isSet(restoreBackup));
-    if (commands > 1)
-        return failure(
-            CommandLine::tr("Only one of --export-csv, --import-csv, --export-html, --list-backups "
-                            "and --restore-backup can be done in one run."));
+    if (transfers > 1)
+        return failure(CommandLine::tr("Only one export, import or backup command can be done in one run."));
     if (parser.isSet(listBackups)) {
         result.action = CommandLine::Action::ListBackups;
         return result;
@@ -200,6 +209,17 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
                 CommandLine::tr("The backup's number must be a whole number from 1 on: %1.").arg(number));
         result.action = CommandLine::Action::RestoreBackup;
         return result;
+    }
+    if (parser.isSet(exportTellico) || parser.isSet(importTellico)) {
+        const bool exporting = parser.isSet(exportTellico);
+        result.action = exporting ? CommandLine::Action::ExportTellico : CommandLine::Action::ImportTellico;
+        const QString file = parser.values(exporting ? exportTellico : importTellico).constLast();
+        (exporting ? result.exportTarget : result.importSource) = file;
+        if (file.isEmpty())
+            return failure(CommandLine::tr("The Tellico file's name is empty."));
+        if (!(exporting && file == u"-"_s) &&
+            (isUnrepresentable(file, unrepresentable) || inUnrepresentableFolder(file)))
+            return failure(unrepresentableText(file));
     }
     if (parser.isSet(importCsv)) {
         result.action = CommandLine::Action::ImportCsv;

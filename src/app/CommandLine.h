@@ -25,6 +25,8 @@ public:
         ListBackups,   // print the archive's generations, without a window
         RestoreBackup, // make the archive its generation backupNumber, without a window
         ExportHtml,    // write the catalogue as one web page to exportTarget, without a window
+        ExportTellico, // as ExportCsv, with a Tellico file
+        ImportTellico, // as ImportCsv, with a Tellico file
         Fail,          // print text to standard error, end with status 2
     };
 
@@ -33,9 +35,9 @@ public:
     QString archive;
     // A language for this run only; never stored.
     std::optional<quint8> language;
-    // With ExportCsv and ExportHtml: the file to write, "-" for standard output.
+    // With ExportCsv, ExportHtml and ExportTellico: the file to write, "-" for standard output.
     QString exportTarget;
-    // With ImportCsv: the file to read.
+    // With ImportCsv and ImportTellico: the file to read.
     QString importSource;
     // With RestoreBackup: the generation's number as ListBackups shows it, 1 for the newest.
     int backupNumber = 0;

@@ -2,10 +2,13 @@
 
 #include "app/ArchiveSession.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/RecordText.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "exchange/TellicoExport.h"
+#include "exchange/TellicoImport.h"
 #include "storage/Archive.h"
 #include "storage/FileSystem.h"
 #include "storage/ReplacingFile.h"
@@ -25,12 +28,19 @@ namespace {
 // The exit status of an import that added what it could but skipped rows.
 constexpr int kSomeRowsSkipped = 3;
 
+// The files a catalogue goes to and comes from: a CSV file, or a Tellico video collection.
+enum class Format
+{
+    Csv,
+    Tellico
+};
+
 class CsvExport final
 {
     Q_DECLARE_TR_FUNCTIONS(CsvExport)
 
 public:
-    static int run(const QString& archivePath, const QString& target);
+    static int run(const QString& archivePath, const QString& target, Format format);
 };
 
 class ImportCommand final
@@ -38,10 +48,10 @@ class ImportCommand final
     Q_DECLARE_TR_FUNCTIONS(app::ImportCommand)
 
 public:
-    static int run(const QString& archivePath, const QString& source);
+    static int run(const QString& archivePath, const QString& source, Format format);
 
 private:
-    static void printSummary(const exchange::ImportPlan& plan);
+    static void printSummary(const exchange::ImportPlan& plan, Format format);
 };
 
 void printError(const QString& text)
@@ -54,7 +64,7 @@ void printLine(const QString& text)
     std::fputs(qPrintable(text + u'\n'), stdout);
 }
 
-int CsvExport::run(const QString& archivePath, const QString& target)
+int CsvExport::run(const QString& archivePath, const QString& target, Format format)
 {
     const QString shownArchive = QDir::toNativeSeparators(archivePath);
     catalogue::Catalogue catalogue;
@@ -72,6 +82,18 @@ int CsvExport::run(const QString& archivePath, const QString& target)
         printError(
             tr("The size of the archive \"%1\" is not correct; a film could be missing.").arg(shownArchive));
 
+    if (format == Format::Tellico) {
+        const QByteArray tellico = *exchange::exportTellico(catalogue, tr("Video cassettes"));
+        const auto problem = target == u"-"
+                                 ? catalogue::writeStandardOutput(tellico)
+                                 : catalogue::replaceFile(target, catalogue.archiveFiles(), tellico);
+        if (problem) {
+            printError(tr("The Tellico file \"%1\" cannot be written (%2).")
+                           .arg(target == u"-" ? target : QDir::toNativeSeparators(target), *problem));
+            return 1;
+        }
+        return 0;
+    }
     const QByteArray csv = exchange::exportCatalogue(catalogue);
     if (target == u"-") {
         if (const auto problem = catalogue::writeStandardOutput(csv)) {
@@ -88,7 +110,7 @@ int CsvExport::run(const QString& archivePath, const QString& target)
     return 0;
 }
 
-int ImportCommand::run(const QString& archivePath, const QString& source)
+int ImportCommand::run(const QString& archivePath, const QString& source, Format format)
 {
     const QString shownArchive = QDir::toNativeSeparators(archivePath);
     catalogue::Catalogue catalogue;
@@ -129,17 +151,28 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
         printError(tr("The file \"%1\" cannot be read (%2).").arg(shownSource, file.error));
         return 1;
     }
-    exchange::ImportPlan plan = exchange::planImport(
-        catalogue, exchange::decodeCsvFile(file.bytes),
-        exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
+    exchange::ImportPlan plan =
+        format == Format::Tellico
+            ? *exchange::planTellicoImport(catalogue, file.bytes)
+            : exchange::planImport(
+                  catalogue, exchange::decodeCsvFile(file.bytes),
+                  exchange::acceptedCsvHeaders({ui::translator(ui::kEnglish), ui::translator(ui::kGerman)}));
     if (!plan.fileError.isEmpty()) {
         printError(plan.fileError);
         return 1;
     }
-    printSummary(plan);
+    printSummary(plan, format);
     if (!plan.addsAnything()) {
         printError(tr("Nothing was added; the archive is unchanged."));
         return 1;
+    }
+    // Without a window to choose in, films the file puts on no cassette go to one named after the collection.
+    if (!plan.untaped.empty()) {
+        const QString name = plan.untapedName.trimmed().isEmpty() ? tr("Tellico") : plan.untapedName;
+        const int untaped = int(plan.untaped.size());
+        exchange::placeUntaped(catalogue, plan, name);
+        printLine(tr("%n film(s) without a cassette put on the cassette \"%1\".", nullptr, untaped)
+                      .arg(exchange::showControls(catalogue::storedTapeName(name))));
     }
     const bool everyRow = plan.skipped.empty();
     exchange::applyImport(catalogue, std::move(plan));
@@ -156,9 +189,10 @@ int ImportCommand::run(const QString& archivePath, const QString& source)
     return everyRow ? 0 : kSomeRowsSkipped;
 }
 
-void ImportCommand::printSummary(const exchange::ImportPlan& plan)
+void ImportCommand::printSummary(const exchange::ImportPlan& plan, Format format)
 {
-    printLine(tr("Read as %1.").arg(exchange::encodingName(plan.encoding)));
+    if (format == Format::Csv)
+        printLine(tr("Read as %1.").arg(exchange::encodingName(plan.encoding)));
     printLine(tr("%n cassette(s) created.", nullptr, plan.newCassetteCount()));
     printLine(tr("%n film(s) added.", nullptr, plan.filmCount()));
     // Names as the export writes them: a control character of a damaged name is no command to the terminal.
@@ -179,12 +213,22 @@ void ImportCommand::printSummary(const exchange::ImportPlan& plan)
 
 int exportCsv(const QString& archivePath, const QString& target)
 {
-    return CsvExport::run(archivePath, target);
+    return CsvExport::run(archivePath, target, Format::Csv);
 }
 
 int importCsv(const QString& archivePath, const QString& source)
 {
-    return ImportCommand::run(archivePath, source);
+    return ImportCommand::run(archivePath, source, Format::Csv);
+}
+
+int exportTellico(const QString& archivePath, const QString& target)
+{
+    return CsvExport::run(archivePath, target, Format::Tellico);
+}
+
+int importTellico(const QString& archivePath, const QString& source)
+{
+    return ImportCommand::run(archivePath, source, Format::Tellico);
 }
 
 } // namespace app

@@ -18,4 +18,9 @@ int exportCsv(const QString& archivePath, const QString& target);
 // (the archive is then unchanged).
 int importCsv(const QString& archivePath, const QString& source);
 
+// The same with a Tellico video collection (a .tc file). Films the file puts on no cassette go to one
+// named after the collection.
+int exportTellico(const QString& archivePath, const QString& target);
+int importTellico(const QString& archivePath, const QString& source);
+
 } // namespace app

@@ -61,6 +61,10 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
         return app::listBackups(archive());
     if (first.action == app::CommandLine::Action::RestoreBackup)
         return app::restoreBackup(archive(), first.backupNumber);
+    if (first.action == app::CommandLine::Action::ExportTellico)
+        return app::exportTellico(archive(), first.exportTarget);
+    if (first.action == app::CommandLine::Action::ImportTellico)
+        return app::importTellico(archive(), first.importSource);
     const app::CommandLine translated =
         app::parseCommandLine(QCoreApplication::arguments(), unrepresentableArguments(argc, argv));
     const bool failed = translated.action == app::CommandLine::Action::Fail;

@@ -1,6 +1,8 @@
 #include "exchange/ImportPlan.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/FilmRules.h"
+#include "catalogue/RecordText.h"
 
 #include <algorithm>
 #include <limits>
@@ -31,10 +33,37 @@ int ImportPlan::newCassetteCount() const
 
 int ImportPlan::filmCount() const
 {
-    int count = 0;
+    int count = int(untaped.size());
     for (const PlannedCassette& cassette : cassettes)
         count += int(cassette.films.size());
     return count;
+}
+
+void placeUntaped(const catalogue::Catalogue& catalogue, ImportPlan& plan, const QString& name)
+{
+    if (plan.untaped.empty())
+        return;
+    const QString stored = catalogue::storedTapeName(name);
+    auto planned =
+        std::find_if(plan.cassettes.begin(), plan.cassettes.end(),
+                     [&stored](const PlannedCassette& cassette) { return cassette.name == stored; });
+    if (planned == plan.cassettes.end()) {
+        const catalogue::Cassette* existing = catalogue.findCassette(stored);
+        plan.cassettes.push_back({stored,
+                                  existing ? existing->length() : 0,
+                                  !existing,
+                                  {},
+                                  existing ? existing->usedHalfMinutes() : 0});
+        planned = plan.cassettes.end() - 1;
+    }
+    for (ImportedFilm& film : plan.untaped) {
+        catalogue::setText(film.record->tapeName, stored);
+        film.record->tapeLength = quint16(planned->length);
+        planned->usedHalfMinutes +=
+            catalogue::tapeHalfMinutes(film.record->filmLength, film.record->longplay);
+        planned->films.push_back(std::move(film));
+    }
+    plan.untaped.clear();
 }
 
 void applyImport(catalogue::Catalogue& catalogue, ImportPlan plan, const catalogue::Progress& progress)

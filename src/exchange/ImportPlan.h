@@ -52,11 +52,20 @@ struct ImportPlan
     CsvEncoding encoding = CsvEncoding::Utf8; // how the file was read
     std::vector<PlannedCassette> cassettes;   // in the order of their first row
     std::vector<SkippedRow> skipped;          // in file order
+    // Films of a file that names no cassette for them (a Tellico file of another program): they go
+    // to one cassette chosen before the import (see placeUntaped()); untapedName is the one the file
+    // suggests.
+    std::vector<ImportedFilm> untaped;
+    QString untapedName;
 
     int newCassetteCount() const;
     int filmCount() const;
-    bool addsAnything() const { return !cassettes.empty(); }
+    bool addsAnything() const { return !cassettes.empty() || !untaped.empty(); }
 };
+
+// Puts the untaped films of plan on the cassette name (stored as a cassette name is): one the plan
+// already adds to, else one of catalogue, else a new one of length 0, not measured yet.
+void placeUntaped(const catalogue::Catalogue& catalogue, ImportPlan& plan, const QString& name);
 
 // Adds everything plan holds to catalogue, which must be the catalogue it was planned for, unchanged
 // since; the plan's records move into the catalogue. The catalogue's history keeps all of it as one

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void importCsv_statusTellsWhatWasTaken();
     void backups_statusTellsWhatWasDone_data();
     void backups_statusTellsWhatWasDone();
+    void tellico_statusIsThatOfTheCsvCommands_data();
+    void tellico_statusIsThatOfTheCsvCommands();
 
 private:
     // The real program without a display, in a home of its own; its exit status, output on out (and the
@@ -101,6 +103,11 @@ void TestCommandLine::parse_data()
         << QStringList{u"--export-html"_s, u"-"_s} << Action::ExportHtml << QString() << -1 << false;
     QTest::newRow("web page and csv")
         << QStringList{u"--export-html=a"_s, u"--export-csv=b"_s} << Action::Fail << QString() << -1 << false;
+    QTest::newRow("tellico to standard output")
+        << QStringList{u"--export-tellico"_s, u"-"_s} << Action::ExportTellico << QString() << -1 << false;
+    QTest::newRow("tellico and csv at once")
+        << QStringList{u"--import-tellico"_s, u"a.tc"_s, u"--export-csv"_s, u"a.csv"_s} << Action::Fail
+        << QString() << -1 << false;
     QTest::newRow("two archives") << QStringList{u"--archive"_s, u"a"_s, u"b"_s} << Action::Fail << QString()
                                   << -1 << false;
     QTest::newRow("missing folder") << QStringList{u"--archive"_s, u"/no/such/folder/x.RMA"_s} << Action::Fail
@@ -462,6 +469,58 @@ void TestCommandLine::importCsv_statusTellsWhatWasTaken()
     QCOMPARE(runProgram({u"--archive"_s, archive, u"--import-csv"_s, file}, &output, &errors), status);
     QVERIFY2(output.contains(out), qPrintable(output));
     QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err), qPrintable(errors));
+}
+
+void TestCommandLine::tellico_statusIsThatOfTheCsvCommands_data()
+{
+    QTest::addColumn<QByteArray>("entries"); // of the file imported; none: the archive is exported
+    QTest::addColumn<bool>("archiveThere");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // a part of the output
+    const QByteArray film = "<entry id=\"1\"><title>Kurz</title><running-time>9</running-time>"
+                            "<tape>Neu</tape><tape-length>60</tape-length></entry>";
+    QTest::newRow("export") << QByteArray() << true << 0 << QString();
+    QTest::newRow("export without an archive") << QByteArray() << false << 1 << u"There is no archive"_s;
+    QTest::newRow("every entry") << film << true << 0 << u"1 film added."_s;
+    QTest::newRow("an entry skipped")
+        << film + "<entry id=\"2\"><title>Lang</title></entry>" << true << 3 << u"no running time"_s;
+    QTest::newRow("films on no cassette")
+        << QByteArray("<entry id=\"1\"><title>Ohne Band</title><running-time>9</running-time></entry>")
+        << true << 0 << u"1 film without a cassette put on the cassette \"Meine Filme\"."_s;
+    QTest::newRow("no video collection") << QByteArray() << true << 1 << u"another kind (type 2)"_s;
+}
+
+// --export-tellico and --import-tellico end as --export-csv and --import-csv do: 0 when everything was
+// written or taken, 3 when entries were skipped, 1 when nothing could be done.
+void TestCommandLine::tellico_statusIsThatOfTheCsvCommands()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(bool, archiveThere);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    const QString archive =
+        home_.filePath(u"tellico-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".RMA"_s);
+    if (archiveThere)
+        QVERIFY(testsupport::writeArchive(archive, {testsupport::makeRecord(u"Alt"_s, 60, u"Film"_s, 30)}));
+    const QString file = home_.filePath(u"tellico.tc"_s);
+    QFile::remove(file);
+    const bool books = QTest::currentDataTag() == "no video collection"_ba;
+    if (!entries.isEmpty() || books) {
+        QFile tellico(file);
+        QVERIFY(tellico.open(QIODevice::WriteOnly));
+        tellico.write("<tellico xmlns=\"http://periapsis.org/tellico/\" syntaxVersion=\"11\">"
+                      "<collection title=\"Meine Filme\" type=\"" +
+                      QByteArray(books ? "2" : "3") + "\">" + entries + "</collection></tellico>");
+    }
+    const bool exporting = entries.isEmpty() && !books;
+    QString output;
+    QCOMPARE(
+        runProgram({u"--archive"_s, archive, exporting ? u"--export-tellico"_s : u"--import-tellico"_s, file},
+                   &output),
+        status);
+    QVERIFY2(output.contains(says), qPrintable(output));
+    if (exporting)
+        QCOMPARE(QFile::exists(file), status == 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,6 +7,7 @@
 #include "windows/core/ImportSummaryDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void cancelled_leavesFileAndCatalogueAsTheyWere();
     void webPage_inTheProgramsLanguage_neverOverTheArchive_data();
     void webPage_inTheProgramsLanguage_neverOverTheArchive();
+    void importTellico_putsFilmsWithoutATapeOnTheOneChosen_data();
+    void importTellico_putsFilmsWithoutATapeOnTheOneChosen();
 };
 
 namespace {
@@ -319,6 +322,58 @@ void TestExchange::webPage_inTheProgramsLanguage_neverOverTheArchive()
     QVERIFY(testsupport::readFileBytes(path).startsWith(begins));
     const QString note = widget<QStatusBar>(fixture.mainWindow.get(), u"statusBar"_s)->currentMessage();
     QVERIFY2(note.startsWith(says) && note.endsWith(u"page.html"_s), qPrintable(note));
+}
+
+void TestExchange::importTellico_putsFilmsWithoutATapeOnTheOneChosen_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("the name the file suggests") << u"Meine Filme"_s << false;
+    QTest::newRow("a cassette of the catalogue") << u"Krimis"_s << true;
+}
+
+// A collection of another program names no cassette: the summary offers the collection's title and the
+// catalogue's cassettes, takes no empty name, and the import is one step to undo.
+void TestExchange::importTellico_putsFilmsWithoutATapeOnTheOneChosen()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, existing);
+    WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
+    const QString path = writeFile(
+        fixture.dir.filePath(u"import.tc"_s),
+        "<tellico xmlns=\"http://periapsis.org/tellico/\" syntaxVersion=\"11\">"
+        "<collection title=\"Meine Filme\" type=\"3\">"
+        "<entry id=\"1\"><title>Eins</title><running-time>30</running-time></entry>"
+        "<entry id=\"2\"><title>Zwei</title><running-time>40</running-time></entry>"
+        "<entry id=\"3\"><title>Drei</title><running-time>50</running-time><tape>Band</tape></entry>"
+        "</collection></tellico>");
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    modal.queueShown<windows::ImportSummaryDialog>([chosen](windows::ImportSummaryDialog* summary) {
+        QCOMPARE(summary->windowTitle(), u"Import Tellico: import.tc"_s);
+        auto* const combo = widget<QComboBox>(summary, u"untapedCombo"_s);
+        auto* const importButton = widget<QPushButton>(summary, u"importButton"_s);
+        QVERIFY(combo->isVisible());
+        QCOMPARE(combo->currentText(), u"Meine Filme"_s);
+        QCOMPARE(combo->findText(u"Krimis"_s), 0);
+        QCOMPARE(summary->addedList()->caption(0), u"Band"_s);
+        combo->setEditText(u"  "_s);
+        QVERIFY(!importButton->isEnabled());
+        combo->setEditText(chosen);
+        QVERIFY(importButton->isEnabled());
+        importButton->click();
+    });
+    widget<QAction>(fixture.mainWindow.get(), u"importTellicoAction"_s)->trigger();
+
+    QCOMPARE(fixture.catalogue.filmTotal(), 4);
+    const catalogue::Cassette* cassette = fixture.catalogue.findCassette(chosen);
+    QVERIFY(cassette);
+    QCOMPARE(cassette->filmCount(), existing ? 3 : 2);
+    QCOMPARE(fixture.list()->rowCount(), existing ? 2 : 3);
+    QCOMPARE(fixture.undoStack.count(), 1);
+    fixture.undoStack.undo();
+    QCOMPARE(fixture.catalogue.filmTotal(), 1);
+    QCOMPARE(fixture.list()->rowCount(), 1);
 }
 
 QTEST_MAIN(TestExchange)

@@ -107,6 +107,22 @@
         <source>The web page&apos;s name is empty.</source>
         <translation>Der Name der Webseite ist leer.</translation>
     </message>
+    <message>
+        <source>Writes the whole catalogue to the Tellico file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation>Schreibt den ganzen Katalog in die Tellico-Datei &lt;Datei&gt; (- für die Standardausgabe) und endet, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Adds the cassettes and films of the Tellico file &lt;file&gt; to the archive as --import-csv does, with the same status; films the file puts on no cassette go to one named after its collection.</source>
+        <translation>Fügt die Kassetten und Filme der Tellico-Datei &lt;Datei&gt; dem Archiv hinzu wie --import-csv, mit demselben Status; Filme, die die Datei auf keine Kassette legt, kommen auf eine nach ihrer Sammlung benannte.</translation>
+    </message>
+    <message>
+        <source>Only one export or import can be done in one run.</source>
+        <translation>In einem Lauf ist nur ein Export oder Import möglich.</translation>
+    </message>
+    <message>
+        <source>The Tellico file&apos;s name is empty.</source>
+        <translation>Der Name der Tellico-Datei ist leer.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -129,6 +145,14 @@
     <message>
         <source>The CSV file &quot;%1&quot; cannot be written (%2).</source>
         <translation>Die CSV-Datei „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Video cassettes</source>
+        <translation>Videokassetten</translation>
+    </message>
+    <message>
+        <source>The Tellico file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Tellico-Datei „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -459,6 +483,17 @@
         <translation>
             <numerusform>Hinweis: Die Kassette „%1“ ist um %n Minute überfüllt, wie das Archiv es zulässt.</numerusform>
             <numerusform>Hinweis: Die Kassette „%1“ ist um %n Minuten überfüllt, wie das Archiv es zulässt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tellico</source>
+        <translation>Tellico</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) without a cassette put on the cassette &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Film ohne Kassette auf die Kassette „%1“ gelegt.</numerusform>
+            <numerusform>%n Filme ohne Kassette auf die Kassette „%1“ gelegt.</numerusform>
         </translation>
     </message>
 </context>
@@ -996,6 +1031,64 @@
     <message>
         <source>75–100 %</source>
         <translation>75–100 %</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::TellicoImport</name>
+    <message>
+        <source>The file is no Tellico file: %1</source>
+        <translation>Die Datei ist keine Tellico-Datei: %1</translation>
+    </message>
+    <message>
+        <source>The file is no Tellico file.</source>
+        <translation>Die Datei ist keine Tellico-Datei.</translation>
+    </message>
+    <message>
+        <source>The Tellico file holds a collection of another kind (type %1), not of videos: only a video collection can be imported.</source>
+        <translation>Die Tellico-Datei enthält eine Sammlung anderer Art (Typ %1), keine Videos: Nur eine Videosammlung kann importiert werden.</translation>
+    </message>
+    <message>
+        <source>The Tellico file holds no collection.</source>
+        <translation>Die Tellico-Datei enthält keine Sammlung.</translation>
+    </message>
+    <message>
+        <source>%1 holds the control character U+%2.</source>
+        <translation>%1 enthält das Steuerzeichen U+%2.</translation>
+    </message>
+    <message>
+        <source>%1 holds a character that the archive cannot store.</source>
+        <translation>%1 enthält ein Zeichen, das das Archiv nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation>%1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4.</source>
+        <translation>%1 „%2“ ist keine Zahl von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>The entry has no running time: a film needs its length to take its place on the tape.</source>
+        <translation>Der Eintrag hat keine Laufzeit: Ein Film braucht seine Länge, um seinen Platz auf dem Band zu bekommen.</translation>
+    </message>
+    <message>
+        <source>The entry holds neither a film nor a cassette.</source>
+        <translation>Der Eintrag enthält weder einen Film noch eine Kassette.</translation>
+    </message>
+    <message>
+        <source>The Tellico file is damaged at line %1.</source>
+        <translation>Die Tellico-Datei ist in Zeile %1 beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::Zip</name>
+    <message>
+        <source>The zip archive is damaged or of a kind that cannot be read.</source>
+        <translation>Das Zip-Archiv ist beschädigt oder von einer Art, die nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The zip archive holds no file &quot;%1&quot;.</source>
+        <translation>Das Zip-Archiv enthält keine Datei „%1“.</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1808,29 @@
             <numerusform>%n Kassetten werden überfüllt sein, wie das Archiv es zulässt: siehe die Hinweise oben.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import Tellico</source>
+        <translation>Tellico importieren</translation>
+    </message>
+    <message>
+        <source>Import Tellico: %1</source>
+        <translation>Tellico importieren: %1</translation>
+    </message>
+    <message>
+        <source>New cassettes: %1. Films to add: %2. Skipped entries: %3.</source>
+        <translation>Neue Kassetten: %1. Hinzukommende Filme: %2. Übersprungene Einträge: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) of the file are on no cassette; put them on the c&amp;assette:</source>
+        <translation>
+            <numerusform>%n Film der Datei liegt auf keiner Kassette; auf die K&amp;assette legen:</numerusform>
+            <numerusform>%n Filme der Datei liegen auf keiner Kassette; auf die K&amp;assette legen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Skipped entries:</source>
+        <translation>Ü&amp;bersprungene Einträge:</translation>
+    </message>
 </context>
 <context>
     <name>windows::LabelDialog</name>
@@ -2008,6 +2124,18 @@
         <source>Web page written: %1</source>
         <translation>Webseite geschrieben: %1</translation>
     </message>
+    <message>
+        <source>E&amp;xport Tellico...</source>
+        <translation>Tellico e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Import Tellic&amp;o...</source>
+        <translation>Tellico i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <source>Tellico file written: %1</source>
+        <translation>Tellico-Datei geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>windows::SearchDialog</name>
@@ -2171,6 +2299,53 @@
     <message>
         <source>&amp;Tapes shown: %1</source>
         <translation>Angezeigte &amp;Kassetten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>windows::TellicoTransfer</name>
+    <message>
+        <source>Tellico files (*.tc *.xml);;All files (*)</source>
+        <translation>Tellico-Dateien (*.tc *.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Tellico</source>
+        <translation>Tellico exportieren</translation>
+    </message>
+    <message>
+        <source>Import Tellico</source>
+        <translation>Tellico importieren</translation>
+    </message>
+    <message>
+        <source>Video cassettes</source>
+        <translation>Videokassetten</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Writing the Tellico file...</source>
+        <translation>Die Tellico-Datei wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Reading the Tellico file...</source>
+        <translation>Die Tellico-Datei wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Adding the films...</source>
+        <translation>Die Filme werden hinzugefügt...</translation>
     </message>
 </context>
 <context>

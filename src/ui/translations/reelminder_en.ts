@@ -104,6 +104,21 @@
     </message>
     <message>
         <source>The web page&apos;s name is empty.</source>
+    </message>
+    <message>
+        <source>Writes the whole catalogue to the Tellico file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the cassettes and films of the Tellico file &lt;file&gt; to the archive as --import-csv does, with the same status; films the file puts on no cassette go to one named after its collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one export or import can be done in one run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file&apos;s name is empty.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -127,6 +142,14 @@
     </message>
     <message>
         <source>The CSV file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video cassettes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file &quot;%1&quot; cannot be written (%2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -458,6 +481,17 @@
         <translation>
             <numerusform>Note: the cassette &quot;%1&quot; is over-full by %n minute, as the archive allows.</numerusform>
             <numerusform>Note: the cassette &quot;%1&quot; is over-full by %n minutes, as the archive allows.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tellico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) without a cassette put on the cassette &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n film without a cassette put on the cassette &quot;%1&quot;.</numerusform>
+            <numerusform>%n films without a cassette put on the cassette &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>
@@ -994,6 +1028,64 @@
     </message>
     <message>
         <source>75–100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>exchange::TellicoImport</name>
+    <message>
+        <source>The file is no Tellico file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is no Tellico file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file holds a collection of another kind (type %1), not of videos: only a video collection can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file holds no collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the control character U+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a character that the archive cannot store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry has no running time: a film needs its length to take its place on the tape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry holds neither a film nor a cassette.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tellico file is damaged at line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>exchange::Zip</name>
+    <message>
+        <source>The zip archive is damaged or of a kind that cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The zip archive holds no file &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1714,6 +1806,29 @@
             <numerusform>%n cassettes will be over-full, as the archive allows: see the notes above.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import Tellico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Tellico: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New cassettes: %1. Films to add: %2. Skipped entries: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s) of the file are on no cassette; put them on the c&amp;assette:</source>
+        <translation>
+            <numerusform>%n film of the file is on no cassette; put it on the c&amp;assette:</numerusform>
+            <numerusform>%n films of the file are on no cassette; put them on the c&amp;assette:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Skipped entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>windows::LabelDialog</name>
@@ -2005,6 +2120,17 @@
     </message>
     <message>
         <source>Web page written: %1</source>
+    </message>
+    <message>
+        <source>E&amp;xport Tellico...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Tellic&amp;o...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tellico file written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2169,6 +2295,53 @@
     </message>
     <message>
         <source>&amp;Tapes shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::TellicoTransfer</name>
+    <message>
+        <source>Tellico files (*.tc *.xml);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Tellico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Tellico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video cassettes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the Tellico file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the Tellico file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding the films...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

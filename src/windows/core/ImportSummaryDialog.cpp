@@ -1,14 +1,17 @@
 #include "windows/core/ImportSummaryDialog.h"
 
+#include "catalogue/FilmRules.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvImport.h"
 #include "ui/Forms.h"
 #include "ui/ReportList.h"
 #include "ui/ReportModel.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -51,6 +54,13 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     addedList_->setModel(added_);
     addedList_->setColumnWidths({kCassetteColumnWidth, kCountColumnWidth, kNewColumnWidth, kNoteColumnWidth});
     addedLabel_->setBuddy(addedList_);
+    untapedLabel_ = named(new QLabel(this), u"untapedLabel"_s);
+    untapedCombo_ = named(new QComboBox(this), u"untapedCombo"_s);
+    untapedCombo_->setEditable(true);
+    untapedCombo_->setInsertPolicy(QComboBox::NoInsert);
+    untapedCombo_->lineEdit()->setMaxLength(catalogue::kTapeNameCapacity);
+    untapedCombo_->setMinimumWidth(kCassetteColumnWidth);
+    untapedLabel_->setBuddy(untapedCombo_);
     skippedLabel_ = named(new QLabel(this), u"skippedLabel"_s);
     skippedList_ = named(new ui::ReportList(this), u"skippedList"_s);
     skippedList_->setModel(skipped_);
@@ -78,6 +88,10 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     layout->addWidget(addedLabel_);
     layout->addWidget(addedList_);
     layout->addWidget(overfullLabel_);
+    auto* untaped = new QHBoxLayout;
+    untaped->addWidget(untapedLabel_);
+    untaped->addWidget(untapedCombo_, 1);
+    layout->addLayout(untaped);
     layout->addSpacing(4);
     layout->addWidget(skippedLabel_);
     layout->addWidget(skippedList_);
@@ -85,20 +99,28 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(addedList_, skippedList_);
+    setTabOrder(addedList_, untapedCombo_);
+    setTabOrder(untapedCombo_, skippedList_);
     setTabOrder(skippedList_, importButton_);
     setTabOrder(importButton_, cancelButton_);
 
     connect(importButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(untapedCombo_, &QComboBox::currentTextChanged, this, &ImportSummaryDialog::updateImportButton);
     retranslate();
 }
 
 ImportSummaryDialog::~ImportSummaryDialog() = default;
 
-void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QString& fileName)
+void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QString& fileName, Source source,
+                                  const QStringList& cassettes)
 {
     fileName_ = fileName;
+    source_ = source;
+    untaped_ = int(plan.untaped.size());
+    untapedCombo_->clear();
+    untapedCombo_->addItems(cassettes);
+    untapedCombo_->setEditText(plan.untapedName);
     newCassettes_ = plan.newCassetteCount();
     films_ = plan.filmCount();
     encoding_ = plan.encoding;
@@ -122,20 +144,41 @@ void ImportSummaryDialog::setPlan(const exchange::ImportPlan& plan, const QStrin
     skipped_->clear();
     skipped_->appendRows(skipped);
 
-    // Nothing to add: only Cancel is left.
-    importButton_->setEnabled(plan.addsAnything());
+    addsAnything_ = plan.addsAnything();
+    updateImportButton();
     retranslate();
+}
+
+QString ImportSummaryDialog::chosenCassette() const
+{
+    return untapedCombo_->currentText();
+}
+
+// Nothing to add, or films without a cassette to go to: only Cancel is left.
+void ImportSummaryDialog::updateImportButton()
+{
+    importButton_->setEnabled(addsAnything_ && (untaped_ == 0 || !chosenCassette().trimmed().isEmpty()));
 }
 
 void ImportSummaryDialog::retranslate()
 {
-    setWindowTitle(fileName_.isEmpty() ? tr("Import CSV") : tr("Import CSV: %1").arg(fileName_));
-    summaryLabel_->setText(tr("New cassettes: %1. Films to add: %2. Skipped rows: %3.")
+    if (source_ == Source::Tellico)
+        setWindowTitle(fileName_.isEmpty() ? tr("Import Tellico") : tr("Import Tellico: %1").arg(fileName_));
+    else
+        setWindowTitle(fileName_.isEmpty() ? tr("Import CSV") : tr("Import CSV: %1").arg(fileName_));
+    summaryLabel_->setText((source_ == Source::Tellico
+                                ? tr("New cassettes: %1. Films to add: %2. Skipped entries: %3.")
+                                : tr("New cassettes: %1. Films to add: %2. Skipped rows: %3."))
                                .arg(newCassettes_)
                                .arg(films_)
                                .arg(skippedList_->rowCount()));
     // Garbled names in the list are explained here: a file saved in another encoding than it was read in.
     encodingLabel_->setText(tr("Encoding: %1").arg(exchange::encodingName(encoding_)));
+    encodingLabel_->setVisible(source_ == Source::Csv);
+    untapedLabel_->setText(
+        tr("%n film(s) of the file are on no cassette; put them on the c&assette:", nullptr, untaped_));
+    untapedLabel_->setVisible(untaped_ > 0);
+    untapedCombo_->setVisible(untaped_ > 0);
     addedLabel_->setText(tr("&What will be added:"));
     ui::nameAfterLabel(addedList_, *addedLabel_);
     added_->retranslate();
@@ -150,7 +193,7 @@ void ImportSummaryDialog::retranslate()
     overfullLabel_->setText(tr(
         "%n cassette(s) will be over-full, as the archive allows: see the notes above.", nullptr, overfull));
     overfullLabel_->setVisible(overfull > 0);
-    skippedLabel_->setText(tr("&Skipped rows:"));
+    skippedLabel_->setText(source_ == Source::Tellico ? tr("&Skipped entries:") : tr("&Skipped rows:"));
     ui::nameAfterLabel(skippedList_, *skippedLabel_);
     skipped_->retranslate();
     importButton_->setText(tr("&Import"));

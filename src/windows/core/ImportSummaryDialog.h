@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -30,8 +31,19 @@ public:
     explicit ImportSummaryDialog(QWidget* parent = nullptr);
     ~ImportSummaryDialog() override;
 
-    // Fills the lists from plan; fileName is shown in the title.
-    void setPlan(const exchange::ImportPlan& plan, const QString& fileName);
+    // The kind of file imported: the title names it, and only a CSV file has an encoding to tell.
+    enum class Source
+    {
+        Csv,
+        Tellico
+    };
+
+    // Fills the lists from plan; fileName is shown in the title. Films the plan has on no cassette get
+    // a choice of one: the name the file suggests, or any of cassettes, or a name typed.
+    void setPlan(const exchange::ImportPlan& plan, const QString& fileName, Source source = Source::Csv,
+                 const QStringList& cassettes = {});
+    // The cassette chosen for the films the file puts on none.
+    QString chosenCassette() const;
 
     ui::ReportList* addedList() const { return addedList_; }
     ui::ReportList* skippedList() const { return skippedList_; }
@@ -42,6 +54,7 @@ protected:
 
 private:
     void retranslate();
+    void updateImportButton();
 
     ui::ReportModel* added_;
     ui::ReportModel* skipped_;
@@ -50,6 +63,8 @@ private:
     QLabel* addedLabel_;
     ui::ReportList* addedList_;
     QLabel* overfullLabel_;
+    QLabel* untapedLabel_;
+    QComboBox* untapedCombo_;
     QLabel* skippedLabel_;
     ui::ReportList* skippedList_;
     QPushButton* importButton_;
@@ -57,6 +72,9 @@ private:
     QString fileName_;
     int newCassettes_ = 0;
     int films_ = 0;
+    int untaped_ = 0;
+    bool addsAnything_ = false;
+    Source source_ = Source::Csv;
     exchange::CsvEncoding encoding_ = exchange::CsvEncoding::Utf8;
     QList<bool> rowIsNew_;   // per row of the added list: a cassette the import creates
     QList<int> minutesOver_; // per row of the added list: see PlannedCassette::minutesOver()

@@ -210,6 +210,8 @@ void MainWindow::retranslate()
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
     webPageAction_->setText(tr("Save as &Web Page..."));
+    exportTellicoAction_->setText(tr("E&xport Tellico..."));
+    importTellicoAction_->setText(tr("Import Tellic&o..."));
     undoActions_->retranslate();
     findSpaceAction_->setText(tr("Find &space..."));
     tapeMapAction_->setText(tr("Tape &map..."));

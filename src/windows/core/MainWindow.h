@@ -70,6 +70,9 @@ public:
     void importCsv();
     // The whole catalogue as one web page to a file chosen in a save dialog; the status bar names it.
     void saveWebPage();
+    // The same with a Tellico file.
+    void exportTellico();
+    void importTellico();
     // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
     void printCassetteSheet();
     void printCatalogueList();
@@ -137,6 +140,8 @@ private:
     QAction* exportAction_;
     QAction* importAction_;
     QAction* webPageAction_;
+    QAction* exportTellicoAction_;
+    QAction* importTellicoAction_;
     QAction* printSheetAction_;
     QAction* printListAction_;
     QAction* sheetPdfAction_;

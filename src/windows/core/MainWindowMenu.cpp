@@ -8,6 +8,7 @@
 #include "ui/ReportList.h"
 #include "windows/core/CsvTransfer.h"
 #include "windows/core/MainWindow.h"
+#include "windows/core/TellicoTransfer.h"
 #include "windows/core/WebPageExport.h"
 #include "windows/models/CassetteListModel.h"
 #include "windows/print/DocumentOutput.h"
@@ -74,6 +75,8 @@ void MainWindow::addListActions()
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
     webPageAction_ = addAction(u"webPageAction"_s, {}, &MainWindow::saveWebPage);
+    exportTellicoAction_ = addAction(u"exportTellicoAction"_s, {}, &MainWindow::exportTellico);
+    importTellicoAction_ = addAction(u"importTellicoAction"_s, {}, &MainWindow::importTellico);
     addSeparator();
     findSpaceAction_ =
         addAction(u"findSpaceAction"_s, QKeySequence(Qt::CTRL | Qt::Key_G), &MainWindow::findSpace);
@@ -126,6 +129,16 @@ void MainWindow::importCsv()
 void MainWindow::saveWebPage()
 {
     noteWritten(tr("Web page written: %1"), windows::saveWebPage(this, catalogue_));
+}
+
+void MainWindow::exportTellico()
+{
+    noteWritten(tr("Tellico file written: %1"), windows::exportTellico(this, catalogue_));
+}
+
+void MainWindow::importTellico()
+{
+    selectCassette(windows::importTellico(this, catalogue_, undoStack_));
 }
 
 void MainWindow::printCassetteSheet()
