@@ -88,20 +88,12 @@
         <translation>Nummer</translation>
     </message>
     <message>
-        <source>Only one of --export-csv, --import-csv, --export-html, --list-backups and --restore-backup can be done in one run.</source>
-        <translation>Nur eines von --export-csv, --import-csv, --export-html, --list-backups und --restore-backup kann in einem Lauf getan werden.</translation>
-    </message>
-    <message>
         <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
         <translation>Die Nummer der Sicherung muss eine ganze Zahl ab 1 sein: %1.</translation>
     </message>
     <message>
         <source>Writes the whole catalogue as one web page with a search field to the file &lt;file&gt; (- for standard output) and ends, without a window.</source>
         <translation>Schreibt den ganzen Katalog als eine Webseite mit Suchfeld in die Datei &lt;Datei&gt; (- für die Standardausgabe) und endet, ohne Fenster.</translation>
-    </message>
-    <message>
-        <source>The web page is written in a run of its own, without a CSV file.</source>
-        <translation>Die Webseite wird in einem eigenen Lauf geschrieben, ohne CSV-Datei.</translation>
     </message>
     <message>
         <source>The web page&apos;s name is empty.</source>
@@ -116,12 +108,12 @@
         <translation>Fügt die Kassetten und Filme der Tellico-Datei &lt;Datei&gt; dem Archiv hinzu wie --import-csv, mit demselben Status; Filme, die die Datei auf keine Kassette legt, kommen auf eine nach ihrer Sammlung benannte.</translation>
     </message>
     <message>
-        <source>Only one export or import can be done in one run.</source>
-        <translation>In einem Lauf ist nur ein Export oder Import möglich.</translation>
-    </message>
-    <message>
         <source>The Tellico file&apos;s name is empty.</source>
         <translation>Der Name der Tellico-Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Only one export, import or backup command can be done in one run.</source>
+        <translation>Nur ein Export, ein Import oder ein Sicherungsbefehl ist in einem Lauf möglich.</translation>
     </message>
 </context>
 <context>

@@ -88,22 +88,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Only one of --export-csv, --import-csv, --export-html, --list-backups and --restore-backup can be done in one run.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
+        <translation></translation>
     </message>
     <message>
         <source>Writes the whole catalogue as one web page with a search field to the file &lt;file&gt; (- for standard output) and ends, without a window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The web page is written in a run of its own, without a CSV file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The web page&apos;s name is empty.</source>
+        <translation></translation>
     </message>
     <message>
         <source>Writes the whole catalogue to the Tellico file &lt;file&gt; (- for standard output) and ends, without a window.</source>
@@ -114,11 +108,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Only one export or import can be done in one run.</source>
+        <source>The Tellico file&apos;s name is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Tellico file&apos;s name is empty.</source>
+        <source>Only one export, import or backup command can be done in one run.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2120,6 +2114,7 @@
     </message>
     <message>
         <source>Web page written: %1</source>
+        <translation></translation>
     </message>
     <message>
         <source>E&amp;xport Tellico...</source>
