@@ -82,6 +82,8 @@ public:
     // The collection in figures and charts, a window of its own; labels for the selected tape or all.
     void showStatistics();
     void printLabels();
+    // The generations of the archive that the saves kept, a window of its own.
+    void showBackups();
     // The cassette list's context menu, at pos in the list's viewport (Shift+F10 and the Menu key: at
     // the selected row).
     void showListMenu(const QPoint& pos);
@@ -100,6 +102,7 @@ Q_SIGNALS:
     void statisticsRequested();
     // The label dialog, with the selected tape (null when none) ticked.
     void labelsRequested(const catalogue::Cassette* selected);
+    void backupsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -146,6 +149,7 @@ private:
     QAction* duplicatesAction_;
     QAction* statisticsAction_;
     QAction* labelsAction_;
+    QAction* backupsAction_;
     QMenu* listMenu_;
 
     CassetteDialog* cassetteDialog_ = nullptr;
