@@ -123,6 +123,8 @@ void TestBackupsWindow::restore_bringsBackTheOlderSave_andUndoTakesItBack()
     QTRY_COMPARE(window.differenceTree()->topLevelItemCount(), 0);
     save(fixture);
     QCOMPARE(readFileBytes(fixture.archivePath()), older);
+    // The window follows the save it did not make.
+    QTRY_COMPARE(list->topLevelItemCount(), 3);
 
     fixture.undoStack.undo();
     QCOMPARE(fixture.mainWindow->cassetteList()->model()->rowCount(), tapesBeforeRestore);

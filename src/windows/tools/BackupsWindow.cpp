@@ -129,7 +129,7 @@ void BackupsWindow::createControls()
     buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(listLabel_);
-    layout->addWidget(generationList_, 2);
+    layout->addWidget(generationList_, 1);
     layout->addWidget(summaryLabel_);
     layout->addWidget(differenceTree_, 3);
     layout->addLayout(buttons);
@@ -155,6 +155,9 @@ void BackupsWindow::retranslate()
     listLabel_->setText(tr("&Saved versions of the archive, newest first:"));
     ui::nameAfterLabel(generationList_, *listLabel_);
     generationList_->setHeaderLabels({tr("Saved"), tr("Tapes"), tr("Films"), tr("Size"), tr("State")});
+    // Captions of figures stand over them, at the right.
+    for (const int column : {TapesColumn, FilmsColumn, SizeColumn})
+        generationList_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     ui::fitColumnsToCaptions(generationList_, {std::begin(kGenerationWidths), std::end(kGenerationWidths)});
     differenceTree_->setHeaderLabels({tr("Tape / film"), tr("On restore"), tr("Now"), tr("In the backup")});
     ui::fitColumnsToCaptions(differenceTree_, {std::begin(kDifferenceWidths), std::end(kDifferenceWidths)});
