@@ -6,6 +6,7 @@
 #include "support/MessageBoxScript.h"
 #include "support/TempSettings.h"
 #include "windows/tools/BackupsWindow.h"
+#include "windows/undo/CatalogueCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,6 +122,9 @@ void TestBackupsWindow::restore_bringsBackTheOlderSave_andUndoTakesItBack()
     QVERIFY(boxes.lastCall().text.contains(list->topLevelItem(1)->text(0)));
     QCOMPARE(fixture.mainWindow->cassetteList()->model()->rowCount(), 2);
     QTRY_COMPARE(window.differenceTree()->topLevelItemCount(), 0);
+    QCOMPARE(fixture.undoStack.count(), 1);
+    QCOMPARE(static_cast<const windows::CatalogueCommand*>(fixture.undoStack.command(0))->description(),
+             u"restore backup of %1"_s.arg(list->topLevelItem(1)->text(0)));
     save(fixture);
     QCOMPARE(readFileBytes(fixture.archivePath()), older);
     // The window follows the save it did not make.

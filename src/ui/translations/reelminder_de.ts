@@ -1029,6 +1029,13 @@ Strg+Z nimmt das zurück.</translation>
         <source>Restore backup</source>
         <translation>Sicherung wiederherstellen</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 min, %n film(s)</source>
+        <translation>
+            <numerusform>%1 Min., %n Film</numerusform>
+            <numerusform>%1 Min., %n Filme</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>windows::CassetteDialog</name>

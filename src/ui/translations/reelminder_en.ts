@@ -1028,6 +1028,13 @@ Ctrl+Z takes it back.</source>
         <source>Restore backup</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1 min, %n film(s)</source>
+        <translation>
+            <numerusform>%1 min, %n film</numerusform>
+            <numerusform>%1 min, %n films</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>windows::CassetteDialog</name>

@@ -49,7 +49,7 @@ enum DifferenceColumn
 };
 
 constexpr int kGenerationWidths[] = {150, 60, 60, 75, 80};
-constexpr int kDifferenceWidths[] = {220, 90, 90, 90};
+constexpr int kDifferenceWidths[] = {220, 110, 130, 130};
 // The row of a film that exists now keeps the index of its record in nowFilms_.
 constexpr int kFilmRole = Qt::UserRole;
 constexpr int kNoFilm = -1;
@@ -141,7 +141,7 @@ void BackupsWindow::createControls()
     connect(generationList_, &QTreeWidget::currentItemChanged, this,
             [this] { ui::guarded(this, [this] { chooseGeneration(); }); });
     connect(differenceTree_, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
-    connect(differenceTree_, &QTreeWidget::itemDoubleClicked, this,
+    connect(differenceTree_, &QTreeWidget::itemActivated, this,
             [this] { ui::guarded(this, [this] { openFilm(); }); });
     connect(openButton_, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { openFilm(); }); });
     connect(restoreButton_, &QPushButton::clicked, this,
@@ -309,10 +309,14 @@ void BackupsWindow::compare()
         item->setText(NameColumn, tape.name);
         item->setText(ChangeColumn, changeText(tape.kind));
         using Kind = catalogue::CatalogueDifferences::Kind;
+        // Its length too: a tape may differ in nothing else.
+        const auto contents = [&](int length, int films) {
+            return tr("%1 min, %n film(s)", nullptr, films).arg(locale.toString(length));
+        };
         item->setText(NowColumn,
-                      tape.kind == Kind::Added ? absent : tr("%n film(s)", nullptr, tape.filmsBefore));
+                      tape.kind == Kind::Added ? absent : contents(tape.lengthBefore, tape.filmsBefore));
         item->setText(BackupColumn,
-                      tape.kind == Kind::Removed ? absent : tr("%n film(s)", nullptr, tape.filmsAfter));
+                      tape.kind == Kind::Removed ? absent : contents(tape.lengthAfter, tape.filmsAfter));
         item->setData(NameColumn, kFilmRole, kNoFilm);
         tapeRows.insert(tape.name, item);
     }
