@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev fonts-dejavu-core xvfb xauth xdotool xclip poppler-utils
-          x11-utils qt6-translations-l10n desktop-file-utils appstream dpkg-dev file "$@")
+          x11-utils qt6-translations-l10n desktop-file-utils appstream dpkg-dev file chromium chromium-driver
+          python3-selenium "$@")
 
 missing=()
 for p in "${packages[@]}"; do

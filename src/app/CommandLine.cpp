@@ -125,7 +125,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
             "as a new backup first, and ends: with status 0 when restored, 1 when not (a damaged "
             "backup, or the archive open in another reelMINDER/32)."),
         CommandLine::tr("number"));
-    parser.addOptions({help, version, archive, language, exportCsv, importCsv, listBackups, restoreBackup});
+    const QCommandLineOption exportHtml(
+        u"export-html"_s,
+        CommandLine::tr(
+            "Writes the whole catalogue as one web page with a search field to the file <file> (- for "
+            "standard output) and ends, without a window."),
+        CommandLine::tr("file"));
+    parser.addOptions(
+        {help, version, archive, language, exportCsv, importCsv, exportHtml, listBackups, restoreBackup});
     parser.addPositionalArgument(CommandLine::tr("file"),
                                  CommandLine::tr("The archive to open, as with --archive."),
                                  CommandLine::tr("[file]"));
@@ -171,11 +178,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
     }
     if (parser.isSet(exportCsv) && parser.isSet(importCsv))
         return failure(CommandLine::tr("Export and import cannot be done in one run."));
+    if (parser.isSet(exportHtml) && (parser.isSet(exportCsv) || parser.isSet(importCsv)))
+        return failure(CommandLine::tr("The web page is written in a run of its own, without a CSV file."));
     const int commands = int(parser.isSet(exportCsv)) + int(parser.isSet(importCsv)) +
-                         int(parser.isSet(listBackups)) + int(parser.isSet(restoreBackup));
+                         int(parser.isSet(exportHtml)) + int(parser.isSet(listBackups)) +
+                         int(parser.isSet(restoreBackup));
     if (commands > 1)
-        return failure(CommandLine::tr("Only one of --export-csv, --import-csv, --list-backups and "
-                                       "--restore-backup can be done in one run."));
+        return failure(
+            CommandLine::tr("Only one of --export-csv, --import-csv, --export-html, --list-backups "
+                            "and --restore-backup can be done in one run."));
     if (parser.isSet(listBackups)) {
         result.action = CommandLine::Action::ListBackups;
         return result;
@@ -204,6 +215,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QStringList& un
         result.exportTarget = parser.values(exportCsv).constLast();
         if (result.exportTarget.isEmpty())
             return failure(CommandLine::tr("The CSV file's name is empty."));
+        if (result.exportTarget != u"-"_s && (isUnrepresentable(result.exportTarget, unrepresentable) ||
+                                              inUnrepresentableFolder(result.exportTarget)))
+            return failure(unrepresentableText(result.exportTarget));
+    }
+    if (parser.isSet(exportHtml)) {
+        result.action = CommandLine::Action::ExportHtml;
+        result.exportTarget = parser.values(exportHtml).constLast();
+        if (result.exportTarget.isEmpty())
+            return failure(CommandLine::tr("The web page's name is empty."));
         if (result.exportTarget != u"-"_s && (isUnrepresentable(result.exportTarget, unrepresentable) ||
                                               inUnrepresentableFolder(result.exportTarget)))
             return failure(unrepresentableText(result.exportTarget));

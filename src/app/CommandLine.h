@@ -24,6 +24,7 @@ public:
         ImportCsv,     // add the films of the CSV file importSource to the archive, without a window
         ListBackups,   // print the archive's generations, without a window
         RestoreBackup, // make the archive its generation backupNumber, without a window
+        ExportHtml,    // write the catalogue as one web page to exportTarget, without a window
         Fail,          // print text to standard error, end with status 2
     };
 
@@ -32,7 +33,7 @@ public:
     QString archive;
     // A language for this run only; never stored.
     std::optional<quint8> language;
-    // With ExportCsv: the file to write, "-" for standard output.
+    // With ExportCsv and ExportHtml: the file to write, "-" for standard output.
     QString exportTarget;
     // With ImportCsv: the file to read.
     QString importSource;

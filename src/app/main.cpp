@@ -3,6 +3,7 @@
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/CsvCommands.h"
+#include "app/HtmlCommand.h"
 #include "app/Startup.h"
 #include "storage/FileSystem.h"
 #include "ui/Application.h"
@@ -36,8 +37,8 @@ QStringList unrepresentableArguments(int argc, char* argv[])
     return arguments;
 }
 
-// Help, version, errors, the CSV commands and the backups: in the language asked for, else the stored one,
-// else the system's, without opening a display.
+// Help, version, errors, the exports, the CSV import and the backups: in the language asked for, else
+// the stored one, else the system's, without opening a display.
 int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
 {
     QCoreApplication core(argc, argv);
@@ -52,6 +53,8 @@ int answerOnTerminal(int argc, char* argv[], const app::CommandLine& first)
     };
     if (first.action == app::CommandLine::Action::ExportCsv)
         return app::exportCsv(archive(), first.exportTarget);
+    if (first.action == app::CommandLine::Action::ExportHtml)
+        return app::exportHtml(archive(), first.exportTarget);
     if (first.action == app::CommandLine::Action::ImportCsv)
         return app::importCsv(archive(), first.importSource);
     if (first.action == app::CommandLine::Action::ListBackups)

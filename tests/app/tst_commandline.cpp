@@ -97,6 +97,10 @@ void TestCommandLine::parse_data()
                              << false;
     QTest::newRow("csv to standard output")
         << QStringList{u"--export-csv"_s, u"-"_s} << Action::ExportCsv << QString() << -1 << false;
+    QTest::newRow("web page to standard output")
+        << QStringList{u"--export-html"_s, u"-"_s} << Action::ExportHtml << QString() << -1 << false;
+    QTest::newRow("web page and csv")
+        << QStringList{u"--export-html=a"_s, u"--export-csv=b"_s} << Action::Fail << QString() << -1 << false;
     QTest::newRow("two archives") << QStringList{u"--archive"_s, u"a"_s, u"b"_s} << Action::Fail << QString()
                                   << -1 << false;
     QTest::newRow("missing folder") << QStringList{u"--archive"_s, u"/no/such/folder/x.RMA"_s} << Action::Fail
@@ -137,9 +141,14 @@ void TestCommandLine::terminalAnswers_data()
 
     QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"reelMINDER/32 2.01\n"_s << QString();
     QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"--archive <file>"_s << QString();
+    QTest::newRow("help names the web page")
+        << QStringList{u"--help"_s} << 0 << u"--export-html <file>"_s << QString();
     QTest::newRow("german help") << QStringList{u"-h"_s, u"--language"_s, u"de"_s} << 0
                                  << u"--archive <Datei>"_s << QString();
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QString() << u"'bogus'"_s;
+    QTest::newRow("web page of no archive")
+        << QStringList{u"--archive"_s, home_.filePath(u"none.RMA"_s), u"--export-html"_s, u"-"_s} << 1
+        << QString() << u"There is no archive"_s;
     QTest::newRow("no value") << QStringList{u"--archive"_s} << 2 << QString() << u"--help"_s;
     QTest::newRow("bad language") << QStringList{u"--language"_s, u"fr"_s} << 2 << QString() << u"'fr'"_s;
 }

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void export_namesTheFileInTheStatusBarForAWhile();
     void cancelled_leavesFileAndCatalogueAsTheyWere_data();
     void cancelled_leavesFileAndCatalogueAsTheyWere();
+    void webPage_inTheProgramsLanguage_neverOverTheArchive_data();
+    void webPage_inTheProgramsLanguage_neverOverTheArchive();
 };
 
 namespace {
@@ -274,6 +276,49 @@ void TestExchange::cancelled_leavesFileAndCatalogueAsTheyWere()
     QCOMPARE(fixture.list()->rowCount(), 50);
     QCOMPARE(widget<QStatusBar>(fixture.mainWindow.get(), u"statusBar"_s)->currentMessage(), QString());
     QVERIFY(!fixture.mainWindow->findChild<QProgressDialog*>());
+}
+
+void TestExchange::webPage_inTheProgramsLanguage_neverOverTheArchive_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("ontoArchive");
+    QTest::addColumn<QByteArray>("begins"); // the page written
+    QTest::addColumn<QString>("says");      // the status bar's note, or the caption of the refusal
+    QTest::newRow("English") << int(ui::kEnglish) << false
+                             << QByteArray("<!DOCTYPE html>\n<html lang=\"en\">") << u"Web page written: "_s;
+    QTest::newRow("German") << int(ui::kGerman) << false << QByteArray("<!DOCTYPE html>\n<html lang=\"de\">")
+                            << u"Webseite geschrieben: "_s;
+    QTest::newRow("onto the archive") << int(ui::kEnglish) << true << QByteArray() << u"Saving failed"_s;
+}
+
+void TestExchange::webPage_inTheProgramsLanguage_neverOverTheArchive()
+{
+    QFETCH(int, language);
+    QFETCH(bool, ontoArchive);
+    QFETCH(QByteArray, begins);
+    QFETCH(QString, says);
+    ui::setLanguage(quint8(language));
+    WindowFixture fixture({makeRecord(u"Krimis"_s, 240, u"M"_s, 100)});
+    fixture.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fixture.mainWindow.get()));
+    const QByteArray archive = testsupport::readFileBytes(fixture.archivePath());
+    const QString path = ontoArchive ? fixture.archivePath() : fixture.dir.filePath(u"page.html"_s);
+    testsupport::ModalScript modal;
+    modal.queueFile(path);
+    testsupport::MessageBoxScript boxes;
+    if (ontoArchive)
+        boxes.queue(QMessageBox::Ok);
+    widget<QAction>(fixture.mainWindow.get(), u"webPageAction"_s)->trigger();
+
+    QCOMPARE(testsupport::readFileBytes(fixture.archivePath()), archive);
+    if (ontoArchive) {
+        QCOMPARE(boxes.callCount(), 1);
+        QCOMPARE(boxes.lastCall().caption, says);
+        return;
+    }
+    QVERIFY(testsupport::readFileBytes(path).startsWith(begins));
+    const QString note = widget<QStatusBar>(fixture.mainWindow.get(), u"statusBar"_s)->currentMessage();
+    QVERIFY2(note.startsWith(says) && note.endsWith(u"page.html"_s), qPrintable(note));
 }
 
 QTEST_MAIN(TestExchange)

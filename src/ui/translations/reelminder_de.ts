@@ -88,12 +88,24 @@
         <translation>Nummer</translation>
     </message>
     <message>
-        <source>Only one of --export-csv, --import-csv, --list-backups and --restore-backup can be done in one run.</source>
-        <translation>Nur eines von --export-csv, --import-csv, --list-backups und --restore-backup kann in einem Lauf getan werden.</translation>
+        <source>Only one of --export-csv, --import-csv, --export-html, --list-backups and --restore-backup can be done in one run.</source>
+        <translation>Nur eines von --export-csv, --import-csv, --export-html, --list-backups und --restore-backup kann in einem Lauf getan werden.</translation>
     </message>
     <message>
         <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
         <translation>Die Nummer der Sicherung muss eine ganze Zahl ab 1 sein: %1.</translation>
+    </message>
+    <message>
+        <source>Writes the whole catalogue as one web page with a search field to the file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation>Schreibt den ganzen Katalog als eine Webseite mit Suchfeld in die Datei &lt;Datei&gt; (- für die Standardausgabe) und endet, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>The web page is written in a run of its own, without a CSV file.</source>
+        <translation>Die Webseite wird in einem eigenen Lauf geschrieben, ohne CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>The web page&apos;s name is empty.</source>
+        <translation>Der Name der Webseite ist leer.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +377,29 @@
     </message>
 </context>
 <context>
+    <name>app::HtmlExport</name>
+    <message>
+        <source>There is no archive &quot;%1&quot;.</source>
+        <translation>Es gibt kein Archiv „%1“.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Das Archiv „%1“ kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
+        <translation>Die Größe des Archivs „%1“ stimmt nicht; ein Film könnte fehlen.</translation>
+    </message>
+    <message>
+        <source>The web page cannot be written to standard output (%1).</source>
+        <translation>Die Webseite kann nicht in die Standardausgabe geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Webseite „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>app::ImportCommand</name>
     <message>
         <source>The archive &quot;%1&quot; is already open in reelMINDER/32; nothing was changed.</source>
@@ -621,6 +656,102 @@
         <source>Dele&amp;table</source>
         <comment>search</comment>
         <translation>Lösch&amp;bar</translation>
+    </message>
+</context>
+<context>
+    <name>exchange::HtmlPage</name>
+    <message>
+        <source>Videotape catalogue</source>
+        <translation>Videokassetten-Katalog</translation>
+    </message>
+    <message>
+        <source>Search films</source>
+        <translation>Filme suchen</translation>
+    </message>
+    <message>
+        <source>Title, person, genre or year</source>
+        <translation>Titel, Person, Genre oder Jahr</translation>
+    </message>
+    <message>
+        <source>This page needs JavaScript to show the catalogue.</source>
+        <translation>Diese Seite braucht JavaScript, um den Katalog zu zeigen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tape(s)</source>
+        <translation>
+            <numerusform>%n Kassette</numerusform>
+            <numerusform>%n Kassetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n film(s) shown</source>
+        <translation>
+            <numerusform>%1 von %n Film angezeigt</numerusform>
+            <numerusform>%1 von %n Filmen angezeigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation>Länge: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Left: %1 min</source>
+        <translation>Frei: %1 Min.</translation>
+    </message>
+    <message>
+        <source>Over-full by %1 min</source>
+        <translation>Um %1 Min. überfüllt</translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation>Keine Filme auf dieser Kassette.</translation>
+    </message>
+    <message>
+        <source>No film matches the search.</source>
+        <translation>Kein Film passt zur Suche.</translation>
+    </message>
+    <message>
+        <source>Counter: </source>
+        <translation>Zählerstand: </translation>
+    </message>
+    <message>
+        <source>Year: </source>
+        <translation>Jahr: </translation>
+    </message>
+    <message>
+        <source>Director: </source>
+        <translation>Regie: </translation>
+    </message>
+    <message>
+        <source>Genre: </source>
+        <translation>Genre: </translation>
+    </message>
+    <message>
+        <source>Actors: </source>
+        <translation>Darsteller: </translation>
+    </message>
+    <message>
+        <source>LP</source>
+        <translation>LP</translation>
+    </message>
+    <message>
+        <source>long-play</source>
+        <translation>Longplay</translation>
+    </message>
+    <message>
+        <source>B/W</source>
+        <translation>S/W</translation>
+    </message>
+    <message>
+        <source>black and white</source>
+        <translation>schwarzweiß</translation>
     </message>
 </context>
 <context>
@@ -986,10 +1117,10 @@
         <translation>beschädigt</translation>
     </message>
     <message numerus="yes">
-        <source>%n film(s)</source>
+        <source>%1 min, %n film(s)</source>
         <translation>
-            <numerusform>%n Film</numerusform>
-            <numerusform>%n Filme</numerusform>
+            <numerusform>%1 Min., %n Film</numerusform>
+            <numerusform>%1 Min., %n Filme</numerusform>
         </translation>
     </message>
     <message>
@@ -1019,6 +1150,13 @@
             <numerusform>%n Kassetten</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Replace the catalogue with the backup of %1?
 Ctrl+Z takes it back.</source>
@@ -1028,13 +1166,6 @@ Strg+Z nimmt das zurück.</translation>
     <message>
         <source>Restore backup</source>
         <translation>Sicherung wiederherstellen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 min, %n film(s)</source>
-        <translation>
-            <numerusform>%1 Min., %n Film</numerusform>
-            <numerusform>%1 Min., %n Filme</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2131,14 @@ Strg+Z nimmt das zurück.</translation>
         <translation>PDF-Datei geschrieben: %1</translation>
     </message>
     <message>
+        <source>Save as &amp;Web Page...</source>
+        <translation>&amp;Als Webseite speichern...</translation>
+    </message>
+    <message>
+        <source>Web page written: %1</source>
+        <translation>Webseite geschrieben: %1</translation>
+    </message>
+    <message>
         <source>Bac&amp;kups...</source>
         <translation>Sic&amp;herungen...</translation>
     </message>
@@ -2185,6 +2324,29 @@ Strg+Z nimmt das zurück.</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>%1 &amp;wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>windows::WebPageExport</name>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation>Webseiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save as Web Page</source>
+        <translation>Als Webseite speichern</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Writing the web page...</source>
+        <translation>Die Webseite wird geschrieben...</translation>
     </message>
 </context>
 </TS>

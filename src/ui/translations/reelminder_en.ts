@@ -88,11 +88,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Only one of --export-csv, --import-csv, --list-backups and --restore-backup can be done in one run.</source>
+        <source>Only one of --export-csv, --import-csv, --export-html, --list-backups and --restore-backup can be done in one run.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The backup&apos;s number must be a whole number from 1 on: %1.</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Writes the whole catalogue as one web page with a search field to the file &lt;file&gt; (- for standard output) and ends, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page is written in a run of its own, without a CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page&apos;s name is empty.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -365,6 +377,29 @@
     </message>
 </context>
 <context>
+    <name>app::HtmlExport</name>
+    <message>
+        <source>There is no archive &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page cannot be written to standard output (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>app::ImportCommand</name>
     <message>
         <source>The archive &quot;%1&quot; is already open in reelMINDER/32; nothing was changed.</source>
@@ -620,6 +655,102 @@
     <message>
         <source>Dele&amp;table</source>
         <comment>search</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>exchange::HtmlPage</name>
+    <message>
+        <source>Videotape catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, person, genre or year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page needs JavaScript to show the catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tape(s)</source>
+        <translation>
+            <numerusform>%n tape</numerusform>
+            <numerusform>%n tapes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n film</numerusform>
+            <numerusform>%n films</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n film(s) shown</source>
+        <translation>
+            <numerusform>%1 of %n film shown</numerusform>
+            <numerusform>%1 of %n films shown</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Length: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left: %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over-full by %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No films on this tape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No film matches the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black and white</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -986,10 +1117,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%n film(s)</source>
+        <source>%1 min, %n film(s)</source>
         <translation>
-            <numerusform>%n film</numerusform>
-            <numerusform>%n films</numerusform>
+            <numerusform>%1 min, %n film</numerusform>
+            <numerusform>%1 min, %n films</numerusform>
         </translation>
     </message>
     <message>
@@ -1019,6 +1150,13 @@
             <numerusform>%n tapes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n film</numerusform>
+            <numerusform>%n films</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Replace the catalogue with the backup of %1?
 Ctrl+Z takes it back.</source>
@@ -1027,13 +1165,6 @@ Ctrl+Z takes it back.</source>
     <message>
         <source>Restore backup</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 min, %n film(s)</source>
-        <translation>
-            <numerusform>%1 min, %n film</numerusform>
-            <numerusform>%1 min, %n films</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2130,14 @@ Ctrl+Z takes it back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Save as &amp;Web Page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Bac&amp;kups...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2183,6 +2322,29 @@ Ctrl+Z takes it back.</source>
     </message>
     <message>
         <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>windows::WebPageExport</name>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Web Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the web page...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -209,6 +209,7 @@ void MainWindow::retranslate()
     listPdfAction_->setText(tr("Catalogue &list as PDF..."));
     exportAction_->setText(tr("&Export CSV..."));
     importAction_->setText(tr("&Import CSV..."));
+    webPageAction_->setText(tr("Save as &Web Page..."));
     undoActions_->retranslate();
     findSpaceAction_->setText(tr("Find &space..."));
     tapeMapAction_->setText(tr("Tape &map..."));

@@ -68,6 +68,8 @@ public:
     // Films and cassettes from a CSV file chosen in an open dialog, added once the summary is confirmed;
     // the first cassette the import added to is selected.
     void importCsv();
+    // The whole catalogue as one web page to a file chosen in a save dialog; the status bar names it.
+    void saveWebPage();
     // The selected cassette's sheet, and the list of every cassette: in a print preview, or as PDF.
     void printCassetteSheet();
     void printCatalogueList();
@@ -137,6 +139,7 @@ private:
     QLabel* filmCountLabel_;
     QAction* exportAction_;
     QAction* importAction_;
+    QAction* webPageAction_;
     QAction* printSheetAction_;
     QAction* printListAction_;
     QAction* sheetPdfAction_;

@@ -1,5 +1,5 @@
 // The main window's cassette list menu: its actions, with their shortcuts, and the commands that only
-// the menu offers (printing, PDF files, CSV files, the tape tools, statistics and labels).
+// the menu offers (printing, PDF files, CSV files, the web page, the tape tools, statistics and labels).
 #include "catalogue/Catalogue.h"
 #include "exchange/SheetData.h"
 #include "ui/ErrorGuard.h"
@@ -8,6 +8,7 @@
 #include "ui/ReportList.h"
 #include "windows/core/CsvTransfer.h"
 #include "windows/core/MainWindow.h"
+#include "windows/core/WebPageExport.h"
 #include "windows/models/CassetteListModel.h"
 #include "windows/print/DocumentOutput.h"
 #include "windows/undo/UndoActions.h"
@@ -72,6 +73,7 @@ void MainWindow::addListActions()
     addSeparator();
     exportAction_ = addAction(u"exportAction"_s, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::exportCsv);
     importAction_ = addAction(u"importAction"_s, QKeySequence(Qt::CTRL | Qt::Key_I), &MainWindow::importCsv);
+    webPageAction_ = addAction(u"webPageAction"_s, {}, &MainWindow::saveWebPage);
     addSeparator();
     findSpaceAction_ =
         addAction(u"findSpaceAction"_s, QKeySequence(Qt::CTRL | Qt::Key_G), &MainWindow::findSpace);
@@ -121,6 +123,11 @@ void MainWindow::exportCsv()
 void MainWindow::importCsv()
 {
     selectCassette(windows::importCsv(this, catalogue_, undoStack_));
+}
+
+void MainWindow::saveWebPage()
+{
+    noteWritten(tr("Web page written: %1"), windows::saveWebPage(this, catalogue_));
 }
 
 void MainWindow::printCassetteSheet()
