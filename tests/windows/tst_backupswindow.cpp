@@ -129,6 +129,10 @@ void TestBackupsWindow::restore_bringsBackTheOlderSave_andUndoTakesItBack()
     QCOMPARE(readFileBytes(fixture.archivePath()), older);
     // The window follows the save it did not make.
     QTRY_COMPARE(list->topLevelItemCount(), 3);
+    // The backup chosen stays chosen, a row further down, and is now the catalogue.
+    QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.differenceTree()->topLevelItemCount(), 0);
 
     fixture.undoStack.undo();
     QCOMPARE(fixture.mainWindow->cassetteList()->model()->rowCount(), tapesBeforeRestore);

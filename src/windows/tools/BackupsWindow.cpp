@@ -166,7 +166,7 @@ void BackupsWindow::retranslate()
     closeButton_->setText(tr("&Close"));
     // The rows hold texts of the language: written anew, or when it opens.
     if (isVisible())
-        fillList();
+        fillList(chosen() ? chosen()->name : QString());
     else
         showSummary(summaryTapes_, summaryFilms_);
 }
@@ -178,11 +178,13 @@ QString BackupsWindow::savedText(const catalogue::Generation& generation) const
 
 void BackupsWindow::refreshList()
 {
+    // Known by its name: a new save moves every generation down a row.
+    const QString chosenName = chosen() ? chosen()->name : QString();
     const QString archive = catalogue_.archiveFiles().archive();
     generations_.clear();
     if (!archive.isEmpty())
         generations_ = catalogue::Generations(archive).list();
-    fillList();
+    fillList(chosenName);
     watchFolders();
 }
 
@@ -203,9 +205,8 @@ void BackupsWindow::watchFolders()
     }
 }
 
-void BackupsWindow::fillList()
+void BackupsWindow::fillList(const QString& chosenName)
 {
-    const QString chosenName = chosen() ? chosen()->name : QString();
     const QLocale locale = ui::localeOf(ui::language());
     const QSignalBlocker blocker(generationList_);
     generationList_->clear();
@@ -228,7 +229,7 @@ void BackupsWindow::fillList()
             item->setToolTip(StateColumn, generation.problem);
             item->setToolTip(SavedColumn, generation.problem);
         }
-        if (generation.name == chosenName || (!current && i == 0 && chosenName.isEmpty()))
+        if (generation.name == chosenName)
             current = item;
     }
     if (!current && generationList_->topLevelItemCount() > 0)

@@ -60,7 +60,8 @@ protected:
 private:
     void createControls();
     void retranslate();
-    void fillList();
+    // The rows anew, the generation of that name chosen again, else the newest.
+    void fillList(const QString& chosenName);
     void watchFolders();
     // The generation chosen in the list; null when none.
     const catalogue::Generation* chosen() const;
