@@ -15,6 +15,7 @@
 #include "windows/core/SearchDialog.h"
 #include "windows/labels/LabelDialog.h"
 #include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/BackupsWindow.h"
 #include "windows/tools/DuplicatesWindow.h"
 #include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapWindow.h"
@@ -88,6 +89,7 @@ void Startup::createTools()
     duplicatesWindow_ = std::make_unique<windows::DuplicatesWindow>(catalogue);
     statisticsWindow_ = std::make_unique<windows::StatisticsWindow>(catalogue);
     labelDialog_ = std::make_unique<windows::LabelDialog>(catalogue, *settings_);
+    backupsWindow_ = std::make_unique<windows::BackupsWindow>(catalogue, *undoStack_);
     for (ui::ToolWindow* tool : tools()) {
         tool->setCompanion(main);
         tool->setSettings(settings_.get());
@@ -114,12 +116,15 @@ void Startup::createTools()
     QObject::connect(tapeMapWindow_.get(), &windows::TapeMapWindow::filmWindowRequested, filmWindow_, open);
     QObject::connect(duplicatesWindow_.get(), &windows::DuplicatesWindow::filmWindowRequested, filmWindow_,
                      open);
+    QObject::connect(main, &windows::MainWindow::backupsRequested, backupsWindow_.get(),
+                     &ui::ToolWindow::present);
+    QObject::connect(backupsWindow_.get(), &windows::BackupsWindow::filmWindowRequested, filmWindow_, open);
 }
 
-std::array<ui::ToolWindow*, 5> Startup::tools() const
+std::array<ui::ToolWindow*, 6> Startup::tools() const
 {
-    return {findSpaceWindow_.get(), tapeMapWindow_.get(), duplicatesWindow_.get(), statisticsWindow_.get(),
-            labelDialog_.get()};
+    return {findSpaceWindow_.get(),  tapeMapWindow_.get(), duplicatesWindow_.get(),
+            statisticsWindow_.get(), labelDialog_.get(),   backupsWindow_.get()};
 }
 
 // Those still open at the end keep their places for the next run, as if closed by hand.
@@ -129,6 +134,7 @@ void Startup::closeTools()
         if (tool && tool->isVisible())
             tool->rememberPlace();
     }
+    backupsWindow_.reset();
     labelDialog_.reset();
     statisticsWindow_.reset();
     duplicatesWindow_.reset();

@@ -25,6 +25,7 @@ class CassetteDialog;
 class FindSpaceWindow;
 class TapeMapWindow;
 class DuplicatesWindow;
+class BackupsWindow;
 class StatisticsWindow;
 class LabelDialog;
 } // namespace windows
@@ -66,7 +67,7 @@ private:
     void openFilmWindow(const catalogue::Cassette* cassette, const catalogue::FilmRecord* film);
     void createTools();
     void closeTools();
-    std::array<ui::ToolWindow*, 5> tools() const;
+    std::array<ui::ToolWindow*, 6> tools() const;
     void readLanguage(std::optional<quint8> language);
     windows::GenreCombos genreCombos() const;
 
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<windows::DuplicatesWindow> duplicatesWindow_;
     std::unique_ptr<windows::StatisticsWindow> statisticsWindow_;
     std::unique_ptr<windows::LabelDialog> labelDialog_;
+    std::unique_ptr<windows::BackupsWindow> backupsWindow_;
 };
 
 } // namespace app

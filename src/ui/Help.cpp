@@ -22,11 +22,17 @@ struct TopicPage
     const char16_t* page;
 };
 constexpr TopicPage kPages[] = {
-    {HelpTopic::MainWindow, u"main-window"},         {HelpTopic::FilmWindow, u"film-window"},
-    {HelpTopic::CassetteDialog, u"cassette-dialog"}, {HelpTopic::SearchDialog, u"search-dialog"},
-    {HelpTopic::FindSpace, u"find-space"},           {HelpTopic::TapeMap, u"tape-map"},
-    {HelpTopic::Duplicates, u"duplicates"},          {HelpTopic::PrintPreview, u"print-preview"},
-    {HelpTopic::Statistics, u"statistics"},          {HelpTopic::Labels, u"labels"},
+    {HelpTopic::MainWindow, u"main-window"},
+    {HelpTopic::FilmWindow, u"film-window"},
+    {HelpTopic::CassetteDialog, u"cassette-dialog"},
+    {HelpTopic::SearchDialog, u"search-dialog"},
+    {HelpTopic::FindSpace, u"find-space"},
+    {HelpTopic::TapeMap, u"tape-map"},
+    {HelpTopic::Duplicates, u"duplicates"},
+    {HelpTopic::PrintPreview, u"print-preview"},
+    {HelpTopic::Statistics, u"statistics"},
+    {HelpTopic::Labels, u"labels"},
+    {HelpTopic::Backups, u"backups"},
 };
 
 HelpViewer* viewerFor(QWidget* parent)

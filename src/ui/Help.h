@@ -21,6 +21,7 @@ enum class HelpTopic
     Statistics,
     Labels,
     PrintPreview,
+    Backups,
 };
 
 // The name of a topic's page ("main-window"); empty for None.

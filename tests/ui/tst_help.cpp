@@ -59,7 +59,7 @@ private Q_SLOTS:
              {ui::HelpTopic::MainWindow, ui::HelpTopic::FilmWindow, ui::HelpTopic::CassetteDialog,
               ui::HelpTopic::SearchDialog, ui::HelpTopic::FindSpace, ui::HelpTopic::TapeMap,
               ui::HelpTopic::Duplicates, ui::HelpTopic::PrintPreview, ui::HelpTopic::Statistics,
-              ui::HelpTopic::Labels}) {
+              ui::HelpTopic::Labels, ui::HelpTopic::Backups}) {
             const QByteArray page = ui::helpPageName(topic).toLatin1();
             QTest::addRow("%s en", page.constData()) << topic << false;
             QTest::addRow("%s de", page.constData()) << topic << true;

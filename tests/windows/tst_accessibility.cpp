@@ -14,6 +14,7 @@
 #include "windows/print/DocumentPreview.h"
 #include "windows/print/PageView.h"
 #include "windows/statistics/StatisticsWindow.h"
+#include "windows/tools/BackupsWindow.h"
 #include "windows/tools/DuplicatesWindow.h"
 #include "windows/tools/FindSpaceWindow.h"
 #include "windows/tools/TapeMapWindow.h"
@@ -99,6 +100,7 @@ void TestAccessibility::everyControl_hasAName_data()
         {"find space", [this] { return std::make_unique<windows::FindSpaceWindow>(catalogue_); }},
         {"tape map", [this] { return std::make_unique<windows::TapeMapWindow>(catalogue_); }},
         {"duplicates", [this] { return std::make_unique<windows::DuplicatesWindow>(catalogue_); }},
+        {"backups", [this] { return std::make_unique<windows::BackupsWindow>(catalogue_, undoStack_); }},
         {"statistics", [this] { return std::make_unique<windows::StatisticsWindow>(catalogue_); }},
         {"labels", [this] { return std::make_unique<windows::LabelDialog>(catalogue_, *settings_); }},
         {"import summary", [] { return std::make_unique<windows::ImportSummaryDialog>(); }},

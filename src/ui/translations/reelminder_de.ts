@@ -1128,6 +1128,132 @@
     </message>
 </context>
 <context>
+    <name>windows::BackupsWindow</name>
+    <message>
+        <source>added</source>
+        <translation>kommt hinzu</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>fällt weg</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>ändert sich</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>&amp;Saved versions of the archive, newest first:</source>
+        <translation>&amp;Gespeicherte Stände des Archivs, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation>Kassetten</translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Tape / film</source>
+        <translation>Kassette / Film</translation>
+    </message>
+    <message>
+        <source>On restore</source>
+        <translation>Beim Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>In the backup</source>
+        <translation>In der Sicherung</translation>
+    </message>
+    <message>
+        <source>&amp;Open film</source>
+        <translation>Film ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 min, %n film(s)</source>
+        <translation>
+            <numerusform>%1 Min., %n Film</numerusform>
+            <numerusform>%1 Min., %n Filme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>&amp;Differences: no backup chosen</source>
+        <translation>&amp;Unterschiede: keine Sicherung gewählt</translation>
+    </message>
+    <message>
+        <source>&amp;Differences: this backup cannot be restored: %1</source>
+        <translation>&amp;Unterschiede: Diese Sicherung kann nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Differences: nothing differs from the catalogue now</source>
+        <translation>&amp;Unterschiede: Nichts weicht vom jetzigen Katalog ab</translation>
+    </message>
+    <message>
+        <source>&amp;Differences that restoring would make: %1 and %2</source>
+        <translation>&amp;Unterschiede, die das Wiederherstellen brächte: %1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tape(s)</source>
+        <translation>
+            <numerusform>%n Kassette</numerusform>
+            <numerusform>%n Kassetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n Film</numerusform>
+            <numerusform>%n Filme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the catalogue with the backup of %1?
+Ctrl+Z takes it back.</source>
+        <translation>Den Katalog durch die Sicherung vom %1 ersetzen?
+Strg+Z nimmt das zurück.</translation>
+    </message>
+    <message>
+        <source>Restore backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>windows::CassetteDialog</name>
     <message>
         <source>Create new Tape</source>
@@ -1238,6 +1364,10 @@
     <message>
         <source>import of &quot;%1&quot;</source>
         <translation>Import von „%1“</translation>
+    </message>
+    <message>
+        <source>restore backup of %1</source>
+        <translation>Wiederherstellen der Sicherung vom %1</translation>
     </message>
 </context>
 <context>
@@ -2127,6 +2257,10 @@
     <message>
         <source>Tellico file written: %1</source>
         <translation>Tellico-Datei geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Bac&amp;kups...</source>
+        <translation>Sic&amp;herungen...</translation>
     </message>
 </context>
 <context>

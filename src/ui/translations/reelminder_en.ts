@@ -1128,6 +1128,131 @@
     </message>
 </context>
 <context>
+    <name>windows::BackupsWindow</name>
+    <message>
+        <source>added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Saved versions of the archive, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Films</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape / film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open film</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 min, %n film(s)</source>
+        <translation>
+            <numerusform>%1 min, %n film</numerusform>
+            <numerusform>%1 min, %n films</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Differences: no backup chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Differences: this backup cannot be restored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Differences: nothing differs from the catalogue now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Differences that restoring would make: %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tape(s)</source>
+        <translation>
+            <numerusform>%n tape</numerusform>
+            <numerusform>%n tapes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n film(s)</source>
+        <translation>
+            <numerusform>%n film</numerusform>
+            <numerusform>%n films</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the catalogue with the backup of %1?
+Ctrl+Z takes it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>windows::CassetteDialog</name>
     <message>
         <source>Create new Tape</source>
@@ -1237,6 +1362,10 @@
     </message>
     <message>
         <source>import of &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore backup of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2126,6 +2255,10 @@
     </message>
     <message>
         <source>Tellico file written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bac&amp;kups...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

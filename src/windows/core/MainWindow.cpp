@@ -218,6 +218,7 @@ void MainWindow::retranslate()
     duplicatesAction_->setText(tr("Dupli&cates..."));
     statisticsAction_->setText(tr("S&tatistics..."));
     labelsAction_->setText(tr("Print la&bels..."));
+    backupsAction_->setText(tr("Bac&kups..."));
     fitColumns();
     updateStatusBar();
 }

@@ -87,6 +87,8 @@ public:
     // The collection in figures and charts, a window of its own; labels for the selected tape or all.
     void showStatistics();
     void printLabels();
+    // The generations of the archive that the saves kept, a window of its own.
+    void showBackups();
     // The cassette list's context menu, at pos in the list's viewport (Shift+F10 and the Menu key: at
     // the selected row).
     void showListMenu(const QPoint& pos);
@@ -105,6 +107,7 @@ Q_SIGNALS:
     void statisticsRequested();
     // The label dialog, with the selected tape (null when none) ticked.
     void labelsRequested(const catalogue::Cassette* selected);
+    void backupsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -154,6 +157,7 @@ private:
     QAction* duplicatesAction_;
     QAction* statisticsAction_;
     QAction* labelsAction_;
+    QAction* backupsAction_;
     QMenu* listMenu_;
 
     CassetteDialog* cassetteDialog_ = nullptr;

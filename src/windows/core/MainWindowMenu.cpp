@@ -86,6 +86,8 @@ void MainWindow::addListActions()
         addAction(u"duplicatesAction"_s, QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::findDuplicates);
     statisticsAction_ =
         addAction(u"statisticsAction"_s, QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showStatistics);
+    backupsAction_ =
+        addAction(u"backupsAction"_s, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::showBackups);
 
     // The menu opens without a modal loop of its own: by the right button or the Menu key on the list,
     // and by Shift+F10 anywhere in the window, as in most desktop programs.
@@ -199,6 +201,11 @@ void MainWindow::showStatistics()
 void MainWindow::printLabels()
 {
     Q_EMIT labelsRequested(selectedCassette());
+}
+
+void MainWindow::showBackups()
+{
+    Q_EMIT backupsRequested();
 }
 
 } // namespace windows

@@ -63,6 +63,8 @@ QString CatalogueCommand::description() const
         return tr("delete film \"%1\"").arg(subject);
     case Kind::Import:
         return tr("import of \"%1\"").arg(subject);
+    case Kind::RestoreBackup:
+        return tr("restore backup of %1").arg(subject);
     }
     return {};
 }
@@ -171,6 +173,15 @@ void applyImport(QUndoStack& stack, catalogue::Catalogue& catalogue, exchange::I
 {
     auto command = std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::Import, fileName);
     exchange::applyImport(catalogue, std::move(plan), progress);
+    CatalogueCommand::push(stack, std::move(command));
+}
+
+void restoreBackup(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                   std::vector<std::unique_ptr<catalogue::FilmRecord>> records, const QString& saved)
+{
+    auto command =
+        std::make_unique<CatalogueCommand>(catalogue, CatalogueCommand::Kind::RestoreBackup, saved);
+    catalogue.replaceRecords(std::move(records));
     CatalogueCommand::push(stack, std::move(command));
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 class QUndoStack;
 
@@ -42,7 +43,8 @@ public:
         InsertFilm,
         EditFilm,
         DeleteFilm,
-        Import
+        Import,
+        RestoreBackup
     };
 
     // subject names what is changed; other, for a rename, the new name.
@@ -97,5 +99,8 @@ void removeFilm(QUndoStack& stack, catalogue::Catalogue& catalogue, const catalo
 // Everything the plan adds, as one step named after the file it came from.
 void applyImport(QUndoStack& stack, catalogue::Catalogue& catalogue, exchange::ImportPlan plan,
                  const QString& fileName, const catalogue::Progress& progress = {});
+// Every record gives way to the records of a backup, as one step named after when it was saved.
+void restoreBackup(QUndoStack& stack, catalogue::Catalogue& catalogue,
+                   std::vector<std::unique_ptr<catalogue::FilmRecord>> records, const QString& saved);
 
 } // namespace windows
