@@ -7,6 +7,7 @@
 #include "exchange/CsvExport.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/CsvImport.h"
+#include "exchange/HtmlPage.h"
 #include "exchange/TellicoExport.h"
 #include "exchange/TellicoImport.h"
 #include "storage/Archive.h"
@@ -28,11 +29,13 @@ namespace {
 // The exit status of an import that added what it could but skipped rows.
 constexpr int kSomeRowsSkipped = 3;
 
-// The files a catalogue goes to and comes from: a CSV file, or a Tellico video collection.
+// The files a catalogue goes to and comes from: a CSV file, or a Tellico video collection; and a web
+// page, which it only goes to.
 enum class Format
 {
     Csv,
-    Tellico
+    Tellico,
+    Html
 };
 
 class CsvExport final
@@ -82,32 +85,40 @@ int CsvExport::run(const QString& archivePath, const QString& target, Format for
         printError(
             tr("The size of the archive \"%1\" is not correct; a film could be missing.").arg(shownArchive));
 
-    if (format == Format::Tellico) {
-        const QByteArray tellico = *exchange::exportTellico(catalogue, tr("Video cassettes"));
-        const auto problem = target == u"-"
-                                 ? catalogue::writeStandardOutput(tellico)
-                                 : catalogue::replaceFile(target, catalogue.archiveFiles(), tellico);
-        if (problem) {
-            printError(tr("The Tellico file \"%1\" cannot be written (%2).")
-                           .arg(target == u"-" ? target : QDir::toNativeSeparators(target), *problem));
-            return 1;
-        }
+    QByteArray bytes;
+    switch (format) {
+    case Format::Csv:
+        bytes = exchange::exportCatalogue(catalogue);
+        break;
+    case Format::Tellico:
+        bytes = *exchange::exportTellico(catalogue, tr("Video cassettes"));
+        break;
+    case Format::Html:
+        bytes = exchange::htmlPage(catalogue, ui::localeOf(ui::language()).bcp47Name());
+        break;
+    }
+    const bool toStandardOutput = target == u"-";
+    const auto problem = toStandardOutput ? catalogue::writeStandardOutput(bytes)
+                                          : catalogue::replaceFile(target, catalogue.archiveFiles(), bytes);
+    if (!problem)
         return 0;
+    const QString shownTarget = QDir::toNativeSeparators(target);
+    switch (format) {
+    case Format::Csv:
+        printError(toStandardOutput
+                       ? tr("The CSV file cannot be written to standard output (%1).").arg(*problem)
+                       : tr("The CSV file \"%1\" cannot be written (%2).").arg(shownTarget, *problem));
+        break;
+    case Format::Tellico:
+        printError(tr("The Tellico file \"%1\" cannot be written (%2).").arg(shownTarget, *problem));
+        break;
+    case Format::Html:
+        printError(toStandardOutput
+                       ? tr("The web page cannot be written to standard output (%1).").arg(*problem)
+                       : tr("The web page \"%1\" cannot be written (%2).").arg(shownTarget, *problem));
+        break;
     }
-    const QByteArray csv = exchange::exportCatalogue(catalogue);
-    if (target == u"-") {
-        if (const auto problem = catalogue::writeStandardOutput(csv)) {
-            printError(tr("The CSV file cannot be written to standard output (%1).").arg(*problem));
-            return 1;
-        }
-        return 0;
-    }
-    if (const auto problem = catalogue::replaceFile(target, catalogue.archiveFiles(), csv)) {
-        printError(tr("The CSV file \"%1\" cannot be written (%2).")
-                       .arg(QDir::toNativeSeparators(target), *problem));
-        return 1;
-    }
-    return 0;
+    return 1;
 }
 
 int ImportCommand::run(const QString& archivePath, const QString& source, Format format)
@@ -224,6 +235,11 @@ int importCsv(const QString& archivePath, const QString& source)
 int exportTellico(const QString& archivePath, const QString& target)
 {
     return CsvExport::run(archivePath, target, Format::Tellico);
+}
+
+int exportHtml(const QString& archivePath, const QString& target)
+{
+    return CsvExport::run(archivePath, target, Format::Html);
 }
 
 int importTellico(const QString& archivePath, const QString& source)

@@ -23,4 +23,8 @@ int importCsv(const QString& archivePath, const QString& source);
 int exportTellico(const QString& archivePath, const QString& target);
 int importTellico(const QString& archivePath, const QString& source);
 
+// Writes the catalogue of the archive at archivePath as one web page (in the program's language) to the
+// file target, or to standard output when target is "-", as exportCsv() does, with its exit statuses.
+int exportHtml(const QString& archivePath, const QString& target);
+
 } // namespace app

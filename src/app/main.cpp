@@ -3,7 +3,6 @@
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/CsvCommands.h"
-#include "app/HtmlCommand.h"
 #include "app/Startup.h"
 #include "storage/FileSystem.h"
 #include "ui/Application.h"

@@ -5,7 +5,7 @@
 #include "catalogue/RecordText.h"
 #include "exchange/Csv.h"
 #include "exchange/CsvFormat.h"
-#include "storage/ReplacingFile.h"
+#include "exchange/ExportFile.h"
 
 #include <algorithm>
 #include <array>
@@ -23,11 +23,8 @@ namespace {
 // compare bytes or cut the first column must skip these three bytes (Python: encoding "utf-8-sig");
 // the import accepts files with and without them.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-// Cassettes exported between two reports of progress, and bytes written between two.
+// Cassettes exported between two reports of progress.
 constexpr std::size_t kProgressStep = 256;
-constexpr qsizetype kWriteChunk = qsizetype(1) << 20;
-// How much of writing the file building its bytes takes; the rest is writing them.
-constexpr double kBuildShare = 0.6;
 
 QString flag(quint8 value)
 {
@@ -179,26 +176,9 @@ std::optional<QByteArray> exportCatalogue(const catalogue::Catalogue& catalogue,
 catalogue::WriteOutcome writeCatalogueCsv(const QString& path, const catalogue::Catalogue& catalogue,
                                           const catalogue::Progress& progress)
 {
-    const std::optional<QByteArray> csv = exportCatalogue(catalogue, progress.part(0, kBuildShare));
-    if (!csv)
-        return {catalogue::WriteOutcome::Cancelled, {}};
-    const catalogue::Progress writing = progress.part(kBuildShare, 1);
-    catalogue::ReplacingFile file(path, catalogue.archiveFiles());
-    if (!file.open(QIODevice::WriteOnly))
-        return catalogue::WriteOutcome::failed(file.errorString());
-    for (qsizetype at = 0; at < csv->size(); at += kWriteChunk) {
-        const qsizetype size = std::min(kWriteChunk, csv->size() - at);
-        // A failed write is told by commit(), with its reason.
-        if (file.write(csv->constData() + at, size) != size)
-            break;
-        if (!writing.advance(at + size, csv->size())) {
-            file.discard();
-            return {catalogue::WriteOutcome::Cancelled, {}};
-        }
-    }
-    if (!file.commit())
-        return catalogue::WriteOutcome::failed(file.errorString());
-    return {};
+    return writeExportFile(
+        path, catalogue, [&](const catalogue::Progress& part) { return exportCatalogue(catalogue, part); },
+        progress);
 }
 
 } // namespace exchange

@@ -3,7 +3,7 @@
 #include "catalogue/Cassette.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Cp1252.h"
-#include "storage/ReplacingFile.h"
+#include "exchange/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -61,11 +61,8 @@ public:
     }
 };
 
-// Cassettes between two reports of progress, and bytes written between two.
+// Cassettes between two reports of progress.
 constexpr std::size_t kProgressStep = 256;
-constexpr qsizetype kWriteChunk = qsizetype(1) << 20;
-// How much of writing the file building its bytes takes; the rest is writing them.
-constexpr double kBuildShare = 0.6;
 
 // The bits of a film's marks, as the script reads them.
 constexpr int kLongPlayMark = 1;
@@ -335,26 +332,9 @@ std::optional<QByteArray> htmlPage(const catalogue::Catalogue& catalogue, const 
 catalogue::WriteOutcome writeHtmlPage(const QString& path, const catalogue::Catalogue& catalogue,
                                       const QString& languageCode, const catalogue::Progress& progress)
 {
-    const std::optional<QByteArray> page = htmlPage(catalogue, languageCode, progress.part(0, kBuildShare));
-    if (!page)
-        return {catalogue::WriteOutcome::Cancelled, {}};
-    const catalogue::Progress writing = progress.part(kBuildShare, 1);
-    catalogue::ReplacingFile file(path, catalogue.archiveFiles());
-    if (!file.open(QIODevice::WriteOnly))
-        return catalogue::WriteOutcome::failed(file.errorString());
-    for (qsizetype at = 0; at < page->size(); at += kWriteChunk) {
-        const qsizetype size = std::min(kWriteChunk, page->size() - at);
-        // A failed write is told by commit(), with its reason.
-        if (file.write(page->constData() + at, size) != size)
-            break;
-        if (!writing.advance(at + size, page->size())) {
-            file.discard();
-            return {catalogue::WriteOutcome::Cancelled, {}};
-        }
-    }
-    if (!file.commit())
-        return catalogue::WriteOutcome::failed(file.errorString());
-    return {};
+    return writeExportFile(
+        path, catalogue,
+        [&](const catalogue::Progress& part) { return htmlPage(catalogue, languageCode, part); }, progress);
 }
 
 } // namespace exchange

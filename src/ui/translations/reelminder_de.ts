@@ -146,6 +146,14 @@
         <source>The Tellico file &quot;%1&quot; cannot be written (%2).</source>
         <translation>Die Tellico-Datei „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
+    <message>
+        <source>The web page cannot be written to standard output (%1).</source>
+        <translation>Die Webseite kann nicht in die Standardausgabe geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Webseite „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CsvFormat</name>
@@ -390,29 +398,6 @@
     <message>
         <source>The archive &quot;%1&quot; now holds the backup of %2; the archive as it stood was kept as a new backup.</source>
         <translation>Das Archiv „%1“ enthält jetzt die Sicherung vom %2; das Archiv, wie es war, wurde als neue Sicherung aufbewahrt.</translation>
-    </message>
-</context>
-<context>
-    <name>app::HtmlExport</name>
-    <message>
-        <source>There is no archive &quot;%1&quot;.</source>
-        <translation>Es gibt kein Archiv „%1“.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Das Archiv „%1“ kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
-        <translation>Die Größe des Archivs „%1“ stimmt nicht; ein Film könnte fehlen.</translation>
-    </message>
-    <message>
-        <source>The web page cannot be written to standard output (%1).</source>
-        <translation>Die Webseite kann nicht in die Standardausgabe geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
-        <translation>Die Webseite „%1“ kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,14 @@
         <source>The Tellico file &quot;%1&quot; cannot be written (%2).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The web page cannot be written to standard output (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvFormat</name>
@@ -389,29 +397,6 @@
     </message>
     <message>
         <source>The archive &quot;%1&quot; now holds the backup of %2; the archive as it stood was kept as a new backup.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>app::HtmlExport</name>
-    <message>
-        <source>There is no archive &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The size of the archive &quot;%1&quot; is not correct; a film could be missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The web page cannot be written to standard output (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The web page &quot;%1&quot; cannot be written (%2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
